@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the project needs to build, run and test; does nothing for the
+# ones already present. Needs root (or sudo) only when something is missing.
+set -euo pipefail
+
+packages=(
+  g++ cmake ninja-build pkg-config clang libclang-rt-14-dev
+  qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql qt6-qpa-plugins
+  zlib1g-dev libzip-dev libcurl4-openssl-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xauth x11-utils imagemagick
+  fonts-liberation fonts-dejavu-core
+  binutils-mingw-w64-x86-64 zip unzip
+  postgresql python3-pyftpdlib
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -q
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"

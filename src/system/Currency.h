@@ -1,0 +1,33 @@
+#pragma once
+// The library's currency: a signed 64-bit count of ten-thousandths. Arithmetic is exact;
+// only the conversion from double rounds (to the nearest ten-thousandth, ties to even).
+
+#include <compare>
+#include <cstdint>
+
+class Currency {
+public:
+    static constexpr std::int64_t Escala = 10000;
+
+    constexpr Currency() = default;
+    static constexpr Currency FromRaw(std::int64_t raw) { return Currency(raw); }
+    static constexpr Currency FromInt(std::int64_t units) { return Currency(units * Escala); }
+    // Rounds to four decimals, ties to even; NaN gives 0, values beyond the range saturate.
+    static Currency FromDouble(double value);
+
+    constexpr std::int64_t Raw() const { return raw_; }
+    double ToDouble() const { return static_cast<double>(raw_) / Escala; }
+
+    constexpr Currency operator-() const { return Currency(-raw_); }
+    constexpr Currency operator+(Currency o) const { return Currency(raw_ + o.raw_); }
+    constexpr Currency operator-(Currency o) const { return Currency(raw_ - o.raw_); }
+    constexpr Currency& operator+=(Currency o) { raw_ += o.raw_; return *this; }
+    constexpr Currency& operator-=(Currency o) { raw_ -= o.raw_; return *this; }
+    // Product rounded to four decimals, ties to even.
+    Currency operator*(Currency o) const;
+    constexpr auto operator<=>(const Currency&) const = default;
+
+private:
+    constexpr explicit Currency(std::int64_t raw) : raw_(raw) {}
+    std::int64_t raw_ = 0;
+};

@@ -1,0 +1,12 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+
+#include "mConst.h"
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    mConst::DefinirRegionais(TFormatSettings::Brasileiro());
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
