@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "Currency.h"
+#include "TDateTime.h"
 #include "mConst.h"
 
 namespace Rtl {
@@ -35,5 +36,32 @@ std::optional<Currency> TryStrToCurr(QStringView text);
 // of the full width reads as two's complement, as the platform's parse does).
 std::optional<std::int32_t> TryStrToInt(QStringView text);
 std::optional<std::int64_t> TryStrToInt64(QStringView text);
+
+// Date and time text forms. Dates are always written day first, whatever the regional order:
+// "DD/MM/YYYY" with "/" the date separator, "HH:NN:SS" (24-hour clock) with ":" the time
+// separator; fractions of a second are dropped.
+QString DateToStr(TDateTime value, const TFormatSettings& fs);
+QString DateToStr(TDateTime value);
+QString TimeToStr(TDateTime value, const TFormatSettings& fs);
+QString TimeToStr(TDateTime value);
+QString DateTimeToStr(TDateTime value, const TFormatSettings& fs);  // date, one blank, time
+QString DateTimeToStr(TDateTime value);
+
+// Strict date parse: three numbers in the regional short-date order (ShortDateFormat), joined
+// by the date separator, surrounding blanks allowed and nothing else. Day and month take one or
+// two digits, the year one to four; a year written with one or two digits falls in 1950..2049
+// (the fixed window of current Windows versions: 49 is 2049, 50 is 1950). The date must exist.
+std::optional<TDateTime> TryStrToDate(QStringView text, const TFormatSettings& fs);
+std::optional<TDateTime> TryStrToDate(QStringView text);
+// Strict time parse: hours and minutes, optionally seconds, joined by the time separator, then
+// optionally the decimal separator and one to three digits of a fraction of a second (".5" is
+// 500 ms); each number one or two digits, 0..23, 0..59, 0..59; surrounding blanks allowed.
+// No AM/PM.
+std::optional<TDateTime> TryStrToTime(QStringView text, const TFormatSettings& fs);
+std::optional<TDateTime> TryStrToTime(QStringView text);
+// A date, a time, or a date and a time separated by blanks (a date alone is midnight, a time
+// alone is on day 0), as the platform's date-and-time parse accepts them.
+std::optional<TDateTime> TryStrToDateTime(QStringView text, const TFormatSettings& fs);
+std::optional<TDateTime> TryStrToDateTime(QStringView text);
 
 }  // namespace Rtl
