@@ -13,11 +13,13 @@ QString RaizDriveC() {
 namespace {
 // The entry of pasta whose name equals nome ignoring case, or nome itself when none does.
 QString ComponenteExistente(const QString& pasta, const QString& nome) {
-    if (QFileInfo::exists(pasta + QLatin1Char('/') + nome)) return nome;
-    const QStringList entradas =
-        QDir(pasta).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    if (QFileInfo::exists(pasta + QLatin1Char('/') + nome))
+        return nome;
+    const QStringList entradas = QDir(pasta).entryList(QDir::AllEntries | QDir::Hidden |
+                                                       QDir::System | QDir::NoDotAndDotDot);
     for (const QString& entrada : entradas)
-        if (entrada.compare(nome, Qt::CaseInsensitive) == 0) return entrada;
+        if (entrada.compare(nome, Qt::CaseInsensitive) == 0)
+            return entrada;
     return nome;
 }
 }  // namespace
@@ -27,10 +29,12 @@ QString Mapear(const QString& caminhoWindows) {
     resto.replace(QLatin1Char('\\'), QLatin1Char('/'));
     const bool temDrive = resto.size() >= 2 && resto.at(1) == QLatin1Char(':') &&
                           resto.at(0).toUpper() == QLatin1Char('C');
-    if (!temDrive) return resto;
+    if (!temDrive)
+        return resto;
     resto = resto.mid(2);
     QString caminho = RaizDriveC();
-    while (caminho.size() > 1 && caminho.endsWith(QLatin1Char('/'))) caminho.chop(1);
+    while (caminho.size() > 1 && caminho.endsWith(QLatin1Char('/')))
+        caminho.chop(1);
     bool existe = QFileInfo(caminho).isDir();
     for (const QString& parte : resto.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
         const QString nome = existe ? ComponenteExistente(caminho, parte) : parte;

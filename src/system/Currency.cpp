@@ -4,11 +4,14 @@
 #include <limits>
 
 Currency Currency::FromDouble(double value) {
-    if (std::isnan(value)) return Currency();
+    if (std::isnan(value))
+        return Currency();
     const double scaled = std::nearbyint(value * Escala);  // default rounding mode: ties to even
     constexpr double limite = 9.2233720368547748e18;       // 2^63
-    if (scaled >= limite) return Currency(std::numeric_limits<std::int64_t>::max());
-    if (scaled < -limite) return Currency(std::numeric_limits<std::int64_t>::min());
+    if (scaled >= limite)
+        return Currency(std::numeric_limits<std::int64_t>::max());
+    if (scaled < -limite)
+        return Currency(std::numeric_limits<std::int64_t>::min());
     return Currency(static_cast<std::int64_t>(scaled));
 }
 
@@ -17,6 +20,7 @@ Currency Currency::operator*(Currency o) const {
     __int128 q = p / Escala;
     const __int128 r = p % Escala;
     const __int128 dobro = (r < 0 ? -r : r) * 2;
-    if (dobro > Escala || (dobro == Escala && (q % 2 != 0))) q += (p < 0 ? -1 : 1);
+    if (dobro > Escala || (dobro == Escala && (q % 2 != 0)))
+        q += (p < 0 ? -1 : 1);
     return Currency(static_cast<std::int64_t>(q));
 }

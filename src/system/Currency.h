@@ -21,8 +21,14 @@ public:
     constexpr Currency operator-() const { return Currency(-raw_); }
     constexpr Currency operator+(Currency o) const { return Currency(raw_ + o.raw_); }
     constexpr Currency operator-(Currency o) const { return Currency(raw_ - o.raw_); }
-    constexpr Currency& operator+=(Currency o) { raw_ += o.raw_; return *this; }
-    constexpr Currency& operator-=(Currency o) { raw_ -= o.raw_; return *this; }
+    constexpr Currency& operator+=(Currency o) {
+        raw_ += o.raw_;
+        return *this;
+    }
+    constexpr Currency& operator-=(Currency o) {
+        raw_ -= o.raw_;
+        return *this;
+    }
     // Product rounded to four decimals, ties to even.
     Currency operator*(Currency o) const;
     constexpr auto operator<=>(const Currency&) const = default;

@@ -21,7 +21,9 @@ void Decompor(TDateTime value, qint64& dia, qint64& ms) {
 
 namespace DataHora {
 
-TDateTime FromQDate(const QDate& date) { return static_cast<double>(kEpoca.daysTo(date)); }
+TDateTime FromQDate(const QDate& date) {
+    return static_cast<double>(kEpoca.daysTo(date));
+}
 
 TDateTime FromQTime(const QTime& time) {
     return time.isValid() ? time.msecsSinceStartOfDay() / double(kMsPorDia) : 0.0;
@@ -45,14 +47,24 @@ QTime ToQTime(TDateTime value) {
     return QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms));
 }
 
-QDateTime ToQDateTime(TDateTime value) { return QDateTime(ToQDate(value), ToQTime(value)); }
+QDateTime ToQDateTime(TDateTime value) {
+    return QDateTime(ToQDate(value), ToQTime(value));
+}
 
-TDateTime Agora() { return FromQDateTime(QDateTime::currentDateTime()); }
+TDateTime Agora() {
+    return FromQDateTime(QDateTime::currentDateTime());
+}
 
-TDateTime DatePart(TDateTime value) { return std::trunc(value); }
+TDateTime DatePart(TDateTime value) {
+    return std::trunc(value);
+}
 
-TDateTime TimePart(TDateTime value) { return std::fabs(value - std::trunc(value)); }
+TDateTime TimePart(TDateTime value) {
+    return std::fabs(value - std::trunc(value));
+}
 
-int DayOfWeek(TDateTime value) { return ToQDate(value).dayOfWeek() % 7 + 1; }
+int DayOfWeek(TDateTime value) {
+    return ToQDate(value).dayOfWeek() % 7 + 1;
+}
 
 }  // namespace DataHora

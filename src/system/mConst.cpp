@@ -6,20 +6,23 @@ namespace {
 
 std::array<QString, 7> Dias(const char* const (&nomes)[7]) {
     std::array<QString, 7> out;
-    for (int i = 0; i < 7; ++i) out[i] = QString::fromUtf8(nomes[i]);
+    for (int i = 0; i < 7; ++i)
+        out[i] = QString::fromUtf8(nomes[i]);
     return out;
 }
 
 std::array<QString, 12> Meses(const char* const (&nomes)[12]) {
     std::array<QString, 12> out;
-    for (int i = 0; i < 12; ++i) out[i] = QString::fromUtf8(nomes[i]);
+    for (int i = 0; i < 12; ++i)
+        out[i] = QString::fromUtf8(nomes[i]);
     return out;
 }
 
 // Windows abbreviates day names to three letters; Qt's short forms may end in a point
 // ("seg.") which must never reach file names or screen texts.
 QString SemPonto(QString nome) {
-    while (nome.endsWith(QLatin1Char('.'))) nome.chop(1);
+    while (nome.endsWith(QLatin1Char('.')))
+        nome.chop(1);
     return nome;
 }
 
@@ -28,12 +31,15 @@ void OrdemDaData(const QString& qtFormat, TFormatSettings& s) {
     QString ordem;
     for (QChar c : qtFormat) {
         const QChar l = c.toLower();
-        if ((l == 'd' || l == 'm' || l == 'y') && !ordem.contains(l)) ordem += l;
+        if ((l == 'd' || l == 'm' || l == 'y') && !ordem.contains(l))
+            ordem += l;
         if (!c.isLetter() && s.DateSeparator.isNull() && c != QLatin1Char('\'') && !c.isSpace())
             s.DateSeparator = c;
     }
-    if (ordem.size() != 3) ordem = QStringLiteral("dmy");
-    if (s.DateSeparator.isNull()) s.DateSeparator = QLatin1Char('/');
+    if (ordem.size() != 3)
+        ordem = QStringLiteral("dmy");
+    if (s.DateSeparator.isNull())
+        s.DateSeparator = QLatin1Char('/');
     QStringList partes;
     for (QChar c : ordem)
         partes << (c == 'y' ? QStringLiteral("yyyy") : QString(2, c));
@@ -65,11 +71,12 @@ TFormatSettings TFormatSettings::Brasileiro() {
 }
 
 TFormatSettings TFormatSettings::DoLocale(const QLocale& locale) {
-    if (locale.language() == QLocale::C) return Brasileiro();
+    if (locale.language() == QLocale::C)
+        return Brasileiro();
     TFormatSettings s;
     s.DecimalSeparator = locale.decimalPoint().at(0);
-    s.ThousandSeparator = locale.groupSeparator().isEmpty() ? QChar(QLatin1Char(' '))
-                                                            : locale.groupSeparator().at(0);
+    s.ThousandSeparator =
+        locale.groupSeparator().isEmpty() ? QChar(QLatin1Char(' ')) : locale.groupSeparator().at(0);
     OrdemDaData(locale.dateFormat(QLocale::ShortFormat), s);
     const QString hora = locale.timeFormat(QLocale::ShortFormat);
     s.TimeSeparator = QLatin1Char(':');
@@ -106,10 +113,14 @@ Estado& Global() {
 }
 }  // namespace
 
-TFormatSettings& FormatSettings() { return Global().vivo; }
+TFormatSettings& FormatSettings() {
+    return Global().vivo;
+}
 
 namespace mConst {
-const TFormatSettings& Regionais() { return Global().copia; }
+const TFormatSettings& Regionais() {
+    return Global().copia;
+}
 void DefinirRegionais(const TFormatSettings& settings) {
     Global().vivo = settings;
     Global().copia = settings;

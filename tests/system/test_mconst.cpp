@@ -25,7 +25,8 @@ TEST(Regionais, LocaleCGivesBrazilianSettingsAndDayNamesHaveNoPoint) {
     EXPECT_EQ(c.ShortDateFormat, QStringLiteral("dd/mm/yyyy"));
     const TFormatSettings br = TFormatSettings::DoLocale(QLocale(QStringLiteral("pt_BR")));
     const QStringList esperado = {"dom", "seg", "ter", "qua", "qui", "sex", "sáb"};
-    for (int i = 0; i < 7; ++i) EXPECT_EQ(br.ShortDayNames[i], esperado[i]) << i;
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(br.ShortDayNames[i], esperado[i]) << i;
     EXPECT_EQ(br.DecimalSeparator, QLatin1Char(','));
     const TFormatSettings us = TFormatSettings::DoLocale(QLocale(QStringLiteral("en_US")));
     EXPECT_EQ(us.DecimalSeparator, QLatin1Char('.'));
@@ -50,15 +51,26 @@ TEST(Rtl, GeneralTextFormOfFloats) {
         double valor;
         const char* br;
     } casos[] = {
-        {0, "0"},           {1, "1"},         {-2.5, "-2,5"},
-        {0.1, "0,1"},       {1234.5, "1234,5"}, {1e-5, "0,00001"},
-        {1e-6, "1E-6"},     {1.5e20, "1,5E20"}, {123456789012345.0, "123456789012345"},
-        {1e15, "1E15"},     {1.0 / 3, "0,333333333333333"}, {2.675, "2,675"},
+        {0, "0"},
+        {1, "1"},
+        {-2.5, "-2,5"},
+        {0.1, "0,1"},
+        {1234.5, "1234,5"},
+        {1e-5, "0,00001"},
+        {1e-6, "1E-6"},
+        {1.5e20, "1,5E20"},
+        {123456789012345.0, "123456789012345"},
+        {1e15, "1E15"},
+        {1.0 / 3, "0,333333333333333"},
+        {2.675, "2,675"},
         {-0.0, "0"},
     };
-    for (const auto& c : casos) EXPECT_EQ(Rtl::FloatToStr(c.valor, TFormatSettings::Brasileiro()), QString::fromUtf8(c.br)) << c.valor;
+    for (const auto& c : casos)
+        EXPECT_EQ(Rtl::FloatToStr(c.valor, TFormatSettings::Brasileiro()), QString::fromUtf8(c.br))
+            << c.valor;
     EXPECT_EQ(Rtl::FloatToStr(-2.5, ComPonto()), QStringLiteral("-2.5"));
-    EXPECT_EQ(Rtl::CurrToStr(Currency::FromRaw(-123450), TFormatSettings::Brasileiro()), QStringLiteral("-12,345"));
+    EXPECT_EQ(Rtl::CurrToStr(Currency::FromRaw(-123450), TFormatSettings::Brasileiro()),
+              QStringLiteral("-12,345"));
     EXPECT_EQ(Rtl::CurrToStr(Currency::FromRaw(INT64_MIN), TFormatSettings::Brasileiro()),
               QStringLiteral("-922337203685477,5808"));
 }
@@ -69,11 +81,12 @@ TEST(Rtl, StrictFloatParse) {
         const char* texto;
         std::optional<double> valor;
     } casos[] = {
-        {"1,5", 1.5},   {"  -2,25 ", -2.25}, {"1E3", 1000},   {"1,5e-2", 0.015},
-        {"1.5", {}},    {"", {}},            {"1,2,3", {}},   {",5", 0.5},
-        {"1e", {}},     {"abc", {}},         {"1e999", {}},   {"+7", 7},
+        {"1,5", 1.5},  {"  -2,25 ", -2.25}, {"1E3", 1000}, {"1,5e-2", 0.015}, {"1.5", {}},
+        {"", {}},      {"1,2,3", {}},       {",5", 0.5},   {"1e", {}},        {"abc", {}},
+        {"1e999", {}}, {"+7", 7},
     };
-    for (const auto& c : casos) EXPECT_EQ(Rtl::TryStrToFloat(QString::fromUtf8(c.texto), br), c.valor) << c.texto;
+    for (const auto& c : casos)
+        EXPECT_EQ(Rtl::TryStrToFloat(QString::fromUtf8(c.texto), br), c.valor) << c.texto;
     EXPECT_EQ(Rtl::TryStrToFloat(u"1.5", ComPonto()), 1.5);
     EXPECT_EQ(Rtl::TryStrToCurr(u"0,00005", br)->Raw(), 0);
 }
@@ -83,12 +96,17 @@ TEST(Rtl, StrictIntegerParse) {
         const char* texto;
         std::optional<std::int32_t> valor;
     } casos[] = {
-        {"5", 5},           {"  5", 5},         {"5 ", {}},       {"-12", -12},
-        {"$FF", 255},       {"x10", 16},        {"0x1f", 31},     {"2147483647", 2147483647},
-        {"2147483648", {}}, {"-2147483648", INT32_MIN}, {"$FFFFFFFF", -1}, {"", {}},
-        {"-", {}},          {"1a", {}},         {"$", {}},
+        {"5", 5},           {"  5", 5},
+        {"5 ", {}},         {"-12", -12},
+        {"$FF", 255},       {"x10", 16},
+        {"0x1f", 31},       {"2147483647", 2147483647},
+        {"2147483648", {}}, {"-2147483648", INT32_MIN},
+        {"$FFFFFFFF", -1},  {"", {}},
+        {"-", {}},          {"1a", {}},
+        {"$", {}},
     };
-    for (const auto& c : casos) EXPECT_EQ(Rtl::TryStrToInt(QString::fromUtf8(c.texto)), c.valor) << c.texto;
+    for (const auto& c : casos)
+        EXPECT_EQ(Rtl::TryStrToInt(QString::fromUtf8(c.texto)), c.valor) << c.texto;
     EXPECT_EQ(Rtl::TryStrToInt64(u"9223372036854775807"), INT64_MAX);
     EXPECT_EQ(Rtl::TryStrToInt64(u"9223372036854775808"), std::nullopt);
 }
@@ -117,7 +135,8 @@ TEST(Caminhos, MapsDriveCAndMatchesExistingComponentsIgnoringCase) {
               raiz.Caminho() + QStringLiteral("/Frente/Config/Orvane.crv"));
     EXPECT_EQ(CaminhoWindows::Mapear(QStringLiteral("C:\\frente\\skin\\Orvane_seg")),
               raiz.Caminho() + QStringLiteral("/Frente/skin/Orvane_seg"));
-    EXPECT_EQ(CaminhoWindows::Mapear(QStringLiteral("dados\\a.txt")), QStringLiteral("dados/a.txt"));
+    EXPECT_EQ(CaminhoWindows::Mapear(QStringLiteral("dados\\a.txt")),
+              QStringLiteral("dados/a.txt"));
 }
 
 }  // namespace
