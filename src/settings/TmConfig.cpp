@@ -1,0 +1,482 @@
+#include "TmConfig.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include "CodePage.h"
+#include "Rtl.h"
+
+namespace {
+
+const QString kConfig = QStringLiteral("Config");
+
+QByteArrayView Marca(TCodificacao c) {
+    switch (c) {
+        case TCodificacao::Utf8:
+            return "\xEF\xBB\xBF";
+        case TCodificacao::Utf16LE:
+            return "\xFF\xFE";
+        case TCodificacao::Utf16BE:
+            return "\xFE\xFF";
+        case TCodificacao::Ansi:
+            break;
+    }
+    return {};
+}
+
+QStringConverter::Encoding Conversor(TCodificacao c) {
+    switch (c) {
+        case TCodificacao::Utf16LE:
+            return QStringConverter::Utf16LE;
+        case TCodificacao::Utf16BE:
+            return QStringConverter::Utf16BE;
+        default:
+            return QStringConverter::Utf8;
+    }
+}
+
+TCodificacao PelaMarca(QByteArrayView bytes) {
+    for (TCodificacao c : {TCodificacao::Utf8, TCodificacao::Utf16LE, TCodificacao::Utf16BE})
+        if (bytes.startsWith(Marca(c)))
+            return c;
+    return TCodificacao::Ansi;
+}
+
+QString Decodificar(QByteArrayView corpo, TCodificacao c) {
+    if (c == TCodificacao::Ansi)
+        return CodePage::DeAnsi(corpo);
+    // The mark was taken off already: a second one is text.
+    QStringDecoder decodificador(Conversor(c), QStringConverter::Flag::ConvertInitialBom);
+    return decodificador.decode(corpo);
+}
+
+bool QuebraDeLinha(QChar c) {
+    return c == u'\r' || c == u'\n';
+}
+
+// Lines end at CR LF, a lone CR or a lone LF; a final terminator opens no further line.
+QStringList Linhas(QStringView texto) {
+    QStringList linhas;
+    qsizetype inicio = 0;
+    for (qsizetype i = 0; i < texto.size(); ++i) {
+        if (!QuebraDeLinha(texto[i]))
+            continue;
+        linhas.append(texto.mid(inicio, i - inicio).toString());
+        if (texto[i] == u'\r' && i + 1 < texto.size() && texto[i + 1] == u'\n')
+            ++i;
+        inicio = i + 1;
+    }
+    if (inicio < texto.size())
+        linhas.append(texto.mid(inicio).toString());
+    return linhas;
+}
+
+// Trimming as the platform's Trim: every character up to the blank is cut at both ends.
+QStringView Aparado(QStringView s) {
+    qsizetype i = 0, n = s.size();
+    while (i < n && s[i].unicode() <= u' ')
+        ++i;
+    while (n > i && s[n - 1].unicode() <= u' ')
+        --n;
+    return s.mid(i, n - i);
+}
+
+bool EmBranco(QStringView linha) {
+    return Aparado(linha).isEmpty();
+}
+
+bool ECabecalho(QStringView linha) {
+    return linha.startsWith(u'[');
+}
+
+// The whole line is "[" + secao + "]", ignoring case.
+bool ECabecalhoDe(QStringView linha, QStringView secao) {
+    return linha.size() == secao.size() + 2 && ECabecalho(linha) && linha.endsWith(u']') &&
+           linha.mid(1, secao.size()).compare(secao, Qt::CaseInsensitive) == 0;
+}
+
+// The text before the first "=", empty for a line without one.
+QStringView NomeChave(QStringView linha) {
+    const qsizetype igual = linha.indexOf(u'=');
+    return igual < 0 ? QStringView() : linha.left(igual);
+}
+
+// The line's key name is item, ignoring case; item holds no "=".
+bool EChave(QStringView linha, QStringView item) {
+    return linha.size() > item.size() && linha[item.size()] == u'=' &&
+           linha.left(item.size()).compare(item, Qt::CaseInsensitive) == 0;
+}
+
+QString Falha(const QString& operacao, const QString& arquivo, const QString& motivo) {
+    return QStringLiteral("Não foi possível %1 o arquivo \"%2\": %3")
+        .arg(operacao, QDir::toNativeSeparators(arquivo), motivo);
+}
+
+// The read-only attribute of Windows holds for every user; its equivalent here is a file
+// without write permission for its owner, which the rename of a save would otherwise bypass.
+bool SomenteLeitura(const QFileInfo& info) {
+    return !info.isWritable() || !info.permissions().testFlag(QFileDevice::WriteOwner);
+}
+
+}  // namespace
+
+TmConfig::TmConfig(const QString& Arquivo, bool CarregarArquivoExistenteParaUpdate)
+    : arquivo_(Arquivo) {
+    if (CarregarArquivoExistenteParaUpdate)
+        Carregar(std::nullopt);
+}
+
+TmConfig::TmConfig(const QString& Arquivo, TCodificacao Encoding)
+    : arquivo_(Arquivo), codificacao_(Encoding) {
+    Carregar(Encoding);
+}
+
+TmConfig::TmConfig(const QStringList& aLista) : lista_(aLista) {
+    RemoverMarcaSolta();
+    totalLinhas_ = int(lista_.size());
+}
+
+TmConfig::~TmConfig() {
+    if (!modificado_)
+        return;
+    try {
+        Gravar(arquivo_);
+    } catch (...) {
+        // A settings object freed after a change must not fail its caller; the change is lost.
+    }
+}
+
+void TmConfig::Carregar(std::optional<TCodificacao> pedida) {
+    QFile arquivo(arquivo_);
+    if (!arquivo.exists())
+        return;
+    if (!arquivo.open(QIODevice::ReadOnly))
+        throw EInOutError(Falha(QStringLiteral("ler"), arquivo_, arquivo.errorString()));
+    const QByteArray bytes = arquivo.readAll();
+    if (arquivo.error() != QFileDevice::NoError)
+        throw EInOutError(Falha(QStringLiteral("ler"), arquivo_, arquivo.errorString()));
+    codificacao_ = pedida ? *pedida : PelaMarca(bytes);
+    QByteArrayView corpo(bytes);
+    if (corpo.startsWith(Marca(codificacao_)))
+        corpo = corpo.sliced(Marca(codificacao_).size());
+    lista_ = Linhas(Decodificar(corpo, codificacao_));
+    RemoverMarcaSolta();
+    totalLinhas_ = int(lista_.size());
+}
+
+void TmConfig::RemoverMarcaSolta() {
+    static const QString marcaComoAnsi = QStringLiteral("\u00EF\u00BB\u00BF");
+    if (!lista_.isEmpty() && lista_[0].size() > 3 && lista_[0].startsWith(marcaComoAnsi))
+        lista_[0].remove(0, 3);
+}
+
+QByteArray TmConfig::Codificar() const {
+    QString texto;
+    qsizetype tamanho = 0;
+    for (const QString& linha : lista_)
+        tamanho += linha.size() + 2;
+    texto.reserve(tamanho);
+    for (const QString& linha : lista_) {
+        // A line break inside a line would split it into lines the document does not have
+        // (a value could then forge keys or headers): it is written as a blank.
+        for (QChar c : linha)
+            texto += QuebraDeLinha(c) ? QChar(u' ') : c;
+        texto += QLatin1String("\r\n");
+    }
+    if (codificacao_ == TCodificacao::Ansi)
+        return CodePage::ParaAnsi(texto);
+    QStringEncoder codificador(Conversor(codificacao_));
+    return Marca(codificacao_).toByteArray() + QByteArray(codificador.encode(texto));
+}
+
+void TmConfig::Gravar(const QString& destino) const {
+    const QString gravar = QStringLiteral("gravar");
+    if (destino.isEmpty())
+        throw EInOutError(Falha(gravar, destino, QStringLiteral("nenhum nome de arquivo")));
+    const QFileInfo info(destino);
+    if (info.exists() && SomenteLeitura(info))
+        throw EInOutError(Falha(gravar, destino, QStringLiteral("o arquivo é somente leitura")));
+    // Written beside the target and renamed over it only when complete.
+    QSaveFile arquivo(destino);
+    // Unbuffered, so that a short write (full disk, file size limit) shows in write()'s count:
+    // through the buffer it goes unreported and commit() would install a truncated file.
+    if (!arquivo.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        throw EInOutError(Falha(gravar, destino, arquivo.errorString()));
+    const QByteArray bytes = Codificar();
+    if (arquivo.write(bytes) != bytes.size()) {
+        arquivo.cancelWriting();
+        throw EInOutError(Falha(gravar, destino, QStringLiteral("gravação incompleta")));
+    }
+    if (!arquivo.commit())
+        throw EInOutError(Falha(gravar, destino, arquivo.errorString()));
+}
+
+void TmConfig::Flush() {
+    if (!modificado_)
+        return;
+    Gravar(arquivo_);
+    modificado_ = false;
+}
+
+void TmConfig::SaveCopyTo(const QString& NomeArquivo) const {
+    Gravar(NomeArquivo);
+}
+
+QString TmConfig::GetFileNameDefault() {
+    const QFileInfo programa(QCoreApplication::applicationFilePath());
+    if (programa.fileName().isEmpty())
+        return {};
+    return programa.path() + QLatin1Char('/') + programa.completeBaseName() +
+           QStringLiteral(".ini");
+}
+
+// ---- search ----
+
+qsizetype TmConfig::IndiceSecao(QStringView secao) const {
+    for (qsizetype i = 0; i < lista_.size(); ++i)
+        if (ECabecalhoDe(lista_[i], secao))
+            return i;
+    return -1;
+}
+
+// The first line whose key name is item and whose nearest header above names secao. One pass
+// that keeps track of the header in force is the same as taking each matching key line and
+// walking back to its header.
+qsizetype TmConfig::IndiceChave(QStringView secao, QStringView item) const {
+    if (item.contains(u'='))
+        return -1;  // no key name holds one
+    bool naSecao = false;
+    for (qsizetype i = 0; i < lista_.size(); ++i) {
+        const QString& linha = lista_[i];
+        if (naSecao && EChave(linha, item))
+            return i;
+        if (ECabecalho(linha))
+            naSecao = ECabecalhoDe(linha, secao);
+    }
+    return -1;
+}
+
+qsizetype TmConfig::FimDoBloco(qsizetype h) const {
+    qsizetype n = h + 1;
+    while (n < lista_.size() && !ECabecalho(lista_[n]))
+        ++n;
+    return n;
+}
+
+// Where a new key of secao goes: the end of the first run of non-blank lines after its first
+// header. Before a header that closes the run a blank line is put first, so one blank line
+// keeps the new key apart from the next section. -1 when the section is absent.
+qsizetype TmConfig::PosicaoInsercao(QStringView secao) {
+    const qsizetype h = IndiceSecao(secao);
+    if (h < 0)
+        return -1;
+    for (qsizetype b = h + 1; b < lista_.size(); ++b) {
+        if (EmBranco(lista_[b]))
+            return b;
+        if (ECabecalho(lista_[b])) {
+            lista_.insert(b, QString());
+            return b;
+        }
+    }
+    return lista_.size();
+}
+
+// ---- reading ----
+
+QString TmConfig::ReadString(const QString& Secao, const QString& Item,
+                             const QString& Padrao) const {
+    const qsizetype k = IndiceChave(Secao, Item);
+    if (k < 0)
+        return Padrao;
+    const QString& linha = lista_[k];
+    return linha.mid(linha.indexOf(u'=') + 1);
+}
+
+std::int32_t TmConfig::ReadInteger(const QString& Secao, const QString& Item,
+                                   std::int32_t Padrao) const {
+    return Rtl::TryStrToInt(ReadString(Secao, Item, QString::number(Padrao))).value_or(Padrao);
+}
+
+bool TmConfig::ReadBool(const QString& Secao, const QString& Item, bool Padrao) const {
+    return ReadString(Secao, Item, Padrao ? QStringLiteral("1") : QStringLiteral("0")) ==
+           QLatin1String("1");
+}
+
+double TmConfig::ReadFloat(const QString& Secao, const QString& Item, double Padrao) const {
+    return Rtl::TryStrToFloat(ReadString(Secao, Item, Rtl::FloatToStr(Padrao))).value_or(Padrao);
+}
+
+Currency TmConfig::ReadCurr(const QString& Secao, const QString& Item, Currency Padrao) const {
+    return Rtl::TryStrToCurr(ReadString(Secao, Item, Rtl::CurrToStr(Padrao))).value_or(Padrao);
+}
+
+TDateTime TmConfig::ReadDate(const QString& Secao, const QString& Item, TDateTime Padrao) const {
+    return Rtl::TryStrToDate(ReadString(Secao, Item, Rtl::DateToStr(Padrao))).value_or(Padrao);
+}
+
+TDateTime TmConfig::ReadDateTime(const QString& Secao, const QString& Item,
+                                 TDateTime Padrao) const {
+    return Rtl::TryStrToDateTime(ReadString(Secao, Item, Rtl::DateTimeToStr(Padrao)))
+        .value_or(Padrao);
+}
+
+TDateTime TmConfig::ReadTime(const QString& Secao, const QString& Item, TDateTime Padrao) const {
+    return Rtl::TryStrToTime(ReadString(Secao, Item, Rtl::TimeToStr(Padrao))).value_or(Padrao);
+}
+
+// ---- writing ----
+
+void TmConfig::WriteString(const QString& Secao, const QString& Item, const QString& Valor) {
+    const qsizetype k = IndiceChave(Secao, Item);
+    if (k >= 0) {
+        if (Valor.isEmpty())
+            lista_.removeAt(k);
+        else
+            lista_[k] = NomeChave(lista_[k]).toString() + u'=' + Valor;
+    } else if (const qsizetype p = PosicaoInsercao(Secao); p >= 0) {
+        lista_.insert(p, Item + u'=' + Valor);
+    } else {
+        if (!lista_.isEmpty() && !EmBranco(lista_.last()))
+            lista_.append(QString());
+        lista_.append(u'[' + Secao + u']');
+        lista_.append(Item + u'=' + Valor);
+    }
+    modificado_ = true;
+}
+
+void TmConfig::WriteInteger(const QString& Secao, const QString& Item, std::int32_t Valor) {
+    WriteString(Secao, Item, QString::number(Valor));
+}
+
+void TmConfig::WriteBool(const QString& Secao, const QString& Item, bool Valor) {
+    WriteString(Secao, Item, Valor ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void TmConfig::WriteFloat(const QString& Secao, const QString& Item, double Valor) {
+    WriteString(Secao, Item, Rtl::FloatToStr(Valor));
+}
+
+void TmConfig::WriteCurr(const QString& Secao, const QString& Item, Currency Valor) {
+    WriteString(Secao, Item, Rtl::CurrToStr(Valor));
+}
+
+void TmConfig::WriteDate(const QString& Secao, const QString& Item, TDateTime Valor) {
+    WriteString(Secao, Item, Rtl::DateToStr(Valor));
+}
+
+void TmConfig::WriteDateTime(const QString& Secao, const QString& Item, TDateTime Valor) {
+    WriteString(Secao, Item, Rtl::DateTimeToStr(Valor));
+}
+
+void TmConfig::WriteTime(const QString& Secao, const QString& Item, TDateTime Valor) {
+    WriteString(Secao, Item, Rtl::TimeToStr(Valor));
+}
+
+// ---- the section "Config" ----
+
+QString TmConfig::ReadStringConfig(const QString& Item, const QString& Padrao) const {
+    return ReadString(kConfig, Item, Padrao);
+}
+std::int32_t TmConfig::ReadIntegerConfig(const QString& Item, std::int32_t Padrao) const {
+    return ReadInteger(kConfig, Item, Padrao);
+}
+bool TmConfig::ReadBoolConfig(const QString& Item, bool Padrao) const {
+    return ReadBool(kConfig, Item, Padrao);
+}
+double TmConfig::ReadFloatConfig(const QString& Item, double Padrao) const {
+    return ReadFloat(kConfig, Item, Padrao);
+}
+Currency TmConfig::ReadCurrConfig(const QString& Item, Currency Padrao) const {
+    return ReadCurr(kConfig, Item, Padrao);
+}
+TDateTime TmConfig::ReadDateConfig(const QString& Item, TDateTime Padrao) const {
+    return ReadDate(kConfig, Item, Padrao);
+}
+TDateTime TmConfig::ReadDateTimeConfig(const QString& Item, TDateTime Padrao) const {
+    return ReadDateTime(kConfig, Item, Padrao);
+}
+void TmConfig::WriteStringConfig(const QString& Item, const QString& Valor) {
+    WriteString(kConfig, Item, Valor);
+}
+void TmConfig::WriteIntegerConfig(const QString& Item, std::int32_t Valor) {
+    WriteInteger(kConfig, Item, Valor);
+}
+void TmConfig::WriteBoolConfig(const QString& Item, bool Valor) {
+    WriteBool(kConfig, Item, Valor);
+}
+void TmConfig::WriteFloatConfig(const QString& Item, double Valor) {
+    WriteFloat(kConfig, Item, Valor);
+}
+void TmConfig::WriteCurrConfig(const QString& Item, Currency Valor) {
+    WriteCurr(kConfig, Item, Valor);
+}
+void TmConfig::WriteDateConfig(const QString& Item, TDateTime Valor) {
+    WriteDate(kConfig, Item, Valor);
+}
+void TmConfig::WriteDateTimeConfig(const QString& Item, TDateTime Valor) {
+    WriteDateTime(kConfig, Item, Valor);
+}
+
+// ---- sections ----
+
+bool TmConfig::SectionExists(const QString& Secao) const {
+    return IndiceSecao(Secao) >= 0;
+}
+
+void TmConfig::ReadSections(QStringList& Saida) const {
+    Saida.clear();
+    for (const QString& linha : lista_) {
+        if (!Aparado(linha).startsWith(u'['))
+            continue;
+        QString nome = linha;
+        nome.remove(u'[').remove(u']');
+        Saida.append(Aparado(nome).toString());
+    }
+}
+
+void TmConfig::ReadSection(const QString& Secao, QStringList& Saida) const {
+    Saida.clear();
+    const qsizetype h = IndiceSecao(Secao);
+    if (h < 0)
+        return;
+    for (qsizetype i = h + 1, fim = FimDoBloco(h); i < fim; ++i)
+        if (const QStringView nome = NomeChave(lista_[i]); !nome.isEmpty())
+            Saida.append(nome.toString());
+}
+
+void TmConfig::ReadSectionValues(const QString& Secao, QStringList& Saida) const {
+    Saida.clear();
+    const qsizetype h = IndiceSecao(Secao);
+    if (h < 0)
+        return;
+    for (qsizetype i = h + 1, fim = FimDoBloco(h); i < fim; ++i)
+        if (!lista_[i].isEmpty())
+            Saida.append(lista_[i]);
+}
+
+int TmConfig::GetSectionItemCount(const QString& Secao) const {
+    QStringList nomes;
+    ReadSection(Secao, nomes);
+    return int(nomes.size());
+}
+
+void TmConfig::EraseSection(const QString& Secao) {
+    const qsizetype h = IndiceSecao(Secao);
+    if (h < 0)
+        return;
+    lista_.remove(h, FimDoBloco(h) - h);
+    modificado_ = true;
+}
+
+void TmConfig::DeleteKey(const QString& Secao, const QString& Item) {
+    const qsizetype k = IndiceChave(Secao, Item);
+    if (k < 0)
+        return;
+    lista_.removeAt(k);
+    modificado_ = true;
+}

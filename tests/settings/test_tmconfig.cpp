@@ -1,0 +1,497 @@
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <csignal>
+#include <functional>
+#include <memory>
+
+#include "TmConfig.h"
+
+namespace {
+
+// A document as its lines; "" is a blank line.
+QStringList Doc(std::initializer_list<const char*> linhas) {
+    QStringList out;
+    for (const char* l : linhas)
+        out.append(QString::fromUtf8(l));
+    return out;
+}
+
+std::string Texto(const QStringList& linhas) {
+    return linhas.join(QLatin1String(" / ")).toStdString();
+}
+
+QByteArray Ler(const QString& caminho) {
+    QFile f(caminho);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<ausente>");
+}
+
+void Escrever(const QString& caminho, const QByteArray& bytes) {
+    QFile f(caminho);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+TDateTime Dia(int ano, int mes, int dia) {
+    return DataHora::FromQDate(QDate(ano, mes, dia));
+}
+TDateTime Hora(int h, int m, int s, int ms = 0) {
+    return DataHora::FromQTime(QTime(h, m, s, ms));
+}
+
+class Arquivos : public ::testing::Test {
+protected:
+    QString Caminho(const char* nome) const { return dir_.filePath(QString::fromUtf8(nome)); }
+    QTemporaryDir dir_;
+};
+
+// ---- search and insertion ----
+
+TEST(TmConfigEscrita, NewKeysAndSectionsGoToTheirFixedPlaces) {
+    const struct {
+        QStringList antes;
+        const char *secao, *item, *valor;
+        QStringList depois;
+    } casos[] = {
+        {{}, "Config", "Porta", "22334", Doc({"[Config]", "Porta=22334"})},
+        {Doc({"[Rede]", "A=1"}), "Config", "B", "2", Doc({"[Rede]", "A=1", "", "[Config]", "B=2"})},
+        {Doc({"[Rede]", "A=1", ""}), "Config", "B", "2",
+         Doc({"[Rede]", "A=1", "", "[Config]", "B=2"})},
+        {Doc({"[Rede]", "A=1", " \t"}), "config", "B", "2",
+         Doc({"[Rede]", "A=1", " \t", "[config]", "B=2"})},
+        {Doc({"[Config]", "A=1", "", "[Rede]"}), "Config", "B", "2",
+         Doc({"[Config]", "A=1", "B=2", "", "[Rede]"})},
+        {Doc({"[Config]", "A=1", "[Rede]"}), "Config", "B", "2",
+         Doc({"[Config]", "A=1", "B=2", "", "[Rede]"})},
+        {Doc({"[Config]", "", "A=1"}), "Config", "B", "2", Doc({"[Config]", "B=2", "", "A=1"})},
+        {Doc({"[Config]"}), "Config", "B", "2", Doc({"[Config]", "B=2"})},
+        {Doc({"[Config]", "; nota", "A=1"}), "CONFIG", "B", "2",
+         Doc({"[Config]", "; nota", "A=1", "B=2"})},
+        // Only the first block of a repeated section takes new keys.
+        {Doc({"[Config]", "A=1", "", "[Config]", "C=3"}), "Config", "B", "2",
+         Doc({"[Config]", "A=1", "B=2", "", "[Config]", "C=3"})},
+        // Existing keys keep their letters and place; an empty value removes them.
+        {Doc({"[Config]", "PORTA=1", "X=2"}), "Config", "porta", "9",
+         Doc({"[Config]", "PORTA=9", "X=2"})},
+        {Doc({"[Config]", "Porta=1", "X=2"}), "Config", "Porta", "", Doc({"[Config]", "X=2"})},
+        {Doc({"[Config]", "X=2"}), "Config", "Porta", "", Doc({"[Config]", "X=2", "Porta="})},
+        // A key found in a second block of the section is changed there.
+        {Doc({"[Config]", "A=1", "[Rede]", "B=1", "[Config]", "B=2"}), "Config", "B", "5",
+         Doc({"[Config]", "A=1", "[Rede]", "B=1", "[Config]", "B=5"})},
+        // A key above the first header belongs to no section.
+        {Doc({"A=1", "[Config]"}), "Config", "A", "2", Doc({"A=1", "[Config]", "A=2"})},
+        // Blanks around "=" are part of the name and value.
+        {Doc({"[Config]", "A = 1"}), "Config", "A", "2", Doc({"[Config]", "A = 1", "A=2"})},
+        // A header with a blank inside or after is no header of the name, but still ends a block.
+        {Doc({"[Config] ", "A=1"}), "Config", "A", "2",
+         Doc({"[Config] ", "A=1", "", "[Config]", "A=2"})},
+        {Doc({"[Config]", "A=1", "[ Rede]", "B=1"}), "Config", "B", "2",
+         Doc({"[Config]", "A=1", "B=2", "", "[ Rede]", "B=1"})},
+        // Accented letters fold both in section and key names.
+        {Doc({"[SEÇÃO]", "AÇÃO=1"}), "seção", "ação", "2", Doc({"[SEÇÃO]", "AÇÃO=2"})},
+        // An empty key name matches no comment or blank line of the section.
+        {Doc({"[Config]", "; nota"}), "Config", "", "x", Doc({"[Config]", "; nota", "=x"})},
+    };
+    for (const auto& c : casos) {
+        TmConfig cfg(c.antes);
+        cfg.WriteString(QString::fromUtf8(c.secao), QString::fromUtf8(c.item),
+                        QString::fromUtf8(c.valor));
+        EXPECT_EQ(cfg.Lista(), c.depois) << Texto(c.antes) << " <- " << c.item;
+        EXPECT_TRUE(cfg.Modificado());
+    }
+}
+
+TEST(TmConfigLeitura, KeySearchTakesTheFirstKeyUnderAHeaderOfTheSection) {
+    const QStringList doc =
+        Doc({"Porta=0", "[Rede]", "Porta=1", "[Config]", "Porta=2", "[Outra]", "X=1",
+             "Vazio=", "Duplo=a=b", "=semnome", "[CONFIG]", "Y= 5", "[Caixa] ", "Z=1"});
+    const TmConfig cfg(doc);
+    const struct {
+        const char *secao, *item, *esperado;
+    } casos[] = {
+        {"Config", "Porta", "2"},  {"Rede", "porta", "1"},   {"Outra", "Porta", "?"},
+        {"config", "Y", " 5"},     {"Config", "X", "?"},     {"Caixa", "Z", "?"},
+        {"Caixa ", "Z", "?"},      {"Outra", "Vazio", ""},   {"Outra", "Duplo", "a=b"},
+        {"Outra", "Duplo=a", "?"}, {"Outra", "", "semnome"}, {"Rede", "", "?"},
+        {"", "Porta", "?"},
+    };
+    for (const auto& c : casos)
+        EXPECT_EQ(cfg.ReadString(QString::fromUtf8(c.secao), QString::fromUtf8(c.item),
+                                 QStringLiteral("?")),
+                  QString::fromUtf8(c.esperado))
+            << c.secao << "/" << c.item;
+}
+
+TEST(TmConfigSecoes, BlockOperationsUseTheFirstHeader) {
+    TmConfig cfg(Doc({"Solta=1", "[Config]", "A=1", "; nota", "", "  ", "B = 2", "[Rede]", "P=1",
+                      "  [ Caixa ]  x", "[Config]", "C=3", "[Vazia]"}));
+    QStringList saida = {QStringLiteral("lixo")};
+    cfg.ReadSections(saida);
+    EXPECT_EQ(saida, Doc({"Config", "Rede", "Caixa   x", "Config", "Vazia"}));
+    cfg.ReadSection(QStringLiteral("config"), saida);
+    EXPECT_EQ(saida, Doc({"A", "B "}));
+    cfg.ReadSectionValues(QStringLiteral("Config"), saida);
+    EXPECT_EQ(saida, Doc({"A=1", "; nota", "  ", "B = 2"}));
+    // "  [ Caixa ]  x" does not start with "[": it is no header and P's block goes on.
+    cfg.ReadSectionValues(QStringLiteral("Rede"), saida);
+    EXPECT_EQ(saida, Doc({"P=1", "  [ Caixa ]  x"}));
+    EXPECT_EQ(cfg.GetSectionItemCount(QStringLiteral("Config")), 2);
+    EXPECT_EQ(cfg.GetSectionItemCount(QStringLiteral("Vazia")), 0);
+    EXPECT_EQ(cfg.GetSectionItemCount(QStringLiteral("Nenhuma")), 0);
+    cfg.ReadSection(QStringLiteral("Nenhuma"), saida);
+    EXPECT_TRUE(saida.isEmpty());
+    EXPECT_TRUE(cfg.SectionExists(QStringLiteral("VAZIA")));
+    EXPECT_FALSE(cfg.SectionExists(QStringLiteral("Caixa")));
+    EXPECT_FALSE(cfg.Modificado());
+}
+
+TEST(TmConfigSecoes, EraseSectionRemovesTheHeaderAndTheLinesUpToTheNextHeader) {
+    const struct {
+        QStringList antes;
+        const char* secao;
+        QStringList depois;
+        bool modificado;
+    } casos[] = {
+        {Doc({"[A]", "x=1", "[B]", "y=2"}), "A", Doc({"[B]", "y=2"}), true},
+        {Doc({"[A]", "x=1", "", "[B]"}), "a", Doc({"[B]"}), true},
+        {Doc({"[B]", "y=2", "", "[A]", "x=1", "", "; fim"}), "A", Doc({"[B]", "y=2", ""}), true},
+        {Doc({"[A]", "x=1", "[A]", "x=2"}), "A", Doc({"[A]", "x=2"}), true},
+        {Doc({"[B]", "y=2"}), "A", Doc({"[B]", "y=2"}), false},
+    };
+    for (const auto& c : casos) {
+        TmConfig cfg(c.antes);
+        cfg.EraseSection(QString::fromUtf8(c.secao));
+        EXPECT_EQ(cfg.Lista(), c.depois) << Texto(c.antes);
+        EXPECT_EQ(cfg.Modificado(), c.modificado) << Texto(c.antes);
+    }
+}
+
+TEST(TmConfigSecoes, DeleteKeyRemovesTheFirstKeyOfTheSectionOnly) {
+    TmConfig cfg(Doc({"A=0", "[Rede]", "A=1", "[Config]", "a=2", "A=3"}));
+    cfg.DeleteKey(QStringLiteral("Outra"), QStringLiteral("A"));
+    EXPECT_FALSE(cfg.Modificado());
+    cfg.DeleteKey(QStringLiteral("Config"), QStringLiteral("A"));
+    EXPECT_EQ(cfg.Lista(), Doc({"A=0", "[Rede]", "A=1", "[Config]", "A=3"}));
+    EXPECT_TRUE(cfg.Modificado());
+    TmConfig vazio(QStringList{});
+    vazio.DeleteKey(QStringLiteral("Config"), QStringLiteral("A"));
+    EXPECT_FALSE(vazio.Modificado());
+}
+
+// ---- typed values ----
+
+TEST(TmConfigTipos, TypedReadsParseTheStoredTextOrGiveTheDefault) {
+    const TmConfig cfg(
+        Doc({"[C]", "Int= 5", "IntFim=5 ", "Hex=$1F", "Grande=2147483648", "Um=1", "UmBranco= 1",
+             "S=S", "Vazio=", "Real=-2,5", "RealPonto=2.5", "RealExp= 1,5E3 ", "Moeda=12,3456",
+             "Data=05/03/2024", "DataHora=05/03/2024 07:08:09", "Hora=07:08", "Lixo=abc"}));
+    const QString c = QStringLiteral("C");
+    auto I = [&](const char* item, int padrao) {
+        return cfg.ReadInteger(c, QString::fromUtf8(item), padrao);
+    };
+    EXPECT_EQ(I("Int", -1), 5);
+    EXPECT_EQ(I("IntFim", -1), -1);
+    EXPECT_EQ(I("Hex", -1), 31);
+    EXPECT_EQ(I("Grande", -1), -1);
+    EXPECT_EQ(I("Falta", 42), 42);
+
+    auto B = [&](const char* item, bool padrao) {
+        return cfg.ReadBool(c, QString::fromUtf8(item), padrao);
+    };
+    EXPECT_TRUE(B("Um", false));
+    for (const char* falso : {"UmBranco", "S", "Vazio", "Lixo", "Int"})
+        EXPECT_FALSE(B(falso, true)) << falso;
+    EXPECT_TRUE(B("Falta", true));
+    EXPECT_FALSE(B("Falta", false));
+
+    EXPECT_EQ(cfg.ReadFloat(c, QStringLiteral("Real"), 0), -2.5);
+    EXPECT_EQ(cfg.ReadFloat(c, QStringLiteral("RealPonto"), 7), 7);
+    EXPECT_EQ(cfg.ReadFloat(c, QStringLiteral("RealExp"), 0), 1500);
+    // A missing key gives the default as it comes back from its text form: 15 digits.
+    EXPECT_EQ(cfg.ReadFloat(c, QStringLiteral("Falta"), 1.0 / 3), 0.333333333333333);
+    EXPECT_EQ(cfg.ReadCurr(c, QStringLiteral("Moeda"), Currency()).Raw(), 123456);
+    EXPECT_EQ(cfg.ReadCurr(c, QStringLiteral("Lixo"), Currency::FromRaw(7)).Raw(), 7);
+
+    const TDateTime padrao = Dia(2000, 1, 2) + Hora(3, 4, 5, 678);
+    EXPECT_EQ(cfg.ReadDate(c, QStringLiteral("Data"), 0), Dia(2024, 3, 5));
+    EXPECT_EQ(cfg.ReadDate(c, QStringLiteral("DataHora"), 0), 0);  // no time allowed
+    EXPECT_EQ(cfg.ReadDateTime(c, QStringLiteral("DataHora"), 0), Dia(2024, 3, 5) + Hora(7, 8, 9));
+    EXPECT_EQ(cfg.ReadDateTime(c, QStringLiteral("Data"), 0), Dia(2024, 3, 5));
+    EXPECT_EQ(cfg.ReadTime(c, QStringLiteral("Hora"), 0), Hora(7, 8, 0));
+    EXPECT_EQ(cfg.ReadDate(c, QStringLiteral("Falta"), padrao), Dia(2000, 1, 2));
+    EXPECT_EQ(cfg.ReadDateTime(c, QStringLiteral("Falta"), padrao),
+              Dia(2000, 1, 2) + Hora(3, 4, 5));
+    EXPECT_EQ(cfg.ReadTime(c, QStringLiteral("Falta"), padrao), Hora(3, 4, 5));
+    // An unparsable present value gives the default itself, fractions included.
+    EXPECT_EQ(cfg.ReadDateTime(c, QStringLiteral("Lixo"), padrao), padrao);
+}
+
+TEST(TmConfigTipos, TypedWritesUseTheTextForms) {
+    TmConfig cfg(QStringList{});
+    const QString c = QStringLiteral("C");
+    cfg.WriteInteger(c, QStringLiteral("I"), -7);
+    cfg.WriteBool(c, QStringLiteral("B"), true);
+    cfg.WriteBool(c, QStringLiteral("F"), false);
+    cfg.WriteFloat(c, QStringLiteral("R"), 1234.5);
+    cfg.WriteCurr(c, QStringLiteral("M"), Currency::FromRaw(12300));
+    const TDateTime v = Dia(2024, 3, 5) + Hora(7, 8, 9, 500);
+    cfg.WriteDate(c, QStringLiteral("D"), v);
+    cfg.WriteDateTime(c, QStringLiteral("DH"), v);
+    cfg.WriteTime(c, QStringLiteral("H"), v);
+    EXPECT_EQ(cfg.Lista(), Doc({"[C]", "I=-7", "B=1", "F=0", "R=1234,5", "M=1,23", "D=05/03/2024",
+                                "DH=05/03/2024 07:08:09", "H=07:08:09"}));
+}
+
+TEST(TmConfigTipos, ConfigShorthandsWorkOnTheSectionConfig) {
+    TmConfig cfg(Doc({"[Rede]", "Porta=1"}));
+    cfg.WriteStringConfig(QStringLiteral("Nome"), QStringLiteral("Caixa 1"));
+    cfg.WriteIntegerConfig(QStringLiteral("Porta"), 22334);
+    cfg.WriteBoolConfig(QStringLiteral("Tela"), true);
+    cfg.WriteFloatConfig(QStringLiteral("Zoom"), 1.5);
+    cfg.WriteCurrConfig(QStringLiteral("Troco"), Currency::FromRaw(5000));
+    cfg.WriteDateConfig(QStringLiteral("Dia"), Dia(2024, 3, 5));
+    cfg.WriteDateTimeConfig(QStringLiteral("Quando"), Dia(2024, 3, 5) + Hora(1, 2, 3));
+    EXPECT_EQ(cfg.Lista(),
+              Doc({"[Rede]", "Porta=1", "", "[Config]", "Nome=Caixa 1", "Porta=22334", "Tela=1",
+                   "Zoom=1,5", "Troco=0,5", "Dia=05/03/2024", "Quando=05/03/2024 01:02:03"}));
+    EXPECT_EQ(cfg.ReadStringConfig(QStringLiteral("nome"), {}), QStringLiteral("Caixa 1"));
+    EXPECT_EQ(cfg.ReadIntegerConfig(QStringLiteral("Porta"), 0), 22334);
+    EXPECT_TRUE(cfg.ReadBoolConfig(QStringLiteral("Tela"), false));
+    EXPECT_EQ(cfg.ReadFloatConfig(QStringLiteral("Zoom"), 0), 1.5);
+    EXPECT_EQ(cfg.ReadCurrConfig(QStringLiteral("Troco"), {}).Raw(), 5000);
+    EXPECT_EQ(cfg.ReadDateConfig(QStringLiteral("Dia"), 0), Dia(2024, 3, 5));
+    EXPECT_EQ(cfg.ReadDateTimeConfig(QStringLiteral("Quando"), 0), Dia(2024, 3, 5) + Hora(1, 2, 3));
+}
+
+// ---- construction, encodings and the stray mark ----
+
+TEST(TmConfigLista, ListIsCopiedAndLosesAStrayMark) {
+    QStringList original = Doc({"\xC3\xAF\xC2\xBB\xC2\xBF[Config]", "A=1"});  // "ï»¿[Config]"
+    TmConfig cfg(original);
+    original.clear();
+    EXPECT_EQ(cfg.Lista(), Doc({"[Config]", "A=1"}));
+    EXPECT_EQ(cfg.TotalLinhas(), 2);
+    EXPECT_TRUE(cfg.Arquivo().isEmpty());
+    const TmConfig curta(Doc({"\xC3\xAF\xC2\xBB\xC2\xBF"}));  // three characters stay
+    EXPECT_EQ(curta.Lista().first().size(), 3);
+}
+
+TEST_F(Arquivos, EncodingIsTakenFromTheMarkAndKeptOnSaving) {
+    const struct {
+        const char* nome;
+        QByteArray bytes;
+        QStringList linhas;
+        QByteArray salvo;  // after adding "B=ç" to [A]
+    } casos[] = {
+        {"sem marca: Windows-1252, CR LF, CR and LF", QByteArray("[A]\r\nx=\xE7\x80\rz\n"),
+         Doc({"[A]", "x=ç€", "z"}), QByteArray("[A]\r\nx=\xE7\x80\r\nz\r\nB=\xE7\r\n")},
+        {"UTF-8", QByteArray("\xEF\xBB\xBF[A]\nx=\xC3\xA7"), Doc({"[A]", "x=ç"}),
+         QByteArray("\xEF\xBB\xBF[A]\r\nx=\xC3\xA7\r\nB=\xC3\xA7\r\n")},
+        {"UTF-16 LE", QByteArray("\xFF\xFE[\0A\0]\0\n\0", 10), Doc({"[A]"}),
+         QByteArray("\xFF\xFE[\0A\0]\0\r\0\n\0B\0=\0\xE7\0\r\0\n\0", 22)},
+        {"UTF-16 BE", QByteArray("\xFE\xFF\0[\0A\0]", 8), Doc({"[A]"}),
+         QByteArray("\xFE\xFF\0[\0A\0]\0\r\0\n\0B\0=\0\xE7\0\r\0\n", 22)},
+        {"UTF-8, a second mark is text (and no header)",
+         QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF[A]\r\n"),
+         {QChar(0xFEFF) + QStringLiteral("[A]")},
+         QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF[A]\r\n\r\n[A]\r\nB=\xC3\xA7\r\n")},
+        {"empty file", QByteArray(), Doc({}), QByteArray("[A]\r\nB=\xE7\r\n")},
+    };
+    for (const auto& c : casos) {
+        const QString caminho = Caminho("c.ini");
+        Escrever(caminho, c.bytes);
+        {
+            TmConfig cfg(caminho, true);
+            EXPECT_EQ(cfg.Lista(), c.linhas) << c.nome;
+            EXPECT_EQ(cfg.TotalLinhas(), c.linhas.size()) << c.nome;
+            cfg.WriteString(QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("ç"));
+        }
+        EXPECT_EQ(Ler(caminho), c.salvo) << c.nome;
+    }
+}
+
+TEST_F(Arquivos, StrayMarkOfAWindows1252FileIsDroppedOnLoadAndSave) {
+    const QString caminho = Caminho("c.ini");
+    Escrever(caminho, "\xEF\xBB[A]\r\n");  // not a full mark: plain text
+    EXPECT_EQ(TmConfig(caminho, true).Lista(), QStringList{QStringLiteral("ï»[A]")});
+    Escrever(caminho, "\xEF\xBB\xBF");
+    {
+        TmConfig cfg(caminho, TCodificacao::Ansi);
+        EXPECT_EQ(cfg.Lista(), QStringList{QStringLiteral("ï»¿")});  // three characters stay
+    }
+    Escrever(caminho, "\xEF\xBB\xBF[A]\r\nx=1\r\n");
+    {
+        TmConfig cfg(caminho, TCodificacao::Ansi);
+        EXPECT_EQ(cfg.Lista(), Doc({"[A]", "x=1"}));
+        cfg.SetModificado(true);
+    }
+    EXPECT_EQ(Ler(caminho), QByteArray("[A]\r\nx=1\r\n"));
+}
+
+TEST_F(Arquivos, EncodingConstructorReadsAndWritesInTheGivenEncoding) {
+    const QString caminho = Caminho("c.ini");
+    Escrever(caminho, "\xEF\xBB\xBF[A]\r\nx=\xC3\xA7\r\n");
+    {
+        TmConfig cfg(caminho, TCodificacao::Utf8);
+        EXPECT_EQ(cfg.Lista(), Doc({"[A]", "x=ç"}));
+    }
+    Escrever(caminho, "[A]\r\nx=\xC3\xA7\r\n");  // no mark: still UTF-8
+    {
+        TmConfig cfg(caminho, TCodificacao::Utf8);
+        EXPECT_EQ(cfg.Lista(), Doc({"[A]", "x=ç"}));
+        cfg.SetModificado(true);
+    }
+    EXPECT_EQ(Ler(caminho), QByteArray("\xEF\xBB\xBF[A]\r\nx=\xC3\xA7\r\n"));
+    // A mark of another encoding is text.
+    Escrever(caminho, QByteArray("\xFF\xFE[\0", 4));
+    EXPECT_EQ(TmConfig(caminho, TCodificacao::Utf16BE).Lista().first(),
+              QString(QChar(0xFFFE)) + QChar(0x5B00));
+
+    const QString novo = Caminho("novo.ini");
+    TmConfig(novo, TCodificacao::Utf16LE)
+        .WriteStringConfig(QStringLiteral("A"), QStringLiteral("1"));
+    EXPECT_TRUE(Ler(novo).startsWith(QByteArray("\xFF\xFE[\0C\0", 6)));
+}
+
+// ---- saving ----
+
+TEST_F(Arquivos, SavingHappensOnlyAfterAChange) {
+    const QString caminho = Caminho("c.ini");
+    TmConfig(caminho, true).Flush();
+    EXPECT_FALSE(QFile::exists(caminho));
+
+    {
+        TmConfig cfg(caminho, true);
+        cfg.WriteIntegerConfig(QStringLiteral("Porta"), 22334);
+        cfg.Flush();
+        EXPECT_FALSE(cfg.Modificado());
+        EXPECT_EQ(Ler(caminho), QByteArray("[Config]\r\nPorta=22334\r\n"));
+        cfg.WriteLinha(QStringLiteral("; solta"));  // reaches the file only with a change
+    }
+    EXPECT_EQ(Ler(caminho), QByteArray("[Config]\r\nPorta=22334\r\n"));
+
+    {
+        TmConfig cfg(caminho, true);
+        EXPECT_EQ(cfg.TotalLinhas(), 2);
+        cfg.WriteLinha(QStringLiteral("; solta"));
+        cfg.EraseSection(QStringLiteral("Nenhuma"));
+        cfg.DeleteKey(QStringLiteral("Config"), QStringLiteral("Nenhuma"));
+        const QString copia = Caminho("copia.ini");
+        cfg.SaveCopyTo(copia);
+        EXPECT_FALSE(cfg.Modificado());
+        EXPECT_EQ(Ler(copia), QByteArray("[Config]\r\nPorta=22334\r\n; solta\r\n"));
+    }
+    EXPECT_EQ(Ler(caminho), QByteArray("[Config]\r\nPorta=22334\r\n"));
+
+    {
+        TmConfig cfg(caminho, false);  // not loaded: the save replaces the file
+        EXPECT_TRUE(cfg.Lista().isEmpty());
+        cfg.WriteStringConfig(QStringLiteral("A"), QStringLiteral("1"));
+    }
+    EXPECT_EQ(Ler(caminho), QByteArray("[Config]\r\nA=1\r\n"));
+}
+
+TEST_F(Arquivos, LineBreaksInsideALineAreWrittenAsBlanks) {
+    const QString caminho = Caminho("c.ini");
+    {
+        TmConfig cfg(caminho, true);
+        cfg.WriteStringConfig(QStringLiteral("Msg"), QStringLiteral("a\r\n[Rede]\rb\nc"));
+    }
+    TmConfig cfg(caminho, true);
+    EXPECT_EQ(cfg.Lista(), Doc({"[Config]", "Msg=a  [Rede] b c"}));
+}
+
+TEST_F(Arquivos, SaveFailuresReachTheCallerAndKeepTheChangePending) {
+    const QString semPasta = Caminho("falta/c.ini");
+    TmConfig cfg(semPasta, true);
+    cfg.WriteIntegerConfig(QStringLiteral("Porta"), 1);
+    EXPECT_THROW(cfg.Flush(), EInOutError);
+    EXPECT_TRUE(cfg.Modificado());
+    EXPECT_THROW(cfg.SaveCopyTo(Caminho("outra/c.ini")), EInOutError);
+    EXPECT_FALSE(QDir(Caminho("falta")).exists());
+
+    TmConfig lista(Doc({"[A]"}));
+    lista.SetModificado(true);
+    EXPECT_THROW(lista.Flush(), EInOutError);
+    EXPECT_TRUE(lista.Modificado());
+    // The destructors of both ignore the failure.
+}
+
+TEST_F(Arquivos, AReadOnlyFileIsNotReplaced) {
+    const QString caminho = Caminho("c.ini");
+    Escrever(caminho, "[Config]\r\nA=1\r\n");
+    ASSERT_TRUE(QFile::setPermissions(caminho, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+    {
+        TmConfig cfg(caminho, true);
+        cfg.WriteStringConfig(QStringLiteral("A"), QStringLiteral("2"));
+        try {
+            cfg.Flush();
+            ADD_FAILURE() << "a read-only file was saved";
+        } catch (const EInOutError& e) {
+            EXPECT_TRUE(e.Mensagem().contains(caminho)) << e.what();
+        }
+        EXPECT_TRUE(cfg.Modificado());
+    }
+    EXPECT_EQ(Ler(caminho), QByteArray("[Config]\r\nA=1\r\n"));
+}
+
+TEST_F(Arquivos, SavingKeepsTheFilesPermissions) {
+    const QString caminho = Caminho("c.ini");
+    Escrever(caminho, "[Config]\r\n");
+    const auto permissoes =
+        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
+    ASSERT_TRUE(QFile::setPermissions(caminho, permissoes));
+    TmConfig(caminho, true).WriteStringConfig(QStringLiteral("A"), QStringLiteral("1"));
+    EXPECT_EQ(Ler(caminho), QByteArray("[Config]\r\nA=1\r\n"));
+    EXPECT_EQ(QFile::permissions(caminho) & 0x7077, permissoes & 0x7077);
+}
+
+// A write that fails part way (here: the file size limit of the process, which holds for every
+// user) leaves the previous file whole and no temporary file behind.
+TEST_F(Arquivos, AFailedSaveLeavesThePreviousFileWhole) {
+    const QString caminho = Caminho("c.ini");
+    const QByteArray antes("[Config]\r\nA=1\r\n");
+    Escrever(caminho, antes);
+    TmConfig cfg(caminho, true);
+    cfg.WriteStringConfig(QStringLiteral("Longo"), QString(4096, QLatin1Char('x')));
+
+    rlimit limite{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limite), 0);
+    const auto sinal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit pequeno = limite;
+    pequeno.rlim_cur = 1024;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &pequeno), 0);
+    EXPECT_THROW(cfg.Flush(), EInOutError);
+    setrlimit(RLIMIT_FSIZE, &limite);
+    std::signal(SIGXFSZ, sinal);
+
+    EXPECT_TRUE(cfg.Modificado());
+    EXPECT_EQ(Ler(caminho), antes);
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"c.ini"});
+    cfg.Flush();  // the limit gone, the same document saves
+    EXPECT_TRUE(Ler(caminho).contains("Longo=xxxx"));
+}
+
+TEST_F(Arquivos, AFileThatCannotBeReadFailsTheConstructor) {
+    const QString pasta = Caminho("c.ini");
+    ASSERT_TRUE(QDir().mkdir(pasta));  // exists, but is no readable file
+    try {
+        TmConfig cfg(pasta, true);
+        ADD_FAILURE() << "constructed on an unreadable file";
+    } catch (const EInOutError& e) {
+        EXPECT_TRUE(e.Mensagem().contains(pasta)) << e.what();
+    }
+    EXPECT_THROW(TmConfig(pasta, TCodificacao::Utf8), EInOutError);
+    EXPECT_NO_THROW(TmConfig(pasta, false));  // not read at all
+}
+
+TEST(TmConfigNome, DefaultFileNameIsTheProgramsWithIni) {
+    const QString programa = QCoreApplication::applicationFilePath();
+    EXPECT_EQ(TmConfig::GetFileNameDefault(), programa + QStringLiteral(".ini"));  // no extension
+}
+
+}  // namespace
