@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <string>
 
 #include "EConvertError.h"
@@ -104,7 +105,7 @@ Currency TmConv::Str2Curr(QStringView Valor) {
     for (; casas < 4; ++casas)
         acumular(0);
     if (arredondamento > 5 || (arredondamento == 5 && (resto || (bruto & 1))))
-        acumular(1);
+        ++bruto;  // at most 2^63 + 1: the range check below catches it
     const std::uint64_t maximo = negativo ? kLimite : kLimite - 1;
     if (estouro || bruto > maximo)
         return Currency();
@@ -183,4 +184,27 @@ double TmConv::StrFormated2FloatDef(QStringView asValor, double adDefault) {
     } catch (const EConvertError&) {
         return adDefault;
     }
+}
+
+TDateTime TmConv::StrAnsiToDate(QStringView pData, TDateTime pDefaultParamErro, bool pComAspas) {
+    QStringView resto = pData.mid(pComAspas ? 1 : 0);
+    auto parte = [&resto]() -> std::optional<int> {
+        const qsizetype barra = resto.indexOf(u'/');
+        if (barra < 0) return std::nullopt;
+        const QStringView texto = resto.left(barra);
+        resto = resto.mid(barra + 1);
+        return Rtl::TryStrToInt(texto);
+    };
+    const auto mes = parte();
+    const auto dia = parte();
+    const auto ano = Rtl::TryStrToInt(resto.left(4));
+    if (!mes || !dia || !ano) return pDefaultParamErro;
+    const QDate data(*ano, *mes, *dia);
+    if (!data.isValid() || *ano < 1 || *ano > 9999) return pDefaultParamErro;
+    QStringView hora = resto.mid(5);
+    if (pComAspas && hora.endsWith(u'\'')) hora.chop(1);
+    // Before 30/12/1899 the day count is negative and the time of day still counts forward.
+    const TDateTime dias = DataHora::FromQDate(data);
+    const TDateTime horaDoDia = Rtl::TryStrToTime(hora).value_or(0);
+    return dias < 0 ? dias - horaDoDia : dias + horaDoDia;
 }
