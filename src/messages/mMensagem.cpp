@@ -3,6 +3,7 @@
 #include <QDebug>
 
 #include "GravaLogs.h"
+#include "TmStr.h"
 
 namespace {
 
@@ -66,15 +67,6 @@ void Gravar(bool gravar, const QString& texto) {
     throw EAbortSilencioso();
 }
 
-// Joins left to right, a separator only between a non-empty text so far and the next item, so
-// empty items at the head leave no separator behind.
-QString Concatena(const TcrvArrayString& itens, const QString& separador) {
-    QString texto;
-    for (const QString& item : itens)
-        texto = texto.isEmpty() ? item : texto + separador + item;
-    return texto;
-}
-
 const QString kMarcaMsg = QStringLiteral("[#MSG]");
 
 }  // namespace
@@ -93,7 +85,7 @@ void TmDlg::Informa(const QString& Texto, bool GravaLog) {
 }
 
 void TmDlg::Informa(const TcrvArrayString& aaTexto, bool abGravaLog) {
-    Informa(Concatena(aaTexto, QStringLiteral("\r")), abGravaLog);
+    Informa(TmStr::Concatena(aaTexto, u"\r"), abGravaLog);
 }
 
 void TmDlg::Informa(const QString& Titulo, const QString& Texto, const QString& Detalhes) {

@@ -17,6 +17,7 @@
 #include <deque>
 
 #include "CodePage.h"
+#include "TmStr.h"
 
 namespace {
 
@@ -63,13 +64,6 @@ TAparencia Aparencia(TMsgDlgType tipo) {
             break;
     }
     return {QStringLiteral("Título"), QStyle::SP_CustomBase, QColor(0, 0, 0xFF), false};
-}
-
-// Replaces two blanks by one until no two blanks stand together.
-QString RemoveEspacosDuplos(QString texto) {
-    while (texto.contains(QStringLiteral("  ")))
-        texto.replace(QStringLiteral("  "), QStringLiteral(" "));
-    return texto;
 }
 
 // Greedy word wrap at blanks within a pixel width, paragraph by paragraph at each CR (LF
@@ -259,7 +253,7 @@ bool TmDialogForm::ExecutarOpcao(const QString& asTitulo, const QString& asMensa
 }
 
 QString TmDialogForm::NormalizarDetalhes(const QString& detalhes) {
-    QString texto = RemoveEspacosDuplos(detalhes);
+    QString texto = TmStr::RemoveEspacosDuplos(detalhes);
     const QString marca = QStringLiteral("¿");
     texto.replace(QStringLiteral("\r\n"), marca);
     texto.replace(QLatin1Char('\n'), marca);
