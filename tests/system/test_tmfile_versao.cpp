@@ -70,4 +70,13 @@ TEST(GetVersaoArquivo, ReadsTheRunningProgramsOwnVersion) {
         EXPECT_EQ(VersaoRecurso::TextoDaTabela(bloco, chave), QString::fromLatin1(valor)) << chave;
 }
 
+// The generated block is byte for byte what the Windows resource compiler makes of the same
+// version script, so Windows tools would read it as this reader does.
+TEST(GetVersaoArquivo, OwnBlockMatchesTheResourceCompilers) {
+    QByteArray proprio, compilado;
+    ASSERT_TRUE(VersaoRecurso::Ler(QStringLiteral("/proc/self/exe"), proprio));
+    ASSERT_TRUE(VersaoRecurso::Ler(fixture("versao_programa"), compilado));
+    EXPECT_EQ(proprio.toHex(' ').toStdString(), compilado.toHex(' ').toStdString());
+}
+
 }  // namespace
