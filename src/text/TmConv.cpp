@@ -190,7 +190,8 @@ TDateTime TmConv::StrAnsiToDate(QStringView pData, TDateTime pDefaultParamErro, 
     QStringView resto = pData.mid(pComAspas ? 1 : 0);
     auto parte = [&resto]() -> std::optional<int> {
         const qsizetype barra = resto.indexOf(u'/');
-        if (barra < 0) return std::nullopt;
+        if (barra < 0)
+            return std::nullopt;
         const QStringView texto = resto.left(barra);
         resto = resto.mid(barra + 1);
         return Rtl::TryStrToInt(texto);
@@ -198,11 +199,14 @@ TDateTime TmConv::StrAnsiToDate(QStringView pData, TDateTime pDefaultParamErro, 
     const auto mes = parte();
     const auto dia = parte();
     const auto ano = Rtl::TryStrToInt(resto.left(4));
-    if (!mes || !dia || !ano) return pDefaultParamErro;
+    if (!mes || !dia || !ano)
+        return pDefaultParamErro;
     const QDate data(*ano, *mes, *dia);
-    if (!data.isValid() || *ano < 1 || *ano > 9999) return pDefaultParamErro;
+    if (!data.isValid() || *ano < 1 || *ano > 9999)
+        return pDefaultParamErro;
     QStringView hora = resto.mid(5);
-    if (pComAspas && hora.endsWith(u'\'')) hora.chop(1);
+    if (pComAspas && hora.endsWith(u'\''))
+        hora.chop(1);
     // Before 30/12/1899 the day count is negative and the time of day still counts forward.
     const TDateTime dias = DataHora::FromQDate(data);
     const TDateTime horaDoDia = Rtl::TryStrToTime(hora).value_or(0);

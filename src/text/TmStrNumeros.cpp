@@ -11,13 +11,13 @@ namespace {
 
 // A column width or repeat count: below 0 counts as 0; beyond any report's width is refused
 // rather than allocated.
-int Largura(int tamanho) {
+int Largura(qint64 tamanho) {
     if (tamanho > TmStr::kLarguraMaxima)
         throw EConvertError(QStringLiteral("Tamanho inválido: %1").arg(tamanho));
-    return std::max(tamanho, 0);
+    return int(std::max<qint64>(tamanho, 0));
 }
 
-QString Repetir(QChar c, int vezes) {
+QString Repetir(QChar c, qint64 vezes) {
     return QString(Largura(vezes), c);
 }
 
@@ -159,7 +159,7 @@ QString TmStr::FormataPonto(double Valor, int Tamanho, bool Alinhado, QStringVie
     }
     if (NumInteiro) {
         if (texto.trimmed().isEmpty())
-            texto = Repetir(u' ', Tamanho - 1) + QLatin1Char('.');
+            texto = Repetir(u' ', qint64(Tamanho) - 1) + QLatin1Char('.');
         return texto;
     }
     if (texto.trimmed() == u"0")
@@ -197,6 +197,6 @@ QString TmStr::PadRight(double Valor, int Tamanho, QChar PadChar, QStringView Fo
 QString TmStr::PadRightPonto(double Valor, int Tamanho, QChar PadChar, QStringView Formato,
                              bool abCortarTexto) {
     if (Valor == 0)
-        return Repetir(PadChar, Tamanho - 1) + QLatin1Char('.');
+        return Repetir(PadChar, qint64(Tamanho) - 1) + QLatin1Char('.');
     return PadRight(Valor, Tamanho, PadChar, Formato, abCortarTexto);
 }
