@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QtEndian>
 #include <algorithm>
-#include <cstring>
 #include <vector>
 
 namespace {
