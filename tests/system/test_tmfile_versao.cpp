@@ -26,6 +26,7 @@ TEST(GetVersaoArquivo, ReadsTheStringTableOfTheTranslation) {
         {"versao_normal", "23.9.4.0", "23.9.4"},
         {"versao_produto", "2.0", "2"},
         {"versao_ingles", "1.2.3.45", "1.2.3"},  // PE32, table 040904b0
+        {"versao_sem_ponto", "7", ""},
         {"sem_traducao", "", ""},
         {"sem_versao", "", ""},
     };
