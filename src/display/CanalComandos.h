@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QMutex>
+#include <QObject>
+#include <QString>
+#include <QThread>
+#include <QTimer>
+
+#include <atomic>
+
+class ServidorComandos;
+
+// The TCP command channel of the display: the POS connects and sends one command per line;
+// nothing is ever sent back.
+//
+// Threads. The listener and every connection live on one I/O thread of the channel's own, driven
+// by Qt's event loop (no thread per connection: an idle connection costs a socket and a few
+// hundred bytes). A complete line is stored there in the single pending slot `UltimoComando`
+// (last line wins) and the arming of the 100 ms one-shot `ComandoTimer` is posted to the thread
+// of the channel object, which must be the window (GUI) thread. Arming an armed timer does not
+// restart it, so a command runs about 100 ms after the first line of a burst.
+//
+// Dispatch, on the window thread. The timer's tick takes the line out of the slot and, when it is
+// not empty, emits Comando with the code of the line's first character and `ParametrosComando`
+// (the line from its third character on; the second character is never read). Every code is
+// emitted; the receiver ignores the ones it does not know. Connect Comando directly (same thread).
+//
+// Decisions:
+// - A line that arrives while a command is being dispatched waits in the slot and is run by the
+//   next tick, about 100 ms later: taking the line out when the tick starts, rather than clearing
+//   the slot when the dispatch ends, means no such line is ever lost.
+// - An empty line does nothing at all: it neither arms the timer nor replaces a line waiting in
+//   the slot, so a stray blank line cannot erase a command just sent.
+// - The line rules and the 16384-byte limit are LeitorLinhas's. A connection whose line passes the
+//   limit is closed at once; lines it completed before that are kept.
+class CanalComandos : public QObject {
+    Q_OBJECT
+
+public:
+    static constexpr int IntervaloComandoMs = 100;
+    static constexpr int BacklogEscuta = 15;
+
+    explicit CanalComandos(QObject* parent = nullptr);
+    ~CanalComandos() override;
+
+    // Starts listening on the port on every local IPv6 and IPv4 address (dual stack, or IPv4 only
+    // where the machine has no IPv6). Port 0 takes a free port (see Porta). Raises the process's
+    // open-file limit to its hard limit first, so that thousands of connections fit. An active
+    // channel is deactivated first. On failure returns false and puts in erro a Portuguese text
+    // naming the port and the reason; the channel stays inactive.
+    bool Ativar(quint16 porta, QString& erro);
+
+    // Stops listening and closes every open connection. A line waiting in the slot stays there.
+    void Desativar();
+
+    bool Ativo() const { return fServidor != nullptr; }
+    // The port listened on while active, 0 otherwise.
+    quint16 Porta() const { return fPorta; }
+
+    // The connections open at this moment (thread-safe; for monitoring).
+    int Conexoes() const { return fConexoes.load(); }
+
+    // The pending line (thread-safe): the last line received and not yet taken by a tick.
+    QString UltimoComando() const;
+
+signals:
+    void Comando(int codigo, const QString& parametros);
+
+private:
+    void ArmazenarLinha(QString linha);  // any thread
+    void ComandoTimerTimer();
+    void ExecutarComando(int codigo);
+    QString ParametrosComando() const;
+
+    QTimer ComandoTimer;
+    mutable QMutex fMutexComando;
+    QString fUltimoComando;  // guarded by fMutexComando
+    QString fComandoEmExecucao;
+    QThread fThreadES;
+    ServidorComandos* fServidor = nullptr;  // lives on fThreadES
+    quint16 fPorta = 0;
+    std::atomic<int> fConexoes = 0;
+};
