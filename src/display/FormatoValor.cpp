@@ -1,0 +1,7 @@
+#include "FormatoValor.h"
+
+#include "TmStr.h"
+
+QString FormataValor(Currency valor) {
+    return TmStr::Formata(valor.ToDouble(), QStringLiteral("#,##0.00"), false);
+}
