@@ -18,6 +18,13 @@ inline void PrintTo(const QString& texto, std::ostream* saida) {
 
 namespace {
 
+// CTest's test discovery runs this program without the tests' environment; it must start
+// without a display there too.
+const bool kSemTela = [] {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    return true;
+}();
+
 using L = ELinhaPagamento;
 
 // Command 4's fields: five means (title, value), then change-or-missing, total, discounts and
