@@ -1,0 +1,54 @@
+#pragma once
+// The three small pages of the display window: info (a text above a value), picture (a square
+// box showing the POS's picture file) and debug (a log of lines).
+
+#include <QImage>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QWidget>
+
+// Draws its picture centred at its own size, scaled down keeping proportions when larger than
+// the box; never enlarged.
+class TCaixaImagem : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+    void DefinirImagem(const QImage& imagem);
+    const QImage& Imagem() const { return imagem_; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QImage imagem_;
+};
+
+class TPaginaInfo : public QWidget {
+    Q_OBJECT
+public:
+    explicit TPaginaInfo(QWidget* parent = nullptr);
+    // Text and value as sent: the pieces 1 and 2 of the parameter text cut at "|".
+    void ExibirInfo(const QString& parametros);
+    // Tops follow the window's client height: the value centred on half of it, the text one
+    // value height above.
+    void Posicionar(int alturaClienteJanela);
+    QLabel* lbInfoTexto;
+    QLabel* lbInfoValor;
+};
+
+class TPaginaImagem : public QWidget {
+    Q_OBJECT
+public:
+    explicit TPaginaImagem(QWidget* parent = nullptr);
+    // Square box centred with a 60-pixel margin along the window's longer side.
+    void Posicionar(QSize clienteJanela);
+    TCaixaImagem* Img;
+};
+
+class TPaginaDebug : public QWidget {
+    Q_OBJECT
+public:
+    explicit TPaginaDebug(QWidget* parent = nullptr);
+    void AdicionarDebug(const QString& linha);
+    QPlainTextEdit* Memo1;
+};
