@@ -1,0 +1,96 @@
+#pragma once
+// What the library's data-entry controls share: the caption label each control carries and
+// places beside itself, the kind tags, the keyboard moves between fields and the colours.
+
+#include <QLabel>
+#include <QPointer>
+
+class QKeyEvent;
+
+enum class TLabelPosition { lpAbove, lpBelow, lpLeft, lpRight };
+
+enum class TTipoClasse {
+    tcEdit,
+    tcValor,
+    tcData,
+    tcDBEdit,
+    tcLDBEdit,
+    tcLEdit,
+    tcdbxEdit,
+    tcdbxEditPlus,
+    tcSpin,
+    tcEditPlus,
+    tcdbxEditLook,
+    tcdbxEditMesAno
+};
+
+// The caption label of a control: named after its kind, caption first the control's name, and
+// its accelerator key focuses the control. Like a label that sizes itself to its text, setting
+// the caption or the font resizes it (the position stays).
+class TInternalLabel : public QLabel {
+    Q_OBJECT
+public:
+    TInternalLabel(QWidget* controle, const QString& nome);
+    QString Caption() const { return text(); }
+    void SetCaption(const QString& caption);
+
+signals:
+    // The label sized itself to a new caption or font.
+    void Redimensionado();
+
+protected:
+    void changeEvent(QEvent* event) override;
+};
+
+// The label of the combo control: the same, but it places itself again beside its control
+// whenever its own size changes.
+class TComboInternalLabel : public TInternalLabel {
+    Q_OBJECT
+public:
+    explicit TComboInternalLabel(QWidget* controle);
+};
+
+// Keeps a caption label beside its control: placed again on every move, resize, position or
+// spacing change; same parent, visibility, enabled state and direction as the control. When the
+// label is destroyed elsewhere the control forgets it and every label operation is skipped.
+//
+// Placement (L, T, W, H the control's bounds, S the spacing, lw and lh the label's size):
+// above (L, T - lh - S); below (L, T + H + S); left (L - lw - S, T + (H - lh) / 2); right
+// (L + W + S, T + (H - lh) / 2), the divisions truncating toward zero.
+class TRotuloControle : public QObject {
+    Q_OBJECT
+public:
+    TRotuloControle(QWidget* controle, TInternalLabel* rotulo);
+
+    TInternalLabel* Rotulo() const { return rotulo_; }
+    TLabelPosition Posicao() const { return posicao_; }
+    int Espacamento() const { return espacamento_; }
+    void SetPosicao(TLabelPosition posicao);
+    void SetEspacamento(int espacamento);
+    void Posicionar();
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* event) override;
+
+private:
+    void SeguirPai();
+
+    QWidget* controle_;
+    QPointer<TInternalLabel> rotulo_;
+    TLabelPosition posicao_ = TLabelPosition::lpAbove;
+    int espacamento_ = 3;
+    QString nomeAnterior_;
+};
+
+namespace CamposEntrada {
+
+// The focus goes to the next control in tab order, as a Tab key press posted to the control.
+void ProximoCampo(QWidget* controle);
+// The focus goes to the previous control in tab order.
+void CampoAnterior(QWidget* controle);
+// Background: the window colour while enabled, the button-face colour while disabled.
+void AplicarCoresEntrada(QWidget* controle);
+// Ctrl alone with the letter.
+bool EhCtrl(const QKeyEvent* event, int tecla);
+
+}  // namespace CamposEntrada

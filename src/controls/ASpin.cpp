@@ -1,0 +1,137 @@
+#include "ASpin.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+
+#include "Rtl.h"
+#include "TmStr.h"
+#include "mMensagem.h"
+
+namespace {
+
+const QString kCampoObrigatorio = QStringLiteral("Este campo precisa estar preenchido!");
+
+bool EhEnter(const QKeyEvent* event) {
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+}  // namespace
+
+TACustomSpin::TACustomSpin(QWidget* parent) : QAbstractSpinBox(parent) {
+    resize(65, 23);
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    CamposEntrada::AplicarCoresEntrada(this);
+    lineEdit()->setText(QStringLiteral("0"));
+}
+
+int TACustomSpin::Value() const {
+    return Rtl::TryStrToInt(lineEdit()->text()).value_or(minValue_);
+}
+
+int TACustomSpin::Limitar(int valor) const {
+    if (minValue_ == maxValue_)
+        return valor;
+    return std::clamp(valor, std::min(minValue_, maxValue_), std::max(minValue_, maxValue_));
+}
+
+void TACustomSpin::SetValue(int valor) {
+    lineEdit()->setText(QString::number(Limitar(valor)));
+}
+
+QString TACustomSpin::Text() const {
+    return lineEdit()->text();
+}
+
+int TACustomSpin::Len() const {
+    return static_cast<int>(QString::number(Value()).size());
+}
+
+QString TACustomSpin::QuotedText() const {
+    return QLatin1Char('\'') + QString::number(Value()) + QLatin1Char('\'');
+}
+
+QString TACustomSpin::StrZero(int Tamanho, const QString& RetornoSeZero) const {
+    if (!RetornoSeZero.isEmpty() && Value() == 0)
+        return RetornoSeZero;
+    return TmStr::StrZero(Value(), Tamanho);
+}
+
+void TACustomSpin::stepBy(int steps) {
+    SetValue(Value() + steps);
+    selectAll();
+}
+
+QAbstractSpinBox::StepEnabled TACustomSpin::stepEnabled() const {
+    StepEnabled passos = StepNone;
+    if (Value() < maxValue_)
+        passos |= StepUpEnabled;
+    if (Value() > minValue_)
+        passos |= StepDownEnabled;
+    return passos;
+}
+
+// Digits only: no sign, no separators.
+QValidator::State TACustomSpin::validate(QString& input, int&) const {
+    for (const QChar c : input)
+        if (!c.isDigit() || c.unicode() > 127)
+            return QValidator::Invalid;
+    return QValidator::Acceptable;
+}
+
+void TACustomSpin::keyPressEvent(QKeyEvent* event) {
+    try {
+        if (TeclaBaixa(event) || Caractere(event))
+            return;
+    } catch (const EAbortSilencioso&) {
+        // The required-field stop ends this key's handling here; the focus stays.
+        return;
+    }
+    QAbstractSpinBox::keyPressEvent(event);
+}
+
+bool TACustomSpin::TeclaBaixa(QKeyEvent* event) {
+    if (CamposEntrada::EhCtrl(event, Qt::Key_Y) && !Text().isEmpty()) {
+        lineEdit()->clear();
+        return true;
+    }
+    if (event->key() == Qt::Key_Down) {
+        CamposEntrada::ProximoCampo(this);
+        return true;
+    }
+    if (event->key() == Qt::Key_Up) {
+        CamposEntrada::CampoAnterior(this);
+        return true;
+    }
+    return false;
+}
+
+bool TACustomSpin::Caractere(QKeyEvent* event) {
+    if (EhEnter(event)) {
+        TmDlg::InformaAbort(Obrigatorio && Value() == 0, kCampoObrigatorio, nullptr, true);
+        if (EnterProximoCampo && window()->isVisible())
+            CamposEntrada::ProximoCampo(this);
+        return true;
+    }
+    const QString texto = event->text();
+    return texto.size() == 1 && texto.at(0).isDigit() && !Text().isEmpty() && Value() > maxValue_;
+}
+
+void TACustomSpin::focusInEvent(QFocusEvent* event) {
+    QAbstractSpinBox::focusInEvent(event);
+    selectAll();
+}
+
+void TACustomSpin::focusOutEvent(QFocusEvent* event) {
+    SetValue(Value());
+    QAbstractSpinBox::focusOutEvent(event);
+}
+
+TASpin::TASpin(QWidget* parent)
+    : TACustomSpin(parent),
+      rotulo_(
+          new TRotuloControle(this, new TInternalLabel(this, QStringLiteral("InternalLabel")))) {}
+
+void TASpin::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+    setGeometry(ALeft, ATop, AWidth, AHeight);
+    RefreshLabel();
+}
