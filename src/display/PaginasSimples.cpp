@@ -49,6 +49,11 @@ void TPaginaInfo::Posicionar(int alturaClienteJanela) {
     lbInfoValor->setGeometry(1, topoTexto + v, width(), v);
 }
 
+// The page follows the window's size: its layout resizes it whenever the window is resized.
+void TPaginaInfo::resizeEvent(QResizeEvent*) {
+    Posicionar(window()->height());
+}
+
 TPaginaImagem::TPaginaImagem(QWidget* parent) : QWidget(parent) {
     Img = new TCaixaImagem(this);
     Img->setObjectName(QStringLiteral("Img"));
@@ -58,6 +63,10 @@ void TPaginaImagem::Posicionar(QSize clienteJanela) {
     const int lado =
         clienteJanela.width() > clienteJanela.height() ? width() - 120 : height() - 120;
     Img->setGeometry((width() - lado) / 2, (height() - lado) / 2, lado, lado);
+}
+
+void TPaginaImagem::resizeEvent(QResizeEvent*) {
+    Posicionar(window()->size());
 }
 
 TPaginaDebug::TPaginaDebug(QWidget* parent) : QWidget(parent) {

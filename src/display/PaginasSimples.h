@@ -34,6 +34,9 @@ public:
     void Posicionar(int alturaClienteJanela);
     QLabel* lbInfoTexto;
     QLabel* lbInfoValor;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
 };
 
 class TPaginaImagem : public QWidget {
@@ -43,6 +46,9 @@ public:
     // Square box centred with a 60-pixel margin along the window's longer side.
     void Posicionar(QSize clienteJanela);
     TCaixaImagem* Img;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
 };
 
 class TPaginaDebug : public QWidget {

@@ -1,0 +1,194 @@
+// The whole display driven over real TCP, as a POS drives it: the window runs in this process
+// (offscreen), its listener on a free loopback port, and every check reads the widgets.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QImage>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <functional>
+
+#include "CanalComandos.h"
+#include "ImagemFundo.h"
+#include "PaginaPagamento.h"
+#include "PaginaVenda.h"
+#include "PaginasSimples.h"
+#include "RaizTemporaria.h"
+#include "TPrincipalVivavaDazovadForm.h"
+#include "TabelaItens.h"
+
+namespace {
+
+// Processes events until the condition holds or 5 s pass.
+bool Aguardar(const std::function<bool()>& condicao) {
+    QDeadlineTimer prazo(5000);
+    while (!condicao()) {
+        if (prazo.hasExpired())
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return true;
+}
+
+quint16 PortaLivre() {
+    QTcpServer s;
+    s.listen(QHostAddress::LocalHost, 0);
+    return s.serverPort();
+}
+
+// A command line as the POS writes it: the code's character, a filler, the parameter text.
+QByteArray Linha(int codigo, const QByteArray& parametros) {
+    return QByteArray(1, char(codigo)) + ' ' + parametros + '\n';
+}
+
+class Janela : public ::testing::Test {
+protected:
+    void SetUp() override {
+        porta_ = PortaLivre();
+        raiz_.Criar(QStringLiteral("frente/config/Orvane.crv"),
+                    QStringLiteral("[Config]\r\nPorta=%1\r\nTelaCheia=0\r\nLargura=1024\r\n"
+                                   "Altura=768\r\n")
+                        .arg(porta_)
+                        .toLatin1());
+        janela_ = std::make_unique<TPrincipalVivavaDazovadForm>();
+        janela_->show();
+        ASSERT_TRUE(Aguardar([&] { return janela_->Canal().Ativo(); }));
+        pos_.connectToHost(QHostAddress::LocalHost, porta_);
+        ASSERT_TRUE(pos_.waitForConnected(5000));
+    }
+
+    // Sends lines on the POS's connection and waits for the dispatch that follows them.
+    void Enviar(const QByteArray& linhas) {
+        QSignalSpy despacho(&janela_->Canal(), &CanalComandos::Comando);
+        pos_.write(linhas);
+        pos_.flush();
+        ASSERT_TRUE(Aguardar([&] { return despacho.count() > 0; })) << linhas.left(60).data();
+    }
+
+    template <typename T>
+    T* Filho(const char* nome) {
+        T* w = janela_->findChild<T*>(QLatin1String(nome));
+        EXPECT_NE(w, nullptr) << nome;
+        return w;
+    }
+    QString Texto(const char* rotulo) { return Filho<QLabel>(rotulo)->text(); }
+    int Altura(const char* painel) { return Filho<QWidget>(painel)->height(); }
+    QWidget* Ativa() { return janela_->PageControl->currentWidget(); }
+
+    RaizTemporaria raiz_;
+    quint16 porta_ = 0;
+    std::unique_ptr<TPrincipalVivavaDazovadForm> janela_;
+    QTcpSocket pos_;
+};
+
+TEST_F(Janela, AWholeSaleFromItemsToPaymentAndBackToIdle) {
+    EXPECT_EQ(janela_->size(), QSize(1024, 768));
+    EXPECT_FALSE(janela_->StatusBar1->isVisible());  // idle: only the background shows
+
+    Enviar(Linha(1,
+                 "1|7891000100103|ARROZ 5KG|2|UN|21,90|43,80||0|0|0&"
+                 "2|789|REFRIGERANTE 2L|1|UN|8,99|8,99|C|0|0|0&"
+                 "3|790|FEIJAO 1KG|3|UN|7,49|22,47||0,50|0,20|0&"
+                 "TOTAL|R$ 66,47|||||||||"));
+    const TTabelaItens& tb = janela_->TabVenda->Tb();
+    ASSERT_EQ(tb.rowCount(), 6);  // items, a cancellation, a discount and a surcharge row
+    EXPECT_EQ(tb.Linha(2).TextoExibido(ECampoItem::Barras), QStringLiteral("CANCELADO"));
+    EXPECT_EQ(tb.Linha(2).TextoExibido(ECampoItem::Total), QStringLiteral("-8,99"));
+    EXPECT_EQ(tb.Linha(4).TextoExibido(ECampoItem::Nome), QStringLiteral("DESCONTO ITEM"));
+    EXPECT_EQ(tb.Linha(5).TextoExibido(ECampoItem::Total), QStringLiteral("0,20"));
+    EXPECT_EQ(Texto("lbTotalVenda"), QStringLiteral("R$ 66,47"));
+    EXPECT_EQ(Ativa(), janela_->TabVenda);
+    EXPECT_TRUE(janela_->StatusBar1->isVisible());
+
+    // The grid as painted: the cancellation row's text is red on the window colour (row 3).
+    auto* grade = Filho<QTableView>("Grid");
+    const QImage imagem = grade->viewport()->grab().toImage();
+    const int y = grade->rowViewportPosition(2) + grade->rowHeight(2) / 2;
+    bool vermelho = false;
+    for (int x = 0; x < grade->columnWidth(0) + grade->columnWidth(1); ++x)
+        vermelho = vermelho || imagem.pixelColor(x, y) == QColor(Qt::red);
+    EXPECT_TRUE(vermelho);
+
+    Enviar(Linha(8, "1|ARROZ 5KG|43,80|22,67"));
+    Enviar(Linha(9, "1,00|21,67"));
+    Enviar(Linha(101, "2,00|23,67"));
+    EXPECT_EQ(tb.rowCount(), 9);
+    EXPECT_EQ(Texto("lbTotalVenda"), QStringLiteral("R$23,67"));
+
+    Enviar(Linha(3, "23,67|1,00|2,00|0"));
+    EXPECT_EQ(Ativa(), janela_->TabPgto);
+    EXPECT_EQ(Texto("lbBruto"), QStringLiteral("22,67"));
+    EXPECT_EQ(Texto("lbDesconto"), QStringLiteral("-1,00"));
+    EXPECT_EQ(Texto("lbAcrescimo"), QStringLiteral("+2,00"));
+    EXPECT_EQ(Texto("lbLiquido"), QStringLiteral("23,67"));
+
+    Enviar(Linha(4, "Dinheiro|50,00|||||||||-26,33|23,67|1,00|2,00"));
+    EXPECT_EQ(Texto("lbMeio1"), QStringLiteral("50,00"));
+    EXPECT_EQ(Altura("pnlMeio1"), 52);
+    EXPECT_EQ(Altura("pnlMeio2"), 1);
+    EXPECT_EQ(Texto("lbTitTroco"), QStringLiteral("Troco"));
+    EXPECT_EQ(Texto("lbTroco"), QStringLiteral("26,33"));
+    EXPECT_EQ(Filho<QLabel>("lbTroco")->palette().color(QPalette::WindowText), QColor(0, 0, 0x80));
+
+    Enviar(Linha(4, "Dinheiro|10,00|||||||||13,67|23,67|1,00|2,00"));
+    EXPECT_EQ(Texto("lbTitTroco"), QStringLiteral("Falta"));
+    EXPECT_EQ(Filho<QLabel>("lbTroco")->palette().color(QPalette::WindowText), QColor(Qt::red));
+
+    Enviar(Linha(6, "Obrigado pela preferência|Volte sempre"));
+    EXPECT_EQ(Ativa(), janela_->TabInfo);
+    EXPECT_EQ(janela_->TabInfo->lbInfoTexto->text(),
+              QStringLiteral("Obrigado pela prefer\uFFFD\uFFFDncia"));  // bytes above 127
+    EXPECT_EQ(janela_->TabInfo->lbInfoValor->text(), QStringLiteral("Volte sempre"));
+
+    Enviar(Linha(5, ""));
+    EXPECT_EQ(tb.rowCount(), 0);
+    EXPECT_EQ(Texto("lbTotalVenda"), QStringLiteral("0,00"));
+    EXPECT_FALSE(janela_->StatusBar1->isVisible());
+    EXPECT_EQ(Ativa(), janela_->TabInfo);  // clearing does not change the page
+}
+
+TEST_F(Janela, PictureShownFromThePosFileAndClosed) {
+    QImage quadro(40, 20, QImage::Format_RGB32);
+    quadro.fill(Qt::blue);
+    const QString arquivo = raiz_.Criar(QStringLiteral("frente/OrvaneImg.bmp"));
+    ASSERT_TRUE(quadro.save(arquivo, "BMP"));
+
+    Enviar(Linha(102, ""));
+    EXPECT_EQ(Ativa(), janela_->TabImg);
+    EXPECT_EQ(janela_->TabImg->Img->Imagem().size(), QSize(40, 20));
+    EXPECT_EQ(janela_->TabImg->Img->width(), janela_->TabImg->Img->height());
+
+    Enviar(Linha(103, "1"));
+    EXPECT_FALSE(QFile::exists(arquivo));
+    EXPECT_EQ(Ativa(), janela_->TabVenda);
+    Enviar(Linha(103, "0"));
+    EXPECT_EQ(Ativa(), janela_->TabPgto);
+}
+
+TEST_F(Janela, TimingAndLineRulesOfTheChannel) {
+    // Two lines within 100 ms: only the second runs.
+    Enviar(Linha(6, "primeira|1") + Linha(6, "segunda|2"));
+    EXPECT_EQ(janela_->TabInfo->lbInfoTexto->text(), QStringLiteral("segunda"));
+
+    // Lines spaced apart on one connection: each runs.
+    for (int i = 0; i < 3; ++i)
+        Enviar(Linha(7, QByteArray::number(i)));
+    EXPECT_EQ(janela_->TabDebug->Memo1->toPlainText(), QStringLiteral("0\n1\n2"));
+
+    // A 20000-byte line closes that connection; a new one works.
+    pos_.write(QByteArray(1, char(7)) + QByteArray(20000, 'x') + '\n');
+    ASSERT_TRUE(Aguardar([&] { return pos_.state() == QAbstractSocket::UnconnectedState; }));
+    EXPECT_EQ(janela_->TabDebug->Memo1->blockCount(), 3);
+    pos_.connectToHost(QHostAddress::LocalHost, porta_);
+    ASSERT_TRUE(pos_.waitForConnected(5000));
+    Enviar(Linha(6, "nova|conexão"));
+    EXPECT_EQ(janela_->TabInfo->lbInfoTexto->text(), QStringLiteral("nova"));
+}
+
+}  // namespace
