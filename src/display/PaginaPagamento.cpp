@@ -67,6 +67,7 @@ QLabel* NovoRotulo(QWidget* painel, const QString& nome, const QString& texto, c
     auto* rotulo = new QLabel(texto, painel);
     rotulo->setObjectName(nome);
     rotulo->setFont(fonte);
+    rotulo->setTextFormat(Qt::PlainText);  // texts from the POS are shown as sent
     rotulo->setAlignment(Qt::AlignRight | Qt::AlignTop);
     rotulo->resize(kLarguraRotulo, altura);
     return rotulo;

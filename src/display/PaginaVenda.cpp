@@ -23,6 +23,7 @@ QLabel* NovoRotulo(QWidget* pai, const QString& nome, const QString& texto, cons
     auto* rotulo = new QLabel(texto, pai);
     rotulo->setObjectName(nome);
     rotulo->setFont(fonte);
+    rotulo->setTextFormat(Qt::PlainText);  // texts from the POS are shown as sent
     rotulo->resize(tamanho);
     return rotulo;
 }
@@ -74,10 +75,13 @@ TPaginaVenda::TPaginaVenda(TPaginaPagamento& pagamento, QWidget* pai)
 }
 
 void TPaginaVenda::CarregarListaItens(const QString& parametros) {
-    TTabelaItens::TCarga carga(Tb_);
-    Tb_.Limpar();
-    for (const QString& registro : DividirCampos(parametros, u'&'))
-        AdicionarItem(registro);
+    {
+        TTabelaItens::TCarga carga(Tb_);
+        Tb_.Limpar();
+        for (const QString& registro : DividirCampos(parametros, u'&'))
+            AdicionarItem(registro);
+    }
+    // Asked for once the views have the new rows: the window may show the page at once.
     emit PedirAtivacao();
 }
 

@@ -21,7 +21,8 @@ namespace {
 // CTest's test discovery runs this program without the tests' environment; it must start
 // without a display there too.
 const bool kSemTela = [] {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     return true;
 }();
 
@@ -160,6 +161,17 @@ TEST_F(Paginas, ShortTotalRecordIsIgnored) {
     venda.CarregarListaItens("TOTAL|5,00|||||||||");
     venda.CarregarListaItens("TOTAL|9,99");
     EXPECT_EQ(TotalVenda(), "5,00");
+}
+
+TEST_F(Paginas, TextsFromThePosAreNotReadAsMarkup) {
+    const QString marcado = "<b>R$ 9,00</b>";
+    venda.CarregarListaItens("TOTAL|" + marcado + "|||||||||");
+    pagamento.ExibirMeiosPagamento(Meios({marcado, "<i>1</i>"}, "0"));
+    for (QLabel* rotulo : {Rotulo("lbTotalVenda"), pagamento.Titulo(L::Meio1)}) {
+        EXPECT_EQ(rotulo->text(), marcado);
+        EXPECT_GE(rotulo->sizeHint().width(),
+                  QFontMetrics(rotulo->font()).horizontalAdvance(marcado));
+    }
 }
 
 TEST_F(Paginas, SingleRowCommandsAddToTheSaleAndSetTheTotal) {
