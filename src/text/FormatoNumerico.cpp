@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
+#include <vector>
 
 #include "EConvertError.h"
 #include "Rtl.h"
@@ -14,13 +16,24 @@ namespace {
 constexpr qsizetype kMaximoFormato = 224;
 constexpr int kDigitosSignificativos = 18;
 
+// Rounding is decided on the first 18 significant digits of the stored value. Taking them costs
+// more than the shortest round-trip digits, which decide the same rounding exactly while at most
+// 14 digits are kept and the dropped part is not exactly one half: the stored value and its
+// 18-digit form then lie on the same side of every halfway point (doubles carry 15.9 digits).
+constexpr int kDigitosCurtos = 14;
+
+struct Decimal;
+Decimal DeDouble(double valor, bool curto);
+
 // A magnitude as decimal digits: 0.d[0]d[1]...d[n-1] × 10^expoente, no trailing zeros; n == 0
-// is zero.
+// is zero. `curto`: the shortest digits of the double `origem`, not yet its 18 digits.
 struct Decimal {
     char d[24] = {};
     int n = 0;
     int expoente = 0;
     bool negativo = false;
+    bool curto = false;
+    double origem = 0;
 
     bool Zero() const { return n == 0; }
     char Digito(int i) const { return i >= 0 && i < n ? d[i] : '0'; }
@@ -34,6 +47,8 @@ struct Decimal {
 
     // Keeps the first `manter` digits, rounding half away from zero on the next one.
     void ArredondarDigitos(int manter) {
+        if (curto && (manter > kDigitosCurtos || (manter == n - 1 && d[manter] == '5')))
+            *this = DeDouble(origem, false);
         if (manter >= n)
             return;
         if (manter < 0) {
@@ -62,24 +77,27 @@ struct Decimal {
     void ArredondarCasas(int casas) { ArredondarDigitos(expoente + casas); }
 };
 
-Decimal DeDouble(double valor) {
+// The shortest round-trip digits (curto) or the first 18 significant digits, correctly rounded.
+Decimal DeDouble(double valor, bool curto) {
     Decimal r;
     if (valor == 0)
         return r;
     r.negativo = valor < 0;
-    // Shortest exact route to the first 18 significant digits, correctly rounded.
+    r.curto = curto;
+    r.origem = valor;
     char buf[48];
-    const auto fim = std::to_chars(buf, buf + sizeof buf, std::fabs(valor),
-                                   std::chars_format::scientific, kDigitosSignificativos - 1)
-                         .ptr;
-    r.d[0] = buf[0];
-    std::copy(buf + 2, buf + 1 + kDigitosSignificativos, r.d + 1);
-    r.n = kDigitosSignificativos;
-    const char* e = std::find(buf, fim, 'e') + 1;
-    if (*e == '+')
-        ++e;
+    const double magnitude = std::fabs(valor);
+    const char* fim =
+        curto ? std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific).ptr
+              : std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific,
+                              kDigitosSignificativos - 1)
+                    .ptr;
+    const char* e = std::find(static_cast<const char*>(buf), fim, 'e');
+    r.d[r.n++] = buf[0];
+    for (const char* p = buf + 2; p < e; ++p)
+        r.d[r.n++] = *p;
     int expoente = 0;
-    std::from_chars(e, fim, expoente);
+    std::from_chars(e + 1 + (e[1] == '+'), fim, expoente);
     r.expoente = expoente + 1;
     r.Normalizar();
     return r;
@@ -152,7 +170,8 @@ void Percorrer(QStringView secao, F&& visitar) {
 }
 
 struct Secao {
-    QStringView texto;
+    std::vector<Token> tokens;
+    bool vazia = true;
     int inteiros = 0;     // integer placeholders
     int minInteiros = 0;  // integer digits always shown: the placeholders from the first "0"
     int casas = 0;        // decimal placeholders
@@ -160,10 +179,12 @@ struct Secao {
     bool agrupar = false;
     bool cientifica = false;
 
-    explicit Secao(QStringView s) : texto(s) {
+    Secao() = default;
+    explicit Secao(QStringView s) : vazia(s.isEmpty()) {
         bool ponto = false;
         int primeiroZero = -1;
         Percorrer(s, [&](const Token& t) {
+            tokens.push_back(t);
             switch (t.tipo) {
                 case Tipo::Digito:
                     if (!ponto) {
@@ -202,8 +223,32 @@ struct Secao {
     }
 };
 
+// The text being written, in a fixed buffer: one allocation for the result instead of a growing
+// string. Its size bounds every output of a pattern of at most 224 characters: the sign, the
+// pattern's own characters, up to 309 integer digits with their groups, a separator, the
+// exponent. Writing past it is dropped rather than overrun (it cannot happen).
+class Saida {
+public:
+    Saida& operator+=(QChar c) {
+        if (n_ < kCapacidade)
+            buf_[n_++] = c.unicode();
+        return *this;
+    }
+    Saida& operator+=(QStringView texto) {
+        for (const QChar c : texto)
+            *this += c;
+        return *this;
+    }
+    QString Texto() const { return QString(reinterpret_cast<const QChar*>(buf_), n_); }
+
+private:
+    static constexpr qsizetype kCapacidade = 2048;
+    char16_t buf_[kCapacidade];
+    qsizetype n_ = 0;
+};
+
 // Writes a rounded magnitude in a section.
-void Emitir(QString& out, const Secao& sec, const Decimal& v, const TFormatSettings& fs) {
+void Emitir(Saida& out, const Secao& sec, const Decimal& v, const TFormatSettings& fs) {
     // Digits before the decimal point of v in this layout: the real ones, or the mantissa's
     // integer placeholders in scientific form.
     const int digitosAntesDoPonto = sec.cientifica ? sec.inteiros : v.expoente;
@@ -228,7 +273,7 @@ void Emitir(QString& out, const Secao& sec, const Decimal& v, const TFormatSetti
     int k = 0;  // integer placeholder index
     int j = 0;  // decimal placeholder index
     bool ponto = false;
-    Percorrer(sec.texto, [&](const Token& t) {
+    for (const Token& t : sec.tokens) {
         switch (t.tipo) {
             case Tipo::Literal:
                 out += t.texto;
@@ -257,11 +302,16 @@ void Emitir(QString& out, const Secao& sec, const Decimal& v, const TFormatSetti
                     out += QLatin1Char('-');
                 else if (t.texto[1] == u'+')
                     out += QLatin1Char('+');
-                out += QString::number(std::abs(e)).rightJustified(t.zeros, QLatin1Char('0'));
+                char digitos[8];
+                const int n = int(std::to_chars(digitos, digitos + 8, std::abs(e)).ptr - digitos);
+                for (int z = n; z < t.zeros; ++z)
+                    out += QLatin1Char('0');
+                for (int i = 0; i < n; ++i)
+                    out += QLatin1Char(digitos[i]);
                 break;
             }
         }
-    });
+    }
     if (sec.inteiros == 0 && !ponto)
         inteirosDe(0, mostrados - 1);
 }
@@ -295,34 +345,57 @@ void ValidarTamanho(QStringView formato) {
         throw EConvertError(QStringLiteral("Format string too long"));
 }
 
+// A pattern split into its sections and analysed. Each thread keeps its last one: screens and
+// reports format many values with the same pattern.
+struct Padrao {
+    QString formato;  // the sections' tokens point into it
+    int contagem = 0;
+    Secao secoes[3];
+
+    explicit Padrao(QStringView f) : formato(f.toString()) {
+        QStringView textos[3];
+        contagem = Secoes(formato, textos);
+        for (int i = 0; i < contagem; ++i)
+            secoes[i] = Secao(textos[i]);
+    }
+    // The section of index i when the pattern has it and it is not empty.
+    const Secao* Presente(int i) const {
+        return i < contagem && !secoes[i].vazia ? &secoes[i] : nullptr;
+    }
+};
+
+const Padrao& Analisado(QStringView formato) {
+    thread_local std::optional<Padrao> ultimo;
+    if (!ultimo || ultimo->formato != formato)
+        ultimo.emplace(formato);
+    return *ultimo;
+}
+
 template <typename FormaGeral>
 QString FormatarDecimal(const Decimal& valor, QStringView formato, const TFormatSettings& fs,
                         FormaGeral formaGeral) {
     ValidarTamanho(formato);
-    QStringView textos[3];
-    const int contagem = Secoes(formato, textos);
-    if (textos[0].isEmpty())
+    const Padrao& padrao = Analisado(formato);
+    const Secao* positiva = padrao.Presente(0);
+    if (!positiva)
         return formaGeral();
 
-    const Secao positiva(textos[0]);
-    Decimal arredondado = positiva.Arredondar(valor);
-    QString out;
-    out.reserve(formato.size() + 32);
+    const Decimal arredondado = positiva->Arredondar(valor);
+    Saida out;
     if (arredondado.Zero()) {
-        if (contagem > 2 && !textos[2].isEmpty()) {
-            Emitir(out, Secao(textos[2]), Decimal{}, fs);
-            return out;
+        if (const Secao* zero = padrao.Presente(2)) {
+            Emitir(out, *zero, Decimal{}, fs);
+            return out.Texto();
         }
     } else if (valor.negativo) {
-        if (contagem > 1 && !textos[1].isEmpty()) {
-            const Secao negativa(textos[1]);
-            Emitir(out, negativa, negativa.Arredondar(valor), fs);
-            return out;
+        if (const Secao* negativa = padrao.Presente(1)) {
+            Emitir(out, *negativa, negativa->Arredondar(valor), fs);
+            return out.Texto();
         }
         out += QLatin1Char('-');
     }
-    Emitir(out, positiva, arredondado, fs);
-    return out;
+    Emitir(out, *positiva, arredondado, fs);
+    return out.Texto();
 }
 
 }  // namespace
@@ -333,7 +406,7 @@ QString Formatar(double valor, QStringView formato, const TFormatSettings& fs) {
         ValidarTamanho(formato);
         return formaGeral();
     }
-    return FormatarDecimal(DeDouble(valor), formato, fs, formaGeral);
+    return FormatarDecimal(DeDouble(valor, true), formato, fs, formaGeral);
 }
 
 QString Formatar(Currency valor, QStringView formato, const TFormatSettings& fs) {

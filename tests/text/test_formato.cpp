@@ -232,29 +232,41 @@ TEST(Formata, AgreesWithExactDecimalArithmetic) {
         int minCasas, maxCasas;
     };
     const Padrao padroes[] = {
-        {"0", 1, false, 0, 0},         {"0.00", 1, false, 2, 2},
-        {"#,##0.00", 1, true, 2, 2},   {"#,##0.###", 1, true, 0, 3},
-        {"#.##", 0, false, 0, 2},      {"000000.0", 6, false, 1, 1},
-        {"#,##0.0000", 1, true, 4, 4}, {"0.00000000000000##", 1, false, 14, 16},
+        {"0", 1, false, 0, 0},
+        {"0.00", 1, false, 2, 2},
+        {"#,##0.00", 1, true, 2, 2},
+        {"#,##0.###", 1, true, 0, 3},
+        {"#.##", 0, false, 0, 2},
+        {"000000.0", 6, false, 1, 1},
+        {"#,##0.0000", 1, true, 4, 4},
+        {"0.00000000000000##", 1, false, 14, 16},
         {"#,###", 0, true, 0, 0},
+        {"0.000000", 1, false, 6, 6},
+        {"#,##0.0000000000", 1, true, 10, 10},
     };
     std::mt19937_64 gerador(20261210);
     std::uniform_real_distribution<double> mantissa(1, 10);
     std::uniform_int_distribution<int> expoente(-9, 19);
     std::uniform_int_distribution<long long> milesimos(-100000000, 100000000);
     int divergencias = 0;
-    for (int i = 0; i < 40000; ++i) {
+    for (int i = 0; i < 60000; ++i) {
         double v;
-        switch (i % 3) {
+        switch (i % 5) {
             case 0:
                 v = mantissa(gerador) * std::pow(10.0, expoente(gerador));
                 break;
-            case 1:
+            case 1:  // near ties such as x,xx5
                 v = double(milesimos(gerador)) / 1000;
-                break;  // near ties such as x,xx5
-            default:
+                break;
+            case 2:  // exact binary ties
                 v = double(milesimos(gerador)) / 8000;
-                break;  // exact binary ties
+                break;
+            case 3:  // one step either side of a decimal tie
+                v = std::nextafter(double(milesimos(gerador)) / 1000, i % 2 ? 1e300 : -1e300);
+                break;
+            default:  // large amounts with many decimals
+                v = double(milesimos(gerador)) * 1e6 + double(milesimos(gerador)) / 1e7;
+                break;
         }
         if (i % 2)
             v = -v;
