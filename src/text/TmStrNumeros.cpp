@@ -58,7 +58,7 @@ QString ComDecimais(QStringView inteiros, int decimais) {
 int CasasProprias(double valor) {
     const QString geral = Rtl::FloatToStr(valor, FormatSettings());
     const qsizetype e = geral.indexOf(u'E');
-    const QStringView mantissa = QStringView(geral).left(e);
+    const QStringView mantissa = e < 0 ? QStringView(geral) : QStringView(geral).left(e);
     const qsizetype separador = mantissa.indexOf(FormatSettings().DecimalSeparator);
     const int casas = separador < 0 ? 0 : int(mantissa.size() - separador - 1);
     const int expoente = e < 0 ? 0 : geral.mid(e + 1).toInt();
