@@ -145,6 +145,10 @@ TEST_F(Janela, AWholeSaleFromItemsToPaymentAndBackToIdle) {
     EXPECT_EQ(janela_->TabInfo->lbInfoTexto->text(),
               QStringLiteral("Obrigado pela prefer\uFFFD\uFFFDncia"));  // bytes above 127
     EXPECT_EQ(janela_->TabInfo->lbInfoValor->text(), QStringLiteral("Volte sempre"));
+    // The value centred on half the window's height, the text one value height above it.
+    EXPECT_EQ(janela_->TabInfo->lbInfoValor->geometry(),
+              QRect(1, 355, janela_->TabInfo->width(), 58));
+    EXPECT_EQ(janela_->TabInfo->lbInfoTexto->y(), 297);
 
     Enviar(Linha(5, ""));
     EXPECT_EQ(tb.rowCount(), 0);
@@ -162,7 +166,10 @@ TEST_F(Janela, PictureShownFromThePosFileAndClosed) {
     Enviar(Linha(102, ""));
     EXPECT_EQ(Ativa(), janela_->TabImg);
     EXPECT_EQ(janela_->TabImg->Img->Imagem().size(), QSize(40, 20));
-    EXPECT_EQ(janela_->TabImg->Img->width(), janela_->TabImg->Img->height());
+    const QSize pagina = janela_->TabImg->size();
+    EXPECT_EQ(janela_->TabImg->Img->geometry(),
+              QRect(60, (pagina.height() - (pagina.width() - 120)) / 2, pagina.width() - 120,
+                    pagina.width() - 120));
 
     Enviar(Linha(103, "1"));
     EXPECT_FALSE(QFile::exists(arquivo));
