@@ -52,6 +52,14 @@ TEST(FormataPonto, ZeroMarkAndThousands) {
     EXPECT_EQ(P(12, 5, false, u"#", true), u"   12");
 }
 
+TEST(FormataPonto, UnderPointSettingsOnlyTheThousandsSeparatorRuleApplies) {
+    ComRegionais ponto(ComPonto());
+    // The zero mark replaces the Brazilian "0,00" only; the thousands rule drops the ",".
+    EXPECT_EQ(TmStr::FormataPonto(0, 6, false, u"#,##0.00", false, false, false), u"  0.00");
+    EXPECT_EQ(TmStr::FormataPonto(1500, 8, false, u"#,##0.00", false, false, true), u" 1500.00");
+    EXPECT_EQ(TmStr::FormataPonto3Casas(Currency::FromInt(12), 8, u"#,##0.000"), u"  12.000");
+}
+
 TEST(FormataPonto3Casas, ExactCurrencyZeroAndWholeAmounts) {
     EXPECT_EQ(TmStr::FormataPonto3Casas(Currency(), 8, u"#,##0.000"), u"    .   ");
     EXPECT_EQ(TmStr::FormataPonto3Casas(Currency::FromInt(12), 8, u"#,##0.000"), u"  12    ");
