@@ -4,9 +4,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMutex>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <algorithm>
+#include <deque>
 
 #include "CodePage.h"
 #include "Rtl.h"
@@ -60,19 +63,21 @@ bool QuebraDeLinha(QChar c) {
 }
 
 // Lines end at CR LF, a lone CR or a lone LF; a final terminator opens no further line.
-QStringList Linhas(QStringView texto) {
-    QStringList linhas;
+QList<QStringView> Linhas(QStringView texto) {
+    QList<QStringView> linhas;
+    const char16_t* c = texto.utf16();
+    const qsizetype n = texto.size();
     qsizetype inicio = 0;
-    for (qsizetype i = 0; i < texto.size(); ++i) {
-        if (!QuebraDeLinha(texto[i]))
+    for (qsizetype i = 0; i < n; ++i) {
+        if (c[i] > u'\r' || !QuebraDeLinha(c[i]))
             continue;
-        linhas.append(texto.mid(inicio, i - inicio).toString());
-        if (texto[i] == u'\r' && i + 1 < texto.size() && texto[i + 1] == u'\n')
+        linhas.append(texto.sliced(inicio, i - inicio));
+        if (c[i] == u'\r' && i + 1 < n && c[i + 1] == u'\n')
             ++i;
         inicio = i + 1;
     }
-    if (inicio < texto.size())
-        linhas.append(texto.mid(inicio).toString());
+    if (inicio < n)
+        linhas.append(texto.sliced(inicio));
     return linhas;
 }
 
@@ -110,6 +115,17 @@ QStringView NomeChave(QStringView linha) {
 bool EChave(QStringView linha, QStringView item) {
     return linha.size() > item.size() && linha[item.size()] == u'=' &&
            linha.left(item.size()).compare(item, Qt::CaseInsensitive) == 0;
+}
+
+// The positions of the header lines, then the number of lines.
+template <typename Linhas>
+QList<qsizetype> PosicoesDosCabecalhos(const Linhas& linhas) {
+    QList<qsizetype> posicoes;
+    for (qsizetype i = 0; i < linhas.size(); ++i)
+        if (ECabecalho(linhas[i]))
+            posicoes.append(i);
+    posicoes.append(linhas.size());
+    return posicoes;
 }
 
 QString Falha(const QString& operacao, const QString& arquivo, const QString& motivo) {
@@ -151,6 +167,58 @@ TmConfig::~TmConfig() {
     }
 }
 
+// A file's bytes decoded into lines; immutable, shared by the objects opened on the same bytes.
+struct TmConfig::Carga {
+    Carga(const QByteArray& b, std::optional<TCodificacao> p)
+        : bytes(b), pedida(p), codificacao(p ? *p : PelaMarca(b)) {
+        QByteArrayView corpo(bytes);
+        if (corpo.startsWith(Marca(codificacao)))
+            corpo = corpo.sliced(Marca(codificacao).size());
+        texto = Decodificar(corpo, codificacao);
+        linhas = Linhas(texto);
+        cabecalhos = PosicoesDosCabecalhos(linhas);
+    }
+
+    // The decoding of the bytes. The last few are kept, so the usual open, read and free of
+    // the same unchanged file decodes it once; the bytes are still read and compared every time.
+    static std::shared_ptr<const Carga> De(const QByteArray& bytes,
+                                           std::optional<TCodificacao> pedida);
+
+    const QByteArray bytes;
+    const std::optional<TCodificacao> pedida;
+    const TCodificacao codificacao;
+    QString texto;
+    QList<QStringView> linhas;    // into texto
+    QList<qsizetype> cabecalhos;  // the header lines, then the number of lines
+};
+
+std::shared_ptr<const TmConfig::Carga> TmConfig::Carga::De(const QByteArray& bytes,
+                                                           std::optional<TCodificacao> pedida) {
+    constexpr std::size_t kGuardadas = 4;
+    constexpr qsizetype kMaiorGuardada = 4 << 20;
+    static QMutex mutex;
+    static std::deque<std::shared_ptr<const Carga>> recentes;  // most recent first
+    {
+        const QMutexLocker trava(&mutex);
+        for (auto it = recentes.begin(); it != recentes.end(); ++it) {
+            if ((*it)->pedida != pedida || (*it)->bytes != bytes)
+                continue;
+            auto achada = *it;
+            recentes.erase(it);
+            recentes.push_front(achada);
+            return achada;
+        }
+    }
+    auto nova = std::make_shared<const Carga>(bytes, pedida);
+    if (bytes.size() <= kMaiorGuardada) {
+        const QMutexLocker trava(&mutex);
+        recentes.push_front(nova);
+        if (recentes.size() > kGuardadas)
+            recentes.pop_back();
+    }
+    return nova;
+}
+
 void TmConfig::Carregar(std::optional<TCodificacao> pedida) {
     QFile arquivo(arquivo_);
     if (!arquivo.exists())
@@ -160,28 +228,52 @@ void TmConfig::Carregar(std::optional<TCodificacao> pedida) {
     const QByteArray bytes = arquivo.readAll();
     if (arquivo.error() != QFileDevice::NoError)
         throw EInOutError(Falha(QStringLiteral("ler"), arquivo_, arquivo.errorString()));
-    codificacao_ = pedida ? *pedida : PelaMarca(bytes);
-    QByteArrayView corpo(bytes);
-    if (corpo.startsWith(Marca(codificacao_)))
-        corpo = corpo.sliced(Marca(codificacao_).size());
-    lista_ = Linhas(Decodificar(corpo, codificacao_));
+    carga_ = Carga::De(bytes, pedida);
+    codificacao_ = carga_->codificacao;
     RemoverMarcaSolta();
-    totalLinhas_ = int(lista_.size());
+    totalLinhas_ = int(Total());
 }
 
 void TmConfig::RemoverMarcaSolta() {
     static const QString marcaComoAnsi = QStringLiteral("\u00EF\u00BB\u00BF");
-    if (!lista_.isEmpty() && lista_[0].size() > 3 && lista_[0].startsWith(marcaComoAnsi))
-        lista_[0].remove(0, 3);
+    if (Total() > 0 && Linha(0).size() > 3 && Linha(0).startsWith(marcaComoAnsi))
+        Editar()[0].remove(0, 3);
+}
+
+qsizetype TmConfig::Total() const {
+    return carga_ ? carga_->linhas.size() : lista_.size();
+}
+
+QStringView TmConfig::Linha(qsizetype i) const {
+    return carga_ ? carga_->linhas[i] : QStringView(lista_[i]);
+}
+
+QStringList& TmConfig::Editar() {
+    if (carga_) {
+        lista_ = Lista();
+        carga_.reset();
+    }
+    return lista_;
+}
+
+QStringList TmConfig::Lista() const {
+    if (!carga_)
+        return lista_;
+    QStringList copia;
+    copia.reserve(carga_->linhas.size());
+    for (QStringView linha : carga_->linhas)
+        copia.append(linha.toString());
+    return copia;
 }
 
 QByteArray TmConfig::Codificar() const {
     QString texto;
     qsizetype tamanho = 0;
-    for (const QString& linha : lista_)
-        tamanho += linha.size() + 2;
+    for (qsizetype i = 0; i < Total(); ++i)
+        tamanho += Linha(i).size() + 2;
     texto.reserve(tamanho);
-    for (const QString& linha : lista_) {
+    for (qsizetype i = 0; i < Total(); ++i) {
+        const QStringView linha = Linha(i);
         // A line break inside a line would split it into lines the document does not have
         // (a value could then forge keys or headers): it is written as a blank.
         for (QChar c : linha)
@@ -237,35 +329,37 @@ QString TmConfig::GetFileNameDefault() {
 
 // ---- search ----
 
-qsizetype TmConfig::IndiceSecao(QStringView secao) const {
-    for (qsizetype i = 0; i < lista_.size(); ++i)
-        if (ECabecalhoDe(lista_[i], secao))
-            return i;
-    return -1;
-}
-
-// The first line whose key name is item and whose nearest header above names secao. One pass
-// that keeps track of the header in force is the same as taking each matching key line and
-// walking back to its header.
-qsizetype TmConfig::IndiceChave(QStringView secao, QStringView item) const {
-    if (item.contains(u'='))
-        return -1;  // no key name holds one
-    bool naSecao = false;
-    for (qsizetype i = 0; i < lista_.size(); ++i) {
-        const QString& linha = lista_[i];
-        if (naSecao && EChave(linha, item))
-            return i;
-        if (ECabecalho(linha))
-            naSecao = ECabecalhoDe(linha, secao);
-    }
-    return -1;
+QList<qsizetype> TmConfig::Cabecalhos() const {
+    return carga_ ? carga_->cabecalhos : PosicoesDosCabecalhos(lista_);
 }
 
 qsizetype TmConfig::FimDoBloco(qsizetype h) const {
-    qsizetype n = h + 1;
-    while (n < lista_.size() && !ECabecalho(lista_[n]))
-        ++n;
-    return n;
+    const QList<qsizetype> cabecalhos = Cabecalhos();
+    return *std::upper_bound(cabecalhos.cbegin(), cabecalhos.cend(), h);
+}
+
+qsizetype TmConfig::IndiceSecao(QStringView secao) const {
+    for (qsizetype h : Cabecalhos())
+        if (h < Total() && ECabecalhoDe(Linha(h), secao))
+            return h;
+    return -1;
+}
+
+// The first line whose key name is item and whose nearest header above names secao.
+qsizetype TmConfig::IndiceChave(QStringView secao, QStringView item) const {
+    if (item.contains(u'='))
+        return -1;  // no key name holds one
+    const QList<qsizetype> c = Cabecalhos();
+    for (qsizetype j = 0; j + 1 < c.size(); ++j) {
+        if (!ECabecalhoDe(Linha(c[j]), secao))
+            continue;
+        // The block and the next header: a header line holding "=" is a key line of the
+        // section above it.
+        for (qsizetype i = c[j] + 1; i <= c[j + 1] && i < Total(); ++i)
+            if (EChave(Linha(i), item))
+                return i;
+    }
+    return -1;
 }
 
 // Where a new key of secao goes: the end of the first run of non-blank lines after its first
@@ -275,15 +369,16 @@ qsizetype TmConfig::PosicaoInsercao(QStringView secao) {
     const qsizetype h = IndiceSecao(secao);
     if (h < 0)
         return -1;
-    for (qsizetype b = h + 1; b < lista_.size(); ++b) {
-        if (EmBranco(lista_[b]))
+    QStringList& lista = Editar();
+    for (qsizetype b = h + 1; b < lista.size(); ++b) {
+        if (EmBranco(lista[b]))
             return b;
-        if (ECabecalho(lista_[b])) {
-            lista_.insert(b, QString());
+        if (ECabecalho(lista[b])) {
+            lista.insert(b, QString());
             return b;
         }
     }
-    return lista_.size();
+    return lista.size();
 }
 
 // ---- reading ----
@@ -293,8 +388,8 @@ QString TmConfig::ReadString(const QString& Secao, const QString& Item,
     const qsizetype k = IndiceChave(Secao, Item);
     if (k < 0)
         return Padrao;
-    const QString& linha = lista_[k];
-    return linha.mid(linha.indexOf(u'=') + 1);
+    const QStringView linha = Linha(k);
+    return linha.sliced(linha.indexOf(u'=') + 1).toString();
 }
 
 std::int32_t TmConfig::ReadInteger(const QString& Secao, const QString& Item,
@@ -332,19 +427,20 @@ TDateTime TmConfig::ReadTime(const QString& Secao, const QString& Item, TDateTim
 // ---- writing ----
 
 void TmConfig::WriteString(const QString& Secao, const QString& Item, const QString& Valor) {
+    QStringList& lista = Editar();
     const qsizetype k = IndiceChave(Secao, Item);
     if (k >= 0) {
         if (Valor.isEmpty())
-            lista_.removeAt(k);
+            lista.removeAt(k);
         else
-            lista_[k] = NomeChave(lista_[k]).toString() + u'=' + Valor;
+            lista[k] = NomeChave(lista[k]).toString() + u'=' + Valor;
     } else if (const qsizetype p = PosicaoInsercao(Secao); p >= 0) {
-        lista_.insert(p, Item + u'=' + Valor);
+        lista.insert(p, Item + u'=' + Valor);
     } else {
-        if (!lista_.isEmpty() && !EmBranco(lista_.last()))
-            lista_.append(QString());
-        lista_.append(u'[' + Secao + u']');
-        lista_.append(Item + u'=' + Valor);
+        if (!lista.isEmpty() && !EmBranco(lista.last()))
+            lista.append(QString());
+        lista.append(u'[' + Secao + u']');
+        lista.append(Item + u'=' + Valor);
     }
     modificado_ = true;
 }
@@ -430,10 +526,10 @@ bool TmConfig::SectionExists(const QString& Secao) const {
 
 void TmConfig::ReadSections(QStringList& Saida) const {
     Saida.clear();
-    for (const QString& linha : lista_) {
-        if (!Aparado(linha).startsWith(u'['))
+    for (qsizetype i = 0; i < Total(); ++i) {
+        if (!Aparado(Linha(i)).startsWith(u'['))
             continue;
-        QString nome = linha;
+        QString nome = Linha(i).toString();
         nome.remove(u'[').remove(u']');
         Saida.append(Aparado(nome).toString());
     }
@@ -445,7 +541,7 @@ void TmConfig::ReadSection(const QString& Secao, QStringList& Saida) const {
     if (h < 0)
         return;
     for (qsizetype i = h + 1, fim = FimDoBloco(h); i < fim; ++i)
-        if (const QStringView nome = NomeChave(lista_[i]); !nome.isEmpty())
+        if (const QStringView nome = NomeChave(Linha(i)); !nome.isEmpty())
             Saida.append(nome.toString());
 }
 
@@ -455,8 +551,8 @@ void TmConfig::ReadSectionValues(const QString& Secao, QStringList& Saida) const
     if (h < 0)
         return;
     for (qsizetype i = h + 1, fim = FimDoBloco(h); i < fim; ++i)
-        if (!lista_[i].isEmpty())
-            Saida.append(lista_[i]);
+        if (!Linha(i).isEmpty())
+            Saida.append(Linha(i).toString());
 }
 
 int TmConfig::GetSectionItemCount(const QString& Secao) const {
@@ -469,7 +565,7 @@ void TmConfig::EraseSection(const QString& Secao) {
     const qsizetype h = IndiceSecao(Secao);
     if (h < 0)
         return;
-    lista_.remove(h, FimDoBloco(h) - h);
+    Editar().remove(h, FimDoBloco(h) - h);
     modificado_ = true;
 }
 
@@ -477,6 +573,6 @@ void TmConfig::DeleteKey(const QString& Secao, const QString& Item) {
     const qsizetype k = IndiceChave(Secao, Item);
     if (k < 0)
         return;
-    lista_.removeAt(k);
+    Editar().removeAt(k);
     modificado_ = true;
 }

@@ -36,6 +36,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
 
 #include "Currency.h"
@@ -78,7 +79,7 @@ public:
     static QString GetFileNameDefault();
 
     const QString& Arquivo() const { return arquivo_; }
-    const QStringList& Lista() const { return lista_; }
+    QStringList Lista() const;
     bool Modificado() const { return modificado_; }
     // The number of lines right after construction.
     int TotalLinhas() const { return totalLinhas_; }
@@ -104,7 +105,7 @@ public:
     void WriteDateTime(const QString& Secao, const QString& Item, TDateTime Valor);
     void WriteTime(const QString& Secao, const QString& Item, TDateTime Valor);
     // Appends a raw line; does not set Modificado.
-    void WriteLinha(const QString& Valor) { lista_.append(Valor); }
+    void WriteLinha(const QString& Valor) { Editar().append(Valor); }
 
     // The same operations on the section "Config".
     QString ReadStringConfig(const QString& Item, const QString& Padrao) const;
@@ -143,16 +144,28 @@ private:
     // Loads the file when it exists, in the given encoding or, with none, by its mark.
     void Carregar(std::optional<TCodificacao> pedida);
     void RemoverMarcaSolta();
+    qsizetype Total() const;
+    QStringView Linha(qsizetype i) const;
+    // The lines as a list of their own, for a change.
+    QStringList& Editar();
     void Gravar(const QString& destino) const;
     QByteArray Codificar() const;
     qsizetype IndiceSecao(QStringView secao) const;
     qsizetype IndiceChave(QStringView secao, QStringView item) const;
     qsizetype PosicaoInsercao(QStringView secao);
-    // The end of the block of the header at h: the next header, or the document's length.
+    // The positions of the header lines in order, then the number of lines.
+    QList<qsizetype> Cabecalhos() const;
+    // The end of the block of the header at h: the next header, or the number of lines.
     qsizetype FimDoBloco(qsizetype h) const;
 
     QString arquivo_;
-    QStringList lista_;
+    // A loaded file stays as views into its shared decoded text (with the positions of its
+    // headers) until the first change gives the document lines of its own: opening a large
+    // file costs one decoding pass and no allocation per line, and a lookup visits only the
+    // headers and the blocks of the wanted section.
+    struct Carga;
+    std::shared_ptr<const Carga> carga_;
+    QStringList lista_;  // the lines once there is no carga_
     TCodificacao codificacao_ = TCodificacao::Ansi;
     bool modificado_ = false;
     int totalLinhas_ = 0;

@@ -357,6 +357,24 @@ TEST_F(Arquivos, EncodingConstructorReadsAndWritesInTheGivenEncoding) {
     EXPECT_TRUE(Ler(novo).startsWith(QByteArray("\xFF\xFE[\0C\0", 6)));
 }
 
+// Objects opened on the same bytes share one decoding; each one's changes stay its own, and
+// new bytes on disk (even of the same size) are decoded again.
+TEST_F(Arquivos, OpeningTheSameFileAgainSeesItsCurrentContent) {
+    const QString caminho = Caminho("c.ini");
+    Escrever(caminho, "[Config]\r\nA=1\r\n");
+    TmConfig primeiro(caminho, true);
+    TmConfig segundo(caminho, true);
+    primeiro.WriteStringConfig(QStringLiteral("A"), QStringLiteral("2"));
+    EXPECT_EQ(segundo.ReadStringConfig(QStringLiteral("A"), {}), QStringLiteral("1"));
+    EXPECT_EQ(TmConfig(caminho, true).ReadStringConfig(QStringLiteral("A"), {}),
+              QStringLiteral("1"));
+    Escrever(caminho, "[Config]\r\nA=3\r\n");
+    EXPECT_EQ(TmConfig(caminho, true).ReadStringConfig(QStringLiteral("A"), {}),
+              QStringLiteral("3"));
+    EXPECT_EQ(TmConfig(caminho, TCodificacao::Utf16LE).Lista().size(), 1);  // other decoding
+    primeiro.SetModificado(false);
+}
+
 // ---- saving ----
 
 TEST_F(Arquivos, SavingHappensOnlyAfterAChange) {
