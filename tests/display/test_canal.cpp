@@ -156,13 +156,25 @@ protected:
         return {argumentos.at(0).toInt(), argumentos.at(1).toString()};
     }
 
-    bool AguardarConexoes(int quantidade) {
+    // Polls until the condition holds, without running this thread's event loop: the hand-off
+    // timer runs here, so while a test waits in this, no command is dispatched and the lines sent
+    // meanwhile meet in the slot as they would within one timer period.
+    template <typename Condicao>
+    static bool Aguardar(Condicao&& condicao) {
         QElapsedTimer prazo;
         prazo.start();
-        while (canal.Conexoes() != quantidade && prazo.elapsed() < EsperaMs) {
+        while (!condicao() && prazo.elapsed() < EsperaMs) {
             QThread::msleep(1);
         }
-        return canal.Conexoes() == quantidade;
+        return condicao();
+    }
+
+    bool AguardarConexoes(int quantidade) {
+        return Aguardar([&] { return canal.Conexoes() == quantidade; });
+    }
+
+    bool AguardarPendente(const QString& linha) {
+        return Aguardar([&] { return canal.UltimoComando() == linha; });
     }
 
     // Proves that nothing else was dispatched: a marker line sent now must come next.
@@ -195,6 +207,7 @@ TEST_F(CanalTest, DispatchesCodeAndParametersOfALine) {
 TEST_F(CanalTest, LastLineOfABurstWinsAndBlankLinesEraseNothing) {
     auto cliente = Conectar();
     Enviar(*cliente, "\x05 primeira\n\x06 segunda\n\n\r\n");
+    ASSERT_TRUE(AguardarPendente("\x06 segunda"));
     EXPECT_EQ(ProximoComando(), (Recebido{6, "segunda"}));
     EsperarSomenteMarcador();
 }
@@ -203,13 +216,11 @@ TEST_F(CanalTest, LinesFromSeveralConnectionsShareTheSlot) {
     auto primeiro = Conectar();
     auto segundo = Conectar();
     Enviar(*primeiro, "\x05 do primeiro\n");
+    ASSERT_TRUE(AguardarPendente("\x05 do primeiro"));
     Enviar(*segundo, "\x06 do segundo\n");
-    // Both usually land within one timer period; either way the second is the last one run.
-    Recebido ultimo = ProximoComando();
-    if (ultimo.codigo == 5) {
-        ultimo = ProximoComando();
-    }
-    EXPECT_EQ(ultimo, (Recebido{6, "do segundo"}));
+    ASSERT_TRUE(AguardarPendente("\x06 do segundo"));
+    EXPECT_EQ(ProximoComando(), (Recebido{6, "do segundo"}));
+    EsperarSomenteMarcador();
 }
 
 TEST_F(CanalTest, EachLineOfAConnectionKeptOpenIsDispatched) {
@@ -231,9 +242,13 @@ TEST_F(CanalTest, LineSplitOverWritesIsJoined) {
 TEST_F(CanalTest, OverlongLineClosesItsConnectionOnly) {
     auto outro = Conectar();
     auto cliente = Conectar();
+    ASSERT_TRUE(AguardarConexoes(2));
     Enviar(*cliente, "\x05 " + QByteArray(20000, 'x') + "\n");
+    EXPECT_TRUE(AguardarConexoes(1));
     EXPECT_TRUE(cliente->state() == QAbstractSocket::UnconnectedState ||
                 cliente->waitForDisconnected(EsperaMs));
+    EXPECT_TRUE(canal.UltimoComando().isEmpty());
+
     Enviar(*outro, "\x06 outro\n");
     EXPECT_EQ(ProximoComando(), (Recebido{6, "outro"}));
     EsperarSomenteMarcador();
@@ -241,25 +256,23 @@ TEST_F(CanalTest, OverlongLineClosesItsConnectionOnly) {
 
 TEST_F(CanalTest, PartialLineAtCloseIsDiscarded) {
     auto cliente = Conectar();
+    ASSERT_TRUE(AguardarConexoes(1));
     Enviar(*cliente, "\x05 sem fim de linha");
     cliente->disconnectFromHost();
+    ASSERT_TRUE(AguardarConexoes(0));
+    EXPECT_TRUE(canal.UltimoComando().isEmpty());
     EsperarSomenteMarcador();
 }
 
 TEST_F(CanalTest, LineArrivingDuringDispatchRunsOnTheNextTick) {
     auto cliente = Conectar();
-    bool enviado = false;
     QObject::connect(&canal, &CanalComandos::Comando, &canal, [&](int codigo) {
-        if (codigo != 5 || enviado) {
+        if (codigo != 5) {
             return;
         }
-        enviado = true;
         Enviar(*cliente, "\x06 durante\n");
-        QElapsedTimer prazo;
-        prazo.start();
-        while (canal.UltimoComando().isEmpty() && prazo.elapsed() < EsperaMs) {
-            QThread::msleep(1);  // the I/O thread stores the line while this dispatch runs
-        }
+        // The I/O thread stores the line while this dispatch runs.
+        EXPECT_TRUE(AguardarPendente("\x06 durante"));
     });
     Enviar(*cliente, "\x05 antes\n");
     EXPECT_EQ(ProximoComando(), (Recebido{5, "antes"}));
@@ -285,13 +298,15 @@ TEST_F(CanalTest, HoldsThousandsOfIdleConnections) {
 }
 
 TEST_F(CanalTest, NewConnectionPerLineWorks) {
-    for (int i = 0; i < 50; ++i) {
+    for (int i = 1; i <= 50; ++i) {
         auto cliente = Conectar();
-        Enviar(*cliente, "\x07 " + QByteArray::number(i) + "\n");
+        const QByteArray linha = "\x07 " + QByteArray::number(i);
+        Enviar(*cliente, linha + "\n");
+        ASSERT_TRUE(AguardarPendente(QString::fromLatin1(linha)));
         cliente->disconnectFromHost();
     }
-    EXPECT_EQ(ProximoComando(), (Recebido{7, "49"}))
-        << "the last line of the burst is the one that runs";
+    EXPECT_EQ(ProximoComando(), (Recebido{7, "50"}));
+    EXPECT_TRUE(AguardarConexoes(0));
 }
 
 TEST_F(CanalTest, ListensOnIPv6LoopbackWhereAvailable) {
