@@ -17,10 +17,15 @@
 //   line equals "[N]" ignoring case. A key line holds "="; its name is the text before the
 //   first "=" and its value the text after it, neither trimmed. A key belongs to the section of
 //   the nearest header above it; keys above the first header belong to none.
-// - Letter case is compared by Unicode simple case folding (Qt::CaseInsensitive), which agrees
-//   with upper-casing for every letter these files hold (accented Latin included: "ç" matches
-//   "Ç"). It differs only where upper-casing would change a text's length ("ß" is not "SS"),
-//   where Windows' upper-casing does not fold either.
+//   The empty key name is only that of lines starting with "=": lines without "=" (comments,
+//   blank lines) are never taken for a key, so no write can overwrite them.
+// - Letter case is compared by Unicode simple case folding (Qt::CaseInsensitive), in place and
+//   without building upper-cased copies. It agrees with upper-casing for every letter these
+//   files hold (accented Latin included: "ç" matches "Ç"); it differs only for letters whose
+//   upper case is several letters ("ß" is not "SS"), which Windows' upper-casing leaves alone
+//   as well.
+// - A line break inside a line (a value given with one) is written as a blank, so a value can
+//   never add lines, keys or headers to the file.
 //
 // Typed values are written and parsed in the process's current regional settings
 // (FormatSettings()): integers in decimal, Booleans as "1"/"0", floats and currency in the
@@ -28,6 +33,9 @@
 // "HH:NN:SS". A typed read turns its default into that text form, reads the string with it as
 // the default and parses the result; only a failed parse returns the default itself. Booleans
 // are true only for exactly "1".
+//
+// Opening reads the whole file every time; when its bytes are those of a recent open, the
+// decoded lines of that open are shared instead of decoding again.
 //
 // Saving goes to a temporary file in the target's folder that then replaces the target, so a
 // failure part way leaves the previous file whole. The folder must exist; nothing creates it.
@@ -79,6 +87,7 @@ public:
     static QString GetFileNameDefault();
 
     const QString& Arquivo() const { return arquivo_; }
+    // The document's lines.
     QStringList Lista() const;
     bool Modificado() const { return modificado_; }
     // The number of lines right after construction.
