@@ -30,6 +30,9 @@ public:
     // The value in the number pattern, with the live separators; ". " for exactly 0 when
     // abPontoQuandoZero.
     static QString Formata(double Valor, QStringView Formato, bool abPontoQuandoZero);
+    // A currency amount in the pattern, taken exactly: 2,675 gives «2,68» with "0.00", where
+    // the double nearest to it (2.67499999...) gives «2,67».
+    static QString Formata(Currency Valor, QStringView Formato, bool abPontoQuandoZero);
     // Pattern "##,##0" with adDecimais decimals.
     static QString Formata(double adValor, int adDecimais);
     // A decimal comma before the last aiCasasDecimais characters («12345», 2: «123,45»); "."

@@ -79,6 +79,12 @@ QString TmStr::Formata(double Valor, QStringView Formato, bool abPontoQuandoZero
     return Padrao(Valor, Formato);
 }
 
+QString TmStr::Formata(Currency Valor, QStringView Formato, bool abPontoQuandoZero) {
+    if (abPontoQuandoZero && Valor == Currency())
+        return QStringLiteral(". ");
+    return FormatoNumerico::Formatar(Valor, Formato, FormatSettings());
+}
+
 QString TmStr::Formata(double adValor, int adDecimais) {
     return Padrao(adValor, ComDecimais(u"##,##0", adDecimais));
 }
@@ -171,7 +177,7 @@ QString TmStr::FormataPonto(double Valor, int Tamanho, bool Alinhado, QStringVie
 }
 
 QString TmStr::FormataPonto3Casas(Currency Valor, int Tamanho, QStringView Formato) {
-    return AlinharCortar(FormatoNumerico::Formatar(Valor, Formato, FormatSettings()), Tamanho)
+    return AlinharCortar(Formata(Valor, Formato, false), Tamanho)
         .replace(QStringLiteral(" 0,000"), QStringLiteral("  .   "))
         .replace(QStringLiteral(",000"), QStringLiteral("    "));
 }

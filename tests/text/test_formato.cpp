@@ -101,6 +101,17 @@ TEST(Formata, ZeroPointAndDecimalsOverload) {
     EXPECT_THROW(TmStr::Formata(1, 300), EConvertError);
 }
 
+TEST(Formata, CurrencyIsTakenExactly) {
+    EXPECT_EQ(TmStr::Formata(Currency::FromRaw(26750), u"0.00", false), u"2,68");
+    EXPECT_EQ(TmStr::Formata(Currency::FromRaw(26750).ToDouble(), u"0.00", false), u"2,67");
+    EXPECT_EQ(TmStr::Formata(Currency::FromRaw(-12345678), u"#,##0.00", false), u"-1.234,57");
+    EXPECT_EQ(TmStr::Formata(Currency::FromRaw(INT64_MIN), u"#,##0.0000", false),
+              u"-922.337.203.685.477,5808");
+    EXPECT_EQ(TmStr::Formata(Currency(), u"#,##0.00", true), u". ");
+    EXPECT_EQ(TmStr::Formata(Currency::FromRaw(1), u"0.00;(0.00);-", false), u"-");
+    EXPECT_EQ(TmStr::Formata(Currency::FromRaw(12345), u"", false), u"1,2345");
+}
+
 TEST(Formata, ExtremeValuesAndOddPatternsStayTotal) {
     const double valores[] = {1.7976931348623157e308, 4.9e-324, -1e300, 0.0, -0.0};
     const char* formatos[] = {
