@@ -43,6 +43,18 @@ TDateTime Hora(int h, int m, int s, int ms = 0) {
     return DataHora::FromQTime(QTime(h, m, s, ms));
 }
 
+// The document as a UTF-8 file with its mark, loaded: a loaded document is searched through its
+// own index of headers, a document built from a list by walking its lines.
+std::unique_ptr<const TmConfig> Carregado(const QTemporaryDir& dir, const QStringList& doc) {
+    const QString caminho = dir.filePath(QStringLiteral("doc.ini"));
+    QFile f(caminho);
+    if (!f.open(QIODevice::WriteOnly))
+        return nullptr;
+    f.write("\xEF\xBB\xBF" + (doc.join(QLatin1String("\r\n")) + QLatin1String("\r\n")).toUtf8());
+    f.close();
+    return std::make_unique<const TmConfig>(caminho, true);
+}
+
 class Arquivos : public ::testing::Test {
 protected:
     QString Caminho(const char* nome) const { return dir_.filePath(QString::fromUtf8(nome)); }
@@ -109,7 +121,6 @@ TEST(TmConfigLeitura, KeySearchTakesTheFirstKeyUnderAHeaderOfTheSection) {
     const QStringList doc =
         Doc({"Porta=0", "[Rede]", "Porta=1", "[Config]", "Porta=2", "[Outra]", "X=1",
              "Vazio=", "Duplo=a=b", "=semnome", "[CONFIG]", "Y= 5", "[Caixa] ", "Z=1"});
-    const TmConfig cfg(doc);
     const struct {
         const char *secao, *item, *esperado;
     } casos[] = {
@@ -119,34 +130,45 @@ TEST(TmConfigLeitura, KeySearchTakesTheFirstKeyUnderAHeaderOfTheSection) {
         {"Outra", "Duplo=a", "?"}, {"Outra", "", "semnome"}, {"Rede", "", "?"},
         {"", "Porta", "?"},
     };
-    for (const auto& c : casos)
-        EXPECT_EQ(cfg.ReadString(QString::fromUtf8(c.secao), QString::fromUtf8(c.item),
-                                 QStringLiteral("?")),
-                  QString::fromUtf8(c.esperado))
-            << c.secao << "/" << c.item;
+    const QTemporaryDir dir;
+    const TmConfig lista(doc);
+    const auto carregado = Carregado(dir, doc);
+    ASSERT_TRUE(carregado);
+    for (const TmConfig* cfg : {&lista, carregado.get()})
+        for (const auto& c : casos)
+            EXPECT_EQ(cfg->ReadString(QString::fromUtf8(c.secao), QString::fromUtf8(c.item),
+                                      QStringLiteral("?")),
+                      QString::fromUtf8(c.esperado))
+                << c.secao << "/" << c.item;
 }
 
 TEST(TmConfigSecoes, BlockOperationsUseTheFirstHeader) {
-    TmConfig cfg(Doc({"Solta=1", "[Config]", "A=1", "; nota", "", "  ", "B = 2", "[Rede]", "P=1",
-                      "  [ Caixa ]  x", "[Config]", "C=3", "[Vazia]"}));
-    QStringList saida = {QStringLiteral("lixo")};
-    cfg.ReadSections(saida);
-    EXPECT_EQ(saida, Doc({"Config", "Rede", "Caixa   x", "Config", "Vazia"}));
-    cfg.ReadSection(QStringLiteral("config"), saida);
-    EXPECT_EQ(saida, Doc({"A", "B "}));
-    cfg.ReadSectionValues(QStringLiteral("Config"), saida);
-    EXPECT_EQ(saida, Doc({"A=1", "; nota", "  ", "B = 2"}));
-    // "  [ Caixa ]  x" does not start with "[": it is no header and P's block goes on.
-    cfg.ReadSectionValues(QStringLiteral("Rede"), saida);
-    EXPECT_EQ(saida, Doc({"P=1", "  [ Caixa ]  x"}));
-    EXPECT_EQ(cfg.GetSectionItemCount(QStringLiteral("Config")), 2);
-    EXPECT_EQ(cfg.GetSectionItemCount(QStringLiteral("Vazia")), 0);
-    EXPECT_EQ(cfg.GetSectionItemCount(QStringLiteral("Nenhuma")), 0);
-    cfg.ReadSection(QStringLiteral("Nenhuma"), saida);
-    EXPECT_TRUE(saida.isEmpty());
-    EXPECT_TRUE(cfg.SectionExists(QStringLiteral("VAZIA")));
-    EXPECT_FALSE(cfg.SectionExists(QStringLiteral("Caixa")));
-    EXPECT_FALSE(cfg.Modificado());
+    const QStringList doc = Doc({"Solta=1", "[Config]", "A=1", "; nota", "", "  ", "B = 2",
+                                 "[Rede]", "P=1", "  [ Caixa ]  x", "[Config]", "C=3", "[Vazia]"});
+    const QTemporaryDir dir;
+    const TmConfig lista(doc);
+    const auto carregado = Carregado(dir, doc);
+    ASSERT_TRUE(carregado);
+    for (const TmConfig* cfg : {&lista, carregado.get()}) {
+        QStringList saida = {QStringLiteral("lixo")};
+        cfg->ReadSections(saida);
+        EXPECT_EQ(saida, Doc({"Config", "Rede", "Caixa   x", "Config", "Vazia"}));
+        cfg->ReadSection(QStringLiteral("config"), saida);
+        EXPECT_EQ(saida, Doc({"A", "B "}));
+        cfg->ReadSectionValues(QStringLiteral("Config"), saida);
+        EXPECT_EQ(saida, Doc({"A=1", "; nota", "  ", "B = 2"}));
+        // "  [ Caixa ]  x" does not start with "[": it is no header and P's block goes on.
+        cfg->ReadSectionValues(QStringLiteral("Rede"), saida);
+        EXPECT_EQ(saida, Doc({"P=1", "  [ Caixa ]  x"}));
+        EXPECT_EQ(cfg->GetSectionItemCount(QStringLiteral("Config")), 2);
+        EXPECT_EQ(cfg->GetSectionItemCount(QStringLiteral("Vazia")), 0);
+        EXPECT_EQ(cfg->GetSectionItemCount(QStringLiteral("Nenhuma")), 0);
+        cfg->ReadSection(QStringLiteral("Nenhuma"), saida);
+        EXPECT_TRUE(saida.isEmpty());
+        EXPECT_TRUE(cfg->SectionExists(QStringLiteral("VAZIA")));
+        EXPECT_FALSE(cfg->SectionExists(QStringLiteral("Caixa")));
+        EXPECT_FALSE(cfg->Modificado());
+    }
 }
 
 TEST(TmConfigSecoes, EraseSectionRemovesTheHeaderAndTheLinesUpToTheNextHeader) {
