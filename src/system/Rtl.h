@@ -39,7 +39,8 @@ std::optional<std::int64_t> TryStrToInt64(QStringView text);
 
 // Date and time text forms. Dates are always written day first, whatever the regional order:
 // "DD/MM/YYYY" with "/" the date separator, "HH:NN:SS" (24-hour clock) with ":" the time
-// separator; fractions of a second are dropped.
+// separator; fractions of a second are dropped. A value outside the years 1 to 9999 (or not a
+// number) gives the empty text.
 QString DateToStr(TDateTime value, const TFormatSettings& fs);
 QString DateToStr(TDateTime value);
 QString TimeToStr(TDateTime value, const TFormatSettings& fs);

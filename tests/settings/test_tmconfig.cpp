@@ -118,17 +118,27 @@ TEST(TmConfigEscrita, NewKeysAndSectionsGoToTheirFixedPlaces) {
 }
 
 TEST(TmConfigLeitura, KeySearchTakesTheFirstKeyUnderAHeaderOfTheSection) {
-    const QStringList doc =
-        Doc({"Porta=0", "[Rede]", "Porta=1", "[Config]", "Porta=2", "[Outra]", "X=1",
-             "Vazio=", "Duplo=a=b", "=semnome", "[CONFIG]", "Y= 5", "[Caixa] ", "Z=1"});
+    const QStringList doc = Doc({"Porta=0", "[Rede]", "Porta=1", "[Config]", "Porta=2", "[Outra]",
+                                 "X=1", "Vazio=", "Duplo=a=b", "=semnome", "[Outra2]=9", "[CONFIG]",
+                                 "Y= 5", "[Caixa] ", "Z=1"});
     const struct {
         const char *secao, *item, *esperado;
     } casos[] = {
-        {"Config", "Porta", "2"},  {"Rede", "porta", "1"},   {"Outra", "Porta", "?"},
-        {"config", "Y", " 5"},     {"Config", "X", "?"},     {"Caixa", "Z", "?"},
-        {"Caixa ", "Z", "?"},      {"Outra", "Vazio", ""},   {"Outra", "Duplo", "a=b"},
-        {"Outra", "Duplo=a", "?"}, {"Outra", "", "semnome"}, {"Rede", "", "?"},
+        {"Config", "Porta", "2"},
+        {"Rede", "porta", "1"},
+        {"Outra", "Porta", "?"},
+        {"config", "Y", " 5"},
+        {"Config", "X", "?"},
+        {"Caixa", "Z", "?"},
+        {"Caixa ", "Z", "?"},
+        {"Outra", "Vazio", ""},
+        {"Outra", "Duplo", "a=b"},
+        {"Outra", "Duplo=a", "?"},
+        {"Outra", "", "semnome"},
+        {"Rede", "", "?"},
         {"", "Porta", "?"},
+        // A header line holding "=" is also a key line of the section above it.
+        {"Outra", "[Outra2]", "9"},
     };
     const QTemporaryDir dir;
     const TmConfig lista(doc);
