@@ -195,7 +195,7 @@ struct TmConfig::Carga {
 std::shared_ptr<const TmConfig::Carga> TmConfig::Carga::De(const QByteArray& bytes,
                                                            std::optional<TCodificacao> pedida) {
     constexpr std::size_t kGuardadas = 4;
-    constexpr qsizetype kMaiorGuardada = 4 << 20;
+    constexpr qsizetype kMaiorGuardada = 1 << 20;
     static QMutex mutex;
     static std::deque<std::shared_ptr<const Carga>> recentes;  // most recent first
     {
