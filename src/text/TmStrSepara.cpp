@@ -3,7 +3,6 @@
 
 #include "EConvertError.h"
 #include "TextoComum.h"
-#include "TmConv.h"
 #include "TmStr.h"
 
 using namespace TextoComum;
@@ -88,7 +87,7 @@ TcrvArrayInteger TmStr::SplitInt(QStringView asTexto, QChar asSeparador) {
     TcrvArrayInteger numeros;
     Campos(asTexto, asSeparador, [&](QStringView campo) {
         if (!campo.isEmpty())
-            numeros.append(TmConv::ToInt(campo, 0));
+            numeros.append(campo.toInt(nullptr, 10));  // 0 when unreadable
     });
     return numeros;
 }

@@ -40,7 +40,7 @@ TEST(Split, IntoListsAndArrays) {
     TmStr::Split(u"", u',', lista, true, true);
     EXPECT_TRUE(lista.isEmpty());
     EXPECT_EQ(TmStr::Split(u"a,b,", u','), (TcrvArrayString{u"a"_qs, u"b"_qs, u""_qs}));
-    EXPECT_EQ(TmStr::SplitInt(u"1,,x, 7,-3", u','), (TcrvArrayInteger{1, 0, 7, -3}));
+    EXPECT_EQ(TmStr::SplitInt(u"1,,x, 7,-3,$10", u','), (TcrvArrayInteger{1, 0, 7, -3, 0}));
     EXPECT_EQ(TmStr::SplitPart(u"a;b;c", u';', 2), u"b");
     EXPECT_EQ(TmStr::SplitPart(u"a;b;", u';', 3), u"");
     EXPECT_THROW(TmStr::SplitPart(u"a;b", u';', 3), EListError);
