@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh
 cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVANE_TESTS=OFF
-cmake --build build-release --target orvane
+cmake --build build-release --target orvane pos-simulador
 
 program=build-release/src/display/orvane
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
