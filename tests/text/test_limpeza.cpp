@@ -34,6 +34,12 @@ TEST(Limpeza, CharacterClasses) {
               QStringView(u"a\u0000", 2));
     EXPECT_EQ(TmStr::SomenteCaracteresValidos(u"Olá\r\nç?~\t'ÿ`§"), u"Olá  ç?'ÿ");
     EXPECT_EQ(TmStr::SomenteCaracteresValidosXML_WS(u"  c:\\dir\n"), u"c:/dir");
+    {
+        // The class reads the snapshot: a change of the live settings alone does not move it.
+        ComRegionaisVivas pontoSoVivo(ComPonto());
+        EXPECT_EQ(TmStr::SomenteNumeros(u"R$ 1.234,56", false), u"1234,56");
+        EXPECT_TRUE(TmStr::IsNumero(u"1,5", false));
+    }
     ComRegionais ponto(ComPonto());
     EXPECT_EQ(TmStr::SomenteNumeros(u"R$ 1,234.56", false), u"1234.56");
 }
