@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QPainter>
+#include <QScrollBar>
 
 #include "Fontes.h"
 
@@ -22,6 +23,7 @@ TGradeItens::TGradeItens(TTabelaItens& tabela, QWidget* pai) : QTableView(pai) {
     setFocusPolicy(Qt::NoFocus);
     setWordWrap(false);
     setCornerButtonEnabled(false);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
 
     const QFont fonte = Fontes::Fonte(QStringLiteral("Arial Narrow"), 21);
     setFont(fonte);
@@ -49,6 +51,19 @@ void TGradeItens::MostrarUltimaLinha() {
     // before scrolling to the end.
     updateGeometries();
     scrollToBottom();
+}
+
+void TGradeItens::resizeEvent(QResizeEvent* evento) {
+    QTableView::resizeEvent(evento);
+    MostrarUltimaLinha();
+}
+
+void TGradeItens::updateGeometries() {
+    QTableView::updateGeometries();
+    const int alturaLinha = verticalHeader()->defaultSectionSize();
+    QScrollBar* barra = verticalScrollBar();
+    barra->setSingleStep(alturaLinha);
+    barra->setMaximum((barra->maximum() + alturaLinha - 1) / alturaLinha * alturaLinha);
 }
 
 TDelegateGrade::TDelegateGrade(const TTabelaItens& tabela, QObject* pai)

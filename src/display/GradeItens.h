@@ -15,6 +15,14 @@ public:
 
     // Scrolls so that the last row is in view; valid at once after a change of the table.
     void MostrarUltimaLinha();
+
+protected:
+    // The newest row stays in view when the grid changes size too (the window's status bar
+    // appears together with the grid and takes its height from the page).
+    void resizeEvent(QResizeEvent* evento) override;
+    // Rows scroll whole: the scroll range ends on a row boundary, so that the top row is never
+    // cut and the space left over lies below the last row.
+    void updateGeometries() override;
 };
 
 class TDelegateGrade : public QStyledItemDelegate {
