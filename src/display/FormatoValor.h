@@ -1,10 +1,15 @@
 #pragma once
-// Amounts on the sale and payment screens: the pattern "#,##0.00" with the regional
-// separators and no point standing in for zero (1234.5 shows as 1.234,50 under Brazilian
-// settings).
+// Amounts on the sale and payment screens.
 
 #include <QString>
 
 #include "Currency.h"
 
+// The pattern "#,##0.00" with the regional separators and no point standing in for zero (1234.5
+// shows as 1.234,50 under Brazilian settings).
 QString FormataValor(Currency valor);
+
+// Arithmetic on amounts read from the POS, which may lie anywhere in the currency's range: a
+// result beyond the range stops at its nearest end instead of overflowing.
+Currency Negado(Currency valor);
+Currency Somado(Currency a, Currency b);

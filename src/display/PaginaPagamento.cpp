@@ -140,7 +140,8 @@ void TPaginaPagamento::DefinirTroco(Currency trocoOuFalta) {
         troco.titulo->clear();
         return;
     }
-    troco.valor->setText(FormataValor(trocoOuFalta < Currency() ? -trocoOuFalta : trocoOuFalta));
+    troco.valor->setText(
+        FormataValor(trocoOuFalta < Currency() ? Negado(trocoOuFalta) : trocoOuFalta));
     DefinirAltura(ELinhaPagamento::Troco, true);
 }
 
@@ -170,9 +171,10 @@ void TPaginaPagamento::ExibirTotaisPagamento(Currency total, Currency descontos,
     acrescimo->setText(acrescimos > zero ? QLatin1Char('+') + FormataValor(acrescimos) : QString());
     AbrirNaCorAtiva(ELinhaPagamento::Acrescimo, acrescimos > zero);
 
-    const bool comBruto = descontos + acrescimos > zero;
+    const bool comBruto = Somado(descontos, acrescimos) > zero;
     if (comBruto)
-        Linha(ELinhaPagamento::Bruto).valor->setText(FormataValor(total + descontos - acrescimos));
+        Linha(ELinhaPagamento::Bruto)
+            .valor->setText(FormataValor(Somado(total, Somado(descontos, Negado(acrescimos)))));
     DefinirAltura(ELinhaPagamento::Bruto, comBruto);
 
     CentralizarPagamento();

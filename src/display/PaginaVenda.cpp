@@ -33,12 +33,15 @@ TLinhaItem LinhaCancelamento(const QString& nr, const QString& nome, const QStri
         .DefinirNr(TmConv::ToInt(nr, 0))
         .DefinirBarras(u"CANCELADO")
         .DefinirNome(nome)
-        .DefinirTotal(-TmConv::Str2Curr(total))
+        .DefinirTotal(Negado(TmConv::Str2Curr(total)))
         .DefinirTipo(u".");
 }
 
 TLinhaItem LinhaDesconto(Currency desconto) {
-    return TLinhaItem().DefinirNome(u"DESCONTO ITEM").DefinirTotal(-desconto).DefinirTipo(u".");
+    return TLinhaItem()
+        .DefinirNome(u"DESCONTO ITEM")
+        .DefinirTotal(Negado(desconto))
+        .DefinirTipo(u".");
 }
 
 TLinhaItem LinhaAcrescimo(Currency acrescimo) {

@@ -174,6 +174,22 @@ TEST_F(Paginas, TextsFromThePosAreNotReadAsMarkup) {
     }
 }
 
+// Amounts at the ends of the currency's range: negations and sums stop at the range's ends.
+TEST_F(Paginas, ExtremeAmountsDoNotOverflow) {
+    const QString minimo = "-922337203685477,5808";
+    venda.CarregarListaItens("1|1|Z|1|UN|1|" + minimo + "|C|0|0|");
+    venda.DescontoItem(minimo + "|0");
+    ASSERT_EQ(venda.Tb().rowCount(), 3);
+    EXPECT_TRUE(venda.Tb().index(1, 6).data().toString().startsWith("922.337.203.685.477,"));
+    EXPECT_TRUE(venda.Tb().index(2, 6).data().toString().startsWith("922.337.203.685.477,"));
+
+    pagamento.ExibirResumoPagamento("1|922337203685477|922337203685477|0");
+    EXPECT_EQ(pagamento.Painel(L::Bruto)->height(), 52);
+    EXPECT_EQ(pagamento.Valor(L::Bruto)->text(), "1,00");
+    pagamento.ExibirMeiosPagamento(Meios({"Pix", "1"}, minimo));
+    EXPECT_TRUE(pagamento.Valor(L::Troco)->text().startsWith("922.337.203.685.477,"));
+}
+
 TEST_F(Paginas, SingleRowCommandsAddToTheSaleAndSetTheTotal) {
     venda.CarregarListaItens("1|123|ARROZ|1|UN|10,00|10,00||0|0|");
     QSignalSpy ativacao(&venda, &TPaginaVenda::PedirAtivacao);
