@@ -1,0 +1,189 @@
+// Lines per second through the command channel over loopback: read, cut, decoded and handed to
+// the pending slot, with 1 and with 100 connections, beside a reference reader on the same
+// traffic: one thread with a plain poll/recv loop that only counts line feeds.
+//
+// Each iteration connects the clients (untimed), then times sending every line and closing, up
+// to the moment the reader has consumed every connection to its end.
+
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstring>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "CanalComandos.h"
+
+namespace {
+
+constexpr int kLinhas = 100'000;
+
+// A command 1 line of one item, as the POS sends it.
+const std::string kLinha =
+    "\x01 17|7891234567895|ARROZ PARBOILIZADO TIPO 1 5KG|2|UN|21,90|43,80||0|0|0\r\n";
+
+int Conectar(quint16 porta) {
+    const int s = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in endereco{};
+    endereco.sin_family = AF_INET;
+    endereco.sin_port = htons(porta);
+    endereco.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (::connect(s, reinterpret_cast<sockaddr*>(&endereco), sizeof endereco) != 0) {
+        ::close(s);
+        return -1;
+    }
+    return s;
+}
+
+// Sends kLinhas lines spread over the connections, a block per connection in turn, and closes
+// them. Blocking sends: the reader drains every connection, so each send completes.
+void EnviarTudoEFechar(const std::vector<int>& conexoes) {
+    const int porConexao = kLinhas / int(conexoes.size());
+    std::string bloco;
+    for (int i = 0; i < std::min(porConexao, 512); ++i)
+        bloco += kLinha;
+    const int linhasPorBloco = std::min(porConexao, 512);
+    for (int enviadas = 0; enviadas < porConexao; enviadas += linhasPorBloco) {
+        const size_t bytes =
+            size_t(std::min(linhasPorBloco, porConexao - enviadas)) * kLinha.size();
+        for (int s : conexoes) {
+            for (size_t feito = 0; feito < bytes;) {
+                const ssize_t n = ::send(s, bloco.data() + feito, bytes - feito, MSG_NOSIGNAL);
+                if (n <= 0)
+                    return;
+                feito += size_t(n);
+            }
+        }
+    }
+    for (int s : conexoes)
+        ::close(s);
+}
+
+std::vector<int> ConectarTodas(quint16 porta, int quantas) {
+    std::vector<int> conexoes;
+    for (int i = 0; i < quantas; ++i)
+        conexoes.push_back(Conectar(porta));
+    return conexoes;
+}
+
+template <typename Condicao>
+void Aguardar(Condicao&& pronto) {
+    while (!pronto()) {
+        QCoreApplication::processEvents();
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
+    }
+}
+
+void Canal(benchmark::State& state) {
+    const int quantas = int(state.range(0));
+    CanalComandos canal;
+    QString erro;
+    if (!canal.Ativar(0, erro)) {
+        state.SkipWithError(erro.toStdString().c_str());
+        return;
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        const std::vector<int> conexoes = ConectarTodas(canal.Porta(), quantas);
+        Aguardar([&] { return canal.Conexoes() == quantas; });
+        state.ResumeTiming();
+        EnviarTudoEFechar(conexoes);
+        // Every connection is closed by the channel once it has read it to its end.
+        Aguardar([&] { return canal.Conexoes() == 0; });
+    }
+    state.SetItemsProcessed(state.iterations() * kLinhas);
+}
+
+// The reference: accepts the connections, then polls them and counts line feeds until every one
+// has been read to its end.
+class LeitorReferencia {
+public:
+    LeitorReferencia() {
+        escuta_ = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in endereco{};
+        endereco.sin_family = AF_INET;
+        endereco.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        ::bind(escuta_, reinterpret_cast<sockaddr*>(&endereco), sizeof endereco);
+        ::listen(escuta_, 1024);
+        socklen_t tamanho = sizeof endereco;
+        ::getsockname(escuta_, reinterpret_cast<sockaddr*>(&endereco), &tamanho);
+        porta_ = ntohs(endereco.sin_port);
+    }
+    ~LeitorReferencia() { ::close(escuta_); }
+    quint16 Porta() const { return porta_; }
+
+    // Serves `quantas` connections on a thread; Concluir waits for it and gives the lines counted.
+    void Iniciar(int quantas) {
+        linhas_ = 0;
+        thread_ = std::thread([this, quantas] { Servir(quantas); });
+    }
+    long Concluir() {
+        thread_.join();
+        return linhas_;
+    }
+
+private:
+    void Servir(int quantas) {
+        std::vector<pollfd> abertas;
+        for (int i = 0; i < quantas; ++i)
+            abertas.push_back({::accept(escuta_, nullptr, nullptr), POLLIN, 0});
+        std::vector<char> bloco(64 * 1024);
+        while (!abertas.empty()) {
+            ::poll(abertas.data(), abertas.size(), -1);
+            for (size_t i = 0; i < abertas.size();) {
+                if (abertas[i].revents == 0) {
+                    ++i;
+                    continue;
+                }
+                const ssize_t n = ::recv(abertas[i].fd, bloco.data(), bloco.size(), 0);
+                if (n <= 0) {
+                    ::close(abertas[i].fd);
+                    abertas[i] = abertas.back();
+                    abertas.pop_back();
+                    continue;
+                }
+                for (const char* p = bloco.data();
+                     (p = static_cast<const char*>(std::memchr(p, '\n', bloco.data() + n - p)));
+                     ++p)
+                    ++linhas_;
+                ++i;
+            }
+        }
+    }
+
+    int escuta_ = -1;
+    quint16 porta_ = 0;
+    std::thread thread_;
+    long linhas_ = 0;
+};
+
+void Canal_LeitorReferencia(benchmark::State& state) {
+    const int quantas = int(state.range(0));
+    LeitorReferencia leitor;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const std::vector<int> conexoes = ConectarTodas(leitor.Porta(), quantas);
+        leitor.Iniciar(quantas);
+        state.ResumeTiming();
+        EnviarTudoEFechar(conexoes);
+        if (leitor.Concluir() != kLinhas / quantas * quantas) {
+            state.SkipWithError("the reference reader lost lines");
+            return;
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * kLinhas);
+}
+
+}  // namespace
+
+BENCHMARK(Canal)->Arg(1)->Arg(100)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(Canal_LeitorReferencia)->Arg(1)->Arg(100)->Unit(benchmark::kMillisecond)->UseRealTime();

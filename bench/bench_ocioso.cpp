@@ -1,0 +1,151 @@
+// The display program at rest: context switches per second of all its threads while no line
+// arrives, and its resident memory at rest and after the largest sale one command line can carry.
+// Beside it, the same figures of a process that only sleeps, measured the same way.
+//
+// The program runs on Qt's offscreen platform with drive C at a temporary folder whose settings
+// file names a free port, and its own runtime folder (for the single-copy lock).
+
+#include <benchmark/benchmark.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <chrono>
+
+namespace {
+
+constexpr int kSegundosMedicao = 5;
+constexpr qsizetype kMaximoBytesLinha = 16384;
+
+// Voluntary plus involuntary context switches of every thread of the process.
+long long TrocasDeContexto(qint64 pid) {
+    long long total = 0;
+    const QDir tarefas(QStringLiteral("/proc/%1/task").arg(pid));
+    for (const QString& tarefa : tarefas.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile status(tarefas.filePath(tarefa) + QStringLiteral("/status"));
+        if (!status.open(QIODevice::ReadOnly))
+            continue;
+        for (const QByteArray& linha : status.readAll().split('\n')) {
+            if (linha.contains("ctxt_switches:"))
+                total += linha.mid(linha.indexOf(':') + 1).trimmed().toLongLong();
+        }
+    }
+    return total;
+}
+
+double VmRssMiB(qint64 pid) {
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& linha : status.readAll().split('\n')) {
+        if (linha.startsWith("VmRSS:"))
+            return linha.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    }
+    return 0;
+}
+
+double TrocasPorSegundo(qint64 pid) {
+    const long long antes = TrocasDeContexto(pid);
+    QThread::sleep(kSegundosMedicao);
+    return double(TrocasDeContexto(pid) - antes) / kSegundosMedicao;
+}
+
+quint16 PortaLivre() {
+    QTcpServer s;
+    s.listen(QHostAddress::LocalHost, 0);
+    return s.serverPort();
+}
+
+// Command 1 with as many item records as fit in one line, and how many that is.
+QByteArray MaiorVenda(int& itens) {
+    QByteArray linha("\x01 ");
+    const QByteArray total("TOTAL|R$ 9.999,99|||||||||");
+    for (itens = 0;; ++itens) {
+        const QByteArray registro = QByteArray::number(itens + 1) + "|7891000" +
+                                    QByteArray::number(itens) + "|ITEM " +
+                                    QByteArray::number(itens) + "|1|UN|1,00|1,00||0|0|&";
+        if (linha.size() + registro.size() + total.size() + 1 > kMaximoBytesLinha)
+            break;
+        linha += registro;
+    }
+    return linha + total + '\n';
+}
+
+void ProgramaOcioso(benchmark::State& state) {
+    QTemporaryDir raiz, execucao;
+    const quint16 porta = PortaLivre();
+    QDir(raiz.path()).mkpath(QStringLiteral("frente/config"));
+    QFile config(raiz.filePath(QStringLiteral("frente/config/Orvane.crv")));
+    config.open(QIODevice::WriteOnly);
+    config.write(QStringLiteral("[Config]\r\nPorta=%1\r\nTelaCheia=0\r\n").arg(porta).toLatin1());
+    config.close();
+
+    for (auto _ : state) {
+        QProcess programa;
+        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+        ambiente.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        ambiente.insert(QStringLiteral("ORVANE_DRIVE_C"), raiz.path());
+        ambiente.insert(QStringLiteral("XDG_RUNTIME_DIR"), execucao.path());
+        programa.setProcessEnvironment(ambiente);
+        programa.start(QStringLiteral(ORVANE_PROGRAMA), {});
+        QTcpSocket pos;
+        const auto prazo = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+        do {
+            QThread::msleep(100);
+            pos.abort();
+            pos.connectToHost(QHostAddress::LocalHost, porta);
+        } while (!pos.waitForConnected(1000) && std::chrono::steady_clock::now() < prazo);
+        if (pos.state() != QAbstractSocket::ConnectedState) {
+            state.SkipWithError("the display program did not start listening");
+            return;
+        }
+        const qint64 pid = programa.processId();
+        QThread::sleep(1);  // start-up work done
+
+        const auto inicio = std::chrono::steady_clock::now();
+        state.counters["trocas_por_s"] = TrocasPorSegundo(pid);
+        state.counters["rss_ocioso_MiB"] = VmRssMiB(pid);
+        int itens = 0;
+        pos.write(MaiorVenda(itens));
+        pos.waitForBytesWritten(5000);
+        QThread::sleep(1);  // dispatched about 100 ms later
+        state.counters["rss_venda_MiB"] = VmRssMiB(pid);
+        state.counters["itens_venda"] = itens;
+        state.counters["trocas_por_s_com_venda"] = TrocasPorSegundo(pid);
+        state.SetIterationTime(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count());
+
+        pos.abort();
+        programa.terminate();
+        programa.waitForFinished(10000);
+    }
+}
+
+// The floor of the measurement: a process that only sleeps.
+void ProgramaOcioso_ProcessoDormindo(benchmark::State& state) {
+    for (auto _ : state) {
+        QProcess dormindo;
+        dormindo.start(QStringLiteral("sleep"), {QStringLiteral("60")});
+        dormindo.waitForStarted();
+        const auto inicio = std::chrono::steady_clock::now();
+        state.counters["trocas_por_s"] = TrocasPorSegundo(dormindo.processId());
+        state.counters["rss_ocioso_MiB"] = VmRssMiB(dormindo.processId());
+        state.SetIterationTime(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count());
+        dormindo.kill();
+        dormindo.waitForFinished();
+    }
+}
+
+}  // namespace
+
+BENCHMARK(ProgramaOcioso)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+BENCHMARK(ProgramaOcioso_ProcessoDormindo)
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kSecond);

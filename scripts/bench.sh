@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Builds the benchmarks in Release (build-bench) and runs them, each measure beside its baseline,
+# with repetitions; writes the JSON of every program and the table of median ratios to
+# build-bench/results/. REPETITIONS (default 5) sets the repetitions.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+repetitions="${REPETITIONS:-5}"
+cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVANE_BENCH=ON -DORVANE_TESTS=OFF
+cmake --build build-bench --target bench
+
+results=build-bench/results
+mkdir -p "$results"
+export QT_QPA_PLATFORM=offscreen
+for program in bench_texto bench_config bench_canal bench_comando1 bench_ocioso; do
+  reps="$repetitions"
+  [ "$program" = bench_ocioso ] && reps=3  # each repetition runs the program for 12 s
+  echo "== $program"
+  "build-bench/bench/$program" --benchmark_repetitions="$reps" \
+    --benchmark_report_aggregates_only=true \
+    --benchmark_out="$results/$program.json" --benchmark_out_format=json
+done
+python3 bench/ratios.py "$results"/*.json | tee "$results/ratios.md"
