@@ -104,18 +104,13 @@ private:
 
     void Ler(QTcpSocket& conexao, LeitorLinhas& leitor) {
         QString ultima;
-        const auto guardar = [&ultima](QString linha) {
-            if (!linha.isEmpty()) {
-                ultima = std::move(linha);
-            }
-        };
         bool dentroDoLimite = true;
         while (dentroDoLimite) {
             const qint64 lidos = conexao.read(fBloco.data(), qint64(fBloco.size()));
             if (lidos <= 0) {
                 break;
             }
-            dentroDoLimite = leitor.Alimentar(QByteArrayView(fBloco.data(), lidos), guardar);
+            dentroDoLimite = leitor.Alimentar(QByteArrayView(fBloco.data(), lidos), ultima);
         }
         if (!ultima.isEmpty()) {
             fEntregar(std::move(ultima));

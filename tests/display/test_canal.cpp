@@ -15,39 +15,57 @@
 
 namespace {
 
-QStringList LinhasDe(LeitorLinhas& leitor, QByteArrayView dados, bool* dentroDoLimite = nullptr) {
-    QStringList linhas;
-    const bool ok = leitor.Alimentar(dados, [&](QString linha) { linhas.append(linha); });
-    if (dentroDoLimite) {
-        *dentroDoLimite = ok;
+// What the reader gives for each read: the last non-empty line completed, or a null text.
+QStringList Leituras(LeitorLinhas& leitor, const QList<QByteArray>& leituras,
+                     bool* dentroDoLimite = nullptr) {
+    QStringList resultado;
+    for (const QByteArray& dados : leituras) {
+        QString ultima;
+        const bool ok = leitor.Alimentar(dados, ultima);
+        if (dentroDoLimite) {
+            *dentroDoLimite = ok;
+        }
+        resultado.append(ultima);
     }
-    return linhas;
+    return resultado;
 }
 
 }  // namespace
 
-TEST(LeitorLinhas, DecodesLinesWhateverTheChunking) {
-    const char bruto[] = "\x05 a\r\nb\rc\n\r\r\n\n\x7f\xe7\x80\xff\nsem fim";
-    const QByteArray fluxo(bruto, sizeof bruto - 1);
-    const QStringList esperadas{QStringLiteral("\x05 a"), QStringLiteral("b\rc"),
-                                QStringLiteral("\r"), QString(),
-                                QStringLiteral("\x7f\uFFFD\uFFFD\uFFFD")};
-
-    LeitorLinhas inteiro;
-    EXPECT_EQ(LinhasDe(inteiro, fluxo), esperadas);
-
-    LeitorLinhas porByte;
-    QStringList linhas;
-    for (const char c : fluxo) {
-        linhas += LinhasDe(porByte, QByteArrayView(&c, 1));
+TEST(LeitorLinhas, GivesTheLastLineOfEachRead) {
+    const char comNul[] = "\x01\0\tx\n";
+    struct Caso {
+        QList<QByteArray> leituras;
+        QStringList esperado;
+    };
+    const Caso casos[] = {
+        {{"\x05 a\r\n"}, {"\x05 a"}},
+        {{"b\rc\n"}, {"b\rc"}},
+        {{"\r\r\n"}, {"\r"}},
+        {{"\n", "\r\n"}, {QString(), QString()}},
+        {{"\x7f\xe7\x80\xff\n"}, {QStringLiteral("\x7f\uFFFD\uFFFD\uFFFD")}},
+        {{QByteArray(comNul, sizeof comNul - 1)}, {QStringView(u"\x01\0\tx", 4).toString()}},
+        {{"um\ndois\n\n"}, {"dois"}},
+        {{"x\nab", "c\nd", "\n"}, {"x", "abc", "d"}},
+        {{"x\nab", "c\n\r\n"}, {"x", "abc"}},
+        {{"sem fim"}, {QString()}},
+    };
+    for (const Caso& caso : casos) {
+        LeitorLinhas leitor;
+        EXPECT_EQ(Leituras(leitor, caso.leituras), caso.esperado) << caso.leituras.join('+').data();
     }
-    EXPECT_EQ(linhas, esperadas);
 }
 
-TEST(LeitorLinhas, KeepsNulAndControlCharacters) {
+TEST(LeitorLinhas, ByteByByteGivesEveryNonEmptyLine) {
+    const QByteArray fluxo("\x05 a\r\nb\rc\n\n\r\n\xe7\nfim\nsem fim");
+    QList<QByteArray> bytes;
+    for (const char c : fluxo) {
+        bytes.append(QByteArray(1, c));
+    }
     LeitorLinhas leitor;
-    const QByteArray linha("\x01\x00\x09x\n", 5);
-    EXPECT_EQ(LinhasDe(leitor, linha), QStringList{QStringView(u"\x01\0\tx", 4).toString()});
+    QStringList linhas = Leituras(leitor, bytes);
+    linhas.removeAll(QString());
+    EXPECT_EQ(linhas, (QStringList{"\x05 a", "b\rc", QStringLiteral("\uFFFD"), "fim"}));
 }
 
 TEST(LeitorLinhas, LimitCountsEveryByteBeforeTheLineFeed) {
@@ -65,18 +83,25 @@ TEST(LeitorLinhas, LimitCountsEveryByteBeforeTheLineFeed) {
     for (const Caso& caso : casos) {
         LeitorLinhas leitor;
         bool dentroDoLimite = false;
-        const QStringList linhas = LinhasDe(leitor, caso.dados, &dentroDoLimite);
+        const QStringList linhas = Leituras(leitor, {caso.dados}, &dentroDoLimite);
         EXPECT_EQ(dentroDoLimite, caso.aceito) << caso.dados.size();
-        EXPECT_EQ(linhas.size(), caso.aceito ? 1 : 0);
+        EXPECT_EQ(linhas.front().isNull(), !caso.aceito) << caso.dados.size();
     }
 
-    // Split over reads, the line in progress counts as a whole; lines before it are delivered.
+    // Split over reads, the line in progress counts as a whole.
     LeitorLinhas leitor;
     bool dentroDoLimite = false;
-    EXPECT_EQ(LinhasDe(leitor, "ok\n" + QByteArray(limite - 10, 'x'), &dentroDoLimite),
+    EXPECT_EQ(Leituras(leitor, {"ok\n" + QByteArray(limite - 10, 'x')}, &dentroDoLimite),
               QStringList{"ok"});
     EXPECT_TRUE(dentroDoLimite);
-    EXPECT_TRUE(LinhasDe(leitor, QByteArray(11, 'x') + '\n', &dentroDoLimite).isEmpty());
+    EXPECT_EQ(Leituras(leitor, {QByteArray(11, 'x') + '\n'}, &dentroDoLimite),
+              QStringList{QString()});
+    EXPECT_FALSE(dentroDoLimite);
+
+    // Lines completed before the long one in the same read still count.
+    LeitorLinhas outro;
+    EXPECT_EQ(Leituras(outro, {"ok\n" + QByteArray(limite + 1, 'x')}, &dentroDoLimite),
+              QStringList{"ok"});
     EXPECT_FALSE(dentroDoLimite);
 }
 
