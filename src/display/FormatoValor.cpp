@@ -5,7 +5,7 @@
 #include "TmStr.h"
 
 QString FormataValor(Currency valor) {
-    return TmStr::Formata(valor.ToDouble(), QStringLiteral("#,##0.00"), false);
+    return TmStr::Formata(valor, QStringLiteral("#,##0.00"), false);
 }
 
 Currency Negado(Currency valor) {

@@ -16,7 +16,7 @@ const std::array<TColunaItem, kNumCamposItem> kColunas = {{
 }};
 
 QString Formatado(Currency valor, const char* formato) {
-    return TmStr::Formata(valor.ToDouble(), QString::fromLatin1(formato), false);
+    return TmStr::Formata(valor, QString::fromLatin1(formato), false);
 }
 
 }  // namespace

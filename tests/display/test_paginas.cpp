@@ -198,6 +198,8 @@ TEST_F(Paginas, SingleRowCommandsAddToTheSaleAndSetTheTotal) {
     EXPECT_EQ(TotalVenda(), "R$98,00");
     venda.AcrescimoItem("0,25|98,25");
     EXPECT_EQ(TotalVenda(), "R$98,25");
+    venda.AcrescimoItem("0,25|2,675");  // amounts round as the decimals they are
+    EXPECT_EQ(TotalVenda(), "R$2,68");
     venda.CancelarItem("1|ARROZ|10|1234,5");
     EXPECT_EQ(TotalVenda(), "R$1.234,50");
 
@@ -210,6 +212,7 @@ TEST_F(Paginas, SingleRowCommandsAddToTheSaleAndSetTheTotal) {
     EXPECT_EQ(Linhas(venda.Tb()),
               (QList<QStringList>{{"1", "123", "ARROZ", "10,00", "1", "UN", "10,00"},
                                   {"", "", "DESCONTO ITEM", "", "", ".", "-1,00"},
+                                  {"", "", "ACRESCIMO ITEM", "", "", ",", "0,25"},
                                   {"", "", "ACRESCIMO ITEM", "", "", ",", "0,25"},
                                   {"1", "CANCELADO", "ARROZ", "", "", ".", "-10,00"}}));
     EXPECT_EQ(ativacao.count(), 0);
