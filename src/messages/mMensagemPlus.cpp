@@ -67,8 +67,9 @@ TAparencia Aparencia(TMsgDlgType tipo) {
 }
 
 // Greedy word wrap at blanks within a pixel width, paragraph by paragraph at each CR (LF
-// ignored): the widest wrapped line and the number of lines.
+// ignored): the wrapped text, its widest line and its number of lines.
 struct TInfoTexto {
+    QString texto;
     int larguraMaxima = 0;
     int linhas = 0;
 };
@@ -81,6 +82,9 @@ TInfoTexto MedirTexto(const QString& texto, const QFontMetrics& medida, int larg
         QString linha;
         auto terminarLinha = [&] {
             info.larguraMaxima = std::max(info.larguraMaxima, medida.horizontalAdvance(linha));
+            if (info.linhas > 0)
+                info.texto += QLatin1Char('\n');
+            info.texto += linha;
             ++info.linhas;
             linha.clear();
         };
@@ -140,7 +144,6 @@ void TmDialogForm::CriarComponentes() {
 
     BodyLabel = new QLabel(MainPanel);
     BodyLabel->setObjectName(QStringLiteral("BodyLabel"));
-    BodyLabel->setWordWrap(true);
     BodyLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     BodyLabel->setTextFormat(Qt::PlainText);
     BodyLabel->move(kEsquerdaCorpo, kTopoCorpo);
@@ -228,7 +231,7 @@ bool TmDialogForm::Executar(const TParametrosDialogo& d) {
     form.AplicarTipo(d.Tipo);
     form.DefinirBotoes(d.Tipo, d.FocoNao, d.aiTempoOK);
     form.MensLabel->setText(d.Titulo);
-    form.BodyLabel->setText(d.Mensagem);
+    form.mensagem_ = d.Mensagem;
     form.DefinirDetalhes(d.Detalhes);
     form.iiMaxTempo = d.aiTempoOK;
     form.exec();
@@ -242,7 +245,7 @@ bool TmDialogForm::ExecutarOpcao(const QString& asTitulo, const QString& asMensa
     form.AplicarTipo(TMsgDlgType::mtInformation);
     form.setWindowTitle(asTitulo);
     form.MensLabel->setText(asTitulo);
-    form.BodyLabel->setText(asMensagem);
+    form.mensagem_ = asMensagem;
     form.DefinirDetalhes(asDetalhes);
     form.OkBtn->setText(asCapOk);
     form.CancelarBtn->setText(asCapCancelar);
@@ -324,7 +327,7 @@ void TmDialogForm::CalculaTamanho() {
     if (maximo <= 0 || maximo > larguraTela)
         maximo = larguraTela / 2;
     const QFontMetrics medidaCorpo(BodyLabel->font());
-    const TInfoTexto info = MedirTexto(BodyLabel->text(), medidaCorpo, maximo);
+    const TInfoTexto info = MedirTexto(mensagem_, medidaCorpo, maximo);
     const int alturaTexto = info.linhas * medidaCorpo.height();
     const int largura = std::max(
         info.larguraMaxima, QFontMetrics(MensLabel->font()).horizontalAdvance(MensLabel->text()));
@@ -332,6 +335,8 @@ void TmDialogForm::CalculaTamanho() {
         QSize(largura + kEsquerdaCorpo + 20, kTopoCorpo + alturaTexto + kAlturaPainelBotoes + 20)
             .expandedTo(QSize(kLarguraMinima, kAlturaMinima));
     irExpandedSize = QSize(irNormalSize.width() + 8, irNormalSize.height() + kAlturaDetalhes);
+    // The label shows the lines as measured, so what fits is exactly what was measured.
+    BodyLabel->setText(info.texto);
     BodyLabel->resize(info.larguraMaxima, alturaTexto);
     DefinirBorda(ibExpanded);
     resize(ibExpanded ? irExpandedSize : irNormalSize);
@@ -439,7 +444,7 @@ bool TmDialogForm::SalvarDetalhes(const QString& arquivo) const {
 }
 
 QString TmDialogForm::TextoCopia() const {
-    QString corpo = BodyLabel->text();
+    QString corpo = mensagem_;
     corpo.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     corpo.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     corpo.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));

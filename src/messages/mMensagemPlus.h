@@ -62,6 +62,8 @@ public:
     void SalvarBtnClick();
     // Writes the details as lines ended by CR LF, in Windows-1252; false when it cannot.
     bool SalvarDetalhes(const QString& arquivo) const;
+    // The body text as given; BodyLabel shows it wrapped.
+    const QString& Mensagem() const { return mensagem_; }
     // What Ctrl+C puts on the clipboard: title line, a blank line, body, all breaks CR LF.
     QString TextoCopia() const;
 
@@ -104,6 +106,7 @@ private:
     void Centralizar();
     void OkBtnClick();
 
+    QString mensagem_;
     QWidget* centralizarEm_ = nullptr;
     int okLargura_ = 75;
     int okMargemDireita_ = 87;

@@ -44,7 +44,7 @@ protected:
     // Answers the required-field warning and tells whether it was shown.
     void EsperarAviso(QString& aviso) {
         TmDialogForm::ResponderProximo([&aviso](TmDialogForm& f) {
-            aviso = f.BodyLabel->text();
+            aviso = f.Mensagem();
             f.OkBtn->click();
         });
     }

@@ -119,7 +119,7 @@ TEST_F(TASpinTeclado, EnterMovesOnUnlessARequiredFieldIsZero) {
     spin->SetValue(0);
     QString aviso, legenda;
     TmDialogForm::ResponderProximo([&](TmDialogForm& f) {
-        aviso = f.BodyLabel->text();
+        aviso = f.Mensagem();
         legenda = f.windowTitle();
         f.OkBtn->click();
     });

@@ -34,7 +34,7 @@ TVisto Ver(TmDialogForm& f) {
     TVisto v;
     v.legenda = f.windowTitle();
     v.titulo = f.MensLabel->text();
-    v.corpo = f.BodyLabel->text();
+    v.corpo = f.Mensagem();
     v.ok = f.OkBtn->text();
     v.cancelar = f.CancelarBtn->text();
     v.focado = f.focusWidget() ? f.focusWidget()->objectName() : QString();

@@ -1,0 +1,220 @@
+// The settings page driven as an operator drives it, with the settings file checked afterwards
+// line by line.
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QFile>
+#include <QPushButton>
+#include <QTest>
+
+#include "ACombo.h"
+#include "ASpin.h"
+#include "PaginaConfiguracao.h"
+#include "RaizTemporaria.h"
+#include "mMensagemPlus.h"
+
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& texto, std::ostream* saida) {
+    *saida << texto.toStdString();
+}
+QT_END_NAMESPACE
+
+namespace {
+
+const QString kArquivo = QStringLiteral("frente/config/Orvane.crv");
+
+class PaginaConfiguracaoTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        pagina.DefinirAcoes([this] { chamadas << QStringLiteral("venda"); },
+                            [this] { chamadas << QStringLiteral("posicionar"); });
+        pagina.resize(400, 260);
+    }
+    void TearDown() override {
+        EXPECT_EQ(TmDialogForm::RespostasPendentes(), 0);
+        TmDialogForm::DescartarRespostas();
+    }
+    void Gravar(const QByteArray& conteudo) { raiz.Criar(kArquivo, conteudo); }
+    QByteArray Conteudo() const {
+        QFile f(raiz.Caminho() + QLatin1Char('/') + kArquivo);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    QStringList Linhas() const {
+        QStringList linhas = QString::fromLatin1(Conteudo()).split(QStringLiteral("\r\n"));
+        EXPECT_EQ(linhas.takeLast(), QString());  // every line ends in CR LF
+        return linhas;
+    }
+    void Mostrar() {
+        pagina.show();
+        pagina.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&pagina));
+    }
+    QString Focado() {
+        QCoreApplication::processEvents();
+        return pagina.focusWidget() ? pagina.focusWidget()->objectName() : QString();
+    }
+
+    RaizTemporaria raiz;
+    TPaginaConfiguracao pagina;
+    QStringList chamadas;
+};
+
+const QStringList kPadrao = {"[Config]",    "Ativa=1",     "Porta=22334",
+                             "Monitor=1",   "TelaCheia=1", "AdaptarFundoVenda=0",
+                             "Largura=800", "Altura=600"};
+
+TEST_F(PaginaConfiguracaoTest, AMissingFileShowsTheDefaultsAndApplyCreatesIt) {
+    QDir().mkpath(raiz.Caminho() + QStringLiteral("/frente/config"));
+    pagina.AbrirConfiguracao();
+    EXPECT_EQ(pagina.edPorta->Value(), 22334);
+    EXPECT_EQ(pagina.edMonitor->ItemIndex(), 0);
+    EXPECT_FALSE(pagina.cbAdaptarImagemVenda->isChecked());
+    EXPECT_TRUE(pagina.cbTelaCheia->isChecked());
+    EXPECT_EQ(pagina.edLargura->Value(), 800);
+    EXPECT_EQ(pagina.edAltura->Value(), 600);
+    EXPECT_FALSE(pagina.edLargura->isEnabled());
+    EXPECT_FALSE(pagina.edAltura->isEnabled());
+
+    QTest::mouseClick(pagina.btAplicar, Qt::LeftButton);
+    EXPECT_EQ(Linhas(), kPadrao);
+    EXPECT_EQ(chamadas, (QStringList{"venda", "posicionar"}));
+}
+
+TEST_F(PaginaConfiguracaoTest, OutOfRangeValuesShowAsTheNearestChoiceAndAreWrittenSo) {
+    Gravar("[Config]\r\nPorta=1000\r\nMonitor=6\r\n; monitor do cliente\r\n\r\n[Outra]\r\nx=1\r\n");
+    pagina.AbrirConfiguracao();
+    EXPECT_EQ(pagina.edPorta->Value(), 20000);
+    EXPECT_EQ(pagina.edMonitor->ItemIndex(), -1);
+    QTest::mouseClick(pagina.btAplicar, Qt::LeftButton);
+    EXPECT_EQ(Linhas(), (QStringList{"[Config]", "Porta=20000", "Monitor=0", "; monitor do cliente",
+                                     "Ativa=1", "TelaCheia=1", "AdaptarFundoVenda=0", "Largura=800",
+                                     "Altura=600", "", "[Outra]", "x=1"}));
+}
+
+TEST_F(PaginaConfiguracaoTest, TheFileIsReadAgainAtEveryOpening) {
+    Gravar(
+        "[Config]\r\nPorta=30000\r\nMonitor=3\r\nTelaCheia=0\r\nAdaptarFundoVenda=1\r\n"
+        "Largura=99999\r\nAltura=700\r\n");
+    pagina.AbrirConfiguracao();
+    EXPECT_EQ(pagina.edPorta->Value(), 30000);
+    EXPECT_EQ(pagina.edMonitor->currentText(), QStringLiteral("3"));
+    EXPECT_TRUE(pagina.cbAdaptarImagemVenda->isChecked());
+    EXPECT_FALSE(pagina.cbTelaCheia->isChecked());
+    EXPECT_EQ(pagina.edLargura->Value(), 5120);
+    EXPECT_EQ(pagina.edAltura->Value(), 700);
+    EXPECT_TRUE(pagina.edLargura->isEnabled());
+
+    pagina.edPorta->SetValue(40000);  // an edit not applied is lost at the next opening
+    Gravar("[Config]\r\nMonitor=0\r\n");
+    pagina.AbrirConfiguracao();
+    EXPECT_EQ(pagina.edPorta->Value(), 22334);
+    EXPECT_EQ(pagina.edMonitor->ItemIndex(), 0);  // below 1: the first monitor
+    EXPECT_TRUE(chamadas.isEmpty());
+}
+
+TEST_F(PaginaConfiguracaoTest, AnOperatorEditsWithTheKeyboardAndApplies) {
+    Gravar("[Config]\r\nPorta=22334\r\n");
+    pagina.AbrirConfiguracao();
+    Mostrar();
+    pagina.edPorta->setFocus();
+    ASSERT_EQ(Focado(), QStringLiteral("edPorta"));
+    QTest::keyClicks(pagina.edPorta, QStringLiteral("23000"));  // replaces the selected text
+    QTest::keyClick(pagina.edPorta, Qt::Key_Return);
+    ASSERT_EQ(Focado(), QStringLiteral("edMonitor"));
+
+    // A closed list takes no typing; Alt+Down opens it, and the list takes the arrows.
+    QTest::keyClick(pagina.edMonitor, Qt::Key_2);
+    EXPECT_EQ(pagina.edMonitor->ItemIndex(), 0);
+    QTest::keyClick(pagina.edMonitor, Qt::Key_Down, Qt::AltModifier);
+    ASSERT_TRUE(pagina.edMonitor->ListaAberta());
+    QTest::keyClick(pagina.edMonitor->view(), Qt::Key_Down);
+    QTest::keyClick(pagina.edMonitor->view(), Qt::Key_Return);
+    EXPECT_FALSE(pagina.edMonitor->ListaAberta());
+    EXPECT_EQ(pagina.edMonitor->currentText(), QStringLiteral("2"));
+    Mostrar();  // the closed list gives the activation back to the page
+    ASSERT_EQ(Focado(), QStringLiteral("edMonitor"));
+    QTest::keyClick(pagina.edMonitor, Qt::Key_Return);
+    ASSERT_EQ(Focado(), QStringLiteral("cbAdaptarImagemVenda"));
+
+    QTest::keyClick(pagina.cbAdaptarImagemVenda, Qt::Key_Space);
+    QTest::keyClick(pagina.cbAdaptarImagemVenda, Qt::Key_Tab);
+    ASSERT_EQ(Focado(), QStringLiteral("cbTelaCheia"));
+    QTest::keyClick(pagina.cbTelaCheia, Qt::Key_Space);  // clearing it enables the size
+    EXPECT_TRUE(pagina.edLargura->isEnabled());
+    EXPECT_TRUE(pagina.edAltura->isEnabled());
+    QTest::keyClick(pagina.cbTelaCheia, Qt::Key_Tab);
+    ASSERT_EQ(Focado(), QStringLiteral("edLargura"));
+    QTest::keyClicks(pagina.edLargura, QStringLiteral("1024"));
+    QTest::keyClick(pagina.edLargura, Qt::Key_Return);
+    ASSERT_EQ(Focado(), QStringLiteral("edAltura"));
+    QTest::keyClick(pagina.edAltura, Qt::Key_Up);  // arrows move between fields
+    ASSERT_EQ(Focado(), QStringLiteral("edLargura"));
+    QTest::keyClick(pagina.edLargura, Qt::Key_Down);
+    ASSERT_EQ(Focado(), QStringLiteral("edAltura"));
+    QTest::keyClicks(pagina.edAltura, QStringLiteral("768"));
+    QTest::keyClick(pagina.edAltura, Qt::Key_Return);
+    ASSERT_EQ(Focado(), QStringLiteral("btAplicar"));
+    QTest::keyClick(pagina.btAplicar, Qt::Key_Space);
+
+    EXPECT_EQ(Linhas(),
+              (QStringList{"[Config]", "Porta=23000", "Ativa=1", "Monitor=2", "TelaCheia=0",
+                           "AdaptarFundoVenda=1", "Largura=1024", "Altura=768"}));
+    EXPECT_EQ(chamadas, (QStringList{"venda", "posicionar"}));
+
+    // Ticking full screen again disables the size.
+    pagina.cbTelaCheia->click();
+    EXPECT_FALSE(pagina.edLargura->isEnabled());
+}
+
+TEST_F(PaginaConfiguracaoTest, PadraoAsksFirstAndAppliesTheDefaultsOnYes) {
+    const QByteArray original =
+        "[Config]\r\nPorta=30000\r\nMonitor=2\r\nTelaCheia=0\r\nLargura=1024\r\nAltura=768\r\n";
+    Gravar(original);
+    pagina.AbrirConfiguracao();
+    Mostrar();
+
+    QString pergunta, sim;
+    TmDialogForm::ResponderProximo([&](TmDialogForm& f) {
+        pergunta = f.Mensagem();
+        sim = f.OkBtn->text();
+        f.CancelarBtn->click();
+    });
+    QTest::mouseClick(pagina.btPadrao, Qt::LeftButton);
+    EXPECT_EQ(pergunta, QStringLiteral("Voltar as configurações padrão?"));
+    EXPECT_EQ(sim, QStringLiteral("&Sim"));
+    EXPECT_EQ(Conteudo(), original);
+    EXPECT_EQ(pagina.edPorta->Value(), 30000);
+    EXPECT_TRUE(pagina.edLargura->isEnabled());
+    EXPECT_TRUE(chamadas.isEmpty());
+
+    TmDialogForm::ResponderProximo(TmDialogForm::ClicarOk());
+    QTest::mouseClick(pagina.btPadrao, Qt::LeftButton);
+    EXPECT_EQ(Linhas(),
+              (QStringList{"[Config]", "Porta=22334", "Monitor=1", "TelaCheia=1", "Largura=800",
+                           "Altura=600", "Ativa=1", "AdaptarFundoVenda=0"}));
+    EXPECT_FALSE(pagina.edLargura->isEnabled());
+    EXPECT_FALSE(pagina.edAltura->isEnabled());
+    EXPECT_EQ(chamadas, (QStringList{"venda", "posicionar"}));
+}
+
+TEST_F(PaginaConfiguracaoTest, AFolderThatDoesNotExistIsLeftAloneWithoutAMessage) {
+    pagina.AbrirConfiguracao();
+    QTest::mouseClick(pagina.btAplicar, Qt::LeftButton);
+    EXPECT_FALSE(QFile::exists(raiz.Caminho() + QLatin1Char('/') + kArquivo));
+    EXPECT_EQ(chamadas, (QStringList{"venda", "posicionar"}));
+}
+
+TEST_F(PaginaConfiguracaoTest, ControlsSitAtTheirDesignedPlaces) {
+    EXPECT_EQ(pagina.edPorta->geometry(), QRect(168, 32, 81, 22));
+    EXPECT_EQ(pagina.edMonitor->geometry(), QRect(168, 60, 81, 21));
+    EXPECT_EQ(pagina.edAltura->geometry(), QRect(168, 161, 81, 22));
+    EXPECT_EQ(pagina.btPadrao->geometry(), QRect(281, 216, 75, 25));
+    EXPECT_EQ(pagina.edPorta->EditLabel()->Caption(), QStringLiteral("Porta Socket"));
+    EXPECT_EQ(pagina.edPorta->EditLabel()->geometry().right() + 1 + 6, 168);
+    EXPECT_EQ(pagina.edMonitor->EditLabel()->Caption(), QStringLiteral("Monitor"));
+    EXPECT_LT(pagina.edMonitor->EditLabel()->geometry().right(), 168);
+    EXPECT_EQ(pagina.cbTelaCheia->text(), QStringLiteral("Tela cheia"));
+}
+
+}  // namespace
