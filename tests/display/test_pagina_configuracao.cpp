@@ -198,6 +198,18 @@ TEST_F(PaginaConfiguracaoTest, PadraoAsksFirstAndAppliesTheDefaultsOnYes) {
     EXPECT_EQ(chamadas, (QStringList{"venda", "posicionar"}));
 }
 
+TEST_F(PaginaConfiguracaoTest, ANumberTypedPastItsRangeIsWrittenWithinIt) {
+    Gravar("[Config]\r\n");
+    pagina.AbrirConfiguracao();
+    Mostrar();
+    pagina.edPorta->setFocus();
+    ASSERT_EQ(Focado(), QStringLiteral("edPorta"));
+    QTest::keyClicks(pagina.edPorta, QStringLiteral("650099"));  // one digit past, then no more
+    EXPECT_EQ(pagina.edPorta->Value(), 65009);
+    pagina.btAplicarClick();  // as a shortcut would, with the focus still in the field
+    EXPECT_TRUE(Linhas().contains(QStringLiteral("Porta=65000")));
+}
+
 TEST_F(PaginaConfiguracaoTest, AFolderThatDoesNotExistIsLeftAloneWithoutAMessage) {
     pagina.AbrirConfiguracao();
     QTest::mouseClick(pagina.btAplicar, Qt::LeftButton);
