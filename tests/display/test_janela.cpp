@@ -12,6 +12,7 @@
 #include <QTableView>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTest>
 #include <functional>
 
 #include "CanalComandos.h"
@@ -196,6 +197,52 @@ TEST_F(Janela, TimingAndLineRulesOfTheChannel) {
     ASSERT_TRUE(pos_.waitForConnected(5000));
     Enviar(Linha(6, "nova|conexão"));
     EXPECT_EQ(janela_->TabInfo->lbInfoTexto->text(), QStringLiteral("nova"));
+}
+
+TEST_F(Janela, PlacementFollowsTheSettingsOnTheMonitorList) {
+    const QList<TMonitor> monitores = {{QRect(0, 0, 1920, 1080), true, 0},
+                                       {QRect(1920, 0, 1280, 1024), false, 1}};
+    janela_->DefinirMonitores(monitores);
+    const QString arquivo = QStringLiteral("frente/config/Orvane.crv");
+    const struct {
+        const char* config;
+        QRect geometria;
+        bool semBorda;
+    } casos[] = {
+        {"TelaCheia=0\r\nLargura=900\r\nAltura=700\r\nMonitor=2", QRect(1920, 0, 900, 700), false},
+        {"TelaCheia=0\r\nMonitor=3", QRect(1, 1, 900, 700), false},  // keeps its size
+        {"TelaCheia=0\r\nMonitor=2\r\nTop=0\r\nLeft=-1", QRect(1920, 0, 900, 700), false},
+        {"TelaCheia=0\r\nTop=50\r\nLeft=60", QRect(60, 50, 900, 700), false},
+        {"Monitor=2", QRect(1920, 0, 1280, 1024), true},
+        {"Monitor=0\r\nPorta=70000", QRect(0, 0, 1920, 1080), true},
+    };
+    for (const auto& c : casos) {
+        raiz_.Criar(arquivo, QByteArray("[Config]\r\n") + c.config + "\r\n");
+        janela_->AplicarConfiguracaoTela();
+        // Left and Top place the window's frame and the size is its client area; a full-screen
+        // window's client area covers the monitor.
+        const QRect obtida =
+            c.semBorda ? janela_->geometry() : QRect(janela_->pos(), janela_->size());
+        EXPECT_EQ(obtida, c.geometria) << c.config;
+        EXPECT_EQ(janela_->windowFlags().testFlag(Qt::FramelessWindowHint), c.semBorda) << c.config;
+    }
+    EXPECT_EQ(janela_->PortaConfigurada(), 4464);
+}
+
+TEST_F(Janela, F12SwitchesToTheSettingsPageAndBackWithoutSaving) {
+    const QString arquivo = raiz_.Caminho() + QStringLiteral("/frente/config/Orvane.crv");
+    const QByteArray antes = [&] {
+        QFile f(arquivo);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
+    QTest::keyClick(janela_.get(), Qt::Key_F12);
+    EXPECT_EQ(Ativa(), janela_->TabConfig);
+    QTest::keyClick(janela_.get(), Qt::Key_F12, Qt::ShiftModifier);
+    EXPECT_EQ(Ativa(), janela_->TabVenda);
+    QFile f(arquivo);
+    f.open(QIODevice::ReadOnly);
+    EXPECT_EQ(f.readAll(), antes);
 }
 
 }  // namespace
