@@ -19,6 +19,7 @@
 #include "FundoDoDia.h"
 #include "FundoPadrao.h"
 #include "ImagemFundo.h"
+#include "PaginaConfiguracao.h"
 #include "PaginaPagamento.h"
 #include "PaginaVenda.h"
 #include "PaginasSimples.h"
@@ -28,7 +29,6 @@
 #include "TratamentoErros.h"
 
 namespace {
-const QString kArquivoConfig = QStringLiteral("c:\\frente\\config\\Orvane.crv");
 const QString kArquivoImagem = QStringLiteral("c:\\frente\\OrvaneImg.bmp");
 
 // Loads a picture whose format follows the file's extension; an undecodable file is an error.
@@ -110,7 +110,7 @@ void TPrincipalVivavaDazovadForm::CriarPaginas() {
     TabDebug = new TPaginaDebug(PageControl);
     TabImg = new TPaginaImagem(PageControl);
     TabInfo = new TPaginaInfo(PageControl);
-    TabConfig = new QWidget(PageControl);
+    TabConfig = new TPaginaConfiguracao(PageControl);
     for (QWidget* pagina : {static_cast<QWidget*>(TabVenda), static_cast<QWidget*>(TabPgto),
                             static_cast<QWidget*>(TabDebug), static_cast<QWidget*>(TabImg),
                             static_cast<QWidget*>(TabInfo), static_cast<QWidget*>(TabConfig)})
@@ -118,6 +118,9 @@ void TPrincipalVivavaDazovadForm::CriarPaginas() {
     TabVenda->ImgFundoVenda().DefinirImagem(FundoPadrao::Imagem());
     connect(TabVenda, &TPaginaVenda::PedirAtivacao, this, [this] { AtivarPagina(TabVenda); });
     connect(TabPgto, &TPaginaPagamento::PedirAtivacao, this, [this] { AtivarPagina(TabPgto); });
+    TabConfig->DefinirAcoes(
+        [this] { AtivarPagina(TabVenda); },
+        [this] { TratamentoErros::Executar([this] { AplicarConfiguracaoTela(); }); });
 }
 
 QList<TMonitor> TPrincipalVivavaDazovadForm::Monitores() const {
@@ -141,7 +144,7 @@ void TPrincipalVivavaDazovadForm::PosicionarNoMonitor(int monitor, bool debug) {
 void TPrincipalVivavaDazovadForm::AplicarConfiguracaoTela() {
     bool telaCheia = true, adaptar = false;
     {
-        TmConfig config(CaminhoWindows::Mapear(kArquivoConfig), true);
+        TmConfig config(TPaginaConfiguracao::ArquivoConfiguracao(), true);
         porta_ = PortaEfetiva(config.ReadIntegerConfig(QStringLiteral("Porta"), kPortaPadrao));
         const int monitor = config.ReadIntegerConfig(QStringLiteral("Monitor"), 1);
         PosicionarNoMonitor(monitor, config.ReadBoolConfig(QStringLiteral("Debug"), false));
@@ -227,7 +230,10 @@ void TPrincipalVivavaDazovadForm::FormKeyDown(int tecla) {
     if (PageControl->currentWidget() == TabConfig) {
         AtivarPagina(TabVenda);
     } else {
-        AtivarPagina(TabConfig);
+        TratamentoErros::Executar([this] {
+            TabConfig->AbrirConfiguracao();
+            AtivarPagina(TabConfig);
+        });
     }
 }
 

@@ -16,6 +16,7 @@ class TPaginaPagamento;
 class TPaginaInfo;
 class TPaginaImagem;
 class TPaginaDebug;
+class TPaginaConfiguracao;
 
 class TPrincipalVivavaDazovadForm : public QWidget {
     Q_OBJECT
@@ -46,7 +47,7 @@ public:
     TPaginaDebug* TabDebug;
     TPaginaImagem* TabImg;
     TPaginaInfo* TabInfo;
-    QWidget* TabConfig;
+    TPaginaConfiguracao* TabConfig;
 
 protected:
     void showEvent(QShowEvent* event) override;                  // FormShow (the first time)

@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDeadlineTimer>
 #include <QImage>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTcpServer>
@@ -17,6 +19,7 @@
 
 #include "CanalComandos.h"
 #include "ImagemFundo.h"
+#include "PaginaConfiguracao.h"
 #include "PaginaPagamento.h"
 #include "PaginaVenda.h"
 #include "PaginasSimples.h"
@@ -227,6 +230,18 @@ TEST_F(Janela, PlacementFollowsTheSettingsOnTheMonitorList) {
         EXPECT_EQ(janela_->windowFlags().testFlag(Qt::FramelessWindowHint), c.semBorda) << c.config;
     }
     EXPECT_EQ(janela_->PortaConfigurada(), 4464);
+}
+
+TEST_F(Janela, ApplyOnTheSettingsPageSavesAndPlacesTheWindowAgain) {
+    QTest::keyClick(janela_.get(), Qt::Key_F12);
+    ASSERT_EQ(Ativa(), janela_->TabConfig);
+    janela_->TabConfig->cbTelaCheia->setChecked(true);
+    janela_->TabConfig->btAplicar->click();
+    EXPECT_EQ(Ativa(), janela_->TabVenda);
+    EXPECT_TRUE(janela_->windowFlags().testFlag(Qt::FramelessWindowHint));
+    QFile f(raiz_.Caminho() + QStringLiteral("/frente/config/Orvane.crv"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(f.readAll().contains("TelaCheia=1\r\n"));
 }
 
 TEST_F(Janela, F12SwitchesToTheSettingsPageAndBackWithoutSaving) {
