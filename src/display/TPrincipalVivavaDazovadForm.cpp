@@ -54,6 +54,10 @@ TPrincipalVivavaDazovadForm::TPrincipalVivavaDazovadForm(QWidget* parent) : QWid
     QPalette fundo = palette();
     fundo.setColor(QPalette::Window, Qt::white);
     setPalette(fundo);
+    QFont fonte;  // Tahoma 8 pt, through its fallbacks
+    fonte.setFamilies(Fontes::Familias(QStringLiteral("Tahoma")));
+    fonte.setPointSize(8);
+    setFont(fonte);
 
     canal_ = std::make_unique<CanalComandos>();
     connect(canal_.get(), &CanalComandos::Comando, this,
