@@ -38,13 +38,22 @@ TRotuloControle::TRotuloControle(QWidget* controle, TInternalLabel* rotulo)
     }
     // The caption follows the control's name while it still shows the old name (or nothing).
     QObject::connect(controle_, &QObject::objectNameChanged, this, [this](const QString& nome) {
-        if (rotulo_ && (rotulo_->Caption().isEmpty() ||
-                        rotulo_->Caption().compare(nomeAnterior_, Qt::CaseInsensitive) == 0))
-            rotulo_->SetCaption(nome);
+        if (TInternalLabel* rotulo = Rotulo();
+            rotulo && (rotulo->Caption().isEmpty() ||
+                       rotulo->Caption().compare(nomeAnterior_, Qt::CaseInsensitive) == 0))
+            rotulo->SetCaption(nome);
         nomeAnterior_ = nome;
     });
     nomeAnterior_ = controle_->objectName();
     Posicionar();
+}
+
+TRotuloControle::~TRotuloControle() {
+    if (!rotulo_)
+        return;
+    rotulo_->removeEventFilter(this);
+    disconnect(rotulo_, nullptr, this, nullptr);
+    delete rotulo_.data();
 }
 
 void TRotuloControle::SetPosicao(TLabelPosition posicao) {
@@ -82,8 +91,14 @@ void TRotuloControle::Posicionar() {
 
 void TRotuloControle::SeguirPai() {
     rotulo_->setParent(controle_->parentWidget());
-    rotulo_->show();
+    SeguirVisibilidade(true);
     Posicionar();
+}
+
+// A label without a parent would show as a window of its own: it shows only beside a control
+// that sits in a form.
+void TRotuloControle::SeguirVisibilidade(bool visivel) {
+    rotulo_->setVisible(visivel && rotulo_->parentWidget());
 }
 
 bool TRotuloControle::eventFilter(QObject* objeto, QEvent* event) {
@@ -104,7 +119,7 @@ bool TRotuloControle::eventFilter(QObject* objeto, QEvent* event) {
             break;
         case QEvent::ShowToParent:
         case QEvent::HideToParent:
-            rotulo_->setVisible(!controle_->isHidden());
+            SeguirVisibilidade(!controle_->isHidden());
             break;
         case QEvent::EnabledChange:
             rotulo_->setEnabled(controle_->isEnabled());

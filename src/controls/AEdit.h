@@ -50,7 +50,8 @@ public:
     explicit TComboInternalLabel(QWidget* controle);
 };
 
-// Keeps a caption label beside its control: placed again on every move, resize, position or
+// Keeps a caption label (a sibling of the control, so that it can sit outside the control's
+// bounds) beside its control: placed again on every move, resize, position or
 // spacing change; same parent, visibility, enabled state and direction as the control. When the
 // label is destroyed elsewhere the control forgets it and every label operation is skipped.
 //
@@ -61,8 +62,10 @@ class TRotuloControle : public QObject {
     Q_OBJECT
 public:
     TRotuloControle(QWidget* controle, TInternalLabel* rotulo);
+    // The label belongs to its control and goes with it.
+    ~TRotuloControle() override;
 
-    TInternalLabel* Rotulo() const { return rotulo_; }
+    TInternalLabel* Rotulo() const { return static_cast<TInternalLabel*>(rotulo_.data()); }
     TLabelPosition Posicao() const { return posicao_; }
     int Espacamento() const { return espacamento_; }
     void SetPosicao(TLabelPosition posicao);
@@ -74,9 +77,11 @@ protected:
 
 private:
     void SeguirPai();
+    void SeguirVisibilidade(bool visivel);
 
     QWidget* controle_;
-    QPointer<TInternalLabel> rotulo_;
+    // Held as a plain widget: while the label is being destroyed it is no longer a label.
+    QPointer<QWidget> rotulo_;
     TLabelPosition posicao_ = TLabelPosition::lpAbove;
     int espacamento_ = 3;
     QString nomeAnterior_;

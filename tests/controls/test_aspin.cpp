@@ -3,6 +3,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTest>
 
 #include <QPushButton>
@@ -78,6 +79,11 @@ TEST(TASpinRotulo, FollowsTheNameTakesTheParentAndIsForgottenWhenDestroyed) {
     EXPECT_EQ(spin->EditLabel(), nullptr);
     spin->SetBounds(10, 10, 81, 22);  // nothing to place, nothing breaks
     spin->RefreshLabel();
+
+    auto* outro = new TASpin(&form);
+    const QPointer<TInternalLabel> rotulo = outro->EditLabel();
+    delete outro;
+    EXPECT_TRUE(rotulo.isNull());  // the label goes with its control
 }
 
 class TASpinTeclado : public ::testing::Test {
