@@ -110,7 +110,7 @@ private:
             if (lidos <= 0) {
                 break;
             }
-            dentroDoLimite = leitor.Alimentar(QByteArrayView(fBloco.data(), lidos), ultima);
+            dentroDoLimite = leitor.AlimentarUltima(QByteArrayView(fBloco.data(), lidos), ultima);
         }
         if (!ultima.isEmpty()) {
             fEntregar(std::move(ultima));

@@ -1,7 +1,5 @@
 #include "LeitorLinhas.h"
 
-#include <cstring>
-
 namespace {
 
 // A line of nothing, or of only the carriage return that its line feed drops.
@@ -11,37 +9,19 @@ bool Vazia(QByteArrayView linha) {
 
 }  // namespace
 
-bool LeitorLinhas::Alimentar(QByteArrayView dados, QString& ultima) {
-    const char* inicio = dados.data();
-    const char* const fim = inicio + dados.size();
-    QByteArrayView ultimaNosDados;  // the last non-empty line lying wholly inside dados
-    bool dentroDoLimite = true;
-    while (inicio != fim) {
-        const auto* lf = static_cast<const char*>(std::memchr(inicio, '\n', fim - inicio));
-        const qsizetype tamanho = (lf ? lf : fim) - inicio;
-        if (fParcial.size() + tamanho > MaximoBytesLinha) {
-            fParcial.clear();
-            dentroDoLimite = false;
-            break;
+bool LeitorLinhas::AlimentarUltima(QByteArrayView dados, QString& ultima) {
+    QByteArrayView ultimaNosDados;  // decoded once, at the end
+    const bool dentroDoLimite = Cortar(dados, [&](QByteArrayView linha, bool nosDados) {
+        if (Vazia(linha)) {
+            return;
         }
-        if (!lf) {
-            fParcial.append(inicio, tamanho);
-            break;
-        }
-        if (fParcial.isEmpty()) {
-            if (const QByteArrayView linha(inicio, tamanho); !Vazia(linha)) {
-                ultimaNosDados = linha;
-            }
+        if (nosDados) {
+            ultimaNosDados = linha;
         } else {
-            // Only the first line of a read can have begun in an earlier one.
-            fParcial.append(inicio, tamanho);
-            if (!Vazia(fParcial)) {
-                ultima = Decodificar(fParcial);
-            }
-            fParcial.resize(0);  // keeps the capacity for the next split line
+            ultima = Decodificar(linha);
+            ultimaNosDados = {};
         }
-        inicio = lf + 1;
-    }
+    });
     if (!ultimaNosDados.isEmpty()) {
         ultima = Decodificar(ultimaNosDados);
     }

@@ -4,6 +4,8 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <cstring>
+
 // Cuts the byte stream of one command connection into lines and decodes them.
 //
 // A line is the bytes up to a line feed (byte 10). A carriage return just before the line feed is
@@ -19,18 +21,60 @@ class LeitorLinhas {
 public:
     static constexpr qsizetype MaximoBytesLinha = 16384;
 
-    // Takes the next bytes received and puts in ultima the last non-empty line they complete,
-    // decoded; leaves ultima as it is when they complete none. Lines that arrive together
-    // replace one another at once in the pending slot, so only the last one is ever decoded.
-    // Returns false when the line in progress passed the limit: the caller must close the
-    // connection; the long line is discarded, the lines completed before it still count. The
-    // bytes after the last line feed are kept for the next call; a connection that closes leaves
-    // them unused.
-    bool Alimentar(QByteArrayView dados, QString& ultima);
+    // Takes the next bytes received and calls aoLinha(QString) for every line they complete, in
+    // order, empty ones included. Returns false when the line in progress passed the limit: the
+    // caller must close the connection; the long line is discarded and never reaches aoLinha,
+    // the lines completed before it have. The bytes after the last line feed are kept for the
+    // next call; a connection that closes leaves them unused.
+    template <typename AoLinha>
+    bool Alimentar(QByteArrayView dados, AoLinha&& aoLinha);
+
+    // The same, giving only the last non-empty line that the bytes complete, decoded, in ultima
+    // (left as it is when they complete none). Lines that arrive together replace one another at
+    // once in the pending slot, so the channel decodes only the one that can count.
+    bool AlimentarUltima(QByteArrayView dados, QString& ultima);
 
     // Decodes the bytes of one line, those before its line feed, as described above.
     static QString Decodificar(QByteArrayView linha);
 
 private:
+    // Cuts the lines that dados completes and calls aoLinha(QByteArrayView bytes, bool nosDados)
+    // for each with the bytes before its line feed; nosDados tells that the bytes lie in dados
+    // (and live as long as it does) rather than in fParcial (valid only during the call).
+    template <typename AoLinha>
+    bool Cortar(QByteArrayView dados, AoLinha&& aoLinha);
+
     QByteArray fParcial;  // bytes of the line in progress, when a read ended before its line feed
 };
+
+template <typename AoLinha>
+bool LeitorLinhas::Alimentar(QByteArrayView dados, AoLinha&& aoLinha) {
+    return Cortar(dados, [&](QByteArrayView linha, bool) { aoLinha(Decodificar(linha)); });
+}
+
+template <typename AoLinha>
+bool LeitorLinhas::Cortar(QByteArrayView dados, AoLinha&& aoLinha) {
+    const char* inicio = dados.data();
+    const char* const fim = inicio + dados.size();
+    while (inicio != fim) {
+        const auto* lf = static_cast<const char*>(std::memchr(inicio, '\n', fim - inicio));
+        const qsizetype tamanho = (lf ? lf : fim) - inicio;
+        if (fParcial.size() + tamanho > MaximoBytesLinha) {
+            fParcial.clear();
+            return false;
+        }
+        if (!lf) {
+            fParcial.append(inicio, tamanho);
+            break;
+        }
+        if (fParcial.isEmpty()) {
+            aoLinha(QByteArrayView(inicio, tamanho), true);
+        } else {
+            fParcial.append(inicio, tamanho);
+            aoLinha(QByteArrayView(fParcial), false);
+            fParcial.resize(0);  // keeps the capacity for the next split line
+        }
+        inicio = lf + 1;
+    }
+    return true;
+}

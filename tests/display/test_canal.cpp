@@ -21,7 +21,7 @@ QStringList Leituras(LeitorLinhas& leitor, const QList<QByteArray>& leituras,
     QStringList resultado;
     for (const QByteArray& dados : leituras) {
         QString ultima;
-        const bool ok = leitor.Alimentar(dados, ultima);
+        const bool ok = leitor.AlimentarUltima(dados, ultima);
         if (dentroDoLimite) {
             *dentroDoLimite = ok;
         }
@@ -56,16 +56,17 @@ TEST(LeitorLinhas, GivesTheLastLineOfEachRead) {
     }
 }
 
-TEST(LeitorLinhas, ByteByByteGivesEveryNonEmptyLine) {
+TEST(LeitorLinhas, GivesEveryLineWhateverTheChunking) {
     const QByteArray fluxo("\x05 a\r\nb\rc\n\n\r\n\xe7\nfim\nsem fim");
-    QList<QByteArray> bytes;
-    for (const char c : fluxo) {
-        bytes.append(QByteArray(1, c));
+    const QStringList esperadas{"\x05 a", "b\rc", "", "", QStringLiteral("\uFFFD"), "fim"};
+    for (const qsizetype pedaco : {qsizetype(1), qsizetype(3), fluxo.size()}) {
+        LeitorLinhas leitor;
+        QStringList linhas;
+        for (qsizetype pos = 0; pos < fluxo.size(); pos += pedaco) {
+            leitor.Alimentar(fluxo.mid(pos, pedaco), [&](QString linha) { linhas.append(linha); });
+        }
+        EXPECT_EQ(linhas, esperadas) << pedaco;
     }
-    LeitorLinhas leitor;
-    QStringList linhas = Leituras(leitor, bytes);
-    linhas.removeAll(QString());
-    EXPECT_EQ(linhas, (QStringList{"\x05 a", "b\rc", QStringLiteral("\uFFFD"), "fim"}));
 }
 
 TEST(LeitorLinhas, LimitCountsEveryByteBeforeTheLineFeed) {
