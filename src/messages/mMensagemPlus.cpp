@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFontMetrics>
@@ -430,8 +431,15 @@ void TmDialogForm::DetalhesBtnClick() {
 }
 
 void TmDialogForm::SalvarBtnClick() {
-    if (SD->exec() == QDialog::Accepted && !SD->selectedFiles().isEmpty())
-        SalvarDetalhes(SD->selectedFiles().constFirst());
+    if (SD->exec() != QDialog::Accepted || SD->selectedFiles().isEmpty())
+        return;
+    SalvarComo(SD->selectedFiles().constFirst());
+}
+
+void TmDialogForm::SalvarComo(const QString& arquivo) {
+    if (!SalvarDetalhes(arquivo))
+        TmDlg::Erro(QStringLiteral("Não foi possível gravar o arquivo \"%1\".")
+                        .arg(QDir::toNativeSeparators(arquivo)));
 }
 
 bool TmDialogForm::SalvarDetalhes(const QString& arquivo) const {

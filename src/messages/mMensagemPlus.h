@@ -60,6 +60,8 @@ public:
     void tmrOKTimer();  // one second of the countdown
     void DetalhesBtnClick();
     void SalvarBtnClick();
+    // Saves the details to the file the user chose; an error dialog tells when it cannot.
+    void SalvarComo(const QString& arquivo);
     // Writes the details as lines ended by CR LF, in Windows-1252; false when it cannot.
     bool SalvarDetalhes(const QString& arquivo) const;
     // The body text as given; BodyLabel shows it wrapped.

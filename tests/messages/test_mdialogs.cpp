@@ -221,6 +221,22 @@ TEST_F(DialogoTest, DetailsAreSavedInWindows1252WithCrLfThroughTheSaveDialog) {
     EXPECT_EQ(salvo.readAll(), CodePage::ParaAnsi(u"ação um\r\ndois\r\n\r\nfim\r\n"));
 }
 
+TEST_F(DialogoTest, AFailedSaveIsReported) {
+    QTemporaryDir pasta;
+    QString aviso;
+    TmDialogForm::ResponderProximo([&](TmDialogForm& f) {
+        TmDialogForm::ResponderProximo([&](TmDialogForm& erro) {
+            aviso = erro.Mensagem();
+            erro.OkBtn->click();
+        });
+        f.SalvarComo(pasta.path());  // a folder cannot be written as a file
+        f.OkBtn->click();
+    });
+    TmDlg::Erro(QStringLiteral("Falhou"), QStringLiteral("Texto"), QStringLiteral("detalhe"), 0,
+                QString());
+    EXPECT_EQ(aviso, QStringLiteral("Não foi possível gravar o arquivo \"%1\".").arg(pasta.path()));
+}
+
 TEST_F(DialogoTest, DetailsNormalisation) {
     EXPECT_EQ(TmDialogForm::NormalizarDetalhes(QStringLiteral("a    b\r\nc\nd\re¿f")),
               QStringLiteral("a b\r\nc\r\nd\r\ne\r\nf"));
