@@ -1,0 +1,79 @@
+// Every command of the display window with arbitrary parameter text, in arbitrary sequences, on
+// a window built under Qt's offscreen platform. An error must reach the application's handler
+// (here a back end that only counts dialogs) and leave the window usable: one of its pages
+// visible, nothing crashed, no undefined behaviour.
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+#include "CaminhoWindows.h"
+#include "LeitorLinhas.h"
+#include "TPrincipalVivavaDazovadForm.h"
+#include "mConst.h"
+#include "mMensagem.h"
+
+namespace {
+
+class DialogosMudos : public TDialogosBackEnd {
+public:
+    bool Executar(const TParametrosDialogo&) override { return true; }
+    void SetTaskbarEstado(int) override {}
+    void TocarSom(TMsgDlgType) override {}
+    void Focar(QObject*) override {}
+};
+
+// The codes of the commands, then codes without one.
+constexpr int kCodigos[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 101, 102, 103, 104, 0, 10, 100, 105, 255};
+
+TPrincipalVivavaDazovadForm* Janela() {
+    static TPrincipalVivavaDazovadForm* janela = [] {
+        static QTemporaryDir raiz;  // drive C: of the window, empty but for the picture
+        qputenv("ORVANE_DRIVE_C", raiz.path().toUtf8());
+        QDir(raiz.path()).mkdir(QStringLiteral("frente"));
+        return new TPrincipalVivavaDazovadForm;
+    }();
+    return janela;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication app(*argc, *argv);
+    mConst::DefinirRegionais(TFormatSettings::Brasileiro());
+    TmDlg::InstalarBackEnd(std::make_shared<DialogosMudos>());
+    Janela();
+    return 0;
+}
+
+// Input: lines; the first byte of a line chooses the command, the rest is its parameter text
+// decoded as the channel decodes it. For the picture command the rest is the picture file.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    TPrincipalVivavaDazovadForm& janela = *Janela();
+    const QByteArrayView entrada(reinterpret_cast<const char*>(data), qsizetype(size));
+    for (qsizetype inicio = 0, fim; inicio < entrada.size(); inicio = fim + 1) {
+        fim = entrada.indexOf('\n', inicio);
+        if (fim < 0)
+            fim = entrada.size();
+        const QByteArrayView linha = entrada.sliced(inicio, fim - inicio);
+        if (linha.isEmpty())
+            continue;
+        const int codigo = kCodigos[static_cast<unsigned char>(linha[0]) % std::size(kCodigos)];
+        const QByteArrayView resto = linha.sliced(1);
+        if (codigo == 102) {
+            QFile imagem(CaminhoWindows::Mapear(QStringLiteral("c:\\frente\\OrvaneImg.bmp")));
+            if (imagem.open(QIODevice::WriteOnly | QIODevice::Truncate))
+                imagem.write(resto.data(), resto.size());
+        }
+        janela.ExecutarComando(codigo, LeitorLinhas::Decodificar(resto));
+        QCoreApplication::processEvents();
+        if (janela.PageControl->currentIndex() < 0)
+            __builtin_trap();
+    }
+    return 0;
+}
