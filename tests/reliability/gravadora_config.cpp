@@ -1,0 +1,23 @@
+// Helper of the kill test: loads the settings file named by its argument and saves the next
+// version of it, for ever. Writes a line to its output after its first save.
+#include <cstdio>
+
+#include "TmConfig.h"
+#include "VersaoConfig.h"
+
+int main(int argc, char** argv) {
+    if (argc != 2)
+        return 2;
+    const QString arquivo = QString::fromLocal8Bit(argv[1]);
+    for (bool primeira = true;; primeira = false) {
+        TmConfig cfg(arquivo, true);
+        const int versao = cfg.ReadIntegerConfig(QStringLiteral("Versao"), -1) + 1;
+        cfg.WriteIntegerConfig(QStringLiteral("Versao"), versao);
+        cfg.WriteStringConfig(QStringLiteral("Dados"), VersaoConfig::Dados(versao));
+        cfg.Flush();
+        if (primeira) {
+            std::puts("gravou");
+            std::fflush(stdout);
+        }
+    }
+}
