@@ -9,3 +9,11 @@ cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORVANE_SANITIZE=ON 
 cmake --build build-test
 cd build-test
 ctest --output-on-failure --timeout 600 -j2
+
+# A short run of every fuzz target (they need clang: its absence fails here, not silently).
+cd ..
+if ! command -v clang++ >/dev/null; then
+  echo "test.sh: clang++ is missing, the fuzz targets cannot be built" >&2
+  exit 1
+fi
+bash scripts/fuzz.sh 20
