@@ -90,7 +90,7 @@ void TPaginaConfiguracao::AbrirConfiguracao() {
     const TmConfig config(ArquivoConfiguracao(), true);
     edPorta->SetValue(config.ReadIntegerConfig(QStringLiteral("Porta"), kPortaPadrao));
     const int monitor = config.ReadIntegerConfig(QStringLiteral("Monitor"), 1);
-    edMonitor->SetItemIndex(monitor < 1 ? 0 : monitor <= kMonitores ? monitor - 1 : -1);
+    edMonitor->SetItemIndex(monitor >= 1 && monitor <= kMonitores ? monitor - 1 : -1);
     cbAdaptarImagemVenda->setChecked(
         config.ReadBoolConfig(QStringLiteral("AdaptarFundoVenda"), false));
     cbTelaCheia->setChecked(config.ReadBoolConfig(QStringLiteral("TelaCheia"), true));

@@ -7,10 +7,8 @@
 // The window embeds the page, opens it with F12 through AbrirConfiguracao and makes it the
 // active page; the page calls back to go to the sale page and to place the window again.
 //
-// Monitor: the stored number n selects entry n - 1 of "1".."4". A number above 4 selects no entry
-// (the window does not go to a monitor then, but to (1, 1)), and "Aplicar" writes 0. A number of 0
-// or below selects the first entry, since the window places itself on the first monitor for it:
-// the page shows where the window is, and "Aplicar" then writes 1, which places it the same way.
+// Monitor: the stored number n selects entry n - 1 of "1".."4"; a number outside 1 to 4 selects
+// no entry, and "Aplicar" then writes 0, which places the window on the first monitor.
 
 #include <QWidget>
 #include <functional>

@@ -1,6 +1,7 @@
 #pragma once
-// The application object. Errors that escape an event handler are shown by one
-// application-wide handler (a message box with the error's text) and the program goes on.
+// The application object of the library's programs. An error that escapes an event handler goes
+// to the application-wide handler (TratamentoErros: its text shown, the silent abort swallowed)
+// and the program goes on.
 
 #include <QApplication>
 

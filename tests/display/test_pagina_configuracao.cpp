@@ -109,7 +109,7 @@ TEST_F(PaginaConfiguracaoTest, TheFileIsReadAgainAtEveryOpening) {
     Gravar("[Config]\r\nMonitor=0\r\n");
     pagina.AbrirConfiguracao();
     EXPECT_EQ(pagina.edPorta->Value(), 22334);
-    EXPECT_EQ(pagina.edMonitor->ItemIndex(), 0);  // below 1: the first monitor
+    EXPECT_EQ(pagina.edMonitor->ItemIndex(), -1);  // outside 1 to 4: no entry
     EXPECT_TRUE(chamadas.isEmpty());
 }
 

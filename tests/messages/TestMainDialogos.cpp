@@ -6,27 +6,14 @@
 #include <QApplication>
 
 #include "DialogosQt.h"
-#include "TratamentoErros.h"
+#include "TAplicacao.h"
 #include "mConst.h"
-
-namespace {
-
-class TAplicacaoTeste : public QApplication {
-public:
-    using QApplication::QApplication;
-    bool notify(QObject* receiver, QEvent* event) override {
-        return TratamentoErros::Protegido([&] { return QApplication::notify(receiver, event); },
-                                          false);
-    }
-};
-
-}  // namespace
 
 int main(int argc, char** argv) {
     // Offscreen unless told otherwise: the test list is also read without CTest's environment.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    TAplicacaoTeste app(argc, argv);
+    TAplicacao app(argc, argv);
     mConst::DefinirRegionais(TFormatSettings::Brasileiro());
     InstalarDialogosQt();
     ::testing::InitGoogleTest(&argc, argv);
