@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QPlainTextEdit>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <cstddef>
@@ -13,6 +14,7 @@
 
 #include "CaminhoWindows.h"
 #include "LeitorLinhas.h"
+#include "PaginasSimples.h"
 #include "TPrincipalVivavaDazovadForm.h"
 #include "mConst.h"
 #include "mMensagem.h"
@@ -44,7 +46,9 @@ TPrincipalVivavaDazovadForm* Janela() {
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(*argc, *argv);
+    // Never destroyed: the fuzzer ends the process with exit(), and the window must not outlive
+    // the application object in the static destructors.
+    new QApplication(*argc, *argv);
     mConst::DefinirRegionais(TFormatSettings::Brasileiro());
     TmDlg::InstalarBackEnd(std::make_shared<DialogosMudos>());
     Janela();
@@ -55,6 +59,10 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 // decoded as the channel decodes it. For the picture command the rest is the picture file.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     TPrincipalVivavaDazovadForm& janela = *Janela();
+    // Each input starts from an empty sale and debug log: the window lives on between inputs,
+    // and what they add would otherwise pile up.
+    janela.ExecutarComando(5, QString());
+    janela.TabDebug->Memo1->clear();
     const QByteArrayView entrada(reinterpret_cast<const char*>(data), qsizetype(size));
     for (qsizetype inicio = 0, fim; inicio < entrada.size(); inicio = fim + 1) {
         fim = entrada.indexOf('\n', inicio);
