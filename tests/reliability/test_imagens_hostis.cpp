@@ -1,6 +1,6 @@
-// The picture command (102) on hostile picture files: the error reaches the application's
-// handler as an error dialog naming the picture, memory stays bounded, and the display goes on
-// with the page it showed.
+// The display window on hostile files. The picture command (102) on hostile picture files: the
+// error reaches the application's handler as an error dialog naming the picture, memory stays
+// bounded, and the display goes on with the page it showed. A settings file that cannot be read.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
@@ -128,6 +128,29 @@ TEST_F(ImagensHostis, AnUnreadablePictureIsReportedAndTheDisplayGoesOn) {
     janela_->ExecutarComando(102, QString());
     EXPECT_TRUE(dialogos_->pedidos.isEmpty());
     EXPECT_EQ(PaginaAtiva(), static_cast<QWidget*>(janela_->TabImg));
+}
+
+// A settings file that cannot be read is reported once when the window is built; the window
+// takes its defaults and runs the commands.
+TEST(JanelaSemConfiguracao, AnUnreadableSettingsFileIsReportedAndTheDefaultsHold) {
+    RaizTemporaria raiz;
+    const QString config = raiz.Caminho() + QStringLiteral("/frente/config/Orvane.crv");
+    ASSERT_TRUE(QDir().mkpath(config));  // a folder where the file should be
+    auto dialogos = std::make_shared<DialogosGravados>();
+    TmDlg::InstalarBackEnd(dialogos);
+    {
+        TPrincipalVivavaDazovadForm janela;
+        ASSERT_EQ(dialogos->pedidos.size(), 1);
+        EXPECT_EQ(dialogos->pedidos.first().Tipo, TMsgDlgType::mtError);
+        EXPECT_TRUE(dialogos->pedidos.first().Mensagem.contains(QStringLiteral("Orvane.crv")))
+            << dialogos->pedidos.first().Mensagem.toStdString();
+        EXPECT_EQ(janela.PortaConfigurada(), kPortaPadrao);
+
+        janela.ExecutarComando(6, QStringLiteral("Total|12,90"));
+        EXPECT_EQ(janela.PageControl->currentWidget(), static_cast<QWidget*>(janela.TabInfo));
+        EXPECT_EQ(dialogos->pedidos.size(), 1);
+    }
+    TmDlg::InstalarBackEnd(nullptr);
 }
 
 }  // namespace
