@@ -8,6 +8,7 @@
 #include <QDeadlineTimer>
 #include <QImage>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -15,6 +16,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
+#include <QTimer>
 #include <functional>
 
 #include "CanalComandos.h"
@@ -230,6 +232,25 @@ TEST_F(Janela, PlacementFollowsTheSettingsOnTheMonitorList) {
         EXPECT_EQ(janela_->windowFlags().testFlag(Qt::FramelessWindowHint), c.semBorda) << c.config;
     }
     EXPECT_EQ(janela_->PortaConfigurada(), 4464);
+}
+
+TEST_F(Janela, DebugShowsOneBoxPerMonitorAtEveryPlacement) {
+    janela_->DefinirMonitores(
+        {{QRect(0, 0, 1920, 1080), true, 0}, {QRect(1920, 0, 1280, 1024), false, 1}});
+    raiz_.Criar(QStringLiteral("frente/config/Orvane.crv"), "[Config]\r\nDebug=1\r\n");
+    QStringList textos;
+    QTimer fechador;  // answers each box as the operator would, by closing it
+    QObject::connect(&fechador, &QTimer::timeout, [&] {
+        if (auto* caixa = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            textos << caixa->text();
+            caixa->accept();
+        }
+    });
+    fechador.start(10);
+    janela_->AplicarConfiguracaoTela();
+    ASSERT_EQ(textos.size(), 2);
+    EXPECT_TRUE(textos[0].startsWith(QStringLiteral("i = 0\nPrimary = Sim\n")));
+    EXPECT_TRUE(textos[1].endsWith(QStringLiteral("Width = 1280\nHeight = 1024")));
 }
 
 TEST_F(Janela, ApplyOnTheSettingsPageSavesAndPlacesTheWindowAgain) {
