@@ -30,8 +30,8 @@ RATIOS = [
 ABSOLUTES = [
     ("Command 1 with 1 000 items applied and painted, wall time", "Comando1_Quadro/1000", "real_time", "ms", 16.7),
     ("Command 1 with 1 000 items applied and painted, CPU time", "Comando1_Quadro/1000", "cpu_time", "ms", 16.7),
-    ("Idle display: context switches per second (all threads)", "ProgramaOcioso/iterations:1/manual_time", "trocas_por_s", "/s", None),
-    ("Idle display after a sale: context switches per second", "ProgramaOcioso/iterations:1/manual_time", "trocas_por_s_com_venda", "/s", None),
+    ("Idle display: context switches per second (all threads)", "ProgramaOcioso/iterations:1/manual_time", "trocas_por_s", "/s", 1),
+    ("Idle display after a sale: context switches per second", "ProgramaOcioso/iterations:1/manual_time", "trocas_por_s_com_venda", "/s", 1),
     ("Sleeping process (floor): context switches per second", "ProgramaOcioso_ProcessoDormindo/iterations:1/manual_time", "trocas_por_s", "/s", None),
     ("Idle display: resident memory", "ProgramaOcioso/iterations:1/manual_time", "rss_ocioso_MiB", "MiB", None),
     ("Display after the largest one-line sale: resident memory", "ProgramaOcioso/iterations:1/manual_time", "rss_venda_MiB", "MiB", None),
@@ -77,7 +77,8 @@ def main():
         if name in runs and field in runs[name]:
             value = runs[name][field]
             goal = f"<= {target} {unit}" if target is not None else ""
-            print(f"| {what} | {value:.2f} {unit} | {goal} | {verdict(value, target)} |")
+            shown = f"{value:.0f}" if value == int(value) else f"{value:.2f}"
+            print(f"| {what} | {shown} {unit} | {goal} | {verdict(value, target)} |")
 
 
 if __name__ == "__main__":

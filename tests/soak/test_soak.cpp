@@ -191,6 +191,11 @@ TEST(SoakCanal, ClientesHostisNaoEsgotamNemCalamOCanal) {
     DevolverMemoriaLivre();
     const Recursos depois = Medir();
 
+    qint64 maiorAtraso = 0;
+    for (const Envio& e : envios)
+        maiorAtraso = std::max(maiorAtraso, e.primeiroDespachoMs.value_or(-1));
+    std::printf("bom: %zu linhas, maior atraso ate um despacho %lld ms\n", envios.size(),
+                static_cast<long long>(maiorAtraso));
     std::printf(
         "soak: %s\nbase: threads %d, fds %d, rss %.1f MiB\n"
         "pico: threads %d, fds %d, rss %.1f MiB\n"
