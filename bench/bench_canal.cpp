@@ -45,25 +45,30 @@ int Conectar(quint16 porta) {
     return s;
 }
 
+bool EnviarTudo(int s, const char* dados, size_t bytes) {
+    for (size_t feito = 0; feito < bytes;) {
+        const ssize_t n = ::send(s, dados + feito, bytes - feito, MSG_NOSIGNAL);
+        if (n <= 0)
+            return false;
+        feito += size_t(n);
+    }
+    return true;
+}
+
 // Sends kLinhas lines spread over the connections, a block per connection in turn, and closes
 // them. Blocking sends: the reader drains every connection, so each send completes.
 void EnviarTudoEFechar(const std::vector<int>& conexoes) {
     const int porConexao = kLinhas / int(conexoes.size());
-    std::string bloco;
-    for (int i = 0; i < std::min(porConexao, 512); ++i)
-        bloco += kLinha;
     const int linhasPorBloco = std::min(porConexao, 512);
-    for (int enviadas = 0; enviadas < porConexao; enviadas += linhasPorBloco) {
+    std::string bloco;
+    for (int i = 0; i < linhasPorBloco; ++i)
+        bloco += kLinha;
+    bool enviando = true;
+    for (int enviadas = 0; enviando && enviadas < porConexao; enviadas += linhasPorBloco) {
         const size_t bytes =
             size_t(std::min(linhasPorBloco, porConexao - enviadas)) * kLinha.size();
-        for (int s : conexoes) {
-            for (size_t feito = 0; feito < bytes;) {
-                const ssize_t n = ::send(s, bloco.data() + feito, bytes - feito, MSG_NOSIGNAL);
-                if (n <= 0)
-                    return;
-                feito += size_t(n);
-            }
-        }
+        for (int s : conexoes)
+            enviando = enviando && EnviarTudo(s, bloco.data(), bytes);
     }
     for (int s : conexoes)
         ::close(s);
