@@ -2,8 +2,8 @@
 // threads do not count in the listener's process.
 //
 // Usage: soak_clientes PORT LINES MIN_SECONDS MAX_SECONDS IDLE QUIET_SECONDS
-// Opens IDLE connections that never send, then runs 50 clients that together send up to LINES
-// lines (each client its share, of one kind: plain, 20 000 bytes, NUL bytes, bytes above 127, lone
+// Opens IDLE connections that never send, then runs 50 clients that together send about LINES
+// lines (each client of one kind: plain, 20 000 bytes, NUL bytes, bytes above 127, lone
 // carriage returns, one byte per 100 ms, or a partial line ended by an abrupt reset). The flood
 // lasts at least MIN_SECONDS (the slow clients keep going) and at most MAX_SECONDS. Then it prints
 // "FLUXO_FIM", keeps the idle connections open QUIET_SECONDS longer, prints "QUIETO_FIM", closes
@@ -85,20 +85,26 @@ std::string Linha(Tipo tipo, long n) {
     return texto + '\n';
 }
 
-// Sends the client's share of lines of a kind that the listener accepts, in batches.
+// Sends the client's share of lines of a kind that the listener accepts, in batches; a batch
+// whose connection fails (a handshake dropped while the backlog is full) goes again on a new one.
 void ClienteRapido(Tipo tipo, long cota) {
-    int s = Conectar();
-    for (long n = 0; n < cota && !gParar; n += 50) {
-        std::string lote;
-        for (long i = n; i < std::min(cota, n + 50); ++i)
-            lote += Linha(tipo, i);
-        if (s < 0 || !EnviarTudo(s, lote)) {
-            if (s >= 0)
-                ::close(s);
+    int s = -1;
+    for (long n = 0; n < cota && !gParar;) {
+        if (s < 0) {
             s = Conectar();
             continue;
         }
-        gLinhas[tipo] += std::min(cota, n + 50) - n;
+        const long fim = std::min(cota, n + 50);
+        std::string lote;
+        for (long i = n; i < fim; ++i)
+            lote += Linha(tipo, i);
+        if (!EnviarTudo(s, lote)) {
+            ::close(s);
+            s = -1;
+            continue;
+        }
+        gLinhas[tipo] += fim - n;
+        n = fim;
     }
     if (s >= 0)
         ::close(s);
@@ -181,12 +187,16 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
 
     const auto inicio = Relogio::now();
-    const long cota = linhas / kClientes;
-    std::vector<std::thread> rapidos, lentos;
+    // The slow clients send what they can in the time; the others share the lines.
+    int lentos = 0;
+    for (int i = 0; i < kClientes; ++i)
+        lentos += Tipo(i % kTipos) == Lenta;
+    const long cota = linhas / (kClientes - lentos);
+    std::vector<std::thread> rapidos, devagar;
     for (int i = 0; i < kClientes; ++i) {
         const auto tipo = Tipo(i % kTipos);
         if (tipo == Lenta)
-            lentos.emplace_back(ClienteLento);
+            devagar.emplace_back(ClienteLento);
         else if (tipo == Longa)
             rapidos.emplace_back(ClienteLongo, cota);
         else if (tipo == Reset)
@@ -205,7 +215,7 @@ int main(int argc, char** argv) {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     gParar = true;
     limite.join();
-    for (auto& t : lentos)
+    for (auto& t : devagar)
         t.join();
     std::printf("FLUXO_FIM\n");
     std::fflush(stdout);
