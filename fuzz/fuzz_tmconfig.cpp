@@ -34,27 +34,6 @@ QString Arquivo() {
     return pasta.filePath(QStringLiteral("c.ini"));
 }
 
-QByteArray Marca(TCodificacao c) {
-    switch (c) {
-        case TCodificacao::Utf8:
-            return "\xEF\xBB\xBF";
-        case TCodificacao::Utf16LE:
-            return "\xFF\xFE";
-        case TCodificacao::Utf16BE:
-            return "\xFE\xFF";
-        case TCodificacao::Ansi:
-            break;
-    }
-    return {};
-}
-
-TCodificacao PelaMarca(const QByteArray& bytes) {
-    for (TCodificacao c : {TCodificacao::Utf8, TCodificacao::Utf16LE, TCodificacao::Utf16BE})
-        if (bytes.startsWith(Marca(c)))
-            return c;
-    return TCodificacao::Ansi;
-}
-
 // Names and values of the operations: few characters, chosen to meet the format's special
 // ones (headers, "=", line breaks, blanks, the mark as Windows-1252 text, letters that fold).
 QString Palavra(FuzzedDataProvider& dados) {
@@ -154,7 +133,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::unique_ptr<TmConfig> cfg;
         if (abertura == 0) {
             cfg = std::make_unique<TmConfig>(arquivo, true);
-            codificacao = PelaMarca(QByteArray::fromStdString(conteudo));
+            codificacao = CodificacaoPelaMarca(QByteArray::fromStdString(conteudo));
         } else {
             codificacao = TCodificacao(abertura - 1);
             cfg = std::make_unique<TmConfig>(arquivo, codificacao);
@@ -169,16 +148,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     const QByteArray gravado = Ler(arquivo);
-    Exigir(gravado.startsWith(Marca(codificacao)));
+    Exigir(gravado.startsWith(MarcaDaCodificacao(codificacao)));
     Exigir(salvas.isEmpty()
-               ? gravado == Marca(codificacao)
+               ? gravado == MarcaDaCodificacao(codificacao)
                : gravado.endsWith(codificacao == TCodificacao::Utf16BE   ? QByteArray("\0\r\0\n", 4)
                                   : codificacao == TCodificacao::Utf16LE ? QByteArray("\r\0\n\0", 4)
                                                                          : QByteArray("\r\n")));
 
     const QStringList esperadas = Esperadas(salvas);
     Exigir(TmConfig(arquivo, codificacao).Lista() == esperadas);
-    const TCodificacao pelaMarca = PelaMarca(gravado);
+    const TCodificacao pelaMarca = CodificacaoPelaMarca(gravado);
     if (pelaMarca == codificacao)
         Exigir(TmConfig(arquivo, true).Lista() == esperadas);
     else

@@ -14,11 +14,7 @@
 #include "CodePage.h"
 #include "Rtl.h"
 
-namespace {
-
-const QString kConfig = QStringLiteral("Config");
-
-QByteArrayView Marca(TCodificacao c) {
+QByteArrayView MarcaDaCodificacao(TCodificacao c) {
     switch (c) {
         case TCodificacao::Utf8:
             return "\xEF\xBB\xBF";
@@ -32,6 +28,17 @@ QByteArrayView Marca(TCodificacao c) {
     return {};
 }
 
+TCodificacao CodificacaoPelaMarca(QByteArrayView bytes) {
+    for (TCodificacao c : {TCodificacao::Utf8, TCodificacao::Utf16LE, TCodificacao::Utf16BE})
+        if (bytes.startsWith(MarcaDaCodificacao(c)))
+            return c;
+    return TCodificacao::Ansi;
+}
+
+namespace {
+
+const QString kConfig = QStringLiteral("Config");
+
 QStringConverter::Encoding Conversor(TCodificacao c) {
     switch (c) {
         case TCodificacao::Utf16LE:
@@ -41,13 +48,6 @@ QStringConverter::Encoding Conversor(TCodificacao c) {
         default:
             return QStringConverter::Utf8;
     }
-}
-
-TCodificacao PelaMarca(QByteArrayView bytes) {
-    for (TCodificacao c : {TCodificacao::Utf8, TCodificacao::Utf16LE, TCodificacao::Utf16BE})
-        if (bytes.startsWith(Marca(c)))
-            return c;
-    return TCodificacao::Ansi;
 }
 
 QString Decodificar(QByteArrayView corpo, TCodificacao c) {
@@ -170,10 +170,10 @@ TmConfig::~TmConfig() {
 // A file's bytes decoded into lines; immutable, shared by the objects opened on the same bytes.
 struct TmConfig::Carga {
     Carga(const QByteArray& b, std::optional<TCodificacao> p)
-        : bytes(b), pedida(p), codificacao(p ? *p : PelaMarca(b)) {
+        : bytes(b), pedida(p), codificacao(p ? *p : CodificacaoPelaMarca(b)) {
         QByteArrayView corpo(bytes);
-        if (corpo.startsWith(Marca(codificacao)))
-            corpo = corpo.sliced(Marca(codificacao).size());
+        if (corpo.startsWith(MarcaDaCodificacao(codificacao)))
+            corpo = corpo.sliced(MarcaDaCodificacao(codificacao).size());
         texto = Decodificar(corpo, codificacao);
         linhas = Linhas(texto);
         cabecalhos = PosicoesDosCabecalhos(linhas);
@@ -283,7 +283,7 @@ QByteArray TmConfig::Codificar() const {
     if (codificacao_ == TCodificacao::Ansi)
         return CodePage::ParaAnsi(texto);
     QStringEncoder codificador(Conversor(codificacao_));
-    return Marca(codificacao_).toByteArray() + QByteArray(codificador.encode(texto));
+    return MarcaDaCodificacao(codificacao_).toByteArray() + QByteArray(codificador.encode(texto));
 }
 
 void TmConfig::Gravar(const QString& destino) const {

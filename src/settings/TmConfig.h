@@ -59,6 +59,11 @@ enum class TCodificacao {
     Utf16BE,  // with the mark FE FF
 };
 
+// The byte-order mark a file in the encoding starts with (none for Ansi).
+QByteArrayView MarcaDaCodificacao(TCodificacao c);
+// The encoding whose mark the bytes start with; Ansi when none.
+TCodificacao CodificacaoPelaMarca(QByteArrayView bytes);
+
 class TmConfig {
 public:
     // Opens Arquivo. With the flag on and the file present, loads it (encoding by its mark);
