@@ -271,11 +271,12 @@ void TCustomACombo::focusOutEvent(QFocusEvent* event) {
 }
 
 TACombo::TACombo(QWidget* parent)
-    : TCustomACombo(parent), rotulo_(new TRotuloControle(this, new TComboInternalLabel(this))) {}
+    : TCustomACombo(parent),
+      TControleRotulado(new TRotuloControle(this, new TComboInternalLabel(this))) {}
 
 void TACombo::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
     setGeometry(ALeft, ATop, AWidth, AHeight);
-    rotulo_->Posicionar();
+    RefreshLabel();
 }
 
 int TACombo::Add(const QString& asText, const QString& asValue) {

@@ -87,16 +87,11 @@ private:
     QTimer* fSizeTimer;
 };
 
-class TACombo : public TCustomACombo {
+class TACombo : public TCustomACombo, public TControleRotulado {
     Q_OBJECT
 public:
     explicit TACombo(QWidget* parent = nullptr);
 
-    TInternalLabel* EditLabel() const { return rotulo_->Rotulo(); }
-    TLabelPosition LabelPosition() const { return rotulo_->Posicao(); }
-    void SetLabelPosition(TLabelPosition posicao) { rotulo_->SetPosicao(posicao); }
-    int LabelSpacing() const { return rotulo_->Espacamento(); }
-    void SetLabelSpacing(int espacamento) { rotulo_->SetEspacamento(espacamento); }
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
 
     // Appends the text to the items and the value to Values; the new index when both landed at
@@ -130,6 +125,5 @@ private:
                    const QString& campoValor, bool aparar);
     bool Concluir(const QString& valorPadrao);
 
-    TRotuloControle* rotulo_;
     QStringList tsValues_;
 };

@@ -87,6 +87,26 @@ private:
     QString nomeAnterior_;
 };
 
+// The label operations both labelled controls offer, over the control's TRotuloControle.
+class TControleRotulado {
+public:
+    // Null once the label was destroyed elsewhere.
+    TInternalLabel* EditLabel() const { return rotulo_->Rotulo(); }
+    TLabelPosition LabelPosition() const { return rotulo_->Posicao(); }
+    void SetLabelPosition(TLabelPosition posicao) { rotulo_->SetPosicao(posicao); }
+    int LabelSpacing() const { return rotulo_->Espacamento(); }
+    void SetLabelSpacing(int espacamento) { rotulo_->SetEspacamento(espacamento); }
+    // Places the label again; needed after its caption or font changed.
+    void RefreshLabel() { rotulo_->Posicionar(); }
+
+protected:
+    explicit TControleRotulado(TRotuloControle* rotulo) : rotulo_(rotulo) {}
+    ~TControleRotulado() = default;
+
+private:
+    TRotuloControle* rotulo_;
+};
+
 namespace CamposEntrada {
 
 // The focus goes to the next control in tab order, as a Tab key press posted to the control.

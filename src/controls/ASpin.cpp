@@ -128,7 +128,7 @@ void TACustomSpin::focusOutEvent(QFocusEvent* event) {
 
 TASpin::TASpin(QWidget* parent)
     : TACustomSpin(parent),
-      rotulo_(
+      TControleRotulado(
           new TRotuloControle(this, new TInternalLabel(this, QStringLiteral("InternalLabel")))) {}
 
 void TASpin::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {

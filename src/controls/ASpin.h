@@ -56,21 +56,10 @@ private:
     int maxValue_ = 9999;
 };
 
-class TASpin : public TACustomSpin {
+class TASpin : public TACustomSpin, public TControleRotulado {
     Q_OBJECT
 public:
     explicit TASpin(QWidget* parent = nullptr);
 
-    // Null once the label was destroyed elsewhere.
-    TInternalLabel* EditLabel() const { return rotulo_->Rotulo(); }
-    TLabelPosition LabelPosition() const { return rotulo_->Posicao(); }
-    void SetLabelPosition(TLabelPosition posicao) { rotulo_->SetPosicao(posicao); }
-    int LabelSpacing() const { return rotulo_->Espacamento(); }
-    void SetLabelSpacing(int espacamento) { rotulo_->SetEspacamento(espacamento); }
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
-    // Places the label again; needed after its caption or font changed.
-    void RefreshLabel() { rotulo_->Posicionar(); }
-
-private:
-    TRotuloControle* rotulo_;
 };
