@@ -6,13 +6,13 @@
 #include "ACombo.h"
 #include "ASpin.h"
 #include "CaminhoWindows.h"
+#include "Posicionamento.h"
 #include "TmConfig.h"
 #include "mMensagem.h"
 
 namespace {
 
 constexpr int kEsquerdaControles = 168;
-constexpr int kPortaPadrao = 22334;
 constexpr int kLarguraPadrao = 800;
 constexpr int kAlturaPadrao = 600;
 constexpr int kMonitores = 4;
