@@ -11,7 +11,7 @@ using Aplicacao = QApplication;
 using Aplicacao = QCoreApplication;
 #endif
 
-#include "mConst.h"
+#include "base/mConst.h"
 
 int main(int argc, char** argv) {
     Aplicacao app(argc, argv);

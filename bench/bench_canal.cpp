@@ -22,7 +22,7 @@
 #include <thread>
 #include <vector>
 
-#include "CanalComandos.h"
+#include "display/canal/CanalComandos.h"
 
 namespace {
 

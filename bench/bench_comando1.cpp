@@ -6,8 +6,8 @@
 #include <QApplication>
 #include <QPixmap>
 
-#include "PaginaPagamento.h"
-#include "PaginaVenda.h"
+#include "display/telas/PaginaPagamento.h"
+#include "display/telas/PaginaVenda.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include "TmConfig.h"
+#include "settings/TmConfig.h"
 
 namespace {
 

@@ -12,9 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "ListaSep.h"
-#include "TmConv.h"
-#include "TmStr.h"
+#include "display/protocolo/ListaSep.h"
+#include "text/conversao/TmConv.h"
+#include "text/conversao/TmStrNumeros.h"
+#include "text/separacao/TmStrSepara.h"
 
 namespace {
 

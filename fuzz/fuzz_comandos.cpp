@@ -12,12 +12,12 @@
 #include <cstdint>
 #include <memory>
 
-#include "CaminhoWindows.h"
-#include "LeitorLinhas.h"
-#include "PaginasSimples.h"
-#include "TPrincipalVivavaDazovadForm.h"
-#include "mConst.h"
-#include "mMensagem.h"
+#include "base/CaminhoWindows.h"
+#include "display/canal/LeitorLinhas.h"
+#include "display/telas/PaginasSimples.h"
+#include "display/janela/TPrincipalVivavaDazovadForm.h"
+#include "base/mConst.h"
+#include "messages/dialogos/mMensagem.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include <QStringList>
 
-#include "LeitorLinhas.h"
+#include "display/canal/LeitorLinhas.h"
 
 namespace {
 

@@ -10,10 +10,10 @@
 #include <cstdint>
 #include <limits>
 
-#include "EConvertError.h"
-#include "TmConv.h"
-#include "TmStr.h"
-#include "mConst.h"
+#include "base/EConvertError.h"
+#include "text/conversao/TmConv.h"
+#include "text/conversao/TmStrNumeros.h"
+#include "base/mConst.h"
 
 namespace {
 

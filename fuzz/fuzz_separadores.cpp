@@ -5,10 +5,10 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "EConvertError.h"
-#include "ListaSep.h"
-#include "TmStr.h"
-#include "mConst.h"
+#include "base/EConvertError.h"
+#include "display/protocolo/ListaSep.h"
+#include "text/separacao/TmStrSepara.h"
+#include "base/mConst.h"
 
 namespace {
 

@@ -19,8 +19,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "TmConfig.h"
-#include "mConst.h"
+#include "settings/TmConfig.h"
+#include "base/mConst.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ACombo.h"
+#include "controls/ACombo.h"
 
 #include <QAbstractItemView>
 #include <QKeyEvent>
@@ -12,8 +12,8 @@
 #include <QTimer>
 #include <stdexcept>
 
-#include "mConst.h"
-#include "mMensagem.h"
+#include "base/mConst.h"
+#include "messages/dialogos/mMensagem.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <QComboBox>
 #include <QStringList>
 
-#include "AEdit.h"
+#include "controls/AEdit.h"
 
 class QSqlDatabase;
 class QSqlQuery;

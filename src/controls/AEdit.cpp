@@ -1,4 +1,4 @@
-#include "AEdit.h"
+#include "controls/AEdit.h"
 
 #include <QCoreApplication>
 #include <QEvent>

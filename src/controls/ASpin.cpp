@@ -1,11 +1,11 @@
-#include "ASpin.h"
+#include "controls/ASpin.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
 
-#include "Rtl.h"
-#include "TmStr.h"
-#include "mMensagem.h"
+#include "base/Rtl.h"
+#include "text/conversao/TmStrNumeros.h"
+#include "messages/dialogos/mMensagem.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 
 #include <QAbstractSpinBox>
 
-#include "AEdit.h"
+#include "controls/AEdit.h"
 
 class TACustomSpin : public QAbstractSpinBox {
     Q_OBJECT

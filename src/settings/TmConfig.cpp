@@ -1,4 +1,4 @@
-#include "TmConfig.h"
+#include "settings/TmConfig.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -11,8 +11,8 @@
 #include <algorithm>
 #include <deque>
 
-#include "CodePage.h"
-#include "Rtl.h"
+#include "base/CodePage.h"
+#include "base/Rtl.h"
 
 QByteArrayView MarcaDaCodificacao(TCodificacao c) {
     switch (c) {

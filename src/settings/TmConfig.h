@@ -47,9 +47,9 @@
 #include <memory>
 #include <optional>
 
-#include "Currency.h"
-#include "EInOutError.h"
-#include "TDateTime.h"
+#include "base/Currency.h"
+#include "base/EInOutError.h"
+#include "base/TDateTime.h"
 
 // The text encodings the settings file reads and writes.
 enum class TCodificacao {

@@ -10,10 +10,10 @@
 #include <QTest>
 
 #include <QPushButton>
-#include "ACombo.h"
+#include "controls/ACombo.h"
 #include "Formulario.h"
 
-#include "mMensagemPlus.h"
+#include "messages/formularios/mMensagemPlus.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include <QTest>
 
 #include <QPushButton>
-#include "ASpin.h"
+#include "controls/ASpin.h"
 #include "Formulario.h"
 
-#include "mMensagemPlus.h"
+#include "messages/formularios/mMensagemPlus.h"
 
 namespace {
 

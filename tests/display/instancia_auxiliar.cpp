@@ -5,7 +5,7 @@
 #include <QCoreApplication>
 #include <cstdio>
 
-#include "InstanciaUnica.h"
+#include "display/instancia/InstanciaUnica.h"
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);

@@ -11,9 +11,9 @@
 #include <memory>
 #include <vector>
 
-#include "CanalComandos.h"
-#include "LeitorLinhas.h"
-#include "ListaSep.h"
+#include "display/canal/CanalComandos.h"
+#include "display/canal/LeitorLinhas.h"
+#include "display/protocolo/ListaSep.h"
 
 namespace {
 

@@ -19,15 +19,15 @@
 #include <QTimer>
 #include <functional>
 
-#include "CanalComandos.h"
-#include "ImagemFundo.h"
-#include "PaginaConfiguracao.h"
-#include "PaginaPagamento.h"
-#include "PaginaVenda.h"
-#include "PaginasSimples.h"
-#include "RaizTemporaria.h"
-#include "TPrincipalVivavaDazovadForm.h"
-#include "TabelaItens.h"
+#include "display/canal/CanalComandos.h"
+#include "display/telas/ImagemFundo.h"
+#include "display/telas/PaginaConfiguracao.h"
+#include "display/telas/PaginaPagamento.h"
+#include "display/telas/PaginaVenda.h"
+#include "display/telas/PaginasSimples.h"
+#include "support/RaizTemporaria.h"
+#include "display/janela/TPrincipalVivavaDazovadForm.h"
+#include "display/telas/TabelaItens.h"
 
 namespace {
 

@@ -8,11 +8,11 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "ACombo.h"
-#include "ASpin.h"
-#include "PaginaConfiguracao.h"
-#include "RaizTemporaria.h"
-#include "mMensagemPlus.h"
+#include "controls/ACombo.h"
+#include "controls/ASpin.h"
+#include "display/telas/PaginaConfiguracao.h"
+#include "support/RaizTemporaria.h"
+#include "messages/formularios/mMensagemPlus.h"
 
 QT_BEGIN_NAMESPACE
 inline void PrintTo(const QString& texto, std::ostream* saida) {

@@ -6,11 +6,11 @@
 #include <QTableView>
 #include <QTest>
 
-#include "CorTexto.h"
-#include "Fontes.h"
-#include "ImagemFundo.h"
-#include "PaginaPagamento.h"
-#include "PaginaVenda.h"
+#include "display/telas/CorTexto.h"
+#include "base/gui/Fontes.h"
+#include "display/telas/ImagemFundo.h"
+#include "display/telas/PaginaPagamento.h"
+#include "display/telas/PaginaVenda.h"
 
 inline void PrintTo(const QString& texto, std::ostream* saida) {
     *saida << '"' << texto.toStdString() << '"';

@@ -4,8 +4,8 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
-#include "LeitorLinhas.h"
-#include "ListaSep.h"
+#include "display/canal/LeitorLinhas.h"
+#include "display/protocolo/ListaSep.h"
 
 namespace {
 

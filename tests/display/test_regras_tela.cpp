@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "FundoDoDia.h"
-#include "Posicionamento.h"
-#include "RaizTemporaria.h"
+#include "display/regras/FundoDoDia.h"
+#include "display/regras/Posicionamento.h"
+#include "support/RaizTemporaria.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <QStandardPaths>
 #include <QVariantMap>
 
-#include "BarraTarefas.h"
+#include "messages/dialogos/BarraTarefas.h"
 
 namespace {
 

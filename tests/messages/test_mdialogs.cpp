@@ -13,10 +13,10 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "CodePage.h"
-#include "TratamentoErros.h"
-#include "mMensagem.h"
-#include "mMensagemPlus.h"
+#include "base/CodePage.h"
+#include "messages/dialogos/TratamentoErros.h"
+#include "messages/dialogos/mMensagem.h"
+#include "messages/formularios/mMensagemPlus.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // version of it, for ever. Writes a line to its output after its first save.
 #include <cstdio>
 
-#include "TmConfig.h"
+#include "settings/TmConfig.h"
 #include "VersaoConfig.h"
 
 int main(int argc, char** argv) {

@@ -10,11 +10,11 @@
 #include <QtEndian>
 #include <memory>
 
-#include "PaginaVenda.h"
-#include "PaginasSimples.h"
-#include "RaizTemporaria.h"
-#include "TPrincipalVivavaDazovadForm.h"
-#include "mMensagem.h"
+#include "display/telas/PaginaVenda.h"
+#include "display/telas/PaginasSimples.h"
+#include "support/RaizTemporaria.h"
+#include "display/janela/TPrincipalVivavaDazovadForm.h"
+#include "messages/dialogos/mMensagem.h"
 
 namespace {
 

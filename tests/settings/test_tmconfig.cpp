@@ -9,7 +9,7 @@
 #include <functional>
 #include <memory>
 
-#include "TmConfig.h"
+#include "settings/TmConfig.h"
 
 namespace {
 

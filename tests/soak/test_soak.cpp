@@ -28,7 +28,7 @@ extern "C" void __sanitizer_purge_allocator();
 #include <optional>
 #include <vector>
 
-#include "CanalComandos.h"
+#include "display/canal/CanalComandos.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "CaminhoWindows.h"
+#include "base/CaminhoWindows.h"
 
 class RaizTemporaria {
 public:

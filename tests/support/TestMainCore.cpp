@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 
-#include "mConst.h"
+#include "base/mConst.h"
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);

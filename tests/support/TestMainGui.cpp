@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "mConst.h"
+#include "base/mConst.h"
 
 int main(int argc, char** argv) {
     // CTest lists the tests by running the program outside the tests' environment, where there

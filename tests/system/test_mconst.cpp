@@ -2,13 +2,13 @@
 
 #include <QLocale>
 
-#include "CaminhoWindows.h"
-#include "CodePage.h"
-#include "Currency.h"
-#include "RaizTemporaria.h"
-#include "Rtl.h"
-#include "TDateTime.h"
-#include "mConst.h"
+#include "base/CaminhoWindows.h"
+#include "base/CodePage.h"
+#include "base/Currency.h"
+#include "support/RaizTemporaria.h"
+#include "base/Rtl.h"
+#include "base/TDateTime.h"
+#include "base/mConst.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "Rtl.h"
-#include "TDateTime.h"
-#include "mConst.h"
+#include "base/Rtl.h"
+#include "base/TDateTime.h"
+#include "base/mConst.h"
 
 namespace {
 

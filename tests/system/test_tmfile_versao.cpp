@@ -4,8 +4,8 @@
 #include <QTemporaryDir>
 #include <string>
 
-#include "TmFile.h"
-#include "VersaoRecurso.h"
+#include "system/versao/TmFileVersao.h"
+#include "system/versao/VersaoRecurso.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <QFile>
 #include <QtEndian>
 
-#include "TmFile.h"
-#include "VersaoRecurso.h"
+#include "system/versao/TmFileVersao.h"
+#include "system/versao/VersaoRecurso.h"
 
 namespace {
 

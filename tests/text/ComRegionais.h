@@ -2,7 +2,7 @@
 // Regional settings for a test's scope: the snapshot and the live record (or the live record
 // alone, to show which of the two a routine reads); Brazilian settings come back at the end.
 
-#include "mConst.h"
+#include "base/mConst.h"
 
 // Settings of a region that writes a point as decimal separator and a comma for thousands.
 inline TFormatSettings ComPonto() {

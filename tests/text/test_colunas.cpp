@@ -4,8 +4,8 @@
 #include <climits>
 
 #include "ComRegionais.h"
-#include "EConvertError.h"
-#include "TmStr.h"
+#include "base/EConvertError.h"
+#include "text/conversao/TmStrNumeros.h"
 
 namespace {
 

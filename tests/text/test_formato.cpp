@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "ComRegionais.h"
-#include "EConvertError.h"
-#include "TmStr.h"
+#include "base/EConvertError.h"
+#include "text/conversao/TmStrNumeros.h"
 
 namespace {
 

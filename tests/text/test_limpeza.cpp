@@ -2,7 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "ComRegionais.h"
-#include "TmStr.h"
+#include "text/conversao/TmStrNumeros.h"
+#include "text/separacao/TmStrSepara.h"
 
 namespace {
 

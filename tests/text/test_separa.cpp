@@ -3,8 +3,8 @@
 
 #include <climits>
 
-#include "EConvertError.h"
-#include "TmStr.h"
+#include "base/EConvertError.h"
+#include "text/separacao/TmStrSepara.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <random>
 
 #include "ComRegionais.h"
-#include "EConvertError.h"
-#include "TDateTime.h"
-#include "TmConv.h"
+#include "base/EConvertError.h"
+#include "base/TDateTime.h"
+#include "text/conversao/TmConv.h"
 
 namespace {
 

@@ -7,9 +7,10 @@
 #include <limits>
 #include <random>
 
-#include "EConvertError.h"
-#include "TmConv.h"
-#include "TmStr.h"
+#include "base/EConvertError.h"
+#include "text/conversao/TmConv.h"
+#include "text/conversao/TmStrNumeros.h"
+#include "text/separacao/TmStrSepara.h"
 
 namespace {
 

@@ -1,0 +1,73 @@
+#pragma once
+// The display window: a status bar and a stack of pages (sale, payment, debug, picture, info,
+// settings) of which exactly one is visible, driven by the POS's commands and by F12.
+
+#include <QLabel>
+#include <QStackedWidget>
+#include <QWidget>
+#include <memory>
+#include <optional>
+
+#include "display/regras/Posicionamento.h"
+
+class CanalComandos;
+class TPaginaVenda;
+class TPaginaPagamento;
+class TPaginaInfo;
+class TPaginaImagem;
+class TPaginaDebug;
+class TPaginaConfiguracao;
+
+class TPrincipalVivavaDazovadForm : public QWidget {
+    Q_OBJECT
+public:
+    // FormCreate: builds the window, reads the settings and places the window.
+    explicit TPrincipalVivavaDazovadForm(QWidget* parent = nullptr);
+    ~TPrincipalVivavaDazovadForm() override;
+
+    void AplicarConfiguracaoTela();
+    void CarregarFundoDoDia();
+    bool CarregarImagemFundo(const QString& baseWindows);
+    // Runs one command of the POS (the code of the line's first character and the parameter
+    // text from its third character on).
+    void ExecutarComando(int codigo, const QString& parametros);
+
+    // The port the listener uses at its next activation.
+    std::uint16_t PortaConfigurada() const { return porta_; }
+    CanalComandos& Canal() { return *canal_; }
+    // The monitors placement uses; the platform's list unless a test sets another.
+    void DefinirMonitores(const QList<TMonitor>& monitores) { monitoresFixos_ = monitores; }
+
+    // Components, named as the operator's documentation and the tests know them.
+    QWidget* StatusBar1;
+    QLabel* Painel[4];
+    QStackedWidget* PageControl;
+    TPaginaVenda* TabVenda;
+    TPaginaPagamento* TabPgto;
+    TPaginaDebug* TabDebug;
+    TPaginaImagem* TabImg;
+    TPaginaInfo* TabInfo;
+    TPaginaConfiguracao* TabConfig;
+
+protected:
+    void showEvent(QShowEvent* event) override;                  // FormShow (the first time)
+    void closeEvent(QCloseEvent* event) override;                // FormClose
+    bool eventFilter(QObject* watched, QEvent* event) override;  // FormKeyDown (F12)
+
+private:
+    void CriarBarraDeStatus();
+    void CriarPaginas();
+    void FormShow();
+    void Maximizar();
+    void FormKeyDown(int tecla);
+    void AtivarPagina(QWidget* pagina);
+    void ExibirImagem();
+    void FecharImagem(bool exibirVenda);
+    void PosicionarNoMonitor(int monitor, bool debug);
+    QList<TMonitor> Monitores() const;
+
+    std::unique_ptr<CanalComandos> canal_;
+    std::uint16_t porta_ = kPortaPadrao;
+    bool mostrada_ = false;
+    std::optional<QList<TMonitor>> monitoresFixos_;
+};

@@ -1,0 +1,141 @@
+#include "display/telas/PaginaConfiguracao.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+
+#include "controls/ACombo.h"
+#include "controls/ASpin.h"
+#include "base/CaminhoWindows.h"
+#include "display/regras/Posicionamento.h"
+#include "settings/TmConfig.h"
+#include "messages/dialogos/mMensagem.h"
+
+namespace {
+
+constexpr int kEsquerdaControles = 168;
+constexpr int kLarguraPadrao = 800;
+constexpr int kAlturaPadrao = 600;
+constexpr int kMonitores = 4;
+
+}  // namespace
+
+TPaginaConfiguracao::TPaginaConfiguracao(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("TabConfig"));
+    edPorta =
+        CriarSpin(QStringLiteral("edPorta"), QStringLiteral("Porta Socket"), 32, 20000, 65000);
+
+    edMonitor = new TACombo(this);
+    edMonitor->setObjectName(QStringLiteral("edMonitor"));
+    edMonitor->SetCharCase(TEditCharCase::ecNormal);
+    for (int i = 1; i <= kMonitores; ++i)
+        edMonitor->addItem(QString::number(i));
+    edMonitor->EditLabel()->SetCaption(QStringLiteral("Monitor"));
+    edMonitor->SetLabelPosition(TLabelPosition::lpLeft);
+    edMonitor->SetBounds(kEsquerdaControles, 60, 81, 21);
+
+    cbAdaptarImagemVenda = CriarCaixa(QStringLiteral("cbAdaptarImagemVenda"),
+                                      QStringLiteral("Adaptar imagem de fundo da venda"), 87, 217);
+    cbTelaCheia = CriarCaixa(QStringLiteral("cbTelaCheia"), QStringLiteral("Tela cheia"), 110, 97);
+    connect(cbTelaCheia, &QCheckBox::toggled, this, &TPaginaConfiguracao::cbTelaCheiaClick);
+    edLargura =
+        CriarSpin(QStringLiteral("edLargura"), QStringLiteral("Largura tela"), 133, 800, 5120);
+    edAltura = CriarSpin(QStringLiteral("edAltura"), QStringLiteral("Altura tela"), 161, 600, 2880);
+    btAplicar = CriarBotao(QStringLiteral("btAplicar"), QStringLiteral("Aplicar"), 200);
+    connect(btAplicar, &QPushButton::clicked, this, &TPaginaConfiguracao::btAplicarClick);
+    btPadrao = CriarBotao(QStringLiteral("btPadrao"), QStringLiteral("Padrão"), 281);
+    connect(btPadrao, &QPushButton::clicked, this, &TPaginaConfiguracao::btPadraoClick);
+}
+
+TASpin* TPaginaConfiguracao::CriarSpin(const QString& nome, const QString& legenda, int topo,
+                                       int minimo, int maximo) {
+    auto* spin = new TASpin(this);
+    spin->setObjectName(nome);
+    spin->SetMinValue(minimo);
+    spin->SetMaxValue(maximo);
+    spin->EditLabel()->SetCaption(legenda);
+    spin->SetLabelPosition(TLabelPosition::lpLeft);
+    spin->SetLabelSpacing(6);
+    spin->SetBounds(kEsquerdaControles, topo, 81, 22);
+    return spin;
+}
+
+QCheckBox* TPaginaConfiguracao::CriarCaixa(const QString& nome, const QString& legenda, int topo,
+                                           int largura) {
+    auto* caixa = new QCheckBox(legenda, this);
+    caixa->setObjectName(nome);
+    // The designed width, or more where this machine's font needs it for the caption.
+    caixa->setGeometry(kEsquerdaControles, topo, std::max(largura, caixa->sizeHint().width()), 17);
+    return caixa;
+}
+
+QPushButton* TPaginaConfiguracao::CriarBotao(const QString& nome, const QString& legenda,
+                                             int esquerda) {
+    auto* botao = new QPushButton(legenda, this);
+    botao->setObjectName(nome);
+    botao->setGeometry(esquerda, 216, 75, 25);
+    return botao;
+}
+
+void TPaginaConfiguracao::DefinirAcoes(std::function<void()> irParaVenda,
+                                       std::function<void()> aplicarConfiguracaoTela) {
+    irParaVenda_ = std::move(irParaVenda);
+    aplicarConfiguracaoTela_ = std::move(aplicarConfiguracaoTela);
+}
+
+QString TPaginaConfiguracao::ArquivoConfiguracao() {
+    return CaminhoWindows::Mapear(QStringLiteral("c:\\frente\\config\\Orvane.crv"));
+}
+
+void TPaginaConfiguracao::AbrirConfiguracao() {
+    const TmConfig config(ArquivoConfiguracao(), true);
+    edPorta->SetValue(config.ReadIntegerConfig(QStringLiteral("Porta"), kPortaPadrao));
+    const int monitor = config.ReadIntegerConfig(QStringLiteral("Monitor"), 1);
+    edMonitor->SetItemIndex(monitor >= 1 && monitor <= kMonitores ? monitor - 1 : -1);
+    cbAdaptarImagemVenda->setChecked(
+        config.ReadBoolConfig(QStringLiteral("AdaptarFundoVenda"), false));
+    cbTelaCheia->setChecked(config.ReadBoolConfig(QStringLiteral("TelaCheia"), true));
+    edLargura->SetValue(config.ReadIntegerConfig(QStringLiteral("Largura"), kLarguraPadrao));
+    edAltura->SetValue(config.ReadIntegerConfig(QStringLiteral("Altura"), kAlturaPadrao));
+    cbTelaCheiaClick();
+}
+
+void TPaginaConfiguracao::cbTelaCheiaClick() {
+    const bool janela = !cbTelaCheia->isChecked();
+    edLargura->setEnabled(janela);
+    edAltura->setEnabled(janela);
+}
+
+void TPaginaConfiguracao::btAplicarClick() {
+    {
+        TmConfig config(ArquivoConfiguracao(), true);
+        // A number typed past its range is written as the spin shows it on leaving the field.
+        for (TASpin* spin : {edPorta, edLargura, edAltura})
+            spin->SetValue(spin->Value());
+        config.WriteBoolConfig(QStringLiteral("Ativa"), true);
+        config.WriteIntegerConfig(QStringLiteral("Porta"), edPorta->Value());
+        config.WriteIntegerConfig(QStringLiteral("Monitor"), edMonitor->ItemIndex() + 1);
+        config.WriteBoolConfig(QStringLiteral("TelaCheia"), cbTelaCheia->isChecked());
+        config.WriteBoolConfig(QStringLiteral("AdaptarFundoVenda"),
+                               cbAdaptarImagemVenda->isChecked());
+        config.WriteIntegerConfig(QStringLiteral("Largura"), edLargura->Value());
+        config.WriteIntegerConfig(QStringLiteral("Altura"), edAltura->Value());
+    }
+    if (irParaVenda_)
+        irParaVenda_();
+    if (aplicarConfiguracaoTela_)
+        aplicarConfiguracaoTela_();
+}
+
+void TPaginaConfiguracao::btPadraoClick() {
+    if (!TmDlg::Confirma(QStringLiteral("Voltar as configurações padrão?"), false, true, false))
+        return;
+    edPorta->SetValue(kPortaPadrao);
+    edMonitor->SetItemIndex(0);
+    cbAdaptarImagemVenda->setChecked(false);
+    cbTelaCheia->setChecked(true);
+    edLargura->SetValue(kLarguraPadrao);
+    edAltura->SetValue(kAlturaPadrao);
+    edLargura->setEnabled(false);
+    edAltura->setEnabled(false);
+    btAplicarClick();
+}

@@ -1,0 +1,254 @@
+#include "display/telas/PaginaPagamento.h"
+
+#include <QLabel>
+
+#include "display/telas/CorTexto.h"
+#include "base/gui/Fontes.h"
+#include "display/telas/FormatoValor.h"
+#include "display/protocolo/ListaSep.h"
+#include "text/conversao/TmConv.h"
+
+namespace {
+
+constexpr int kLarguraRotulo = 250;
+constexpr int kAlturaTitulo = 38;
+constexpr int kAlturaValor = 58;
+constexpr int kTopoValor = -8;
+constexpr int kEntreRotulos = 10;
+
+const QColor kBranco(0xFF, 0xFF, 0xFF);
+const QColor kPreto(0x00, 0x00, 0x00);
+const QColor kVermelho(0xFF, 0x00, 0x00);
+const QColor kMarinho(0x00, 0x00, 0x80);
+const QColor kCinza(0x80, 0x80, 0x80);
+const QColor kAzul(0x00, 0x00, 0xFF);
+const QColor kAzulPetroleo(0x00, 0x80, 0x80);
+
+struct TDesenhoLinha {
+    const char* sufixo;  // of the names pnl..., lbTit..., lb...
+    const char* titulo;  // UTF-8
+    QColor corValor;     // invalid: the window text colour
+    const char* corAtiva;
+    bool corPropria;  // false: the row shows the page's background until it is painted
+};
+
+const std::array<TDesenhoLinha, 10> kDesenho = {{
+    {"Bruto", "Subtotal", kCinza, "clWhite", false},
+    {"Desconto", "Descontos", kVermelho, "$00EAEAFF", true},
+    {"Acrescimo", "Acréscimos", kAzul, "$00FFDFDF", true},
+    {"Liquido", "Total", QColor(), "clWhite", true},
+    {"Meio1", "Pagamento", kAzulPetroleo, "$00F4F4EA", true},
+    {"Meio2", "Pagamento", kAzulPetroleo, "$00EEEEDF", true},
+    {"Meio3", "Pagamento", kAzulPetroleo, "$00E8E8D2", true},
+    {"Meio4", "Pagamento", kAzulPetroleo, "$00E1E1C6", true},
+    {"Meio5", "Pagamento", kAzulPetroleo, "$00D6D6B4", true},
+    {"Troco", "Falta", kMarinho, "clWhite", true},
+}};
+
+constexpr std::array<ELinhaPagamento, 5> kMeios = {ELinhaPagamento::Meio1, ELinhaPagamento::Meio2,
+                                                   ELinhaPagamento::Meio3, ELinhaPagamento::Meio4,
+                                                   ELinhaPagamento::Meio5};
+
+void PintarPainel(QWidget* painel, const QColor& cor) {
+    QPalette paleta = painel->palette();
+    paleta.setColor(QPalette::Window, cor);
+    painel->setPalette(paleta);
+    painel->setAutoFillBackground(true);
+}
+
+void DefinirCorTexto(QLabel* rotulo, const QColor& cor) {
+    QPalette paleta = rotulo->palette();
+    paleta.setColor(QPalette::WindowText, cor);
+    rotulo->setPalette(paleta);
+}
+
+QLabel* NovoRotulo(QWidget* painel, const QString& nome, const QString& texto, const QFont& fonte,
+                   int altura) {
+    auto* rotulo = new QLabel(texto, painel);
+    rotulo->setObjectName(nome);
+    rotulo->setFont(fonte);
+    rotulo->setTextFormat(Qt::PlainText);  // texts from the POS are shown as sent
+    rotulo->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    rotulo->resize(kLarguraRotulo, altura);
+    return rotulo;
+}
+
+}  // namespace
+
+TPaginaPagamento::TPaginaPagamento(QWidget* pai)
+    : QWidget(pai), espaco_(new QWidget(this)), alturaEspaco_(8) {
+    espaco_->setObjectName(QStringLiteral("EspacoPanel"));
+    PintarPainel(espaco_, kBranco);
+
+    const QFont fonteTitulo = Fontes::Fonte(QStringLiteral("Tahoma"), 31);
+    const QFont fonteValor = Fontes::Fonte(QStringLiteral("Tahoma"), 48, true);
+    for (std::size_t i = 0; i < kDesenho.size(); ++i) {
+        const TDesenhoLinha& d = kDesenho[i];
+        const QString sufixo = QString::fromLatin1(d.sufixo);
+        auto* painel = new QWidget(this);
+        painel->setObjectName(QStringLiteral("pnl") + sufixo);
+        TLinha& linha = linhas_[i];
+        linha.painel = painel;
+        linha.titulo = NovoRotulo(painel, QStringLiteral("lbTit") + sufixo,
+                                  QString::fromUtf8(d.titulo), fonteTitulo, kAlturaTitulo);
+        linha.valor = NovoRotulo(painel, QStringLiteral("lb") + sufixo, QStringLiteral("99.999,99"),
+                                 fonteValor, kAlturaValor);
+        linha.valor->move(0, kTopoValor);
+        DefinirCorTexto(linha.titulo, kPreto);
+        if (d.corValor.isValid())
+            DefinirCorTexto(linha.valor, d.corValor);
+        // The colour texts are the fixed table above; every one of them reads.
+        linha.corAtiva = CorDeTexto(QString::fromLatin1(d.corAtiva)).value_or(kBranco);
+        linha.altura = kAlturaAberta;
+        if (d.corPropria)
+            PintarPainel(painel, linha.corAtiva);
+    }
+    Dispor();
+}
+
+void TPaginaPagamento::ExibirResumoPagamento(const QString& parametros) {
+    LimparPagamento();
+    const QStringList campos = DividirCampos(parametros, u'|');
+    if (campos.size() < 4)
+        return;
+    ExibirTotaisPagamento(TmConv::Str2Curr(campos[0]), TmConv::Str2Curr(campos[1]),
+                          TmConv::Str2Curr(campos[2]), TmConv::Str2Curr(campos[3]));
+    emit PedirAtivacao();
+}
+
+void TPaginaPagamento::ExibirMeiosPagamento(const QString& parametros) {
+    const QStringList campos = DividirCampos(parametros, u'|');
+    if (campos.size() < 14)
+        return;
+    for (std::size_t m = 0; m < kMeios.size(); ++m)
+        ExibirMeioPagamento(campos, static_cast<int>(2 * m), kMeios[m]);
+    const Currency trocoOuFalta = TmConv::Str2Curr(campos[10]);
+    DefinirTroco(trocoOuFalta);
+    ExibirTotaisPagamento(TmConv::Str2Curr(campos[11]), TmConv::Str2Curr(campos[12]),
+                          TmConv::Str2Curr(campos[13]), trocoOuFalta);
+}
+
+void TPaginaPagamento::ExibirPagamento() {
+    emit PedirAtivacao();
+}
+
+void TPaginaPagamento::DefinirTroco(Currency trocoOuFalta) {
+    TLinha& troco = Linha(ELinhaPagamento::Troco);
+    if (!PrimeiroMeioAberto()) {
+        DefinirAltura(ELinhaPagamento::Troco, false);
+        troco.valor->clear();
+        troco.titulo->clear();
+        return;
+    }
+    troco.valor->setText(
+        FormataValor(trocoOuFalta < Currency() ? Negado(trocoOuFalta) : trocoOuFalta));
+    DefinirAltura(ELinhaPagamento::Troco, true);
+}
+
+void TPaginaPagamento::ExibirTotaisPagamento(Currency total, Currency descontos,
+                                             Currency acrescimos, Currency trocoOuFalta) {
+    const Currency zero;
+    TLinha& troco = Linha(ELinhaPagamento::Troco);
+    if (trocoOuFalta != zero && PrimeiroMeioAberto()) {
+        DefinirAltura(ELinhaPagamento::Troco, true);
+        const bool falta = trocoOuFalta > zero;
+        troco.titulo->setText(falta ? QStringLiteral("Falta") : QStringLiteral("Troco"));
+        DefinirCorTexto(troco.titulo, falta ? kVermelho : kPreto);
+        DefinirCorTexto(troco.valor, falta ? kVermelho : kMarinho);
+    } else {
+        DefinirAltura(ELinhaPagamento::Troco, false);
+        troco.titulo->clear();
+        troco.valor->clear();
+    }
+
+    Linha(ELinhaPagamento::Liquido).valor->setText(FormataValor(total));
+
+    QLabel* desconto = Linha(ELinhaPagamento::Desconto).valor;
+    desconto->setText(descontos > zero ? QLatin1Char('-') + FormataValor(descontos) : QString());
+    AbrirNaCorAtiva(ELinhaPagamento::Desconto, descontos > zero);
+
+    QLabel* acrescimo = Linha(ELinhaPagamento::Acrescimo).valor;
+    acrescimo->setText(acrescimos > zero ? QLatin1Char('+') + FormataValor(acrescimos) : QString());
+    AbrirNaCorAtiva(ELinhaPagamento::Acrescimo, acrescimos > zero);
+
+    const bool comBruto = Somado(descontos, acrescimos) > zero;
+    if (comBruto)
+        Linha(ELinhaPagamento::Bruto)
+            .valor->setText(FormataValor(Somado(total, Somado(descontos, Negado(acrescimos)))));
+    DefinirAltura(ELinhaPagamento::Bruto, comBruto);
+
+    CentralizarPagamento();
+}
+
+void TPaginaPagamento::ExibirMeioPagamento(const QStringList& campos, int indice,
+                                           ELinhaPagamento meio) {
+    TLinha& linha = Linha(meio);
+    const QString titulo = campos.value(indice);
+    linha.titulo->setText(titulo);
+    linha.valor->setText(titulo.isEmpty() ? QString() : campos.value(indice + 1));
+    AbrirNaCorAtiva(meio, !titulo.isEmpty());
+}
+
+void TPaginaPagamento::LimparPagamento() {
+    Linha(ELinhaPagamento::Liquido).valor->setText(QStringLiteral("0,00"));
+    for (ELinhaPagamento meio : kMeios)
+        Linha(meio).titulo->clear();
+    for (ELinhaPagamento meio : kMeios)
+        Linha(meio).valor->clear();
+    DefinirAltura(ELinhaPagamento::Bruto, false);
+    for (ELinhaPagamento linha : {ELinhaPagamento::Desconto, ELinhaPagamento::Acrescimo})
+        AbrirNaCorAtiva(linha, false);
+    for (ELinhaPagamento meio : kMeios)
+        AbrirNaCorAtiva(meio, false);
+    DefinirAltura(ELinhaPagamento::Troco, false);
+    Linha(ELinhaPagamento::Troco).valor->clear();
+    Linha(ELinhaPagamento::Troco).titulo->clear();
+    CentralizarPagamento();
+}
+
+void TPaginaPagamento::CentralizarPagamento() {
+    int alturaLinhas = 0;
+    for (const TLinha& linha : linhas_)
+        alturaLinhas += linha.altura;
+    alturaEspaco_ = std::max(0, (height() - alturaLinhas) / 2 - 10);
+    Dispor();
+}
+
+void TPaginaPagamento::CentralizarLinhaPagamento(int larguraClienteJanela) {
+    for (TLinha& linha : linhas_) {
+        const int larguraTitulo = linha.titulo->width();
+        const int x =
+            (larguraClienteJanela - (larguraTitulo + kEntreRotulos + linha.valor->width())) / 2 -
+            60;
+        linha.titulo->move(x, 0);
+        linha.valor->move(x + larguraTitulo + kEntreRotulos, kTopoValor);
+    }
+}
+
+void TPaginaPagamento::resizeEvent(QResizeEvent*) {
+    CentralizarPagamento();
+}
+
+bool TPaginaPagamento::PrimeiroMeioAberto() const {
+    return Linha(ELinhaPagamento::Meio1).altura > kAlturaFechada;
+}
+
+void TPaginaPagamento::AbrirNaCorAtiva(ELinhaPagamento linha, bool aberta) {
+    DefinirAltura(linha, aberta);
+    PintarPainel(Linha(linha).painel, aberta ? Linha(linha).corAtiva : kBranco);
+}
+
+void TPaginaPagamento::DefinirAltura(ELinhaPagamento linha, bool aberta) {
+    Linha(linha).altura = aberta ? kAlturaAberta : kAlturaFechada;
+    Dispor();
+}
+
+void TPaginaPagamento::Dispor() {
+    const int largura = width();
+    espaco_->setGeometry(0, 0, largura, alturaEspaco_);
+    int topo = alturaEspaco_;
+    for (TLinha& linha : linhas_) {
+        linha.painel->setGeometry(0, topo, largura, linha.altura);
+        topo += linha.altura;
+    }
+}

@@ -1,0 +1,108 @@
+#pragma once
+// TmDlg: every message the library shows its user goes through these class operations
+// (information, warning, error, confirmation, dialogs that close themselves after a countdown,
+// the required-field stop). The facade does not draw: it decides captions, texts, taskbar state
+// and the silent abort, and hands each window to the dialog back end the application installs at
+// start (the Qt dialogs of TmDialogForm in a program, a scripted back end in tests).
+//
+// All operations run on the user-interface thread; the dialogs are modal.
+
+#include <QString>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+
+#include "base/mConst.h"
+#include "base/mLib.h"
+
+class QObject;
+
+enum class TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
+
+// An object's method without arguments, run by InformaAbort before it aborts.
+using TRotinaCallBack = std::function<void()>;
+
+// The library's silent abort: ends the caller's current event handling without a message. The
+// application-wide error handler (TratamentoErros) swallows it.
+class EAbortSilencioso : public std::exception {
+public:
+    const char* what() const noexcept override { return "Operation aborted"; }
+};
+
+// The arguments of one TmDialogForm::Executar call, in its order.
+struct TParametrosDialogo {
+    QString Titulo;
+    QString Mensagem;
+    QString Detalhes;
+    TMsgDlgType Tipo = TMsgDlgType::mtInformation;
+    bool FocoNao = false;
+    int aiTempoOK = 0;
+    bool abMonoEspacada = false;
+    bool CentralizarNoOwner = false;
+};
+
+// What the facade needs from whoever draws. Taskbar codes: 0 none, 1 indeterminate, 2 normal,
+// 3 error, 4 paused.
+class TDialogosBackEnd {
+public:
+    virtual ~TDialogosBackEnd() = default;
+    // Shows the dialog modally; answers true when it was closed through OK (or its countdown).
+    virtual bool Executar(const TParametrosDialogo& dialogo) = 0;
+    virtual void SetTaskbarEstado(int aiEstado) = 0;
+    // The system sound of a dialog kind (the question sound for the confirmation kind).
+    virtual void TocarSom(TMsgDlgType tipo) = 0;
+    // The safe focus routine: nothing for no control or one that cannot take the focus; a
+    // container hands the focus to its first child that can take it.
+    virtual void Focar(QObject* controle) = 0;
+};
+
+namespace TmDlg {
+
+// The back end every later dialog goes through. Without one installed, dialogs are written
+// to the warning log and answer false (a headless program cannot ask anybody).
+void InstalarBackEnd(std::shared_ptr<TDialogosBackEnd> backEnd);
+TDialogosBackEnd& BackEnd();
+
+void Informa(const QString& Texto, bool GravaLog = false);
+void Informa(const TcrvArrayString& aaTexto, bool abGravaLog = false);
+void Informa(const QString& Titulo, const QString& Texto, const QString& Detalhes);
+
+void Alerta(const QString& Texto, bool GravaLog = false);
+void Alerta(const QString& Titulo, const QString& Texto, const QString& Detalhes);
+
+void Erro(const QString& Texto, bool GravaLog = false);
+void Erro(const QString& Titulo, const QString& Texto, const QString& Detalhes, int SegundosFechar,
+          const QString& ExceptionMessage);
+
+bool Confirma(const QString& Texto, bool FocoNao = false, bool abAguardeHide = true,
+              bool CentralizarNoOwner = false);
+bool Confirma(const QString& Titulo, const QString& Texto, const QString& Detalhes, bool FocoNao,
+              bool CentralizarNoOwner);
+
+// On "Não": focus Foco, then silent abort.
+void ConfirmaExit(const QString& Texto, bool FocoBotaoNao = false, QObject* Foco = nullptr);
+void ConfirmaExit(const QString& Titulo, const QString& Texto, const QString& Detalhes,
+                  bool FocoBotaoNao, QObject* Foco);
+void ConfirmaExitMono(const QString& Titulo, const QString& Texto, const QString& Detalhes,
+                      bool FocoBotaoNao, QObject* Foco);
+
+// Only when Condicao: a warning, then Rotina and the focus when given, then silent abort.
+void InformaAbort(bool Condicao, const QString& Texto, QObject* Foco = nullptr,
+                  bool GravaLog = false, const TRotinaCallBack& Rotina = {});
+void InformaAbort(bool Condicao, const QString& Titulo, const QString& Texto,
+                  const QString& Detalhes, QObject* Foco);
+
+void InformaTimer(const QString& asTexto, int aiSegundos);
+void ConfirmaTimer(const QString& asTitulo, const QString& asTexto, int aiSegundos);
+bool ConfirmaOkTimer(const QString& asTitulo, const QString& asTexto, int aiSegundos);
+bool ErroTimer(const QString& asTitulo, const QString& asTexto, const QString& asDetalhes,
+               int aiSegundos);
+
+// True when the text carries a user message of a database server ("[#MSG]").
+bool MsgTratada(const QString& asMessage);
+// The text after the first "[#MSG]", cut before the first "SQL:" and then before the first
+// "[#MSG_FIM]" in it, nothing trimmed; a text without "[#MSG]" comes back unchanged.
+QString GetMsgTratada(const QString& asMessage);
+inline void MensagemPostgres() {}
+
+}  // namespace TmDlg
