@@ -13,10 +13,10 @@
 #include <memory>
 
 #include "base/CaminhoWindows.h"
-#include "display/canal/LeitorLinhas.h"
-#include "display/telas/PaginasSimples.h"
-#include "display/janela/TPrincipalVivavaDazovadForm.h"
 #include "base/mConst.h"
+#include "display/canal/LeitorLinhas.h"
+#include "display/janela/TPrincipalVivavaDazovadForm.h"
+#include "display/telas/PaginasSimples.h"
 #include "messages/dialogos/mMensagem.h"
 
 namespace {

@@ -11,9 +11,9 @@
 #include <limits>
 
 #include "base/EConvertError.h"
+#include "base/mConst.h"
 #include "text/conversao/TmConv.h"
 #include "text/conversao/TmStrNumeros.h"
-#include "base/mConst.h"
 
 namespace {
 

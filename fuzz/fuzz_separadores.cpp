@@ -6,9 +6,9 @@
 #include <cstdint>
 
 #include "base/EConvertError.h"
+#include "base/mConst.h"
 #include "display/protocolo/ListaSep.h"
 #include "text/separacao/TmStrSepara.h"
-#include "base/mConst.h"
 
 namespace {
 

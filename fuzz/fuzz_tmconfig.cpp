@@ -19,8 +19,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "settings/TmConfig.h"
 #include "base/mConst.h"
+#include "settings/TmConfig.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <QLineEdit>
 
 #include "base/Rtl.h"
-#include "text/conversao/TmStrNumeros.h"
 #include "messages/dialogos/mMensagem.h"
+#include "text/conversao/TmStrNumeros.h"
 
 namespace {
 

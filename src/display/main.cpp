@@ -1,11 +1,11 @@
 // The customer display: one copy per user session; a second copy brings the first one's window
 // to the front and ends.
 
-#include "messages/formularios/DialogosQt.h"
-#include "display/instancia/InstanciaUnica.h"
-#include "messages/formularios/TAplicacao.h"
-#include "display/janela/TPrincipalVivavaDazovadForm.h"
 #include "base/mConst.h"
+#include "display/instancia/InstanciaUnica.h"
+#include "display/janela/TPrincipalVivavaDazovadForm.h"
+#include "messages/formularios/DialogosQt.h"
+#include "messages/formularios/TAplicacao.h"
 
 int main(int argc, char** argv) {
     TAplicacao app(argc, argv);

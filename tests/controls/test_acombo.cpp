@@ -10,8 +10,8 @@
 #include <QTest>
 
 #include <QPushButton>
-#include "controls/ACombo.h"
 #include "Formulario.h"
+#include "controls/ACombo.h"
 
 #include "messages/formularios/mMensagemPlus.h"
 

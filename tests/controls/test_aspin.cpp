@@ -7,8 +7,8 @@
 #include <QTest>
 
 #include <QPushButton>
-#include "controls/ASpin.h"
 #include "Formulario.h"
+#include "controls/ASpin.h"
 
 #include "messages/formularios/mMensagemPlus.h"
 

@@ -20,14 +20,14 @@
 #include <functional>
 
 #include "display/canal/CanalComandos.h"
+#include "display/janela/TPrincipalVivavaDazovadForm.h"
 #include "display/telas/ImagemFundo.h"
 #include "display/telas/PaginaConfiguracao.h"
 #include "display/telas/PaginaPagamento.h"
 #include "display/telas/PaginaVenda.h"
 #include "display/telas/PaginasSimples.h"
-#include "support/RaizTemporaria.h"
-#include "display/janela/TPrincipalVivavaDazovadForm.h"
 #include "display/telas/TabelaItens.h"
+#include "support/RaizTemporaria.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include "controls/ACombo.h"
 #include "controls/ASpin.h"
 #include "display/telas/PaginaConfiguracao.h"
-#include "support/RaizTemporaria.h"
 #include "messages/formularios/mMensagemPlus.h"
+#include "support/RaizTemporaria.h"
 
 QT_BEGIN_NAMESPACE
 inline void PrintTo(const QString& texto, std::ostream* saida) {

@@ -6,8 +6,8 @@
 #include <QTableView>
 #include <QTest>
 
-#include "display/telas/CorTexto.h"
 #include "base/gui/Fontes.h"
+#include "display/telas/CorTexto.h"
 #include "display/telas/ImagemFundo.h"
 #include "display/telas/PaginaPagamento.h"
 #include "display/telas/PaginaVenda.h"

@@ -5,9 +5,9 @@
 
 #include <QApplication>
 
+#include "base/mConst.h"
 #include "messages/formularios/DialogosQt.h"
 #include "messages/formularios/TAplicacao.h"
-#include "base/mConst.h"
 
 int main(int argc, char** argv) {
     // Offscreen unless told otherwise: the test list is also read without CTest's environment.

@@ -2,8 +2,8 @@
 // version of it, for ever. Writes a line to its output after its first save.
 #include <cstdio>
 
-#include "settings/TmConfig.h"
 #include "VersaoConfig.h"
+#include "settings/TmConfig.h"
 
 int main(int argc, char** argv) {
     if (argc != 2)

@@ -10,11 +10,11 @@
 #include <QtEndian>
 #include <memory>
 
+#include "display/janela/TPrincipalVivavaDazovadForm.h"
 #include "display/telas/PaginaVenda.h"
 #include "display/telas/PaginasSimples.h"
-#include "support/RaizTemporaria.h"
-#include "display/janela/TPrincipalVivavaDazovadForm.h"
 #include "messages/dialogos/mMensagem.h"
+#include "support/RaizTemporaria.h"
 
 namespace {
 

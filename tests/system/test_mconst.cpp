@@ -5,10 +5,10 @@
 #include "base/CaminhoWindows.h"
 #include "base/CodePage.h"
 #include "base/Currency.h"
-#include "support/RaizTemporaria.h"
 #include "base/Rtl.h"
 #include "base/TDateTime.h"
 #include "base/mConst.h"
+#include "support/RaizTemporaria.h"
 
 namespace {
 

@@ -14,8 +14,9 @@
 #include <stdexcept>
 
 #include "base/CaminhoWindows.h"
-#include "display/canal/CanalComandos.h"
+#include "base/TDateTime.h"
 #include "base/gui/Fontes.h"
+#include "display/canal/CanalComandos.h"
 #include "display/regras/FundoDoDia.h"
 #include "display/telas/FundoPadrao.h"
 #include "display/telas/ImagemFundo.h"
@@ -23,10 +24,9 @@
 #include "display/telas/PaginaPagamento.h"
 #include "display/telas/PaginaVenda.h"
 #include "display/telas/PaginasSimples.h"
-#include "base/TDateTime.h"
+#include "messages/dialogos/TratamentoErros.h"
 #include "settings/TmConfig.h"
 #include "system/versao/TmFileVersao.h"
-#include "messages/dialogos/TratamentoErros.h"
 
 namespace {
 const QString kArquivoImagem = QStringLiteral("c:\\frente\\OrvaneImg.bmp");

@@ -3,12 +3,12 @@
 #include <QCheckBox>
 #include <QPushButton>
 
+#include "base/CaminhoWindows.h"
 #include "controls/ACombo.h"
 #include "controls/ASpin.h"
-#include "base/CaminhoWindows.h"
 #include "display/regras/Posicionamento.h"
-#include "settings/TmConfig.h"
 #include "messages/dialogos/mMensagem.h"
+#include "settings/TmConfig.h"
 
 namespace {
 

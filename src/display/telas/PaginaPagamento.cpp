@@ -2,10 +2,10 @@
 
 #include <QLabel>
 
-#include "display/telas/CorTexto.h"
 #include "base/gui/Fontes.h"
-#include "display/telas/FormatoValor.h"
 #include "display/protocolo/ListaSep.h"
+#include "display/telas/CorTexto.h"
+#include "display/telas/FormatoValor.h"
 #include "text/conversao/TmConv.h"
 
 namespace {

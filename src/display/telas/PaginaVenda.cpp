@@ -3,10 +3,10 @@
 #include <QLabel>
 
 #include "base/gui/Fontes.h"
+#include "display/protocolo/ListaSep.h"
 #include "display/telas/FormatoValor.h"
 #include "display/telas/GradeItens.h"
 #include "display/telas/ImagemFundo.h"
-#include "display/protocolo/ListaSep.h"
 #include "display/telas/PaginaPagamento.h"
 #include "text/conversao/TmConv.h"
 

@@ -7,9 +7,9 @@
 #include <string>
 
 #include "base/EConvertError.h"
-#include "text/conversao/FormatoNumerico.h"
 #include "base/Rtl.h"
 #include "base/mConst.h"
+#include "text/conversao/FormatoNumerico.h"
 
 namespace {
 

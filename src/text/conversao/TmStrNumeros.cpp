@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "base/EConvertError.h"
-#include "text/conversao/FormatoNumerico.h"
 #include "base/Rtl.h"
+#include "text/conversao/FormatoNumerico.h"
 #include "text/conversao/TmStrNumeros.h"
 #include "text/separacao/TmStrSepara.h"
 
