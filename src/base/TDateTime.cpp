@@ -51,10 +51,6 @@ QDateTime ToQDateTime(TDateTime value) {
     return QDateTime(ToQDate(value), ToQTime(value));
 }
 
-TDateTime Agora() {
-    return FromQDateTime(QDateTime::currentDateTime());
-}
-
 TDateTime DatePart(TDateTime value) {
     return std::trunc(value);
 }

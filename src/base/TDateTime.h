@@ -16,7 +16,6 @@ TDateTime FromQTime(const QTime& time);              // the time of day alone
 QDate ToQDate(TDateTime value);
 QTime ToQTime(TDateTime value);  // rounded to the millisecond
 QDateTime ToQDateTime(TDateTime value);
-TDateTime Agora();  // Now
 TDateTime DatePart(TDateTime value);
 TDateTime TimePart(TDateTime value);
 // 1 = Sunday .. 7 = Saturday

@@ -1,10 +1,12 @@
 #pragma once
-// Small helpers the text routines share (not part of the library's interface).
+// Small helpers the library's units share. Internal: do not depend on these from outside the
+// library; they may change with it.
 
 #include <QString>
 #include <QStringView>
+#include <algorithm>
 
-namespace TextoComum {
+namespace TextoInterno {
 
 inline bool Digito(QChar c) {
     return c >= u'0' && c <= u'9';
@@ -23,6 +25,17 @@ inline QStringView Aparar(QStringView texto) {
     return texto.mid(inicio, fim - inicio);
 }
 
+// Delphi's Copy: quantidade characters from the 1-based position indice. An indice below 1
+// starts at the first character (the count is not shortened); an indice past the end or a count
+// of 0 or less gives the empty text; a count beyond the end gives the rest. QString::mid reads a
+// negative count as "the rest", which is never what a Copy meant.
+inline QString Copy(QStringView texto, qsizetype indice, qsizetype quantidade) {
+    const qsizetype inicio = indice < 1 ? 0 : indice - 1;
+    if (quantidade <= 0 || inicio >= texto.size())
+        return {};
+    return texto.mid(inicio, std::min(quantidade, texto.size() - inicio)).toString();
+}
+
 // Between single quotes with inner quotes doubled: a text literal for SQL.
 inline QString Aspas(QStringView texto) {
     QString out;
@@ -37,4 +50,4 @@ inline QString Aspas(QStringView texto) {
     return out;
 }
 
-}  // namespace TextoComum
+}  // namespace TextoInterno

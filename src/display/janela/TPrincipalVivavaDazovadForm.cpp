@@ -14,6 +14,7 @@
 #include <stdexcept>
 
 #include "base/CaminhoWindows.h"
+#include "base/Relogio.h"
 #include "base/TDateTime.h"
 #include "base/gui/Fontes.h"
 #include "display/canal/CanalComandos.h"
@@ -185,7 +186,7 @@ void TPrincipalVivavaDazovadForm::Maximizar() {
 }
 
 void TPrincipalVivavaDazovadForm::CarregarFundoDoDia() {
-    if (!CarregarImagemFundo(FundoDoDia::BaseDoDia(DataHora::Agora())))
+    if (!CarregarImagemFundo(FundoDoDia::BaseDoDia(Relogio::Agora())))
         CarregarImagemFundo(FundoDoDia::BaseGeral());
 }
 

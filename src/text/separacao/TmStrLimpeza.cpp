@@ -4,7 +4,7 @@
 #include "base/internal/Texto.h"
 #include "text/separacao/TmStrSepara.h"
 
-using namespace TextoComum;
+using namespace TextoInterno;
 
 namespace {
 
