@@ -1,5 +1,6 @@
 #include "base/CodePage.h"
 
+#include <QStringDecoder>
 #include <array>
 
 namespace {
@@ -45,6 +46,19 @@ QByteArray ParaAnsi(QStringView text) {
     for (QChar c : text)
         *d++ = ParaAnsi(c);
     return out;
+}
+
+}  // namespace CodePage
+
+namespace CodePage {
+
+QString DeArquivo(QByteArrayView bytes) {
+    constexpr QByteArrayView kMarcaUtf8("\xEF\xBB\xBF");
+    if (bytes.startsWith(kMarcaUtf8))
+        return QString::fromUtf8(bytes.sliced(kMarcaUtf8.size()));
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString texto = utf8.decode(bytes);
+    return utf8.hasError() ? DeAnsi(bytes) : texto;
 }
 
 }  // namespace CodePage

@@ -12,3 +12,12 @@ QByteArray ParaAnsi(QStringView text);
 // The byte the character becomes ('?' when the code page lacks it).
 char ParaAnsi(QChar c);
 }  // namespace CodePage
+
+namespace CodePage {
+// Text of a file whose encoding is not declared, as the library reads such files (electronic
+// invoices, text-file jobs, XML): UTF-8 when the bytes start with its mark (dropped) or are valid
+// UTF-8 as a whole, else Windows-1252. Files of Brazilian Windows installations are one or the
+// other; a Windows-1252 text with accents is practically never valid UTF-8, and plain ASCII reads
+// the same either way.
+QString DeArquivo(QByteArrayView bytes);
+}  // namespace CodePage

@@ -139,4 +139,15 @@ TEST(Caminhos, MapsDriveCAndMatchesExistingComponentsIgnoringCase) {
               QStringLiteral("dados/a.txt"));
 }
 
+TEST(CodePageArquivo, ReadsUtf8WhenMarkedOrValidElseWindows1252) {
+    const QString acentos = QStringLiteral("Ação São João");
+    EXPECT_EQ(CodePage::DeArquivo(acentos.toUtf8()), acentos);
+    EXPECT_EQ(CodePage::DeArquivo("\xEF\xBB\xBF" + acentos.toUtf8()), acentos);
+    EXPECT_EQ(CodePage::DeArquivo(CodePage::ParaAnsi(acentos)), acentos);
+    // One invalid sequence anywhere makes the whole text Windows-1252.
+    const QByteArray misto = acentos.toUtf8() + "\xE7";
+    EXPECT_EQ(CodePage::DeArquivo(misto), CodePage::DeAnsi(misto));
+    EXPECT_EQ(CodePage::DeArquivo(""), QString());
+}
+
 }  // namespace
