@@ -11,7 +11,9 @@ cd "$(dirname "$0")/.."
 segundos=${1:-600}
 shift || true
 alvos=("$@")
-[ ${#alvos[@]} -gt 0 ] || alvos=(leitor_linhas separadores numeros tmconfig comandos)
+if [ ${#alvos[@]} -eq 0 ]; then
+  for pasta in fuzz/corpus/*/; do alvos+=("$(basename "$pasta")"); done
+fi
 
 if ! command -v clang++ >/dev/null; then
   echo "fuzz.sh: clang++ is missing (scripts/install-deps.sh installs it)" >&2
