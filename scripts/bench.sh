@@ -12,7 +12,7 @@ cmake --build build-bench --target bench
 results=build-bench/results
 mkdir -p "$results"
 export QT_QPA_PLATFORM=offscreen
-for program in $(cd build-bench/bench && ls bench_* | grep -v '\.'); do
+for program in $(find build-bench/bench -maxdepth 1 -type f -executable -name 'bench_*' -printf '%f\n' | sort); do
   reps="$repetitions"
   [ "$program" = bench_ocioso ] && reps=3  # each repetition runs the program for 12 s
   echo "== $program"
