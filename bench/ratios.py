@@ -24,6 +24,7 @@ RATIOS = [
     ("ListaSep splitting (11 fields) / QString::split", "ListaSep", "ListaSep_QStringSplit", "cpu_time", 2),
     ("TmConfig open 10 000 new lines + 20 reads / QSettings INI", "TmConfigAbrirELer", "TmConfigAbrirELer_QSettingsIni", "cpu_time", 1),
     ("TmConfig reopen the unchanged file + 20 reads / QSettings INI", "TmConfigReabrirELer", "TmConfigReabrirELer_QSettingsIni", "cpu_time", 1),
+    ("Extenso / QLocale::toString of the same amounts", "Extenso", "Extenso_QLocaleToString", "cpu_time", 15),
 ]
 
 # (what, benchmark, field, unit, target as the largest value that passes, or None)
