@@ -44,7 +44,7 @@ Variante Variante::DeQVariant(const QVariant& valor) {
         case QMetaType::UInt:
         case QMetaType::Long:
         case QMetaType::LongLong:
-            return std::int64_t{valor.toLongLong()};
+            return valor.toLongLong();
         case QMetaType::ULong:
         case QMetaType::ULongLong:
         case QMetaType::Float:

@@ -31,8 +31,10 @@ public:
     // Any other pointer would silently become a Boolean.
     template <typename T>
     Variante(T*) = delete;
+    // Integers of every signed width (qint64 and std::int64_t are different types here).
     Variante(int valor) : valor_(std::int64_t{valor}) {}
-    Variante(std::int64_t valor) : valor_(valor) {}
+    Variante(long valor) : valor_(std::int64_t{valor}) {}
+    Variante(long long valor) : valor_(std::int64_t{valor}) {}
     Variante(double valor) : valor_(valor) {}
     Variante(bool valor) : valor_(valor) {}
     Variante(Currency valor) : valor_(valor) {}

@@ -25,6 +25,8 @@ TEST(Variante, NullIsApartFromEveryValue) {
                               Variante(0.0), Variante(Currency())})
         EXPECT_FALSE(v.IsNull()) << v.ToString().toStdString();
     EXPECT_EQ(Variante("x").TipoValor(), Tipo::Texto);  // a literal is a text, not true
+    EXPECT_EQ(Variante(qint64{-5}).TipoValor(), Tipo::Inteiro);
+    EXPECT_EQ(Variante(std::int64_t{5}).TipoValor(), Tipo::Inteiro);
 }
 
 TEST(Variante, FromQVariantNullOnlyWhereQtHasNoValue) {

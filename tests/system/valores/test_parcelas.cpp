@@ -95,8 +95,9 @@ TEST(GetValorParcela, GeneratedTotalsAddUpAndCutEachInstalment) {
             TmRot::GetValorParcela(total, quantidade, comDiferenca == 1 ? quantidade : 1,
                                    difAoFinal)
                 .Raw();
-        if (quantidade > 1)
-            ConfereCorte(base, total.Raw(), quantidade);
+        if (quantidade > 1) {
+            ASSERT_NO_FATAL_FAILURE(ConfereCorte(base, total.Raw(), quantidade));
+        }
         __int128 soma = 0;
         for (int n = 1; n <= quantidade; ++n) {
             const std::int64_t parcela =
@@ -162,7 +163,7 @@ TEST(GetValorRateioItem, GeneratedDocumentsSpreadExactly) {
                 ASSERT_GE(excesso, 0);
                 ASSERT_LT(excesso, __int128{kCentavo} * total * std::max<size_t>(i, 1));
             } else {
-                ConfereCorte(parte, exato, total);
+                ASSERT_NO_FATAL_FAILURE(ConfereCorte(parte, exato, total));
             }
             acumulado += parte;
         }
