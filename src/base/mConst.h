@@ -6,9 +6,10 @@
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
-#include <QVariant>
 #include <QVector>
 #include <array>
+
+#include "base/Variante.h"
 
 // Regional format settings. Date and time patterns use the library's pattern letters
 // (d, m, y, h, n, s; "/" and ":" stand for the separators), not Qt's.
@@ -46,7 +47,7 @@ void DefinirRegionais(const TFormatSettings& settings);
 
 using TcrvArrayString = QVector<QString>;
 using TcrvArrayInteger = QVector<int>;
-using TcrvArrayVariant = QVector<QVariant>;
+using TcrvArrayVariant = QVector<Variante>;
 
 struct TcrvArquivo {
     QString Nome;
