@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "base/EConvertError.h"
-#include "base/Rtl.h"
+#include "base/RtlNumeros.h"
 
 namespace FormatoNumerico {
 namespace {
