@@ -29,10 +29,12 @@ TDateTime FromQTime(const QTime& time) {
     return time.isValid() ? time.msecsSinceStartOfDay() / double(kMsPorDia) : 0.0;
 }
 
+TDateTime Combinar(TDateTime dia, TDateTime horaDoDia) {
+    return dia < 0 ? dia - horaDoDia : dia + horaDoDia;
+}
+
 TDateTime FromQDateTime(const QDateTime& dateTime) {
-    const double dia = FromQDate(dateTime.date());
-    const double fracao = FromQTime(dateTime.time());
-    return dia < 0 ? dia - fracao : dia + fracao;
+    return Combinar(FromQDate(dateTime.date()), FromQTime(dateTime.time()));
 }
 
 QDate ToQDate(TDateTime value) {

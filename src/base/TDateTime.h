@@ -13,6 +13,8 @@ namespace DataHora {
 TDateTime FromQDate(const QDate& date);
 TDateTime FromQDateTime(const QDateTime& dateTime);  // local wall-clock time
 TDateTime FromQTime(const QTime& time);              // the time of day alone
+// A day (whole number) and a time of day (fraction) joined with the sign convention above.
+TDateTime Combinar(TDateTime dia, TDateTime horaDoDia);
 QDate ToQDate(TDateTime value);
 QTime ToQTime(TDateTime value);  // rounded to the millisecond
 QDateTime ToQDateTime(TDateTime value);

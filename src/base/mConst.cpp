@@ -2,6 +2,8 @@
 
 #include <QLocale>
 
+#include "base/internal/Regionais.h"
+
 namespace {
 
 std::array<QString, 7> Dias(const char* const (&nomes)[7]) {
@@ -27,21 +29,16 @@ QString SemPonto(QString nome) {
 }
 
 // Turns Qt's short date format into the library's pattern ("dd/mm/yyyy" order and separator).
-void OrdemDaData(const QString& qtFormat, TFormatSettings& s) {
-    QString ordem;
-    for (QChar c : qtFormat) {
-        const QChar l = c.toLower();
-        if ((l == 'd' || l == 'm' || l == 'y') && !ordem.contains(l))
-            ordem += l;
-        if (!c.isLetter() && s.DateSeparator.isNull() && c != QLatin1Char('\'') && !c.isSpace())
+void DataCurtaDoQt(const QString& qtFormat, TFormatSettings& s) {
+    for (QChar c : qtFormat)
+        if (!c.isLetter() && c != QLatin1Char('\'') && !c.isSpace()) {
             s.DateSeparator = c;
-    }
-    if (ordem.size() != 3)
-        ordem = QStringLiteral("dmy");
+            break;
+        }
     if (s.DateSeparator.isNull())
         s.DateSeparator = QLatin1Char('/');
     QStringList partes;
-    for (QChar c : ordem)
+    for (QChar c : RegionaisInterno::OrdemDaData(qtFormat))
         partes << (c == 'y' ? QStringLiteral("yyyy") : QString(2, c));
     s.ShortDateFormat = partes.join(QLatin1Char('/'));
 }
@@ -58,6 +55,8 @@ TFormatSettings TFormatSettings::Brasileiro() {
     s.LongDateFormat = QStringLiteral("dddd, d' de 'mmmm' de 'yyyy");
     s.ShortTimeFormat = QStringLiteral("hh:nn");
     s.LongTimeFormat = QStringLiteral("hh:nn:ss");
+    s.TimeAMString = QStringLiteral("AM");
+    s.TimePMString = QStringLiteral("PM");
     s.CurrencyString = QStringLiteral("R$");
     s.CurrencyDecimals = 2;
     s.ShortDayNames = Dias({"dom", "seg", "ter", "qua", "qui", "sex", "sáb"});
@@ -77,7 +76,7 @@ TFormatSettings TFormatSettings::DoLocale(const QLocale& locale) {
     s.DecimalSeparator = locale.decimalPoint().at(0);
     s.ThousandSeparator =
         locale.groupSeparator().isEmpty() ? QChar(QLatin1Char(' ')) : locale.groupSeparator().at(0);
-    OrdemDaData(locale.dateFormat(QLocale::ShortFormat), s);
+    DataCurtaDoQt(locale.dateFormat(QLocale::ShortFormat), s);
     const QString hora = locale.timeFormat(QLocale::ShortFormat);
     s.TimeSeparator = QLatin1Char(':');
     for (QChar c : hora)
@@ -88,6 +87,8 @@ TFormatSettings TFormatSettings::DoLocale(const QLocale& locale) {
     s.LongDateFormat = s.ShortDateFormat;
     s.ShortTimeFormat = QStringLiteral("hh:nn");
     s.LongTimeFormat = QStringLiteral("hh:nn:ss");
+    s.TimeAMString = locale.amText();
+    s.TimePMString = locale.pmText();
     s.CurrencyString = locale.currencySymbol();
     s.CurrencyDecimals = 2;
     for (int i = 0; i < 7; ++i) {

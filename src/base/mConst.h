@@ -22,6 +22,8 @@ struct TFormatSettings {
     QString LongDateFormat;
     QString ShortTimeFormat;
     QString LongTimeFormat;
+    QString TimeAMString;  // written by the "ampm" pattern letters
+    QString TimePMString;
     QString CurrencyString;
     int CurrencyDecimals = 2;
     std::array<QString, 7> ShortDayNames;  // Sunday first, three letters, no trailing point

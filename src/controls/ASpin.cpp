@@ -3,7 +3,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-#include "base/Rtl.h"
+#include "base/RtlNumeros.h"
 #include "messages/dialogos/mMensagem.h"
 #include "text/conversao/TmStrNumeros.h"
 

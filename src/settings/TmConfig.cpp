@@ -12,7 +12,8 @@
 #include <deque>
 
 #include "base/CodePage.h"
-#include "base/Rtl.h"
+#include "base/RtlDatas.h"
+#include "base/RtlNumeros.h"
 
 QByteArrayView MarcaDaCodificacao(TCodificacao c) {
     switch (c) {

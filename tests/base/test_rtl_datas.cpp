@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "base/Rtl.h"
+#include "base/RtlDatas.h"
 #include "base/TDateTime.h"
 #include "base/mConst.h"
 

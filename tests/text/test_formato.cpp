@@ -52,6 +52,12 @@ TEST(Formata, PatternsUnderBrazilianSettings) {
         {0, "0.00;(0.00);\"zero\"", "zero"},
         {0.001, "0.00;(0.00);\"zero\"", "zero"},  // rounds to zero: the zero section
         {-0.001, "0.00", "0,00"},                 // no minus for a value shown as zero
+        // The sign picks the section; zero only when that section rounds the value to zero.
+        {-0.001, "0.00;(0.000)", "(0,001)"},
+        {-0.001, "0.00;(0.000);Z", "(0,001)"},
+        {-0.0001, "0.00;(0.000);Z", "Z"},
+        {-0.0001, "0.00;(0.000)", "0,00"},
+        {0.001, "0.000;(0.00);Z", "0,001"},
         {12345, "0.00E+00", "1,23E+04"},
         {0.00012345, "0.00E+00", "1,23E-04"},
         {0.00012345, "0.00E-00", "1,23E-04"},

@@ -41,6 +41,9 @@ TEST(Split, IntoListsAndArrays) {
     EXPECT_TRUE(lista.isEmpty());
     EXPECT_EQ(TmStr::Split(u"a,b,", u','), (TcrvArrayString{u"a"_qs, u"b"_qs, u""_qs}));
     EXPECT_EQ(TmStr::SplitInt(u"1,,x, 7,-3,$10", u','), (TcrvArrayInteger{1, 0, 7, -3, 0}));
+    // The library's strict reader: nothing may follow the digits, no line break before them.
+    EXPECT_EQ(TmStr::SplitInt(u"7 ;+7;\n7;0x1f;2147483648", u';'),
+              (TcrvArrayInteger{0, 7, 0, 0, 0}));
     EXPECT_EQ(TmStr::SplitPart(u"a;b;c", u';', 2), u"b");
     EXPECT_EQ(TmStr::SplitPart(u"a;b;", u';', 3), u"");
     EXPECT_THROW(TmStr::SplitPart(u"a;b", u';', 3), EListError);

@@ -183,6 +183,10 @@ TEST(StrFormated2Float, SignLostAndErrors) {
     EXPECT_EQ(TmConv::StrFormated2FloatDef(u"", 3), 3);
     EXPECT_EQ(TmConv::StrFormated2FloatDef(u"x", 4), 4);
     EXPECT_EQ(TmConv::StrFormated2FloatDef(u"2,5", 4), 2.5);
+    // Below the smallest double is a valid number that reads as zero, not an error.
+    const QString minusculo = QStringLiteral("0,") + QString(400, u'0') + QStringLiteral("1");
+    EXPECT_EQ(TmConv::StrFormated2Float(minusculo), 0);
+    EXPECT_EQ(TmConv::StrFormated2FloatDef(minusculo, 4), 0);
     ComRegionais ponto(ComPonto());
     EXPECT_EQ(TmConv::StrFormated2Float(u"1,234.56"), 123456);  // every "." goes
 }

@@ -15,12 +15,28 @@ inline bool LetraAscii(QChar c) {
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
 }
 
+// The platform readers' blanks (strict number and date parses): a space or a tab, nothing else.
+inline bool EspacoOuTab(QChar c) {
+    return c == u' ' || c == u'\t';
+}
+
 // The library's trim: every character with a code of 32 or less goes from both ends.
 inline QStringView Aparar(QStringView texto) {
     qsizetype inicio = 0, fim = texto.size();
     while (inicio < fim && texto[inicio].unicode() <= 32)
         ++inicio;
     while (fim > inicio && texto[fim - 1].unicode() <= 32)
+        --fim;
+    return texto.mid(inicio, fim - inicio);
+}
+
+// The platform readers' trim, narrower than the library's: only spaces and tabs go from both
+// ends, so a line break or another control character around a number or a date is refused.
+inline QStringView SemEspacosETabsNasPontas(QStringView texto) {
+    qsizetype inicio = 0, fim = texto.size();
+    while (inicio < fim && EspacoOuTab(texto[inicio]))
+        ++inicio;
+    while (fim > inicio && EspacoOuTab(texto[fim - 1]))
         --fim;
     return texto.mid(inicio, fim - inicio);
 }

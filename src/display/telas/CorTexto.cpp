@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "base/Rtl.h"
+#include "base/RtlNumeros.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "base/EConvertError.h"
-#include "base/Rtl.h"
+#include "base/RtlNumeros.h"
 
 namespace FormatoNumerico {
 namespace {
@@ -380,21 +380,20 @@ QString FormatarDecimal(const Decimal& valor, QStringView formato, const TFormat
     if (!positiva)
         return formaGeral();
 
-    const Decimal arredondado = positiva->Arredondar(valor);
+    // The section follows the value's sign; it is the zero section's (or the positive one's,
+    // without a sign) only when the value rounds to zero in the section its sign picked.
+    const Secao* negativa = valor.negativo ? padrao.Presente(1) : nullptr;
+    const Secao& secao = negativa ? *negativa : *positiva;
+    const Decimal arredondado = secao.Arredondar(valor);
     Saida out;
     if (arredondado.Zero()) {
-        if (const Secao* zero = padrao.Presente(2)) {
-            Emitir(out, *zero, Decimal{}, fs);
-            return out.Texto();
-        }
-    } else if (valor.negativo) {
-        if (const Secao* negativa = padrao.Presente(1)) {
-            Emitir(out, *negativa, negativa->Arredondar(valor), fs);
-            return out.Texto();
-        }
-        out += QLatin1Char('-');
+        const Secao* zero = padrao.Presente(2);
+        Emitir(out, zero ? *zero : *positiva, Decimal{}, fs);
+        return out.Texto();
     }
-    Emitir(out, *positiva, arredondado, fs);
+    if (valor.negativo && !negativa)
+        out += QLatin1Char('-');
+    Emitir(out, secao, arredondado, fs);
     return out.Texto();
 }
 

@@ -4,8 +4,9 @@
 // Pattern: up to three sections separated by ";" (outside quotes) for positive values, negative
 // values and zero. A missing or empty negative section means the positive one with a leading
 // "-"; a missing or empty zero section means the positive one. An empty pattern (or an empty
-// positive section) gives the general text form (Rtl::FloatToStr). The zero section is chosen
-// when the value rounds to zero under the positive section; such a value shows no minus sign.
+// positive section) gives the general text form (Rtl::FloatToStr). The value's sign picks the
+// section (a negative value the negative one when present); the zero section is chosen when the
+// value rounds to zero under the section its sign picked, and such a value shows no minus sign.
 //
 // In a section: "0" is a digit always shown, "#" a digit shown only when significant; the first
 // "." places the decimal separator and the "0"/"#" after it are the decimals; a "," among the

@@ -7,15 +7,15 @@
 #include <string>
 
 #include "base/EConvertError.h"
-#include "base/Rtl.h"
+#include "base/RtlDatas.h"
+#include "base/RtlNumeros.h"
+#include "base/internal/Texto.h"
 #include "base/mConst.h"
 #include "text/conversao/FormatoNumerico.h"
 
 namespace {
 
-bool Digito(QChar c) {
-    return c >= u'0' && c <= u'9';
-}
+using TextoInterno::Digito;
 
 // The forgiving reading shared by Str2Float and Str2Curr. Calls aoDigito(digit, afterSeparator)
 // for every kept digit in order and answers whether the kept text is readable, setting the sign.
@@ -207,8 +207,5 @@ TDateTime TmConv::StrAnsiToDate(QStringView pData, TDateTime pDefaultParamErro, 
     QStringView hora = resto.mid(5);
     if (pComAspas && hora.endsWith(u'\''))
         hora.chop(1);
-    // Before 30/12/1899 the day count is negative and the time of day still counts forward.
-    const TDateTime dias = DataHora::FromQDate(data);
-    const TDateTime horaDoDia = Rtl::TryStrToTime(hora).value_or(0);
-    return dias < 0 ? dias - horaDoDia : dias + horaDoDia;
+    return DataHora::Combinar(DataHora::FromQDate(data), Rtl::TryStrToTime(hora).value_or(0));
 }

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "base/EConvertError.h"
-#include "base/Rtl.h"
+#include "base/RtlNumeros.h"
 #include "text/conversao/FormatoNumerico.h"
 #include "text/conversao/TmStrNumeros.h"
 #include "text/separacao/TmStrSepara.h"

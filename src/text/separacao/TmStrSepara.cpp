@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "base/EConvertError.h"
+#include "base/RtlNumeros.h"
 #include "base/internal/Texto.h"
 #include "text/separacao/TmStrSepara.h"
 
@@ -87,7 +88,7 @@ TcrvArrayInteger TmStr::SplitInt(QStringView asTexto, QChar asSeparador) {
     TcrvArrayInteger numeros;
     Campos(asTexto, asSeparador, [&](QStringView campo) {
         if (!campo.isEmpty())
-            numeros.append(campo.toInt(nullptr, 10));  // 0 when unreadable
+            numeros.append(Rtl::TryStrToIntDecimal(campo).value_or(0));
     });
     return numeros;
 }

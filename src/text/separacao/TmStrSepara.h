@@ -26,7 +26,8 @@ QString Separa(QStringView Texto, QChar Separador, int Posicao);
 void Split(QStringView Texto, QChar Separador, QStringList& MatrizSaida, bool IgnorarStringVazias,
            bool LimpaMatrizSaida);
 TcrvArrayString Split(QStringView asTexto, QChar asSeparador);
-// Non-empty fields read as decimal integers, unreadable ones as 0.
+// Non-empty fields read as decimal integers by the strict reader (leading spaces and a sign
+// allowed, nothing after the digits, no hexadecimal prefix), unreadable ones as 0.
 TcrvArrayInteger SplitInt(QStringView asTexto, QChar asSeparador);
 // Field aiParte (1-based); EListError outside the fields.
 QString SplitPart(QStringView asTexto, QChar asSeparador, int aiParte);
