@@ -5,7 +5,8 @@
 #include <limits>
 
 #include "base/EConvertError.h"
-#include "base/Rtl.h"
+#include "base/RtlDatas.h"
+#include "base/RtlNumeros.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "base/Rtl.h"
+#include "base/RtlNumeros.h"
 #include "base/internal/Texto.h"
 #include "messages/dialogos/mMensagem.h"
 
