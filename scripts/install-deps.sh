@@ -12,6 +12,7 @@ packages=(
   fonts-liberation fonts-dejavu-core
   binutils-mingw-w64-x86-64 zip unzip
   postgresql python3-pyftpdlib
+  python3-stdnum
 )
 
 missing=()
