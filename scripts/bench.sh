@@ -12,7 +12,7 @@ cmake --build build-bench --target bench
 results=build-bench/results
 mkdir -p "$results"
 export QT_QPA_PLATFORM=offscreen
-for program in bench_texto bench_config bench_canal bench_comando1 bench_ocioso; do
+for program in bench_texto bench_arredondamento bench_config bench_canal bench_comando1 bench_ocioso; do
   reps="$repetitions"
   [ "$program" = bench_ocioso ] && reps=3  # each repetition runs the program for 12 s
   echo "== $program"
