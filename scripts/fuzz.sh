@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 segundos=${1:-600}
 shift || true
 alvos=("$@")
-[ ${#alvos[@]} -gt 0 ] || alvos=(leitor_linhas separadores numeros tmconfig comandos)
+[ ${#alvos[@]} -gt 0 ] || alvos=(leitor_linhas separadores numeros arredondamento tmconfig comandos)
 
 if ! command -v clang++ >/dev/null; then
   echo "fuzz.sh: clang++ is missing (scripts/install-deps.sh installs it)" >&2
