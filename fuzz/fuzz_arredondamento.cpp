@@ -11,7 +11,6 @@
 
 #include "base/EConvertError.h"
 #include "base/ErrosAritmeticos.h"
-#include "base/mConst.h"
 #include "text/arredondamento/TmConvArredonda.h"
 
 namespace {
@@ -82,11 +81,6 @@ void VerificarInteiros(std::int64_t a, std::int64_t b, int i, int j, double valo
 }
 
 }  // namespace
-
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    mConst::DefinirRegionais(TFormatSettings::Brasileiro());
-    return 0;
-}
 
 // Input: two doubles' 64 bits, a count of decimals (small ones more often), two raw amounts and
 // two integers.
