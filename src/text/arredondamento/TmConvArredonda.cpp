@@ -31,28 +31,26 @@ constexpr long double kSemFracao = 9223372036854775808.0L;
 // The general text form's precision: 15 significant digits.
 constexpr int kDigitosEscritos = 15;
 
-// 10^n for 0 <= n <= 18.
-constexpr std::array<std::int64_t, 19> kPotenciasDez = [] {
-    std::array<std::int64_t, 19> p{};
+// Counts of decimals are clamped to this: even the smallest double (about 4.9E-324) scaled by
+// 10^400 is past kSemFracao, so there is nothing left to cut or round beyond it.
+constexpr int kMaximoCasas = 400;
+
+template <typename T, std::size_t N>
+constexpr std::array<T, N> PotenciasDez() {
+    std::array<T, N> p{};
     p[0] = 1;
-    for (std::size_t i = 1; i < p.size(); ++i)
+    for (std::size_t i = 1; i < N; ++i)
         p[i] = p[i - 1] * 10;
     return p;
-}();
+}
 
-// 10^n in extended precision; exact up to 10^27, n clamped to 400 (beyond which any non-zero
-// double scaled by it is past kSemFracao).
+constexpr auto kPotenciasDez = PotenciasDez<std::int64_t, 19>();       // all that fit
+constexpr auto kPotenciasDezExatas = PotenciasDez<long double, 28>();  // all that are exact
+
+// 10^n in extended precision, n from 0 to kMaximoCasas.
 long double PotenciaDez(int n) {
-    constexpr int kExata = 27;
-    static constexpr std::array<long double, kExata + 1> exatas = [] {
-        std::array<long double, kExata + 1> p{};
-        p[0] = 1;
-        for (std::size_t i = 1; i < p.size(); ++i)
-            p[i] = p[i - 1] * 10;
-        return p;
-    }();
-    n = std::min(n, 400);
-    return n <= kExata ? exatas[std::size_t(n)] : std::pow(10.0L, n);
+    return n < int(kPotenciasDezExatas.size()) ? kPotenciasDezExatas[std::size_t(n)]
+                                               : std::pow(10.0L, n);
 }
 
 // A positive finite magnitude as its general text form writes it: 15 significant digits, the
@@ -168,7 +166,7 @@ bool MultiploDe(long double Valor, long double Multiplo, bool umNaoEMultiplo) {
 double TmConv::Trunca(double Valor, int Decimais) {
     if (Valor == 0 || !std::isfinite(Valor))
         return Valor == 0 ? 0 : Valor;
-    const int casas = std::clamp(Decimais, 0, 400);
+    const int casas = std::clamp(Decimais, 0, kMaximoCasas);
     const Escrito e = Escrever(std::fabs(Valor));
     if (e.expoente >= kDigitosEscritos - 1)
         return CortarExato(Valor, casas);
@@ -185,7 +183,7 @@ double TmConv::Arredonda(double Valor, int Precisao) {
     // integer part decides it, which rounding the fraction alone would miss.
     if (Precisao < 1)
         return std::nearbyint(Valor);
-    const long double potencia = PotenciaDez(Precisao);
+    const long double potencia = PotenciaDez(std::min(Precisao, kMaximoCasas));
     const double inteiro = std::trunc(Valor);
     const double fracao = Valor - inteiro;
     const long double escalado = fracao * potencia;
@@ -195,7 +193,7 @@ double TmConv::Arredonda(double Valor, int Precisao) {
 }
 
 double TmConv::TruncaArredonda(double Valor, int Precisao) {
-    const int p = std::clamp(Precisao, 0, 400);
+    const int p = std::clamp(Precisao, 0, kMaximoCasas);
     return Arredonda(Trunca(Valor, p + 1), p);
 }
 
