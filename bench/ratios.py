@@ -22,6 +22,7 @@ RATIOS = [
     ('Formata "#,##0.00" / snprintf', "Formata", "Formata_Snprintf", "cpu_time", None),
     ("Separa (2 fields) / QString::split", "Separa", "Separa_QStringSplit", "cpu_time", 2),
     ("ListaSep splitting (11 fields) / QString::split", "ListaSep", "ListaSep_QStringSplit", "cpu_time", 2),
+    ("ArredondaSimples / llround of the amount in cents", "ArredondaSimples", "ArredondaSimples_Llround", "cpu_time", 2),
     ("TmConfig open 10 000 new lines + 20 reads / QSettings INI", "TmConfigAbrirELer", "TmConfigAbrirELer_QSettingsIni", "cpu_time", 1),
     ("TmConfig reopen the unchanged file + 20 reads / QSettings INI", "TmConfigReabrirELer", "TmConfigReabrirELer_QSettingsIni", "cpu_time", 1),
     ("Extenso / QLocale::toString of the same amounts", "Extenso", "Extenso_QLocaleToString", "cpu_time", 15),

@@ -11,7 +11,8 @@ packages=(
   xvfb xauth x11-utils imagemagick
   fonts-liberation fonts-dejavu-core
   binutils-mingw-w64-x86-64 zip unzip
-  postgresql python3-pyftpdlib python3-num2words
+  postgresql python3-pyftpdlib
+  python3-num2words python3-stdnum
 )
 
 missing=()
