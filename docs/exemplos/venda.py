@@ -79,7 +79,8 @@ def main():
     with socket.create_connection((args.endereco, args.porta), timeout=5) as conexao:
         for comando in venda():
             conexao.sendall(comando)
-            print(comando.decode("ascii").strip("\n"))
+            # na notação do pos-simulador: CÓDIGO:PARÂMETROS
+            print(f"{comando[0]}:{comando[2:-1].decode('ascii')}", flush=True)
             time.sleep(args.pausa)
 
 
