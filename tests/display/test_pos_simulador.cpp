@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QThread>
 
 #include "display/canal/LeitorLinhas.h"
 #include "display/protocolo/ListaSep.h"
@@ -40,6 +43,20 @@ Execucao Rodar(QStringList argumentos, const QByteArray& entrada = {}) {
         execucao.recebido = conexao->readAll();
     }
     return execucao;
+}
+
+// Reads what arrives on the connection until it holds tamanho bytes or the peer closes.
+QByteArray Receber(QTcpSocket& conexao, qsizetype tamanho) {
+    QByteArray recebido;
+    while (recebido.size() < tamanho &&
+           (conexao.bytesAvailable() > 0 || conexao.waitForReadyRead(EsperaMs))) {
+        recebido += conexao.readAll();
+    }
+    return recebido;
+}
+
+QTcpSocket* AceitarConexao(QTcpServer& servidor) {
+    return servidor.waitForNewConnection(EsperaMs) ? servidor.nextPendingConnection() : nullptr;
 }
 
 }  // namespace
@@ -115,4 +132,94 @@ TEST(PosSimulador, UnreachableDisplayIsReported) {
     ASSERT_TRUE(simulador.waitForFinished(EsperaMs));
     EXPECT_EQ(simulador.exitCode(), 1);
     EXPECT_TRUE(simulador.readAllStandardError().contains(porta.toUtf8()));
+}
+
+// A sale as a POS sends it, in pieces and with pauses, with bytes that the recording must escape:
+// the code bytes, a tab, a backslash, a byte above 127 and a carriage return before a line feed.
+TEST(PosSimulador, RecordingAndReplayGiveBackWhatThePosSentLineForLine) {
+    const QList<QByteArray> envios{
+        "\x05 \n", "\x01 1|789|P\xc3\xa3O\\FRANC\xcaS|1|UN|0,50|0,50||0|0|0&TO",
+        "TAL|0,50|||||||||\n", "\x03 0,50|0|0|0\r\n\x04 Dinheiro|1,00||||||||\t|-0,50|0,50|0|0\n",
+        "\x06 Obrigado!|Volte sempre\n"};
+    const QByteArray venda = envios.join();
+    QTemporaryDir pasta;
+    const QString arquivo = pasta.filePath("venda.txt");
+
+    QTcpServer display;
+    ASSERT_TRUE(display.listen(QHostAddress::LocalHost));
+    QProcess gravador;
+    gravador.start(QStringLiteral(POS_SIMULADOR), {"--gravar", arquivo, "--escutar", "0", "--porta",
+                                                   QString::number(display.serverPort())});
+    QByteArray aviso;
+    while (!aviso.contains('\n') && gravador.waitForReadyRead(EsperaMs)) {
+        aviso += gravador.readAllStandardOutput();
+    }
+    const quint16 portaEscuta = aviso.trimmed().split(' ').constLast().toUShort();
+    ASSERT_NE(portaEscuta, 0) << aviso.toStdString();
+
+    QTcpSocket pdv;
+    pdv.connectToHost(QHostAddress::LocalHost, portaEscuta);
+    ASSERT_TRUE(pdv.waitForConnected(EsperaMs));
+    for (const QByteArray& envio : envios) {
+        pdv.write(envio);
+        ASSERT_TRUE(pdv.waitForBytesWritten(EsperaMs));
+        QThread::msleep(150);
+    }
+    QTcpSocket* encaminhada = AceitarConexao(display);
+    ASSERT_NE(encaminhada, nullptr);
+    EXPECT_EQ(Receber(*encaminhada, venda.size()), venda);
+    pdv.disconnectFromHost();
+    gravador.terminate();
+    ASSERT_TRUE(gravador.waitForFinished(EsperaMs));
+
+    QFile gravacao(arquivo);
+    ASSERT_TRUE(gravacao.open(QIODevice::ReadOnly));
+    QList<qint64> instantes;
+    for (const QByteArray& linha : gravacao.readAll().split('\n')) {
+        if (!linha.isEmpty() && !linha.startsWith('#')) {
+            instantes.append(linha.left(linha.indexOf('\t')).toLongLong());
+        }
+    }
+    ASSERT_EQ(instantes.size(), 5);
+    EXPECT_EQ(instantes.first(), 0);
+    EXPECT_GE(instantes.last(), 3 * 150);
+    EXPECT_TRUE(std::is_sorted(instantes.begin(), instantes.end()));
+
+    QTcpServer reproducao;
+    ASSERT_TRUE(reproducao.listen(QHostAddress::LocalHost));
+    QElapsedTimer relogio;
+    relogio.start();
+    QProcess reprodutor;
+    reprodutor.start(QStringLiteral(POS_SIMULADOR), {"--reproduzir", arquivo, "--porta",
+                                                     QString::number(reproducao.serverPort())});
+    QTcpSocket* recebida = AceitarConexao(reproducao);
+    ASSERT_NE(recebida, nullptr);
+    EXPECT_EQ(Receber(*recebida, venda.size()), venda);
+    EXPECT_GE(relogio.elapsed(), instantes.last());
+    ASSERT_TRUE(reprodutor.waitForFinished(EsperaMs));
+    EXPECT_EQ(reprodutor.exitCode(), 0) << reprodutor.readAllStandardError().toStdString();
+}
+
+TEST(PosSimulador, DamagedRecordingIsRefusedWholeWithItsLineNumber) {
+    const struct {
+        QByteArray conteudo;
+        const char* erro;
+    } casos[] = {
+        {"0\t\\x05 \nsem instante\n", "linha 2"},
+        {"# comentário\n0\t\\x05 \n10\t\\x07 \\xZZ\n", "linha 3"},
+        {"0\t\\x05 \n10\t\\x07 a\n5\t\\x07 b\n", "linha 3"},
+        {"0\t\\x07 barra solta \\\n", "linha 1"},
+        {"-5\t\\x05 \n", "linha 1"},
+    };
+    for (const auto& caso : casos) {
+        QTemporaryDir pasta;
+        QFile arquivo(pasta.filePath("gravacao.txt"));
+        ASSERT_TRUE(arquivo.open(QIODevice::WriteOnly));
+        arquivo.write(caso.conteudo);
+        arquivo.close();
+        const Execucao execucao = Rodar({"--reproduzir", arquivo.fileName()});
+        EXPECT_EQ(execucao.status, 2) << caso.conteudo.toStdString();
+        EXPECT_TRUE(execucao.erros.contains(caso.erro)) << execucao.erros.toStdString();
+        EXPECT_TRUE(execucao.recebido.isEmpty()) << caso.conteudo.toStdString();
+    }
 }

@@ -1,0 +1,70 @@
+# Installation and the Debian package (CPack DEB): the two programs under /usr/bin, the menu
+# entry and its icon, the autostart entry of the session, the systemd user unit as its
+# alternative, the manual pages and the guides. The files it installs live in packaging/.
+# scripts/package.sh builds the package; scripts/verify-package.sh installs it in a clean
+# Debian 12 and checks it.
+
+include(GNUInstallDirs)
+
+set(_ORVANE_PACOTE ${CMAKE_CURRENT_LIST_DIR}/../packaging)
+set(_ORVANE_DOC ${CMAKE_INSTALL_DATADIR}/doc/orvane)
+
+set(_ORVANE_GERADOS ${CMAKE_BINARY_DIR}/pacote)
+configure_file(${_ORVANE_PACOTE}/changelog.in ${_ORVANE_GERADOS}/changelog @ONLY)
+
+# Debian wants manual pages and the changelog compressed, without a time stamp in them.
+function(_orvane_gzip origem nome)
+  add_custom_command(OUTPUT ${_ORVANE_GERADOS}/${nome}
+    COMMAND gzip -9n -c ${origem} > ${_ORVANE_GERADOS}/${nome}
+    DEPENDS ${origem} VERBATIM)
+endfunction()
+_orvane_gzip(${_ORVANE_PACOTE}/man/orvane.1 orvane.1.gz)
+_orvane_gzip(${_ORVANE_PACOTE}/man/pos-simulador.1 pos-simulador.1.gz)
+_orvane_gzip(${_ORVANE_GERADOS}/changelog changelog.gz)
+add_custom_target(orvane_pacote_arquivos ALL DEPENDS
+  ${_ORVANE_GERADOS}/orvane.1.gz ${_ORVANE_GERADOS}/pos-simulador.1.gz ${_ORVANE_GERADOS}/changelog.gz)
+
+install(TARGETS orvane pos-simulador RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${_ORVANE_GERADOS}/orvane.1.gz ${_ORVANE_GERADOS}/pos-simulador.1.gz
+  DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${_ORVANE_PACOTE}/orvane.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${_ORVANE_PACOTE}/orvane.svg
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+# Sessions read autostart entries from /etc/xdg whatever the installation prefix.
+install(FILES ${_ORVANE_PACOTE}/orvane-autostart.desktop
+  DESTINATION /etc/xdg/autostart RENAME orvane.desktop)
+install(FILES ${_ORVANE_PACOTE}/orvane.service DESTINATION lib/systemd/user)
+install(FILES ${_ORVANE_GERADOS}/changelog.gz ${_ORVANE_PACOTE}/copyright
+  ${CMAKE_CURRENT_LIST_DIR}/../docs/protocolo.md ${CMAKE_CURRENT_LIST_DIR}/../docs/instalacao.md
+  DESTINATION ${_ORVANE_DOC})
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/../docs/exemplos/venda.py DESTINATION ${_ORVANE_DOC}/exemplos)
+
+# The autostart entry lies in /etc: a configuration file that an upgrade must not overwrite when
+# the administrator changed it.
+file(WRITE ${_ORVANE_GERADOS}/conffiles "/etc/xdg/autostart/orvane.desktop\n")
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME orvane)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_PACKAGE_CONTACT "Corvel Sistemas Comerciais <suporte@corvel.com.br>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "customer display for Brazilian point-of-sale terminals")
+set(CPACK_PACKAGE_DESCRIPTION
+  "Orvane shows the customer, full screen on the monitor that faces them, the
+items rung up with the sale total, the payment with the change due, short
+messages and pictures. The cashier's POS program drives it over TCP (port
+22334), one text line per command.
+
+The package also holds pos-simulador, which sends command lines to the
+display as a POS does, records what a POS sends and replays a recording.")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.corvel.com.br)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Fonts the screens name through their metric-compatible free equivalents.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${_ORVANE_GERADOS}/conffiles)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+include(CPack)

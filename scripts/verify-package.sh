@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Checks the Debian package as an installer meets it: lintian, desktop-file-validate on the menu
+# and autostart entries, then apt-get install in a fresh Debian 12 chroot made with debootstrap,
+# where both programs must answer --version with the package's version and the display must take
+# a command from the simulator (on Qt's offscreen platform). Needs root and Debian's package
+# registry; not part of CI.
+#
+#   bash scripts/verify-package.sh [orvane_<version>_amd64.deb]   (default: build it first)
+#
+# The bare bookworm system is made once and kept in /var/cache/orvane-verify; every run installs
+# into a new copy of it, so each check starts clean.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+[ "$(id -u)" -eq 0 ] || { echo "verify-package.sh: run as root" >&2; exit 2; }
+
+deb=$(realpath "${1:-$(bash scripts/package.sh)}")
+versao=$(dpkg-deb -f "$deb" Version)
+
+ferramentas=(debootstrap lintian desktop-file-utils)
+faltam=()
+for p in "${ferramentas[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || faltam+=("$p")
+done
+if [ ${#faltam[@]} -gt 0 ]; then
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${faltam[@]}"
+fi
+
+trabalho=$(mktemp -d /var/tmp/orvane-verify.XXXXXX)
+raiz=$trabalho/raiz
+desmontar() {
+  mountpoint -q "$raiz/proc" && umount "$raiz/proc"
+  rm -rf "$trabalho"
+}
+trap desmontar EXIT
+
+echo "== lintian"
+lintian --info "$deb" | tee "$trabalho/lintian.txt" || true
+if grep -q '^E: ' "$trabalho/lintian.txt"; then
+  echo "FAILED: lintian reports errors"; exit 1
+fi
+
+echo "== desktop-file-validate"
+dpkg-deb -x "$deb" "$trabalho/conteudo"
+desktop-file-validate "$trabalho/conteudo/usr/share/applications/orvane.desktop" \
+  "$trabalho/conteudo/etc/xdg/autostart/orvane.desktop"
+
+echo "== apt-get install in a clean Debian 12"
+base=/var/cache/orvane-verify/bookworm
+if [ ! -f "$base/.pronto" ]; then
+  rm -rf "$base"
+  debootstrap --variant=minbase bookworm "$base" http://deb.debian.org/debian
+  touch "$base/.pronto"
+fi
+cp -a "$base" "$raiz"
+cp /etc/resolv.conf "$raiz/etc/resolv.conf"
+mount -t proc proc "$raiz/proc"
+cp "$deb" "$raiz/tmp/"
+chroot "$raiz" apt-get update -q
+chroot "$raiz" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "/tmp/$(basename "$deb")"
+
+echo "== the programs in the chroot"
+for programa in orvane pos-simulador; do
+  resposta=$(chroot "$raiz" "$programa" --version)
+  echo "$resposta"
+  [ "$resposta" = "$programa $versao" ] || { echo "FAILED: $programa --version"; exit 1; }
+done
+chroot "$raiz" sh -ec '
+  mkdir -p /tmp/c/frente/config /tmp/xdg && chmod 700 /tmp/xdg
+  ORVANE_DRIVE_C=/tmp/c XDG_RUNTIME_DIR=/tmp/xdg QT_QPA_PLATFORM=offscreen orvane &
+  display=$!
+  for i in $(seq 50); do pos-simulador --pausa 0 "5:" 2>/dev/null && break; sleep 0.2; done
+  pos-simulador --pausa 0 "6:Instalado|ok"
+  kill $display
+'
+echo "OK: $deb installs on Debian 12 and runs"

@@ -1,0 +1,7 @@
+#include "Avisos.h"
+
+#include <QTextStream>
+
+void Avisar(const QString& texto) {
+    QTextStream(stderr) << "pos-simulador: " << texto << Qt::endl;
+}
