@@ -26,7 +26,6 @@
 #include "display/telas/PaginaVenda.h"
 #include "display/telas/PaginasSimples.h"
 #include "messages/dialogos/TratamentoErros.h"
-#include "settings/TmConfig.h"
 #include "system/versao/TmFileVersao.h"
 
 namespace {
@@ -147,25 +146,16 @@ void TPrincipalVivavaDazovadForm::PosicionarNoMonitor(int monitor, bool debug) {
 }
 
 void TPrincipalVivavaDazovadForm::AplicarConfiguracaoTela() {
-    bool telaCheia = true, adaptar = false;
-    {
-        TmConfig config(TPaginaConfiguracao::ArquivoConfiguracao(), true);
-        porta_ = PortaEfetiva(config.ReadIntegerConfig(QStringLiteral("Porta"), kPortaPadrao));
-        const int monitor = config.ReadIntegerConfig(QStringLiteral("Monitor"), 1);
-        PosicionarNoMonitor(monitor, config.ReadBoolConfig(QStringLiteral("Debug"), false));
-        const int topo = config.ReadIntegerConfig(QStringLiteral("Top"), -1);
-        const int esquerda = config.ReadIntegerConfig(QStringLiteral("Left"), -1);
-        if (topo >= 0 && esquerda >= 0)
-            move(esquerda, topo);
-        telaCheia = config.ReadBoolConfig(QStringLiteral("TelaCheia"), true);
-        if (!telaCheia)
-            resize(config.ReadIntegerConfig(QStringLiteral("Largura"), width()),
-                   config.ReadIntegerConfig(QStringLiteral("Altura"), height()));
-        adaptar = config.ReadBoolConfig(QStringLiteral("AdaptarFundoVenda"), false);
-    }
-    if (telaCheia)
+    const ConfiguracaoDisplay config = ConfiguracaoDisplay::Ler(size());
+    porta_ = config.PortaEfetiva();
+    PosicionarNoMonitor(config.Monitor, config.Debug);
+    if (const auto canto = config.CantoFixo())
+        move(*canto);
+    if (config.TelaCheia)
         Maximizar();
-    TabVenda->ImgFundoVenda().DefinirAdaptar(adaptar);
+    else
+        resize(config.Largura, config.Altura);
+    TabVenda->ImgFundoVenda().DefinirAdaptar(config.AdaptarFundoVenda);
     CarregarFundoDoDia();
 }
 
