@@ -15,7 +15,6 @@
 
 #include "base/CaminhoWindows.h"
 #include "base/Relogio.h"
-#include "base/TDateTime.h"
 #include "base/gui/Fontes.h"
 #include "display/canal/CanalComandos.h"
 #include "display/regras/FundoDoDia.h"
@@ -176,16 +175,8 @@ void TPrincipalVivavaDazovadForm::Maximizar() {
 }
 
 void TPrincipalVivavaDazovadForm::CarregarFundoDoDia() {
-    if (!CarregarImagemFundo(FundoDoDia::BaseDoDia(Relogio::Agora())))
-        CarregarImagemFundo(FundoDoDia::BaseGeral());
-}
-
-bool TPrincipalVivavaDazovadForm::CarregarImagemFundo(const QString& baseWindows) {
-    const auto arquivo = FundoDoDia::ArquivoDaBase(baseWindows);
-    if (!arquivo)
-        return false;
-    TabVenda->ImgFundoVenda().DefinirImagem(LerImagem(*arquivo));
-    return true;
+    if (const auto arquivo = FundoDoDia::Escolher(Relogio::Agora()))
+        TabVenda->ImgFundoVenda().DefinirImagem(LerImagem(*arquivo));
 }
 
 void TPrincipalVivavaDazovadForm::showEvent(QShowEvent* event) {

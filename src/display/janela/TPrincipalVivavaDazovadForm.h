@@ -26,8 +26,8 @@ public:
     ~TPrincipalVivavaDazovadForm() override;
 
     void AplicarConfiguracaoTela();
+    // The weekday background, else the general one; when neither exists the picture stays.
     void CarregarFundoDoDia();
-    bool CarregarImagemFundo(const QString& baseWindows);
     // Runs one command of the POS (the code of the line's first character and the parameter
     // text from its third character on).
     void ExecutarComando(int codigo, const QString& parametros);
