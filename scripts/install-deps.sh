@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql qt6-qpa-plugins
   zlib1g-dev libzip-dev libcurl4-openssl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth x11-utils imagemagick
+  xvfb xauth x11-utils x11-xserver-utils imagemagick openbox tint2 xdotool
   fonts-liberation fonts-dejavu-core
   binutils-mingw-w64-x86-64 zip unzip
   postgresql python3-pyftpdlib

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
+
+#include "display/regras/ConfiguracaoDisplay.h"
 #include "display/regras/FundoDoDia.h"
 #include "display/regras/Posicionamento.h"
 #include "support/RaizTemporaria.h"
@@ -13,7 +16,54 @@ TEST(Porta, TakenModulo65536AndZeroMeansTheDefault) {
     } casos[] = {{22334, 22334}, {65536, 22334}, {70000, 4464},  {0, 22334},
                  {1000, 1000},   {-1, 65535},    {131072, 22334}};
     for (const auto& c : casos)
-        EXPECT_EQ(PortaEfetiva(c.armazenada), c.efetiva) << c.armazenada;
+        EXPECT_EQ(ConfiguracaoDisplay{.Porta = c.armazenada}.PortaEfetiva(), c.efetiva)
+            << c.armazenada;
+}
+
+TEST(Configuracao, MissingKeysReadAsTheirDefaultsAndTheSizeAsTheCallerSays) {
+    RaizTemporaria raiz;
+    const ConfiguracaoDisplay ausente = ConfiguracaoDisplay::Ler(QSize(1024, 768));
+    EXPECT_EQ(ausente.Porta, 22334);
+    EXPECT_EQ(ausente.Monitor, 1);
+    EXPECT_TRUE(ausente.TelaCheia);
+    EXPECT_FALSE(ausente.AdaptarFundoVenda);
+    EXPECT_FALSE(ausente.Debug);
+    EXPECT_EQ(ausente.CantoFixo(), std::nullopt);
+    EXPECT_EQ(QSize(ausente.Largura, ausente.Altura), QSize(1024, 768));
+
+    raiz.Criar(
+        QStringLiteral("frente/config/Orvane.crv"),
+        "[Outra]\r\nPorta=1\r\n[config]\r\nPorta=70000\r\nMonitor=2\r\nTelaCheia=true\r\n"
+        "Largura=abc\r\nAltura=700\r\nAdaptarFundoVenda=1\r\nTop=0\r\nLeft=5\r\nDebug=1\r\n");
+    const ConfiguracaoDisplay lida = ConfiguracaoDisplay::Ler();
+    EXPECT_EQ(lida.PortaEfetiva(), 4464);
+    EXPECT_EQ(lida.Monitor, 2);
+    EXPECT_FALSE(lida.TelaCheia);                                  // only "1" is true
+    EXPECT_EQ(QSize(lida.Largura, lida.Altura), QSize(800, 700));  // unreadable: the default
+    EXPECT_TRUE(lida.AdaptarFundoVenda);
+    EXPECT_TRUE(lida.Debug);
+    EXPECT_EQ(lida.CantoFixo(), QPoint(5, 0));
+    EXPECT_EQ((ConfiguracaoDisplay{.Top = 0, .Left = -1}.CantoFixo()), std::nullopt);
+}
+
+TEST(Configuracao, WritesTheAppliedKeysInOrderAndKeepsTheRest) {
+    RaizTemporaria raiz;
+    const QString arquivo = raiz.Criar(QStringLiteral("frente/config/Orvane.crv"),
+                                       "; monitor\r\n[Config]\r\nTop=10\r\nMonitor=3\r\n");
+    ConfiguracaoDisplay{.Porta = 30000,
+                        .Monitor = 0,
+                        .TelaCheia = false,
+                        .Largura = 1024,
+                        .Altura = 768,
+                        .AdaptarFundoVenda = true,
+                        .Top = 99,
+                        .Debug = true}
+        .Gravar();
+    QFile f(arquivo);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(),
+              "; monitor\r\n[Config]\r\nTop=10\r\nMonitor=0\r\nAtiva=1\r\nPorta=30000\r\n"
+              "TelaCheia=0\r\nAdaptarFundoVenda=1\r\nLargura=1024\r\nAltura=768\r\n");
 }
 
 TEST(Monitor, PlacesOnTheConfiguredMonitorOrAtOneOne) {
@@ -25,9 +75,26 @@ TEST(Monitor, PlacesOnTheConfiguredMonitorOrAtOneOne) {
     EXPECT_EQ(CantoDoMonitor(dois, 0), QPoint(0, 0));  // below 1: the first monitor
     EXPECT_EQ(CantoDoMonitor(dois, -5), QPoint(0, 0));
     EXPECT_EQ(CantoDoMonitor({}, 1), QPoint(1, 1));
+    EXPECT_EQ(CantoDaJanela(dois, {.Monitor = 2, .Top = 5, .Left = 7}), QPoint(7, 5));
+    EXPECT_EQ(CantoDaJanela(dois, {.Monitor = 2, .Top = 5}), QPoint(1920, -120));
     EXPECT_EQ(TextoMonitor(1, dois[1]),
               QStringLiteral("i = 1\nPrimary = Não\nMonitorNum = 1\nLeft = 1920\nTop = -120\n"
                              "Width = 1280\nHeight = 1024"));
+}
+
+TEST(Monitor, AFullScreenWindowCoversTheMonitorOfItsCornerElseTheFirst) {
+    // The second monitor first in the list, so that "first" and "primary" differ.
+    const QList<TMonitor> dois = {{QRect(1920, 0, 1280, 1024), false, 0},
+                                  {QRect(0, 0, 1920, 1080), true, 1}};
+    const struct {
+        QPoint canto;
+        int monitor;
+    } casos[] = {{{1, 1}, 1},       {{1920, 0}, 0}, {{3199, 1023}, 0},
+                 {{1919, 1079}, 1}, {{3200, 0}, 0}, {{1919, 1080}, 0},  // outside every one
+                 {{-5, 10}, 0}};
+    for (const auto& c : casos)
+        EXPECT_EQ(MonitorDoCanto(dois, c.canto), c.monitor) << c.canto.x() << "," << c.canto.y();
+    EXPECT_EQ(MonitorDoCanto({}, QPoint(1, 1)), -1);
 }
 
 TEST(Fundo, WeekdayPngBeforeJpgThenTheGeneralPicture) {

@@ -15,7 +15,6 @@
 
 #include "base/CaminhoWindows.h"
 #include "base/Relogio.h"
-#include "base/TDateTime.h"
 #include "base/gui/Fontes.h"
 #include "display/canal/CanalComandos.h"
 #include "display/regras/FundoDoDia.h"
@@ -26,7 +25,6 @@
 #include "display/telas/PaginaVenda.h"
 #include "display/telas/PaginasSimples.h"
 #include "messages/dialogos/TratamentoErros.h"
-#include "settings/TmConfig.h"
 #include "system/versao/TmFileVersao.h"
 
 namespace {
@@ -49,7 +47,6 @@ QImage LerImagem(const QString& caminho) {
 TPrincipalVivavaDazovadForm::TPrincipalVivavaDazovadForm(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("TPrincipalVivavaDazovadForm"));
     setWindowTitle(QStringLiteral("Vivava Dazovad"));
-    setMinimumSize(800, 600);
     resize(784, 561);
     setAutoFillBackground(true);
     QPalette fundo = palette();
@@ -128,9 +125,7 @@ void TPrincipalVivavaDazovadForm::CriarPaginas() {
         [this] { TratamentoErros::Executar([this] { AplicarConfiguracaoTela(); }); });
 }
 
-QList<TMonitor> TPrincipalVivavaDazovadForm::Monitores() const {
-    if (monitoresFixos_)
-        return *monitoresFixos_;
+QList<TMonitor> TPrincipalVivavaDazovadForm::Monitores() {
     QList<TMonitor> monitores;
     const QList<QScreen*> telas = QGuiApplication::screens();
     for (int i = 0; i < telas.size(); ++i)
@@ -138,64 +133,92 @@ QList<TMonitor> TPrincipalVivavaDazovadForm::Monitores() const {
     return monitores;
 }
 
-void TPrincipalVivavaDazovadForm::PosicionarNoMonitor(int monitor, bool debug) {
-    const QList<TMonitor> monitores = Monitores();
-    if (debug)
-        for (int i = 0; i < monitores.size(); ++i)
-            QMessageBox::information(this, windowTitle(), TextoMonitor(i, monitores[i]));
-    move(CantoDoMonitor(monitores, monitor));
+void TPrincipalVivavaDazovadForm::MostrarMonitores(const QList<TMonitor>& monitores) {
+    for (int i = 0; i < monitores.size(); ++i) {
+        QMessageBox caixa(QMessageBox::NoIcon, windowTitle(), TextoMonitor(i, monitores[i]),
+                          QMessageBox::Ok, this);
+        caixa.setTextFormat(Qt::PlainText);
+        caixa.exec();
+    }
 }
 
 void TPrincipalVivavaDazovadForm::AplicarConfiguracaoTela() {
-    bool telaCheia = true, adaptar = false;
-    {
-        TmConfig config(TPaginaConfiguracao::ArquivoConfiguracao(), true);
-        porta_ = PortaEfetiva(config.ReadIntegerConfig(QStringLiteral("Porta"), kPortaPadrao));
-        const int monitor = config.ReadIntegerConfig(QStringLiteral("Monitor"), 1);
-        PosicionarNoMonitor(monitor, config.ReadBoolConfig(QStringLiteral("Debug"), false));
-        const int topo = config.ReadIntegerConfig(QStringLiteral("Top"), -1);
-        const int esquerda = config.ReadIntegerConfig(QStringLiteral("Left"), -1);
-        if (topo >= 0 && esquerda >= 0)
-            move(esquerda, topo);
-        telaCheia = config.ReadBoolConfig(QStringLiteral("TelaCheia"), true);
-        if (!telaCheia)
-            resize(config.ReadIntegerConfig(QStringLiteral("Largura"), width()),
-                   config.ReadIntegerConfig(QStringLiteral("Altura"), height()));
-        adaptar = config.ReadBoolConfig(QStringLiteral("AdaptarFundoVenda"), false);
-    }
-    if (telaCheia)
-        Maximizar();
-    TabVenda->ImgFundoVenda().DefinirAdaptar(adaptar);
+    // The size the file does not give is the window's current outer size.
+    const ConfiguracaoDisplay config = ConfiguracaoDisplay::Ler(frameGeometry().size());
+    porta_ = config.PortaEfetiva();
+    const QList<TMonitor> monitores = Monitores();
+    if (config.Debug)
+        MostrarMonitores(monitores);
+    const QPoint canto = CantoDaJanela(monitores, config);
+    if (config.TelaCheia)
+        ColocarEmTelaCheia(MonitorDoCanto(monitores, canto));
+    else
+        ColocarEmJanela(QRect(canto, QSize(config.Largura, config.Altura)));
+    TabVenda->ImgFundoVenda().DefinirAdaptar(config.AdaptarFundoVenda);
     CarregarFundoDoDia();
 }
 
-void TPrincipalVivavaDazovadForm::Maximizar() {
-    // Borderless and covering the whole monitor the window now stands on.
-    const QPoint canto = pos();
-    const QList<TMonitor> monitores = Monitores();
-    QRect area = monitores.isEmpty() ? QRect(canto, size()) : monitores.first().Limites;
-    for (const TMonitor& m : monitores)
-        if (m.Limites.contains(canto))
-            area = m.Limites;
-    const bool visivel = isVisible();
-    setWindowFlag(Qt::FramelessWindowHint, true);
-    setGeometry(area);
-    setWindowState(windowState() | Qt::WindowMaximized);
-    if (visivel)
-        show();  // changing the flags hides a shown window
+void TPrincipalVivavaDazovadForm::ColocarEmTelaCheia(int monitor) {
+    tamanhoExterno_.reset();
+    QScreen* tela = QGuiApplication::screens().value(monitor, QGuiApplication::primaryScreen());
+    if (!windowFlags().testFlag(Qt::FramelessWindowHint)) {
+        const bool visivel = isVisible();
+        setWindowFlag(Qt::FramelessWindowHint, true);
+        if (visivel)
+            show();  // changing the flags hides a shown window
+    }
+    AjustarAMoldura();
+    if (isFullScreen() && screen() == tela)
+        return;
+    // A window manager moves a full-screen window to another monitor only out of that state.
+    setWindowState(windowState() & ~Qt::WindowFullScreen);
+    setScreen(tela);
+    setGeometry(tela->geometry());
+    setWindowState(windowState() | Qt::WindowFullScreen);
+}
+
+void TPrincipalVivavaDazovadForm::ColocarEmJanela(const QRect& externo) {
+    // The border stays as it is: a window made borderless earlier in this run stays so.
+    setWindowState(windowState() & ~Qt::WindowFullScreen);
+    tamanhoExterno_ = externo.size();
+    move(externo.topLeft());
+    AjustarAMoldura();
+}
+
+QMargins TPrincipalVivavaDazovadForm::Moldura() const {
+    const QRect externo = frameGeometry();
+    const QRect interno = geometry();
+    return QMargins(interno.left() - externo.left(), interno.top() - externo.top(),
+                    externo.right() - interno.right(), externo.bottom() - interno.bottom());
+}
+
+void TPrincipalVivavaDazovadForm::AjustarAMoldura() {
+    moldura_ = Moldura();
+    setMinimumSize(kTamanhoMinimo.shrunkBy(moldura_));
+    if (tamanhoExterno_)
+        resize(tamanhoExterno_->shrunkBy(moldura_));
+}
+
+bool TPrincipalVivavaDazovadForm::event(QEvent* event) {
+    const bool tratado = QWidget::event(event);
+    // The window manager reports the frame only after it has framed the shown window.
+    switch (event->type()) {
+        case QEvent::Show:
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::WindowStateChange:
+            if (Moldura() != moldura_)
+                AjustarAMoldura();
+            break;
+        default:
+            break;
+    }
+    return tratado;
 }
 
 void TPrincipalVivavaDazovadForm::CarregarFundoDoDia() {
-    if (!CarregarImagemFundo(FundoDoDia::BaseDoDia(Relogio::Agora())))
-        CarregarImagemFundo(FundoDoDia::BaseGeral());
-}
-
-bool TPrincipalVivavaDazovadForm::CarregarImagemFundo(const QString& baseWindows) {
-    const auto arquivo = FundoDoDia::ArquivoDaBase(baseWindows);
-    if (!arquivo)
-        return false;
-    TabVenda->ImgFundoVenda().DefinirImagem(LerImagem(*arquivo));
-    return true;
+    if (const auto arquivo = FundoDoDia::Escolher(Relogio::Agora()))
+        TabVenda->ImgFundoVenda().DefinirImagem(LerImagem(*arquivo));
 }
 
 void TPrincipalVivavaDazovadForm::showEvent(QShowEvent* event) {

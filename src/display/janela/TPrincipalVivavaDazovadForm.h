@@ -3,6 +3,7 @@
 // settings) of which exactly one is visible, driven by the POS's commands and by F12.
 
 #include <QLabel>
+#include <QMargins>
 #include <QStackedWidget>
 #include <QWidget>
 #include <memory>
@@ -25,9 +26,13 @@ public:
     explicit TPrincipalVivavaDazovadForm(QWidget* parent = nullptr);
     ~TPrincipalVivavaDazovadForm() override;
 
+    // Reads the settings again, sets the port of the next activation, places the window and
+    // loads the background. Full screen is the window manager's full-screen state on the
+    // chosen monitor (the whole monitor, panels included), without a border. Otherwise
+    // "Largura" and "Altura" are the outer size, frame included, as is the 800 x 600 minimum.
     void AplicarConfiguracaoTela();
+    // The weekday background, else the general one; when neither exists the picture stays.
     void CarregarFundoDoDia();
-    bool CarregarImagemFundo(const QString& baseWindows);
     // Runs one command of the POS (the code of the line's first character and the parameter
     // text from its third character on).
     void ExecutarComando(int codigo, const QString& parametros);
@@ -35,8 +40,6 @@ public:
     // The port the listener uses at its next activation.
     std::uint16_t PortaConfigurada() const { return porta_; }
     CanalComandos& Canal() { return *canal_; }
-    // The monitors placement uses; the platform's list unless a test sets another.
-    void DefinirMonitores(const QList<TMonitor>& monitores) { monitoresFixos_ = monitores; }
 
     // Components, named as the operator's documentation and the tests know them.
     QWidget* StatusBar1;
@@ -50,24 +53,32 @@ public:
     TPaginaConfiguracao* TabConfig;
 
 protected:
-    void showEvent(QShowEvent* event) override;                  // FormShow (the first time)
-    void closeEvent(QCloseEvent* event) override;                // FormClose
+    bool event(QEvent* event) override;            // keeps the outer size when the frame changes
+    void showEvent(QShowEvent* event) override;    // FormShow (the first time)
+    void closeEvent(QCloseEvent* event) override;  // FormClose
     bool eventFilter(QObject* watched, QEvent* event) override;  // FormKeyDown (F12)
 
 private:
     void CriarBarraDeStatus();
     void CriarPaginas();
     void FormShow();
-    void Maximizar();
+    void ColocarEmTelaCheia(int monitor);
+    void ColocarEmJanela(const QRect& externo);
+    // The frame the window manager puts around the window (none before it is shown).
+    QMargins Moldura() const;
+    // Minimum and outer size for the current frame.
+    void AjustarAMoldura();
+    static QList<TMonitor> Monitores();
+    void MostrarMonitores(const QList<TMonitor>& monitores);
     void FormKeyDown(int tecla);
     void AtivarPagina(QWidget* pagina);
     void ExibirImagem();
     void FecharImagem(bool exibirVenda);
-    void PosicionarNoMonitor(int monitor, bool debug);
-    QList<TMonitor> Monitores() const;
 
     std::unique_ptr<CanalComandos> canal_;
     std::uint16_t porta_ = kPortaPadrao;
     bool mostrada_ = false;
-    std::optional<QList<TMonitor>> monitoresFixos_;
+    static constexpr QSize kTamanhoMinimo{800, 600};  // outer size
+    std::optional<QSize> tamanhoExterno_;             // the size asked for, while not full screen
+    QMargins moldura_;                                // the frame the sizes were last fitted to
 };

@@ -2,16 +2,22 @@
 
 #include <QStringList>
 
-std::uint16_t PortaEfetiva(int porta) {
-    const auto p = static_cast<std::uint16_t>(static_cast<std::uint32_t>(porta) & 0xFFFFu);
-    return p == 0 ? kPortaPadrao : p;
-}
-
 QPoint CantoDoMonitor(const QList<TMonitor>& monitores, int monitorConfigurado) {
     if (monitorConfigurado > monitores.size() || monitores.isEmpty())
         return QPoint(1, 1);
     const int indice = monitorConfigurado < 1 ? 0 : monitorConfigurado - 1;
     return monitores.at(indice).Limites.topLeft();
+}
+
+QPoint CantoDaJanela(const QList<TMonitor>& monitores, const ConfiguracaoDisplay& config) {
+    return config.CantoFixo().value_or(CantoDoMonitor(monitores, config.Monitor));
+}
+
+int MonitorDoCanto(const QList<TMonitor>& monitores, QPoint canto) {
+    for (int i = 0; i < monitores.size(); ++i)
+        if (monitores[i].Limites.contains(canto))
+            return i;
+    return monitores.isEmpty() ? -1 : 0;
 }
 
 QString TextoMonitor(int indice, const TMonitor& monitor) {

@@ -3,18 +3,14 @@
 #include <QCheckBox>
 #include <QPushButton>
 
-#include "base/CaminhoWindows.h"
 #include "controls/ACombo.h"
 #include "controls/ASpin.h"
-#include "display/regras/Posicionamento.h"
+#include "display/regras/ConfiguracaoDisplay.h"
 #include "messages/dialogos/mMensagem.h"
-#include "settings/TmConfig.h"
 
 namespace {
 
 constexpr int kEsquerdaControles = 168;
-constexpr int kLarguraPadrao = 800;
-constexpr int kAlturaPadrao = 600;
 constexpr int kMonitores = 4;
 
 }  // namespace
@@ -82,20 +78,18 @@ void TPaginaConfiguracao::DefinirAcoes(std::function<void()> irParaVenda,
     aplicarConfiguracaoTela_ = std::move(aplicarConfiguracaoTela);
 }
 
-QString TPaginaConfiguracao::ArquivoConfiguracao() {
-    return CaminhoWindows::Mapear(QStringLiteral("c:\\frente\\config\\Orvane.crv"));
+void TPaginaConfiguracao::AbrirConfiguracao() {
+    Exibir(ConfiguracaoDisplay::Ler());
 }
 
-void TPaginaConfiguracao::AbrirConfiguracao() {
-    const TmConfig config(ArquivoConfiguracao(), true);
-    edPorta->SetValue(config.ReadIntegerConfig(QStringLiteral("Porta"), kPortaPadrao));
-    const int monitor = config.ReadIntegerConfig(QStringLiteral("Monitor"), 1);
-    edMonitor->SetItemIndex(monitor >= 1 && monitor <= kMonitores ? monitor - 1 : -1);
-    cbAdaptarImagemVenda->setChecked(
-        config.ReadBoolConfig(QStringLiteral("AdaptarFundoVenda"), false));
-    cbTelaCheia->setChecked(config.ReadBoolConfig(QStringLiteral("TelaCheia"), true));
-    edLargura->SetValue(config.ReadIntegerConfig(QStringLiteral("Largura"), kLarguraPadrao));
-    edAltura->SetValue(config.ReadIntegerConfig(QStringLiteral("Altura"), kAlturaPadrao));
+void TPaginaConfiguracao::Exibir(const ConfiguracaoDisplay& config) {
+    edPorta->SetValue(config.Porta);
+    edMonitor->SetItemIndex(config.Monitor >= 1 && config.Monitor <= kMonitores ? config.Monitor - 1
+                                                                                : -1);
+    cbAdaptarImagemVenda->setChecked(config.AdaptarFundoVenda);
+    cbTelaCheia->setChecked(config.TelaCheia);
+    edLargura->SetValue(config.Largura);
+    edAltura->SetValue(config.Altura);
     cbTelaCheiaClick();
 }
 
@@ -106,20 +100,17 @@ void TPaginaConfiguracao::cbTelaCheiaClick() {
 }
 
 void TPaginaConfiguracao::btAplicarClick() {
-    {
-        TmConfig config(ArquivoConfiguracao(), true);
-        // A number typed past its range is written as the spin shows it on leaving the field.
-        for (TASpin* spin : {edPorta, edLargura, edAltura})
-            spin->SetValue(spin->Value());
-        config.WriteBoolConfig(QStringLiteral("Ativa"), true);
-        config.WriteIntegerConfig(QStringLiteral("Porta"), edPorta->Value());
-        config.WriteIntegerConfig(QStringLiteral("Monitor"), edMonitor->ItemIndex() + 1);
-        config.WriteBoolConfig(QStringLiteral("TelaCheia"), cbTelaCheia->isChecked());
-        config.WriteBoolConfig(QStringLiteral("AdaptarFundoVenda"),
-                               cbAdaptarImagemVenda->isChecked());
-        config.WriteIntegerConfig(QStringLiteral("Largura"), edLargura->Value());
-        config.WriteIntegerConfig(QStringLiteral("Altura"), edAltura->Value());
-    }
+    // A number typed past its range is written as the spin shows it on leaving the field.
+    for (TASpin* spin : {edPorta, edLargura, edAltura})
+        spin->SetValue(spin->Value());
+    ConfiguracaoDisplay config;
+    config.Porta = edPorta->Value();
+    config.Monitor = edMonitor->ItemIndex() + 1;
+    config.TelaCheia = cbTelaCheia->isChecked();
+    config.AdaptarFundoVenda = cbAdaptarImagemVenda->isChecked();
+    config.Largura = edLargura->Value();
+    config.Altura = edAltura->Value();
+    config.Gravar();
     if (irParaVenda_)
         irParaVenda_();
     if (aplicarConfiguracaoTela_)
@@ -129,13 +120,6 @@ void TPaginaConfiguracao::btAplicarClick() {
 void TPaginaConfiguracao::btPadraoClick() {
     if (!TmDlg::Confirma(QStringLiteral("Voltar as configurações padrão?"), false, true, false))
         return;
-    edPorta->SetValue(kPortaPadrao);
-    edMonitor->SetItemIndex(0);
-    cbAdaptarImagemVenda->setChecked(false);
-    cbTelaCheia->setChecked(true);
-    edLargura->SetValue(kLarguraPadrao);
-    edAltura->SetValue(kAlturaPadrao);
-    edLargura->setEnabled(false);
-    edAltura->setEnabled(false);
+    Exibir(ConfiguracaoDisplay());
     btAplicarClick();
 }

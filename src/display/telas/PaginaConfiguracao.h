@@ -1,7 +1,7 @@
 #pragma once
 // The display's settings page (TabConfig): port, monitor, the background and full-screen options
-// and the window size, read from the settings file "c:\frente\config\Orvane.crv" (section
-// "Config"). "Aplicar" writes every key and asks the window to place itself again; "Padrão"
+// and the window size, read from and written to the display's settings (ConfiguracaoDisplay).
+// "Aplicar" writes every key the page shows and asks the window to place itself again; "Padrão"
 // asks for confirmation and applies the defaults.
 //
 // The window embeds the page, opens it with F12 through AbrirConfiguracao and makes it the
@@ -13,6 +13,7 @@
 #include <QWidget>
 #include <functional>
 
+struct ConfiguracaoDisplay;
 class QCheckBox;
 class QPushButton;
 class TACombo;
@@ -39,8 +40,6 @@ public:
     // After "Voltar as configurações padrão?" is answered yes: the defaults, then btAplicarClick.
     void btPadraoClick();
 
-    static QString ArquivoConfiguracao();
-
     TASpin* edPorta;
     TACombo* edMonitor;
     QCheckBox* cbAdaptarImagemVenda;
@@ -51,6 +50,8 @@ public:
     QPushButton* btPadrao;
 
 private:
+    // The controls show the settings; the size spins are enabled as the full-screen box says.
+    void Exibir(const ConfiguracaoDisplay& config);
     TASpin* CriarSpin(const QString& nome, const QString& legenda, int topo, int minimo,
                       int maximo);
     QCheckBox* CriarCaixa(const QString& nome, const QString& legenda, int topo, int largura);

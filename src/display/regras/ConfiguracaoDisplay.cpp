@@ -1,0 +1,47 @@
+#include "display/regras/ConfiguracaoDisplay.h"
+
+#include "base/CaminhoWindows.h"
+#include "settings/TmConfig.h"
+
+QString ConfiguracaoDisplay::Arquivo() {
+    return CaminhoWindows::Mapear(QStringLiteral("c:\\frente\\config\\Orvane.crv"));
+}
+
+ConfiguracaoDisplay ConfiguracaoDisplay::Ler(QSize tamanhoPadrao) {
+    const TmConfig config(Arquivo(), true);
+    const ConfiguracaoDisplay padrao;
+    ConfiguracaoDisplay lida;
+    lida.Porta = config.ReadIntegerConfig(QStringLiteral("Porta"), padrao.Porta);
+    lida.Monitor = config.ReadIntegerConfig(QStringLiteral("Monitor"), padrao.Monitor);
+    lida.TelaCheia = config.ReadBoolConfig(QStringLiteral("TelaCheia"), padrao.TelaCheia);
+    lida.Largura = config.ReadIntegerConfig(QStringLiteral("Largura"), tamanhoPadrao.width());
+    lida.Altura = config.ReadIntegerConfig(QStringLiteral("Altura"), tamanhoPadrao.height());
+    lida.AdaptarFundoVenda =
+        config.ReadBoolConfig(QStringLiteral("AdaptarFundoVenda"), padrao.AdaptarFundoVenda);
+    lida.Top = config.ReadIntegerConfig(QStringLiteral("Top"), padrao.Top);
+    lida.Left = config.ReadIntegerConfig(QStringLiteral("Left"), padrao.Left);
+    lida.Debug = config.ReadBoolConfig(QStringLiteral("Debug"), padrao.Debug);
+    return lida;
+}
+
+void ConfiguracaoDisplay::Gravar() const {
+    TmConfig config(Arquivo(), true);
+    config.WriteBoolConfig(QStringLiteral("Ativa"), true);
+    config.WriteIntegerConfig(QStringLiteral("Porta"), Porta);
+    config.WriteIntegerConfig(QStringLiteral("Monitor"), Monitor);
+    config.WriteBoolConfig(QStringLiteral("TelaCheia"), TelaCheia);
+    config.WriteBoolConfig(QStringLiteral("AdaptarFundoVenda"), AdaptarFundoVenda);
+    config.WriteIntegerConfig(QStringLiteral("Largura"), Largura);
+    config.WriteIntegerConfig(QStringLiteral("Altura"), Altura);
+}  // the object saves itself here; a failure is ignored
+
+std::uint16_t ConfiguracaoDisplay::PortaEfetiva() const {
+    const auto porta = static_cast<std::uint16_t>(static_cast<std::uint32_t>(Porta) & 0xFFFFu);
+    return porta == 0 ? kPortaPadrao : porta;
+}
+
+std::optional<QPoint> ConfiguracaoDisplay::CantoFixo() const {
+    if (Top >= 0 && Left >= 0)
+        return QPoint(Left, Top);
+    return std::nullopt;
+}
