@@ -9,6 +9,7 @@
 TInternalLabel::TInternalLabel(QWidget* controle, const QString& nome)
     : QLabel(controle->parentWidget()) {
     setObjectName(nome);
+    setTextFormat(Qt::PlainText);  // a caption is shown as written, never read as markup
     setBuddy(controle);
     SetCaption(controle->objectName());
 }

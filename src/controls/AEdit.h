@@ -25,9 +25,9 @@ enum class TTipoClasse {
     tcdbxEditMesAno
 };
 
-// The caption label of a control: named after its kind, caption first the control's name, and
-// its accelerator key focuses the control. Like a label that sizes itself to its text, setting
-// the caption or the font resizes it (the position stays).
+// The caption label of a control: named after its kind, caption first the control's name (plain
+// text), and its accelerator key focuses the control. Like a label that sizes itself to its text,
+// setting the caption or the font resizes it (the position stays).
 class TInternalLabel : public QLabel {
     Q_OBJECT
 public:

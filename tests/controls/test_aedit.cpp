@@ -55,6 +55,7 @@ TEST(TASpinRotulo, FollowsTheNameTakesTheParentAndIsForgottenWhenDestroyed) {
     spin->setObjectName(QStringLiteral("edPorta"));
     EXPECT_EQ(spin->EditLabel()->Caption(), QStringLiteral("edPorta"));
     spin->EditLabel()->SetCaption(QStringLiteral("Porta Socket"));
+    EXPECT_EQ(spin->EditLabel()->textFormat(), Qt::PlainText);
     spin->setObjectName(QStringLiteral("edOutro"));
     EXPECT_EQ(spin->EditLabel()->Caption(), QStringLiteral("Porta Socket"));
 

@@ -135,6 +135,9 @@ std::deque<TmDialogForm::TResposta>& Respostas() {
 }  // namespace
 
 TmDialogForm::TmDialogForm(QWidget* parent) : QDialog(parent) {
+    // A title bar with the close box only: no minimise or maximise buttons.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Título"));
     setFont(Fontes::Fonte(QStringLiteral("Tahoma"), 11));
     CriarComponentes();
