@@ -3,28 +3,28 @@
 #include <QAbstractItemView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QStandardItemModel>
 #include <QStyle>
 #include <QStylePainter>
 #include <QTimer>
 #include <stdexcept>
 
 #include "base/mConst.h"
-#include "messages/dialogos/mMensagem.h"
 
 namespace {
 
-const QString kCampoObrigatorio = QStringLiteral("Este campo precisa estar preenchido!");
-
-bool EhEnter(const QKeyEvent* event) {
-    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-}
-
 bool SemAltSozinho(const QKeyEvent* event) {
     return event->modifiers() != Qt::AltModifier;
+}
+
+// The plus key of the numeric keypad.
+bool EhMaisDoTeclado(const QKeyEvent* event) {
+    return event->key() == Qt::Key_Plus && event->modifiers().testFlag(Qt::KeypadModifier);
 }
 
 // The one place the combo runs SQL; the library's dataset wrapper takes its place later.
@@ -51,6 +51,14 @@ TCustomACombo::TCustomACombo(QWidget* parent) : QComboBox(parent) {
     connect(this, &QComboBox::activated, fSizeTimer, qOverload<>(&QTimer::start));
     connect(this, &QComboBox::currentIndexChanged, this, &TCustomACombo::CortarTexto);
     connect(this, &QComboBox::editTextChanged, this, &TCustomACombo::CortarTexto);
+    // Items arrive only through the lists (Add, LoadData) and the values follow them: Enter in
+    // the edit never adds the typed text as an item.
+    setInsertPolicy(QComboBox::NoInsert);
+    connect(
+        model(), &QAbstractItemModel::rowsInserted, this,
+        [this](const QModelIndex&, int primeiro, int ultimo) { ItensChegaram(primeiro, ultimo); });
+    // The open list takes the keys; the keypad plus closes it from there.
+    view()->installEventFilter(this);
 }
 
 QColor TCustomACombo::Color() const {
@@ -71,15 +79,36 @@ void TCustomACombo::SetStyle(TComboBoxStyle estilo) {
     setEditable(estilo == TComboBoxStyle::csDropDown);
     if (lineEdit()) {
         lineEdit()->setMaxLength(maxSize_ > 0 ? maxSize_ : 32767);
-        connect(lineEdit(), &QLineEdit::textEdited, this, [this](const QString& texto) {
-            if (charCase_ == TEditCharCase::ecNormal)
-                return;
-            const int cursor = lineEdit()->cursorPosition();
-            lineEdit()->setText(charCase_ == TEditCharCase::ecUpperCase ? texto.toUpper()
-                                                                        : texto.toLower());
-            lineEdit()->setCursorPosition(cursor);
-        });
+        connect(lineEdit(), &QLineEdit::textEdited, this, &TCustomACombo::TextoDigitado,
+                Qt::UniqueConnection);
     }
+}
+
+void TCustomACombo::TextoDigitado(const QString& texto) {
+    const QString caixa = NaCaixa(texto);
+    if (caixa == texto)
+        return;
+    const int cursor = lineEdit()->cursorPosition();
+    lineEdit()->setText(caixa);
+    lineEdit()->setCursorPosition(cursor);
+}
+
+QString TCustomACombo::NaCaixa(const QString& texto) const {
+    switch (charCase_) {
+        case TEditCharCase::ecUpperCase:
+            return texto.toUpper();
+        case TEditCharCase::ecLowerCase:
+            return texto.toLower();
+        case TEditCharCase::ecNormal:
+            break;
+    }
+    return texto;
+}
+
+void TCustomACombo::SetSorted(bool ordenado) {
+    sorted_ = ordenado;
+    if (sorted_ && count() > 0)
+        Ordenar(0, count() - 1);
 }
 
 void TCustomACombo::SetMaxSize(int tamanho) {
@@ -156,33 +185,75 @@ void TCustomACombo::paintEvent(QPaintEvent* event) {
 }
 
 int TCustomACombo::AdicionarItem(const QString& texto) {
-    const QString caixa = charCase_ == TEditCharCase::ecUpperCase   ? texto.toUpper()
-                          : charCase_ == TEditCharCase::ecLowerCase ? texto.toLower()
-                                                                    : texto;
-    int indice = count();
-    if (sorted_) {
-        indice = 0;
-        while (indice < count() && itemText(indice).compare(caixa, Qt::CaseInsensitive) <= 0)
-            ++indice;
-    }
+    const QString caixa = NaCaixa(texto);
+    const int indice = sorted_ ? PosicaoOrdenada(caixa) : count();
     insertItem(indice, caixa);
     return indice;
 }
 
+// After the items of equal text (compared ignoring case), so equal items keep their order.
+int TCustomACombo::PosicaoOrdenada(const QString& texto) const {
+    int indice = 0;
+    while (indice < count() && itemText(indice).compare(texto, Qt::CaseInsensitive) <= 0)
+        ++indice;
+    return indice;
+}
+
+// However items arrive (Add, LoadData, addItem, insertItem, addItems), they take the letter case
+// and, when Sorted, their sorted place.
+void TCustomACombo::ItensChegaram(int primeiro, int ultimo) {
+    if (arrumando_)
+        return;
+    const QScopedValueRollback guarda(arrumando_, true);
+    for (int i = primeiro; i <= ultimo; ++i) {
+        const QString caixa = NaCaixa(itemText(i));
+        if (caixa != itemText(i))
+            setItemText(i, caixa);
+    }
+    if (sorted_)
+        Ordenar(primeiro, ultimo);
+}
+
+// Puts the rows primeiro..ultimo at their sorted places among the others; nothing moves when
+// they already stand there (as items added through AdicionarItem do).
+void TCustomACombo::Ordenar(int primeiro, int ultimo) {
+    auto* modelo = qobject_cast<QStandardItemModel*>(model());
+    auto emOrdem = [this](int i) {
+        return itemText(i - 1).compare(itemText(i), Qt::CaseInsensitive) <= 0;
+    };
+    bool ordenado = true;
+    for (int i = std::max(primeiro, 1); ordenado && i <= std::min(ultimo + 1, count() - 1); ++i)
+        ordenado = emOrdem(i);
+    if (ordenado || !modelo)
+        return;
+    const QScopedValueRollback guarda(arrumando_, true);
+    // An empty closed list selects its first item when items arrive; it still does after them.
+    const bool primeiroSelecionado = currentIndex() >= primeiro && currentIndex() <= ultimo;
+    QList<QList<QStandardItem*>> linhas;
+    for (int i = ultimo; i >= primeiro; --i)
+        linhas.prepend(modelo->takeRow(i));
+    for (const QList<QStandardItem*>& linha : linhas)
+        modelo->insertRow(PosicaoOrdenada(linha.constFirst()->text()), linha);
+    if (primeiroSelecionado)
+        setCurrentIndex(0);
+}
+
+bool TCustomACombo::eventFilter(QObject* objeto, QEvent* event) {
+    if (objeto == view() && event->type() == QEvent::KeyPress &&
+        EhMaisDoTeclado(static_cast<QKeyEvent*>(event))) {
+        hidePopup();
+        return true;
+    }
+    return QComboBox::eventFilter(objeto, event);
+}
+
 void TCustomACombo::keyPressEvent(QKeyEvent* event) {
-    try {
-        if (TeclaBaixa(event))
-            return;
-        QString texto = event->text();
-        if (Caractere(event, texto))
-            return;
-        if (texto != event->text()) {
-            QKeyEvent trocada(event->type(), event->key(), event->modifiers(), texto);
-            QComboBox::keyPressEvent(&trocada);
-            return;
-        }
-    } catch (const EAbortSilencioso&) {
-        // The required-field stop ends this key's handling here; the focus stays.
+    QString texto = event->text();
+    if (CamposEntrada::TratarTecla([&] { return TeclaBaixa(event) || Caractere(event, texto); }))
+        return;
+    if (texto != event->text()) {
+        QKeyEvent trocada(event->type(), event->key(), event->modifiers(), texto);
+        QComboBox::keyPressEvent(&trocada);
         return;
     }
     QComboBox::keyPressEvent(event);
@@ -205,8 +276,7 @@ bool TCustomACombo::TeclaBaixa(QKeyEvent* event) {
             return true;
     }
     if (tecla == Qt::Key_Down && SemAltSozinho(event) && !ListaAberta()) {
-        TmDlg::InformaAbort(Obrigatorio && Text().trimmed().isEmpty(), kCampoObrigatorio, nullptr,
-                            true);
+        CamposEntrada::ExigirPreenchido(Obrigatorio && Vazio());
         CamposEntrada::ProximoCampo(this);
         return true;
     }
@@ -214,7 +284,7 @@ bool TCustomACombo::TeclaBaixa(QKeyEvent* event) {
         CamposEntrada::CampoAnterior(this);
         return true;
     }
-    if (tecla == Qt::Key_Plus && event->modifiers().testFlag(Qt::KeypadModifier)) {
+    if (EhMaisDoTeclado(event)) {
         ListaAberta() ? hidePopup() : showPopup();
         return true;
     }
@@ -224,8 +294,8 @@ bool TCustomACombo::TeclaBaixa(QKeyEvent* event) {
 bool TCustomACombo::Caractere(QKeyEvent* event, QString& texto) {
     if (texto.size() == 1 && !Filtrar(texto))
         return true;
-    if (EhEnter(event) && !ListaAberta() && EnterProximoCampo) {
-        TmDlg::InformaAbort(Obrigatorio && Text().isEmpty(), kCampoObrigatorio, nullptr, true);
+    if (CamposEntrada::EhEnter(event) && !ListaAberta() && EnterProximoCampo) {
+        CamposEntrada::ExigirPreenchido(Obrigatorio && Text().isEmpty());
         CamposEntrada::ProximoCampo(this);
         return true;
     }

@@ -38,9 +38,13 @@ public:
     TComboBoxStyle Style() const { return style_; }
     void SetStyle(TComboBoxStyle estilo);
     TEditCharCase CharCase() const { return charCase_; }
+    // The letter case of typed text and of items as they arrive (items already there keep
+    // theirs).
     void SetCharCase(TEditCharCase caixa) { charCase_ = caixa; }
     bool Sorted() const { return sorted_; }
-    void SetSorted(bool ordenado) { sorted_ = ordenado; }
+    // Sorted keeps the items in order ignoring case, those already there included; Values do
+    // not follow a moved item (Add tells when they fell out of step).
+    void SetSorted(bool ordenado);
 
     int MaxSize() const { return maxSize_; }
     void SetMaxSize(int tamanho);
@@ -66,12 +70,18 @@ public:
 protected:
     // Adds a text as the letter case asks, at its sorted place when Sorted; the index it took.
     int AdicionarItem(const QString& texto);
+    bool eventFilter(QObject* objeto, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QString NaCaixa(const QString& texto) const;
+    void TextoDigitado(const QString& texto);
+    int PosicaoOrdenada(const QString& texto) const;
+    void ItensChegaram(int primeiro, int ultimo);
+    void Ordenar(int primeiro, int ultimo);
     bool TeclaBaixa(QKeyEvent* event);
     bool Caractere(QKeyEvent* event, QString& texto);
     bool Filtrar(QString& texto) const;
@@ -84,6 +94,7 @@ private:
     int maxSize_ = 0;
     bool widthAuto_ = true;
     bool listWidthAuto_ = false;
+    bool arrumando_ = false;  // the combo itself is moving or recasing items
     QTimer* fSizeTimer;
 };
 

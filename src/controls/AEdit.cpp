@@ -4,9 +4,12 @@
 #include <QEvent>
 #include <QKeyEvent>
 
+#include "messages/dialogos/mMensagem.h"
+
 TInternalLabel::TInternalLabel(QWidget* controle, const QString& nome)
     : QLabel(controle->parentWidget()) {
     setObjectName(nome);
+    setTextFormat(Qt::PlainText);  // a caption is shown as written, never read as markup
     setBuddy(controle);
     SetCaption(controle->objectName());
 }
@@ -131,6 +134,23 @@ bool TRotuloControle::eventFilter(QObject* objeto, QEvent* event) {
             break;
     }
     return false;
+}
+
+bool CamposEntrada::EhEnter(const QKeyEvent* event) {
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+void CamposEntrada::ExigirPreenchido(bool vazio) {
+    TmDlg::InformaAbort(vazio, QStringLiteral("Este campo precisa estar preenchido!"), nullptr,
+                        true);
+}
+
+bool CamposEntrada::TratarTecla(const std::function<bool()>& tratamento) {
+    try {
+        return tratamento();
+    } catch (const EAbortSilencioso&) {
+        return true;
+    }
 }
 
 void CamposEntrada::ProximoCampo(QWidget* controle) {

@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QPointer>
+#include <functional>
 
 class QKeyEvent;
 
@@ -24,9 +25,9 @@ enum class TTipoClasse {
     tcdbxEditMesAno
 };
 
-// The caption label of a control: named after its kind, caption first the control's name, and
-// its accelerator key focuses the control. Like a label that sizes itself to its text, setting
-// the caption or the font resizes it (the position stays).
+// The caption label of a control: named after its kind, caption first the control's name (plain
+// text), and its accelerator key focuses the control. Like a label that sizes itself to its text,
+// setting the caption or the font resizes it (the position stays).
 class TInternalLabel : public QLabel {
     Q_OBJECT
 public:
@@ -108,6 +109,16 @@ private:
 };
 
 namespace CamposEntrada {
+
+// Enter of the main keyboard or of the keypad.
+bool EhEnter(const QKeyEvent* event);
+// The required-field stop of every data-entry control: when vazio, the warning "Este campo
+// precisa estar preenchido!" (logged), then the library's silent abort.
+void ExigirPreenchido(bool vazio);
+// Runs a control's own handling of a key; true when it consumed the key. A required-field stop
+// inside it ends this key's handling there (the focus stays) and counts as consumed: the silent
+// abort must not cross Qt's event delivery, whose code keeps no exception cleanups.
+bool TratarTecla(const std::function<bool()>& tratamento);
 
 // The focus goes to the next control in tab order, as a Tab key press posted to the control.
 void ProximoCampo(QWidget* controle);

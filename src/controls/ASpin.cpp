@@ -2,20 +2,10 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QWheelEvent>
 
 #include "base/RtlNumeros.h"
-#include "messages/dialogos/mMensagem.h"
 #include "text/conversao/TmStrNumeros.h"
-
-namespace {
-
-const QString kCampoObrigatorio = QStringLiteral("Este campo precisa estar preenchido!");
-
-bool EhEnter(const QKeyEvent* event) {
-    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-}
-
-}  // namespace
 
 TACustomSpin::TACustomSpin(QWidget* parent) : QAbstractSpinBox(parent) {
     resize(65, 23);
@@ -79,14 +69,13 @@ QValidator::State TACustomSpin::validate(QString& input, int&) const {
 }
 
 void TACustomSpin::keyPressEvent(QKeyEvent* event) {
-    try {
-        if (TeclaBaixa(event) || Caractere(event))
-            return;
-    } catch (const EAbortSilencioso&) {
-        // The required-field stop ends this key's handling here; the focus stays.
-        return;
-    }
-    QAbstractSpinBox::keyPressEvent(event);
+    if (!CamposEntrada::TratarTecla([&] { return TeclaBaixa(event) || Caractere(event); }))
+        QAbstractSpinBox::keyPressEvent(event);
+}
+
+// The wheel goes on to the form (a page scrolls on); it never turns the number.
+void TACustomSpin::wheelEvent(QWheelEvent* event) {
+    event->ignore();
 }
 
 bool TACustomSpin::TeclaBaixa(QKeyEvent* event) {
@@ -102,12 +91,13 @@ bool TACustomSpin::TeclaBaixa(QKeyEvent* event) {
         CamposEntrada::CampoAnterior(this);
         return true;
     }
-    return false;
+    // Page Up and Page Down would step the number by ten.
+    return event->key() == Qt::Key_PageUp || event->key() == Qt::Key_PageDown;
 }
 
 bool TACustomSpin::Caractere(QKeyEvent* event) {
-    if (EhEnter(event)) {
-        TmDlg::InformaAbort(Obrigatorio && Value() == 0, kCampoObrigatorio, nullptr, true);
+    if (CamposEntrada::EhEnter(event)) {
+        CamposEntrada::ExigirPreenchido(Obrigatorio && Value() == 0);
         if (EnterProximoCampo && window()->isVisible())
             CamposEntrada::ProximoCampo(this);
         return true;

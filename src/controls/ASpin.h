@@ -2,7 +2,8 @@
 // TASpin: the library's integer spin control. Digits only, right-aligned, all text selected on
 // entry, a caption label beside it, and the data-entry keyboard model: Enter moves to the next
 // field, Up and Down move between fields instead of changing the number, Ctrl+Y clears, and a
-// required field left at 0 stops Enter with "Este campo precisa estar preenchido!".
+// required field left at 0 stops Enter with "Este campo precisa estar preenchido!". Only typing
+// and the up/down buttons change the number: not the arrow keys, Page Up/Down or the wheel.
 //
 // The number is the text: Value reads the text's integer, or MinValue when the text is not one
 // (empty included); setting Value and leaving the control put it into MinValue..MaxValue (unless
@@ -46,6 +47,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     bool TeclaBaixa(QKeyEvent* event);

@@ -9,11 +9,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <QPushButton>
 #include "Formulario.h"
 #include "controls/ACombo.h"
-
 #include "messages/formularios/mMensagemPlus.h"
+#include "support/Respostas.h"
 
 namespace {
 
@@ -45,7 +44,7 @@ protected:
     void EsperarAviso(QString& aviso) {
         TmDialogForm::ResponderProximo([&aviso](TmDialogForm& f) {
             aviso = f.Mensagem();
-            f.OkBtn->click();
+            Respostas::ClicarOk()(f);
         });
     }
     void Editavel() {
@@ -79,6 +78,19 @@ TEST_F(TAComboTeclado, AClosedListIgnoresTypingAndMovesWithTheArrows) {
     Focar();
     QTest::keyClick(combo, Qt::Key_Plus, Qt::KeypadModifier);
     EXPECT_TRUE(combo->ListaAberta());
+    QTest::keyClick(combo->view(), Qt::Key_Plus, Qt::KeypadModifier);  // the open list has the keys
+    EXPECT_FALSE(combo->ListaAberta());
+}
+
+TEST_F(TAComboTeclado, EnterNeverAddsTheTypedTextAsAnItem) {
+    Editavel();
+    combo->EnterProximoCampo = false;
+    combo->lineEdit()->clear();
+    Digitar(combo, QStringLiteral("quatro"));
+    QTest::keyClick(combo, Qt::Key_Return);
+    EXPECT_EQ(combo->count(), 3);
+    EXPECT_EQ(combo->Values().size(), 3);
+    EXPECT_EQ(combo->Text(), QStringLiteral("QUATRO"));
 }
 
 TEST_F(TAComboTeclado, ARequiredFieldOfBlanksPassesEnterButStopsDown) {
@@ -207,16 +219,43 @@ TEST(TAComboValores, HiddenValuesFollowTheSelection) {
     EXPECT_TRUE(ordenado.Values().isEmpty());
 }
 
-TEST(TAComboRotulo, TheComboLabelPlacesItselfAgainWhenItsCaptionChanges) {
-    TFormulario form;
-    auto* combo = new TACombo(&form);
-    EXPECT_EQ(combo->EditLabel()->objectName(), QStringLiteral("ComboInternalLabel"));
-    combo->SetLabelPosition(TLabelPosition::lpLeft);
-    combo->SetBounds(168, 60, 81, 21);
-    combo->EditLabel()->SetCaption(QStringLiteral("Monitor"));
-    EXPECT_EQ(combo->EditLabel()->x(), 168 - combo->EditLabel()->width() - 3);
-    combo->EditLabel()->SetCaption(QStringLiteral("Monitor do cliente"));
-    EXPECT_EQ(combo->EditLabel()->x(), 168 - combo->EditLabel()->width() - 3);
+QStringList Itens(const TACombo& combo) {
+    QStringList itens;
+    for (int i = 0; i < combo.count(); ++i)
+        itens << combo.itemText(i);
+    return itens;
+}
+
+// The letter case and the order apply however items arrive, not only through Add.
+TEST(TAComboValores, CaseAndOrderApplyToEveryWayItemsArrive) {
+    struct Caso {
+        TEditCharCase caixa;
+        bool ordenado;
+        QStringList esperado;
+    };
+    const std::vector<Caso> casos = {
+        {TEditCharCase::ecUpperCase, false, {"ALFA", "BETA", "GAMA", "DELTA", "EPSILON"}},
+        {TEditCharCase::ecLowerCase, true, {"alfa", "beta", "delta", "epsilon", "gama"}},
+        {TEditCharCase::ecNormal, true, {"alfa", "Beta", "delta", "Epsilon", "Gama"}},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.esperado.join(' ').toStdString());
+        TACombo combo;
+        combo.SetCharCase(c.caixa);
+        combo.SetSorted(c.ordenado);
+        combo.addItem(QStringLiteral("Beta"));
+        combo.insertItem(0, QStringLiteral("alfa"));
+        combo.addItems({QStringLiteral("Gama"), QStringLiteral("delta")});
+        combo.Add(QStringLiteral("Epsilon"), 5);
+        EXPECT_EQ(Itens(combo), c.esperado);
+    }
+
+    // Turning Sorted on puts the items already there in order.
+    TACombo depois;
+    depois.SetCharCase(TEditCharCase::ecNormal);
+    depois.addItems({QStringLiteral("c"), QStringLiteral("A"), QStringLiteral("b")});
+    depois.SetSorted(true);
+    EXPECT_EQ(Itens(depois), (QStringList{"A", "b", "c"}));
 }
 
 class TAComboDados : public ::testing::Test {
@@ -236,12 +275,6 @@ protected:
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(QStringLiteral("combo"));
     }
-    QStringList Itens() const {
-        QStringList itens;
-        for (int i = 0; i < combo.count(); ++i)
-            itens << combo.itemText(i);
-        return itens;
-    }
     QTemporaryDir pasta;
     QSqlDatabase db;
     TACombo combo;
@@ -251,7 +284,7 @@ TEST_F(TAComboDados, LoadsTrimmedRowsFromAQuery) {
     combo.SetCharCase(TEditCharCase::ecNormal);
     EXPECT_TRUE(combo.LoadData(db, "select sigla, nome from uf order by rowid", "nome", "sigla",
                                "rj", true));
-    EXPECT_EQ(Itens(), (QStringList{"", "São Paulo", "Rio", "Minas"}));
+    EXPECT_EQ(Itens(combo), (QStringList{"", "São Paulo", "Rio", "Minas"}));
     EXPECT_EQ(combo.Values(), (QStringList{"", "SP", "RJ", "MG"}));
     EXPECT_EQ(combo.ItemIndex(), 2);
 
@@ -271,7 +304,7 @@ TEST_F(TAComboDados, AFailingQueryReachesTheCallerAfterTheListsWereCleared) {
     combo.Add(QStringLiteral("velho"), 9);
     EXPECT_THROW(combo.LoadData(db, "select * from nao_existe", "nome", "sigla", "", true),
                  std::runtime_error);
-    EXPECT_EQ(Itens(), (QStringList{""}));
+    EXPECT_EQ(Itens(combo), (QStringList{""}));
 }
 
 TEST_F(TAComboDados, LoadsADatasetAsItIsAndLeavesItAtItsEnd) {
@@ -280,7 +313,7 @@ TEST_F(TAComboDados, LoadsADatasetAsItIsAndLeavesItAtItsEnd) {
     ASSERT_TRUE(dados.exec("select sigla, nome from uf order by rowid"));
     ASSERT_TRUE(dados.last());  // wherever it stands, loading starts at the first row
     EXPECT_TRUE(combo.LoadData(dados, "nome", "sigla", "MG", false));
-    EXPECT_EQ(Itens(), (QStringList{" São Paulo ", "Rio", "Minas"}));
+    EXPECT_EQ(Itens(combo), (QStringList{" São Paulo ", "Rio", "Minas"}));
     EXPECT_EQ(combo.Values(), (QStringList{" SP ", "RJ", "MG"}));
     EXPECT_EQ(combo.ItemIndex(), 2);
     EXPECT_FALSE(dados.isValid());

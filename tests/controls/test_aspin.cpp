@@ -1,90 +1,17 @@
-// The labelled spin: label placement, the keyboard model and the number rules.
+// The labelled spin: the keyboard model and the number rules.
 #include <gtest/gtest.h>
 
-#include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
 #include <QTest>
 
-#include <QPushButton>
 #include "Formulario.h"
 #include "controls/ASpin.h"
-
 #include "messages/formularios/mMensagemPlus.h"
+#include "support/Respostas.h"
 
 namespace {
-
-TEST(TASpinRotulo, IsPlacedBesideTheControlAndFollowsIt) {
-    struct Caso {
-        TLabelPosition posicao;
-        QPoint esperado;
-    };
-    // Spin at (168, 32) 81 x 22, label 61 x 13, spacing 6.
-    const std::vector<Caso> casos = {
-        {TLabelPosition::lpLeft, {101, 36}},
-        {TLabelPosition::lpRight, {168 + 81 + 6, 36}},
-        {TLabelPosition::lpAbove, {168, 32 - 13 - 6}},
-        {TLabelPosition::lpBelow, {168, 32 + 22 + 6}},
-    };
-    TFormulario form;
-    auto* spin = new TASpin(&form);
-    spin->EditLabel()->resize(61, 13);
-    spin->SetLabelSpacing(6);
-    spin->SetBounds(168, 32, 81, 22);
-    for (const Caso& c : casos) {
-        spin->SetLabelPosition(c.posicao);
-        EXPECT_EQ(spin->EditLabel()->pos(), c.esperado);
-    }
-    // An odd difference of heights truncates toward zero, also when the label is taller.
-    spin->SetLabelPosition(TLabelPosition::lpLeft);
-    spin->EditLabel()->resize(61, 27);
-    spin->RefreshLabel();
-    EXPECT_EQ(spin->EditLabel()->y(), 32 + (22 - 27) / 2);
-
-    form.Mostrar();
-    spin->move(200, 100);
-    EXPECT_EQ(spin->EditLabel()->pos(), QPoint(200 - 61 - 6, 100 - 2));
-    spin->setEnabled(false);
-    EXPECT_FALSE(spin->EditLabel()->isEnabled());
-    spin->hide();
-    EXPECT_FALSE(spin->EditLabel()->isVisible());
-    spin->show();
-    EXPECT_TRUE(spin->EditLabel()->isVisible());
-}
-
-TEST(TASpinRotulo, FollowsTheNameTakesTheParentAndIsForgottenWhenDestroyed) {
-    TFormulario form;
-    auto* spin = new TASpin;
-    EXPECT_EQ(spin->EditLabel()->objectName(), QStringLiteral("InternalLabel"));
-    spin->setObjectName(QStringLiteral("edPorta"));
-    EXPECT_EQ(spin->EditLabel()->Caption(), QStringLiteral("edPorta"));
-    spin->EditLabel()->SetCaption(QStringLiteral("Porta Socket"));
-    spin->setObjectName(QStringLiteral("edOutro"));
-    EXPECT_EQ(spin->EditLabel()->Caption(), QStringLiteral("Porta Socket"));
-
-    spin->setParent(&form);
-    EXPECT_EQ(spin->EditLabel()->parentWidget(), &form);
-    EXPECT_EQ(spin->EditLabel()->buddy(), spin);
-
-    // The spin's label keeps its place when its caption resizes it, until RefreshLabel.
-    spin->SetLabelPosition(TLabelPosition::lpLeft);
-    spin->SetBounds(168, 32, 81, 22);
-    const QPoint antes = spin->EditLabel()->pos();
-    spin->EditLabel()->SetCaption(QStringLiteral("Uma legenda bem mais longa"));
-    EXPECT_EQ(spin->EditLabel()->pos(), antes);
-    spin->RefreshLabel();
-    EXPECT_EQ(spin->EditLabel()->x(), 168 - spin->EditLabel()->width() - 3);
-
-    delete spin->EditLabel();
-    EXPECT_EQ(spin->EditLabel(), nullptr);
-    spin->SetBounds(10, 10, 81, 22);  // nothing to place, nothing breaks
-    spin->RefreshLabel();
-
-    auto* outro = new TASpin(&form);
-    const QPointer<TInternalLabel> rotulo = outro->EditLabel();
-    delete outro;
-    EXPECT_TRUE(rotulo.isNull());  // the label goes with its control
-}
 
 class TASpinTeclado : public ::testing::Test {
 protected:
@@ -120,6 +47,31 @@ TEST_F(TASpinTeclado, ArrowsMoveTheFocusAndNeverTheNumber) {
     EXPECT_EQ(spin->Value(), 7);
 }
 
+// The port on the settings page: the wheel and Page Up/Down leave it alone, the buttons step it.
+TEST_F(TASpinTeclado, OnlyTypingAndTheButtonsChangeTheNumber) {
+    spin->SetMaxValue(65000);
+    spin->SetValue(22334);
+    const QPoint meio = spin->rect().center();
+    QWheelEvent notch(meio, spin->mapToGlobal(meio), QPoint(), QPoint(0, 120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(spin, &notch);
+    EXPECT_EQ(spin->Value(), 22334);
+    QTest::keyClick(spin, Qt::Key_PageUp);
+    EXPECT_EQ(spin->Value(), 22334);
+    QTest::keyClick(spin, Qt::Key_PageDown);
+    EXPECT_EQ(spin->Value(), 22334);
+    EXPECT_EQ(form.Focado(), QStringLiteral("spin"));
+
+    QStyleOptionSpinBox opcao;
+    opcao.initFrom(spin);
+    opcao.subControls = QStyle::SC_All;
+    opcao.stepEnabled = QAbstractSpinBox::StepUpEnabled | QAbstractSpinBox::StepDownEnabled;
+    const QRect acima =
+        spin->style()->subControlRect(QStyle::CC_SpinBox, &opcao, QStyle::SC_SpinBoxUp, spin);
+    QTest::mouseClick(spin, Qt::LeftButton, Qt::NoModifier, acima.center());
+    EXPECT_EQ(spin->Value(), 22335);
+}
+
 TEST_F(TASpinTeclado, EnterMovesOnUnlessARequiredFieldIsZero) {
     spin->Obrigatorio = true;
     spin->SetValue(0);
@@ -127,7 +79,7 @@ TEST_F(TASpinTeclado, EnterMovesOnUnlessARequiredFieldIsZero) {
     TmDialogForm::ResponderProximo([&](TmDialogForm& f) {
         aviso = f.Mensagem();
         legenda = f.windowTitle();
-        f.OkBtn->click();
+        Respostas::ClicarOk()(f);
     });
     QTest::keyClick(spin, Qt::Key_Return);
     EXPECT_EQ(aviso, QStringLiteral("Este campo precisa estar preenchido!"));

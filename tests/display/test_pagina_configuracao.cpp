@@ -13,6 +13,7 @@
 #include "display/telas/PaginaConfiguracao.h"
 #include "messages/formularios/mMensagemPlus.h"
 #include "support/RaizTemporaria.h"
+#include "support/Respostas.h"
 
 QT_BEGIN_NAMESPACE
 inline void PrintTo(const QString& texto, std::ostream* saida) {
@@ -177,8 +178,8 @@ TEST_F(PaginaConfiguracaoTest, PadraoAsksFirstAndAppliesTheDefaultsOnYes) {
     QString pergunta, sim;
     TmDialogForm::ResponderProximo([&](TmDialogForm& f) {
         pergunta = f.Mensagem();
-        sim = f.OkBtn->text();
-        f.CancelarBtn->click();
+        sim = Respostas::Filho<QPushButton>(f, "OkBtn")->text();
+        Respostas::ClicarCancelar()(f);
     });
     QTest::mouseClick(pagina.btPadrao, Qt::LeftButton);
     EXPECT_EQ(pergunta, QStringLiteral("Voltar as configurações padrão?"));
@@ -188,7 +189,7 @@ TEST_F(PaginaConfiguracaoTest, PadraoAsksFirstAndAppliesTheDefaultsOnYes) {
     EXPECT_TRUE(pagina.edLargura->isEnabled());
     EXPECT_TRUE(chamadas.isEmpty());
 
-    TmDialogForm::ResponderProximo(TmDialogForm::ClicarOk());
+    TmDialogForm::ResponderProximo(Respostas::ClicarOk());
     QTest::mouseClick(pagina.btPadrao, Qt::LeftButton);
     EXPECT_EQ(Linhas(),
               (QStringList{"[Config]", "Porta=22334", "Monitor=1", "TelaCheia=1", "Largura=800",

@@ -2,14 +2,11 @@
 
 #include <QDebug>
 
-#include "messages/dialogos/GravaLogs.h"
+#include "messages/dialogos/Aguarde.h"
+#include "messages/dialogos/LogMensagens.h"
 #include "text/separacao/TmStrSepara.h"
 
 namespace {
-
-// The wait window closes here before any dialog shows, so that no dialog hides behind it. The
-// wait window is not part of this system yet, so there is nothing to close.
-void FechaAguarde() {}
 
 // Used while no back end is installed: nothing can be drawn, so every dialog is written to the
 // warning log and answered no.
@@ -51,15 +48,22 @@ private:
     int estado_;
 };
 
+// Every dialog closes the wait window first, so that it does not open behind it.
 bool Mostrar(const TParametrosDialogo& dialogo, int estadoTaskbar = kTaskbarNenhum) {
-    FechaAguarde();
+    Aguarde::FechaAguarde();
     TEstadoTaskbar estado(estadoTaskbar);
     return TmDlg::BackEnd().Executar(dialogo);
 }
 
 void Gravar(bool gravar, const QString& texto) {
     if (gravar)
-        TGravaLogs::GravaLogMsg(texto);
+        LogMensagens::GravaLogMsg(texto);
+}
+
+// The stops and exit questions close the wait window before their question sound, too.
+void TocarPergunta() {
+    Aguarde::FechaAguarde();
+    TmDlg::BackEnd().TocarSom(TMsgDlgType::mtConfirmation);
 }
 
 [[noreturn]] void FocarEAbortar(QObject* foco) {
@@ -139,21 +143,21 @@ bool TmDlg::Confirma(const QString& Titulo, const QString& Texto, const QString&
 }
 
 void TmDlg::ConfirmaExit(const QString& Texto, bool FocoBotaoNao, QObject* Foco) {
-    BackEnd().TocarSom(TMsgDlgType::mtConfirmation);
+    TocarPergunta();
     if (!Confirma(Texto, FocoBotaoNao, true, false))
         FocarEAbortar(Foco);
 }
 
 void TmDlg::ConfirmaExit(const QString& Titulo, const QString& Texto, const QString& Detalhes,
                          bool FocoBotaoNao, QObject* Foco) {
-    BackEnd().TocarSom(TMsgDlgType::mtConfirmation);
+    TocarPergunta();
     if (!Confirma(Titulo, Texto, Detalhes, FocoBotaoNao, false))
         FocarEAbortar(Foco);
 }
 
 void TmDlg::ConfirmaExitMono(const QString& Titulo, const QString& Texto, const QString& Detalhes,
                              bool FocoBotaoNao, QObject* Foco) {
-    BackEnd().TocarSom(TMsgDlgType::mtConfirmation);
+    TocarPergunta();
     TParametrosDialogo d{Titulo, Texto, Detalhes, TMsgDlgType::mtConfirmation, FocoBotaoNao};
     d.abMonoEspacada = true;
     if (!Mostrar(d))
@@ -164,8 +168,7 @@ void TmDlg::InformaAbort(bool Condicao, const QString& Texto, QObject* Foco, boo
                          const TRotinaCallBack& Rotina) {
     if (!Condicao)
         return;
-    FechaAguarde();
-    BackEnd().TocarSom(TMsgDlgType::mtConfirmation);
+    TocarPergunta();
     Alerta(Texto, GravaLog);
     if (Rotina)
         Rotina();

@@ -5,6 +5,11 @@
 // and the silent abort, and hands each window to the dialog back end the application installs at
 // start (the Qt dialogs of TmDialogForm in a program, a scripted back end in tests).
 //
+// Every operation that shows a window first closes the wait window (Aguarde::FechaAguarde), so
+// no dialog opens behind it; a text marked to be logged (GravaLog) goes to
+// LogMensagens::GravaLogMsg after its dialog closed. Both do nothing until the wait window and
+// the log writer installed themselves.
+//
 // All operations run on the user-interface thread; the dialogs are modal.
 
 #include <QString>

@@ -3,14 +3,15 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
@@ -18,6 +19,8 @@
 #include <deque>
 
 #include "base/CodePage.h"
+#include "base/gui/Fontes.h"
+#include "messages/formularios/TAplicacao.h"
 #include "text/separacao/TmStrSepara.h"
 
 namespace {
@@ -33,12 +36,29 @@ constexpr int kAlturaDetalhes = 165;  // what the open details pane adds to the 
 constexpr int kMargemDireitaTitulo = 16;
 constexpr int kMargemDireitaCancelar = 5;
 
-QFont Fonte(const QStringList& familias, int pixels) {
-    QFont fonte;
-    fonte.setFamilies(familias);
-    fonte.setPixelSize(pixels);
-    return fonte;
+// A window title shows "[*]" as the document-modified mark; doubled it shows as it is.
+QString TituloLiteral(QString titulo) {
+    return titulo.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
 }
+
+// The save dialog of the details: a file can be saved only into a folder that exists. A name in
+// a missing folder is refused with a message, and the dialog stays open with the name typed.
+class TDialogoSalvar : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+    void accept() override {
+        const QStringList arquivos = selectedFiles();
+        const QString pasta =
+            arquivos.isEmpty() ? QString() : QFileInfo(arquivos.constFirst()).absolutePath();
+        if (!pasta.isEmpty() && !QFileInfo(pasta).isDir()) {
+            TmDlg::Alerta(QStringLiteral("A pasta \"%1\" não existe. Escolha uma pasta que exista.")
+                              .arg(QDir::toNativeSeparators(pasta)));
+            return;
+        }
+        QFileDialog::accept();
+    }
+};
 
 struct TAparencia {
     QString legenda;
@@ -112,16 +132,14 @@ std::deque<TmDialogForm::TResposta>& Respostas() {
     return respostas;
 }
 
-void Teclar(QWidget* alvo, int tecla) {
-    QKeyEvent pressiona(QEvent::KeyPress, tecla, Qt::NoModifier);
-    QCoreApplication::sendEvent(alvo, &pressiona);
-}
-
 }  // namespace
 
 TmDialogForm::TmDialogForm(QWidget* parent) : QDialog(parent) {
+    // A title bar with the close box only: no minimise or maximise buttons.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Título"));
-    setFont(Fonte({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans")}, 11));
+    setFont(Fontes::Fonte(QStringLiteral("Tahoma"), 11));
     CriarComponentes();
     resize(364, 329);
     setMinimumSize(kLarguraMinima, kAlturaMinima);
@@ -137,11 +155,13 @@ void TmDialogForm::CriarComponentes() {
     MainPanel->setPalette(branco);
 
     IconeImg = new QLabel(MainPanel);
+    IconeImg->setObjectName(QStringLiteral("IconeImg"));
     IconeImg->setGeometry(16, 16, 32, 32);
 
     MensLabel = new QLabel(MainPanel);
     MensLabel->setObjectName(QStringLiteral("MensLabel"));
-    MensLabel->setFont(Fonte({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")}, 15));
+    MensLabel->setTextFormat(Qt::PlainText);
+    MensLabel->setFont(Fontes::Fonte(QStringLiteral("Arial"), 15));
 
     BodyLabel = new QLabel(MainPanel);
     BodyLabel->setObjectName(QStringLiteral("BodyLabel"));
@@ -150,6 +170,7 @@ void TmDialogForm::CriarComponentes() {
     BodyLabel->move(kEsquerdaCorpo, kTopoCorpo);
 
     Shape2 = new QFrame(MainPanel);
+    Shape2->setObjectName(QStringLiteral("Shape2"));
     Shape2->setAutoFillBackground(true);
     QPalette prata = Shape2->palette();
     prata.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
@@ -166,6 +187,7 @@ void TmDialogForm::CriarComponentes() {
     connect(btPause, &QToolButton::clicked, this, &TmDialogForm::PararContador);
 
     Panel1 = new QWidget(MainPanel);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setAutoFillBackground(true);
     Panel1->setPalette(QApplication::palette());
 
@@ -187,21 +209,23 @@ void TmDialogForm::CriarComponentes() {
     setTabOrder(CancelarBtn, DetalhesBtn);
 
     DetalhesPanel = new QWidget(this);
+    DetalhesPanel->setObjectName(QStringLiteral("DetalhesPanel"));
     DetalhesPanel->hide();
     DetalhesMemo = new QPlainTextEdit(DetalhesPanel);
     DetalhesMemo->setObjectName(QStringLiteral("DetalhesMemo"));
     DetalhesMemo->setReadOnly(true);
     DetalhesMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
     DetalhesMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    DetalhesMemo->setFont(
-        Fonte({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono")}, 11));
+    DetalhesMemo->setFont(Fontes::Fonte(QStringLiteral("Courier New"), 11));
     Panel3 = new QWidget(DetalhesPanel);
+    Panel3->setObjectName(QStringLiteral("Panel3"));
     SalvarBtn = new QPushButton(QStringLiteral("S&alvar..."), Panel3);
     SalvarBtn->setObjectName(QStringLiteral("SalvarBtn"));
     SalvarBtn->resize(75, 25);
     connect(SalvarBtn, &QPushButton::clicked, this, &TmDialogForm::SalvarBtnClick);
 
-    SD = new QFileDialog(this);
+    SD = new TDialogoSalvar(this);
+    SD->setObjectName(QStringLiteral("SD"));
     SD->setOption(QFileDialog::DontUseNativeDialog);
     SD->setAcceptMode(QFileDialog::AcceptSave);
     SD->setFileMode(QFileDialog::AnyFile);
@@ -211,6 +235,7 @@ void TmDialogForm::CriarComponentes() {
     SD->selectFile(QStringLiteral("mensagem_vestra.txt"));
 
     tmrOK = new QTimer(this);
+    tmrOK->setObjectName(QStringLiteral("tmrOK"));
     tmrOK->setInterval(1000);
     connect(tmrOK, &QTimer::timeout, this, &TmDialogForm::tmrOKTimer);
 }
@@ -225,13 +250,12 @@ bool TmDialogForm::Executar(const QString& Titulo, const QString& Mensagem, cons
 bool TmDialogForm::Executar(const TParametrosDialogo& d) {
     TmDialogForm form;
     if (d.CentralizarNoOwner)
-        form.centralizarEm_ = QApplication::activeWindow();
+        form.centralizarEm_ = TAplicacao::JanelaPrincipal();
     if (d.abMonoEspacada)
-        form.BodyLabel->setFont(
-            Fonte({QStringLiteral("Lucida Console"), QStringLiteral("DejaVu Sans Mono")}, 11));
+        form.BodyLabel->setFont(Fontes::Fonte(QStringLiteral("Lucida Console"), 11));
     form.AplicarTipo(d.Tipo);
     form.DefinirBotoes(d.Tipo, d.FocoNao, d.aiTempoOK);
-    form.MensLabel->setText(d.Titulo);
+    form.DefinirTitulo(d.Titulo);
     form.mensagem_ = d.Mensagem;
     form.DefinirDetalhes(d.Detalhes);
     form.iiMaxTempo = d.aiTempoOK;
@@ -244,8 +268,8 @@ bool TmDialogForm::ExecutarOpcao(const QString& asTitulo, const QString& asMensa
                                  const QString& asCapCancelar) {
     TmDialogForm form(QApplication::activeWindow());
     form.AplicarTipo(TMsgDlgType::mtInformation);
-    form.setWindowTitle(asTitulo);
-    form.MensLabel->setText(asTitulo);
+    form.setWindowTitle(TituloLiteral(asTitulo));
+    form.DefinirTitulo(asTitulo);
     form.mensagem_ = asMensagem;
     form.DefinirDetalhes(asDetalhes);
     form.OkBtn->setText(asCapOk);
@@ -276,6 +300,10 @@ void TmDialogForm::AplicarTipo(TMsgDlgType tipo) {
     MensLabel->setPalette(paleta);
     if (aparencia.som)
         QApplication::beep();
+}
+
+void TmDialogForm::DefinirTitulo(const QString& titulo) {
+    MensLabel->setText(titulo);
 }
 
 void TmDialogForm::DefinirBotoes(TMsgDlgType tipo, bool focoNao, int tempoOk) {
@@ -345,7 +373,9 @@ void TmDialogForm::CalculaTamanho() {
 
 void TmDialogForm::Centralizar() {
     const QRect area = centralizarEm_ ? centralizarEm_->frameGeometry() : screen()->geometry();
-    move(area.center() - rect().center());
+    QRect janela = frameGeometry();  // the frame the desktop draws is centred with the window
+    janela.moveCenter(area.center());
+    move(janela.topLeft());
 }
 
 void TmDialogForm::DefinirBorda(bool redimensionavel) {
@@ -446,9 +476,9 @@ bool TmDialogForm::SalvarDetalhes(const QString& arquivo) const {
     QByteArray conteudo;
     for (const QString& linha : DetalhesMemo->toPlainText().split(QLatin1Char('\n')))
         conteudo += CodePage::ParaAnsi(linha) + "\r\n";
-    QFile saida(arquivo);
-    return saida.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-           saida.write(conteudo) == conteudo.size();
+    QSaveFile saida(arquivo);
+    return saida.open(QIODevice::WriteOnly) && saida.write(conteudo) == conteudo.size() &&
+           saida.commit();
 }
 
 QString TmDialogForm::TextoCopia() const {
@@ -477,31 +507,4 @@ qsizetype TmDialogForm::RespostasPendentes() {
 
 void TmDialogForm::DescartarRespostas() {
     Respostas().clear();
-}
-
-TmDialogForm::TResposta TmDialogForm::ClicarOk() {
-    return [](TmDialogForm& f) { f.OkBtn->click(); };
-}
-
-TmDialogForm::TResposta TmDialogForm::ClicarCancelar() {
-    return [](TmDialogForm& f) { f.CancelarBtn->click(); };
-}
-
-TmDialogForm::TResposta TmDialogForm::TeclarEnter() {
-    return [](TmDialogForm& f) { Teclar(f.focusWidget() ? f.focusWidget() : &f, Qt::Key_Return); };
-}
-
-TmDialogForm::TResposta TmDialogForm::TeclarEsc() {
-    return [](TmDialogForm& f) { Teclar(f.focusWidget() ? f.focusWidget() : &f, Qt::Key_Escape); };
-}
-
-TmDialogForm::TResposta TmDialogForm::FecharJanela() {
-    return [](TmDialogForm& f) { f.close(); };
-}
-
-TmDialogForm::TResposta TmDialogForm::DeixarContadorAcabar() {
-    return [](TmDialogForm& f) {
-        while (f.tmrOK->isActive())
-            f.tmrOKTimer();
-    };
 }

@@ -4,11 +4,13 @@
 // pane with a read-only monospaced text the user can save or copy; an optional countdown that
 // presses OK by itself.
 //
-// Sizes are client sizes in pixels (the window frame is the desktop's business).
+// Sizes are client sizes in pixels (the window frame is the desktop's business). Every text from
+// outside (title line, body, details, captions) is shown as plain text, never as markup.
 //
 // Test hook: ResponderProximo queues answers; each dialog that shows takes the next one and runs
 // it from its own event loop once it is on screen, so a test answers exactly as a user would
-// (a click on a given button, Esc, the close box, a countdown left to run out).
+// (a click on a given button, Esc, the close box, a countdown left to run out). The widgets are
+// private: an answer finds them by their object names, which are the names declared below.
 
 #include <QDialog>
 #include <QSize>
@@ -47,27 +49,40 @@ public:
     static void ResponderProximo(TResposta resposta);
     static qsizetype RespostasPendentes();
     static void DescartarRespostas();
-    // Ready answers.
-    static TResposta ClicarOk();
-    static TResposta ClicarCancelar();
-    static TResposta TeclarEnter();  // on the button that holds the focus
-    static TResposta TeclarEsc();
-    static TResposta FecharJanela();          // the close box
-    static TResposta DeixarContadorAcabar();  // every second of the countdown passes
 
-    void CalculaTamanho();
-    void PararContador();
-    void tmrOKTimer();  // one second of the countdown
-    void DetalhesBtnClick();
-    void SalvarBtnClick();
-    // Saves the details to the file the user chose; an error dialog tells when it cannot.
+    // One second of the countdown.
+    void tmrOKTimer();
+    // Saves the details to the file; an error dialog tells when it cannot.
     void SalvarComo(const QString& arquivo);
-    // Writes the details as lines ended by CR LF, in Windows-1252; false when it cannot.
-    bool SalvarDetalhes(const QString& arquivo) const;
     // The body text as given; BodyLabel shows it wrapped.
     const QString& Mensagem() const { return mensagem_; }
     // What Ctrl+C puts on the clipboard: title line, a blank line, body, all breaks CR LF.
     QString TextoCopia() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void CriarComponentes();
+    void AplicarTipo(TMsgDlgType tipo);
+    // The title line, shown as the plain text it is.
+    void DefinirTitulo(const QString& titulo);
+    void DefinirDetalhes(const QString& detalhes);
+    void DefinirBotoes(TMsgDlgType tipo, bool focoNao, int tempoOk);
+    void CalculaTamanho();
+    void Dispor();
+    void DisporMensagem(int largura, int altura);
+    void DefinirBorda(bool redimensionavel);
+    void Centralizar();
+    void PararContador();
+    void OkBtnClick();
+    void DetalhesBtnClick();
+    void SalvarBtnClick();
+    // Writes the details as lines ended by CR LF, in Windows-1252; false when it cannot (the
+    // file the name had before stays whole).
+    bool SalvarDetalhes(const QString& arquivo) const;
 
     QWidget* MainPanel;
     QLabel* IconeImg;
@@ -91,22 +106,6 @@ public:
     QSize irExpandedSize;
     int iiMaxTempo = 0;
     bool Ok = false;
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-
-private:
-    void CriarComponentes();
-    void AplicarTipo(TMsgDlgType tipo);
-    void DefinirDetalhes(const QString& detalhes);
-    void DefinirBotoes(TMsgDlgType tipo, bool focoNao, int tempoOk);
-    void Dispor();
-    void DisporMensagem(int largura, int altura);
-    void DefinirBorda(bool redimensionavel);
-    void Centralizar();
-    void OkBtnClick();
 
     QString mensagem_;
     QWidget* centralizarEm_ = nullptr;

@@ -1,50 +1,47 @@
-// The TmDlg facade over a scripted back end: which window each operation asks for, the taskbar
-// state around it, the silent abort, the server-message rule and the application's handler.
+// The TmDlg facade over a scripted back end: which window each operation asks for, the wait
+// window closed and the taskbar state set around it, the texts handed to the log, the silent
+// abort and the server-message rule.
 #include <gtest/gtest.h>
 
 #include <QObject>
-#include <deque>
-#include <stdexcept>
 
-#include "messages/dialogos/TratamentoErros.h"
+#include "messages/dialogos/Aguarde.h"
+#include "messages/dialogos/LogMensagens.h"
 #include "messages/dialogos/mMensagem.h"
+#include "support/BackEndRoteiro.h"
 
 namespace {
 
-// Records everything the facade asks of the back end, in order, and answers from a queue.
-class TBackEndRoteiro : public TDialogosBackEnd {
+// The wait window as the dialogs see it: being closed is all that happens to it here.
+class TAguardeRoteiro : public TAguardeBackEnd {
 public:
-    std::vector<TParametrosDialogo> dialogos;
-    std::vector<QString> eventos;  // "taskbar N", "dialogo", "som", "foco"
-    std::deque<bool> respostas;
-    QObject* focado = nullptr;
+    explicit TAguardeRoteiro(std::vector<QString>& eventos) : eventos_(eventos) {}
+    void Mostrar(const TParametrosAguarde&) override {}
+    void Progresso(int) override {}
+    void Atualizar() override {}
+    void Fechar() override { eventos_.push_back(QStringLiteral("aguarde")); }
+    bool Cancelou() const override { return false; }
 
-    bool Executar(const TParametrosDialogo& d) override {
-        dialogos.push_back(d);
-        eventos.push_back(QStringLiteral("dialogo"));
-        if (respostas.empty())
-            return false;
-        const bool r = respostas.front();
-        respostas.pop_front();
-        return r;
-    }
-    void SetTaskbarEstado(int e) override {
-        eventos.push_back(QStringLiteral("taskbar %1").arg(e));
-    }
-    void TocarSom(TMsgDlgType) override { eventos.push_back(QStringLiteral("som")); }
-    void Focar(QObject* c) override {
-        eventos.push_back(QStringLiteral("foco"));
-        focado = c;
-    }
+private:
+    std::vector<QString>& eventos_;
 };
 
+// The back end, a wait window and a log entry installed, all recording into one list of events.
 class TmDlgTest : public ::testing::Test {
 protected:
     void SetUp() override {
         backEnd = std::make_shared<TBackEndRoteiro>();
         TmDlg::InstalarBackEnd(backEnd);
+        Aguarde::Instalar(std::make_shared<TAguardeRoteiro>(backEnd->eventos));
+        LogMensagens::Instalar([this](const QString& texto) {
+            backEnd->eventos.push_back(QStringLiteral("log ") + texto);
+        });
     }
-    void TearDown() override { TmDlg::InstalarBackEnd(nullptr); }
+    void TearDown() override {
+        TmDlg::InstalarBackEnd(nullptr);
+        Aguarde::Instalar(nullptr);
+        LogMensagens::Instalar({});
+    }
     const TParametrosDialogo& Unico() const {
         EXPECT_EQ(backEnd->dialogos.size(), 1u);
         return backEnd->dialogos.at(0);
@@ -53,11 +50,12 @@ protected:
 };
 
 using E = std::vector<QString>;
+const QString kAguarde = QStringLiteral("aguarde");
 const QString kDialogo = QStringLiteral("dialogo");
 const QString kPausado = QStringLiteral("taskbar 4");
 const QString kNenhum = QStringLiteral("taskbar 0");
 
-TEST_F(TmDlgTest, EachOperationAsksForItsWindowAndTaskbarState) {
+TEST_F(TmDlgTest, EachOperationClosesTheWaitWindowFirstThenShowsItsWindowAndLogsMarkedTexts) {
     struct Caso {
         const char* nome;
         std::function<void()> chamada;
@@ -69,43 +67,43 @@ TEST_F(TmDlgTest, EachOperationAsksForItsWindowAndTaskbarState) {
         {"Informa",
          [] { TmDlg::Informa(QStringLiteral("Texto"), true); },
          {"Informação", "Texto", "", T::mtInformation},
-         {kPausado, kDialogo, kNenhum}},
+         {kAguarde, kPausado, kDialogo, kNenhum, "log Texto"}},
         {"Informa 3",
          [] { TmDlg::Informa("Tit", "Texto", "Det"); },
          {"Tit", "Texto", "Det", T::mtInformation},
-         {kPausado, kDialogo, kNenhum}},
+         {kAguarde, kPausado, kDialogo, kNenhum}},
         {"Alerta",
-         [] { TmDlg::Alerta(QStringLiteral("Cuidado")); },
+         [] { TmDlg::Alerta(QStringLiteral("Cuidado"), true); },
          {"Atenção", "Cuidado", "", T::mtWarning},
-         {kPausado, kDialogo, kNenhum}},
+         {kAguarde, kPausado, kDialogo, kNenhum, "log Cuidado"}},
         {"Erro",
-         [] { TmDlg::Erro(QStringLiteral("Falhou")); },
+         [] { TmDlg::Erro(QStringLiteral("Falhou"), true); },
          {"Ocorreu um erro", "Falhou", "", T::mtError},
-         {"taskbar 3", kDialogo, kNenhum}},
+         {kAguarde, "taskbar 3", kDialogo, kNenhum, "log Falhou"}},
         {"Erro 5 sem titulo",
          [] { TmDlg::Erro("", "Falhou", "Det", 7, "original"); },
          {"Ocorreu um erro", "Falhou", "Det Msg.Original:original", T::mtError, false, 7},
-         {"taskbar 3", kDialogo, kNenhum}},
+         {kAguarde, "taskbar 3", kDialogo, kNenhum}},
         {"Confirma",
          [] { TmDlg::Confirma(QStringLiteral("Seguir?"), true, false, true); },
          {"Confirmação", "Seguir?", "", T::mtConfirmation, true, 0, false, true},
-         {kPausado, kDialogo, kNenhum}},
+         {kAguarde, kPausado, kDialogo, kNenhum}},
         {"InformaTimer",
          [] { TmDlg::InformaTimer("Pronto", 3); },
          {"Informação", "Pronto", "", T::mtInformation, false, 3},
-         {kDialogo}},
+         {kAguarde, kDialogo}},
         {"ConfirmaTimer",
          [] { TmDlg::ConfirmaTimer("T", "Pronto", 4); },
          {"T", "Pronto", "", T::mtWarning, false, 4},
-         {kDialogo}},
+         {kAguarde, kDialogo}},
         {"ConfirmaOkTimer",
          [] { TmDlg::ConfirmaOkTimer("T", "Pronto", 5); },
          {"T", "Pronto", "", T::mtConfirmation, false, 5},
-         {kDialogo}},
+         {kAguarde, kDialogo}},
         {"ErroTimer",
          [] { TmDlg::ErroTimer("T", "Pronto", "D", 6); },
          {"T", "Pronto", "D", T::mtError, false, 6},
-         {kDialogo}},
+         {kAguarde, kDialogo}},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nome);
@@ -149,7 +147,7 @@ TEST_F(TmDlgTest, ConfirmaExitAbortsSilentlyOnNoAfterFocusingTheControl) {
     backEnd->eventos.clear();
     EXPECT_THROW(TmDlg::ConfirmaExitMono("T", "Sair?", "D", false, &controle), EAbortSilencioso);
     EXPECT_TRUE(backEnd->dialogos.back().abMonoEspacada);
-    EXPECT_EQ(backEnd->eventos, (E{"som", kDialogo, "foco"}));  // no taskbar state
+    EXPECT_EQ(backEnd->eventos, (E{kAguarde, "som", kAguarde, kDialogo, "foco"}));  // no taskbar
 }
 
 TEST_F(TmDlgTest, InformaAbortStopsOnlyWhenTheConditionHolds) {
@@ -159,17 +157,21 @@ TEST_F(TmDlgTest, InformaAbortStopsOnlyWhenTheConditionHolds) {
     QObject controle;
     bool rotinaRodou = false;
     EXPECT_THROW(TmDlg::InformaAbort(true, QStringLiteral("Vazio"), &controle, true,
-                                     [&] { rotinaRodou = true; }),
+                                     [&] {
+                                         rotinaRodou = true;
+                                         backEnd->eventos.push_back(QStringLiteral("rotina"));
+                                     }),
                  EAbortSilencioso);
     EXPECT_TRUE(rotinaRodou);
     EXPECT_EQ(backEnd->focado, &controle);
     EXPECT_EQ(Unico().Titulo, QStringLiteral("Atenção"));
     EXPECT_EQ(Unico().Tipo, TMsgDlgType::mtWarning);
-    EXPECT_EQ(backEnd->eventos, (E{"som", kPausado, kDialogo, kNenhum, "foco"}));
+    EXPECT_EQ(backEnd->eventos, (E{kAguarde, "som", kAguarde, kPausado, kDialogo, kNenhum,
+                                   "log Vazio", "rotina", "foco"}));
 
     SetUp();
     EXPECT_THROW(TmDlg::InformaAbort(true, "Tit", "Texto", "Det", nullptr), EAbortSilencioso);
-    EXPECT_EQ(backEnd->eventos, (E{kPausado, kDialogo, kNenhum, "foco"}));
+    EXPECT_EQ(backEnd->eventos, (E{kAguarde, kPausado, kDialogo, kNenhum, "foco"}));
 }
 
 TEST_F(TmDlgTest, ErroWithAServerMessageShowsOnlyThatMessageAsInformation) {
@@ -177,7 +179,8 @@ TEST_F(TmDlgTest, ErroWithAServerMessageShowsOnlyThatMessageAsInformation) {
                 "ERRO: P0001: [#MSG]Cliente bloqueado[#MSG_FIM] CONTEXT SQL: select 1");
     EXPECT_EQ(Unico().Tipo, TMsgDlgType::mtInformation);
     EXPECT_EQ(Unico().Mensagem, QStringLiteral("Cliente bloqueado"));
-    EXPECT_EQ(backEnd->eventos, (E{kPausado, kDialogo, kNenhum}));
+    EXPECT_EQ(backEnd->eventos,
+              (E{kAguarde, kPausado, kDialogo, kNenhum, "log Cliente bloqueado"}));
 
     // An empty embedded message falls back to the error window with the original text.
     SetUp();
@@ -198,23 +201,14 @@ TEST(GetMsgTratada, CutsTheUserMessageOutOfAServerText) {
     }
 }
 
-TEST_F(TmDlgTest, TheApplicationHandlerShowsErrorsAndSwallowsTheSilentAbort) {
-    TratamentoErros::Executar([] { throw EAbortSilencioso(); });
-    EXPECT_TRUE(backEnd->dialogos.empty());
-
-    const int r =
-        TratamentoErros::Protegido([]() -> int { throw std::runtime_error("Disco cheio"); }, -1);
-    EXPECT_EQ(r, -1);
-    EXPECT_EQ(Unico().Tipo, TMsgDlgType::mtError);
-    EXPECT_EQ(Unico().Mensagem, QStringLiteral("Disco cheio"));
-
-    EXPECT_EQ(TratamentoErros::Protegido([] { return 5; }, -1), 5);
-}
-
-TEST(TmDlgSemBackEnd, AnswersNoWhenNothingCanDraw) {
+TEST(TmDlgSemBackEnd, AnswersNoWhenNothingCanDrawAndNothingElseIsInstalled) {
     TmDlg::InstalarBackEnd(nullptr);
     EXPECT_FALSE(TmDlg::Confirma(QStringLiteral("Seguir?")));
-    EXPECT_THROW(TmDlg::InformaAbort(true, QStringLiteral("Vazio")), EAbortSilencioso);
+    EXPECT_THROW(TmDlg::InformaAbort(true, QStringLiteral("Vazio"), nullptr, true),
+                 EAbortSilencioso);
+    Aguarde::MostraAguarde(QStringLiteral("Consultando"));
+    Aguarde::SetProgresso(3);
+    EXPECT_FALSE(Aguarde::Cancelou());
 }
 
 // The short alias names the same operations.

@@ -6,21 +6,31 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QWindow>
 
 #include "base/CodePage.h"
-#include "messages/dialogos/TratamentoErros.h"
 #include "messages/dialogos/mMensagem.h"
 #include "messages/formularios/mMensagemPlus.h"
+#include "support/Respostas.h"
 
 namespace {
 
 using TResposta = TmDialogForm::TResposta;
+using Respostas::Filho;
+
+QPushButton* Botao(TmDialogForm& f, const char* nome) {
+    return Filho<QPushButton>(f, QString::fromLatin1(nome));
+}
+QLabel* Rotulo(TmDialogForm& f, const char* nome) {
+    return Filho<QLabel>(f, QString::fromLatin1(nome));
+}
 
 // What a dialog looked like when it opened.
 struct TVisto {
@@ -32,18 +42,18 @@ struct TVisto {
 
 TVisto Ver(TmDialogForm& f) {
     TVisto v;
-    v.legenda = f.windowTitle();
-    v.titulo = f.MensLabel->text();
+    v.legenda = f.windowHandle()->title();  // as the title bar shows it
+    v.titulo = Rotulo(f, "MensLabel")->text();
     v.corpo = f.Mensagem();
-    v.ok = f.OkBtn->text();
-    v.cancelar = f.CancelarBtn->text();
+    v.ok = Botao(f, "OkBtn")->text();
+    v.cancelar = Botao(f, "CancelarBtn")->text();
     v.focado = f.focusWidget() ? f.focusWidget()->objectName() : QString();
-    v.corTitulo = f.MensLabel->palette().color(QPalette::WindowText);
-    v.temIcone = !f.IconeImg->pixmap().isNull();
-    v.cancelarVisivel = f.CancelarBtn->isVisible();
-    v.detalhesVisivel = f.DetalhesBtn->isVisible();
-    v.pausaVisivel = f.btPause->isVisible();
-    v.contadorAtivo = f.tmrOK->isActive();
+    v.corTitulo = Rotulo(f, "MensLabel")->palette().color(QPalette::WindowText);
+    v.temIcone = !Rotulo(f, "IconeImg")->pixmap().isNull();
+    v.cancelarVisivel = Botao(f, "CancelarBtn")->isVisible();
+    v.detalhesVisivel = Botao(f, "DetalhesBtn")->isVisible();
+    v.pausaVisivel = Filho<QToolButton>(f, "btPause")->isVisible();
+    v.contadorAtivo = Filho<QTimer>(f, "tmrOK")->isActive();
     return v;
 }
 
@@ -70,11 +80,11 @@ TEST_F(DialogoTest, ConfirmaShowsTheQuestionLookAndAnswersByHowItWasClosed) {
         bool esperado;
     };
     const std::vector<Caso> casos = {
-        {"Sim", TmDialogForm::ClicarOk(), true},
-        {"Enter", TmDialogForm::TeclarEnter(), true},
-        {"Nao", TmDialogForm::ClicarCancelar(), false},
-        {"Esc", TmDialogForm::TeclarEsc(), false},
-        {"caixa de fechar", TmDialogForm::FecharJanela(), false},
+        {"Sim", Respostas::ClicarOk(), true},
+        {"Enter", Respostas::TeclarEnter(), true},
+        {"Nao", Respostas::ClicarCancelar(), false},
+        {"Esc", Respostas::TeclarEsc(), false},
+        {"caixa de fechar", Respostas::FecharJanela(), false},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.nome);
@@ -99,7 +109,7 @@ TEST_F(DialogoTest, ConfirmaShowsTheQuestionLookAndAnswersByHowItWasClosed) {
 
 TEST_F(DialogoTest, ConfirmaWithFocoNaoAnswersNoOnEnter) {
     TVisto v;
-    TmDialogForm::ResponderProximo(VerE(v, TmDialogForm::TeclarEnter()));
+    TmDialogForm::ResponderProximo(VerE(v, Respostas::TeclarEnter()));
     EXPECT_FALSE(TmDlg::Confirma(QStringLiteral("Apagar?"), true));
     EXPECT_EQ(v.focado, QStringLiteral("CancelarBtn"));
 }
@@ -123,9 +133,9 @@ TEST_F(DialogoTest, EachKindHasItsCaptionColourAndOneOkButton) {
         QPoint posOk, posCancelar;
         TmDialogForm::ResponderProximo([&](TmDialogForm& f) {
             v = Ver(f);
-            posOk = f.OkBtn->geometry().topRight();
-            posCancelar = f.CancelarBtn->geometry().topRight();
-            f.OkBtn->click();
+            posOk = Botao(f, "OkBtn")->geometry().topRight();
+            posCancelar = Botao(f, "CancelarBtn")->geometry().topRight();
+            Botao(f, "OkBtn")->click();
         });
         EXPECT_TRUE(TmDialogForm::Executar(QStringLiteral("Linha de título"),
                                            QStringLiteral("Corpo"), QString(), c.tipo));
@@ -144,8 +154,8 @@ TEST_F(DialogoTest, CountdownClosesWithOkAndThePauseStopsIt) {
     TVisto v;
     TmDialogForm::ResponderProximo([&](TmDialogForm& f) {
         v = Ver(f);
-        while (f.tmrOK->isActive()) {
-            legendas.push_back(f.OkBtn->text());
+        while (Filho<QTimer>(f, "tmrOK")->isActive()) {
+            legendas.push_back(Botao(f, "OkBtn")->text());
             f.tmrOKTimer();
         }
     });
@@ -158,9 +168,9 @@ TEST_F(DialogoTest, CountdownClosesWithOkAndThePauseStopsIt) {
 
     TVisto pausado;
     TmDialogForm::ResponderProximo([&](TmDialogForm& f) {
-        QTest::mouseClick(f.btPause, Qt::LeftButton);
+        QTest::mouseClick(Filho<QToolButton>(f, "btPause"), Qt::LeftButton);
         pausado = Ver(f);
-        f.CancelarBtn->click();
+        Botao(f, "CancelarBtn")->click();
     });
     EXPECT_FALSE(TmDlg::ConfirmaOkTimer(QStringLiteral("Fechando"), QStringLiteral("Já vai"), 5));
     EXPECT_FALSE(pausado.contadorAtivo);
@@ -168,54 +178,71 @@ TEST_F(DialogoTest, CountdownClosesWithOkAndThePauseStopsIt) {
     EXPECT_EQ(pausado.ok, QStringLiteral("OK"));
 
     // An unattended information countdown answers too.
-    TmDialogForm::ResponderProximo(TmDialogForm::DeixarContadorAcabar());
+    TmDialogForm::ResponderProximo(Respostas::DeixarContadorAcabar());
     TmDlg::InformaTimer(QStringLiteral("Pronto"), 2);
 }
 
 TEST_F(DialogoTest, OpeningTheDetailsStopsTheCountdownAndGrowsTheWindow) {
     TVisto aberto;
-    QSize normal, expandido, tamanhoAberto, tamanhoFechado;
+    QSize normal, tamanhoAberto, tamanhoFechado;
     int linhas = 0;
     TmDialogForm::ResponderProximo([&](TmDialogForm& f) {
+        auto* memo = Filho<QPlainTextEdit>(f, "DetalhesMemo");
         normal = f.size();
-        QTest::mouseClick(f.DetalhesBtn, Qt::LeftButton);
+        QTest::mouseClick(Botao(f, "DetalhesBtn"), Qt::LeftButton);
         aberto = Ver(f);
         tamanhoAberto = f.size();
-        expandido = f.irExpandedSize;
-        linhas = f.DetalhesMemo->document()->blockCount();
-        EXPECT_TRUE(f.DetalhesMemo->isVisible());
-        QTest::mouseClick(f.DetalhesBtn, Qt::LeftButton);
+        linhas = memo->document()->blockCount();
+        EXPECT_TRUE(memo->isVisible());
+        QTest::mouseClick(Botao(f, "DetalhesBtn"), Qt::LeftButton);
         tamanhoFechado = f.size();
-        EXPECT_FALSE(f.DetalhesMemo->isVisible());
-        f.OkBtn->click();
+        EXPECT_FALSE(memo->isVisible());
+        Botao(f, "OkBtn")->click();
     });
     EXPECT_TRUE(TmDlg::ErroTimer(QStringLiteral("Falhou"), QStringLiteral("Veja os detalhes"),
                                  QStringLiteral("um\r\ndois\ntrês\rquatro¿cinco"), 10));
     EXPECT_FALSE(aberto.contadorAtivo);
     EXPECT_EQ(aberto.ok, QStringLiteral("OK"));
-    EXPECT_EQ(tamanhoAberto, expandido);
-    EXPECT_EQ(expandido.width(), normal.width() + 8);
-    EXPECT_GT(expandido.height(), normal.height());
+    EXPECT_EQ(tamanhoAberto, QSize(normal.width() + 8, normal.height() + 165));
     EXPECT_EQ(tamanhoFechado, normal);
     EXPECT_EQ(linhas, 5);
 }
 
-TEST_F(DialogoTest, DetailsAreSavedInWindows1252WithCrLfThroughTheSaveDialog) {
+// The save dialog refuses a file in a folder that does not exist and stays open; a file in a
+// folder that exists gets the details in Windows-1252 with CR LF breaks.
+TEST_F(DialogoTest, DetailsAreSavedThroughTheSaveDialogOnlyIntoAFolderThatExists) {
     QTemporaryDir pasta;
+    const QString semPasta = pasta.filePath(QStringLiteral("nao/existe/detalhes.txt"));
     const QString arquivo = pasta.filePath(QStringLiteral("detalhes.txt"));
+    QString aviso;
+    bool abertoAposAviso = false;
     TmDialogForm::ResponderProximo([&](TmDialogForm& f) {
-        EXPECT_EQ(f.SD->selectedFiles().value(0).section('/', -1),
+        auto* sd = Filho<QFileDialog>(f, "SD");
+        EXPECT_EQ(sd->selectedFiles().value(0).section('/', -1),
                   QStringLiteral("mensagem_vestra.txt"));
-        QTest::mouseClick(f.DetalhesBtn, Qt::LeftButton);
-        QTimer::singleShot(0, f.SD, [&] {
-            f.SD->selectFile(arquivo);
-            static_cast<QDialog*>(f.SD)->accept();  // what the Save button does
+        QTest::mouseClick(Botao(f, "DetalhesBtn"), Qt::LeftButton);
+        QTimer::singleShot(0, sd, [&, sd] {
+            TmDialogForm::ResponderProximo([&](TmDialogForm& alerta) {
+                aviso = alerta.Mensagem();
+                Botao(alerta, "OkBtn")->click();
+            });
+            // What the user types into the name field, then the Save button.
+            auto* nome = Filho<QLineEdit>(*sd, "fileNameEdit");
+            nome->setText(semPasta);
+            static_cast<QDialog*>(sd)->accept();
+            abertoAposAviso = sd->isVisible();
+            nome->setText(arquivo);
+            static_cast<QDialog*>(sd)->accept();
         });
-        QTest::mouseClick(f.SalvarBtn, Qt::LeftButton);
-        f.OkBtn->click();
+        QTest::mouseClick(Botao(f, "SalvarBtn"), Qt::LeftButton);
+        Botao(f, "OkBtn")->click();
     });
     TmDlg::Erro(QString(), QStringLiteral("Falhou"), QStringLiteral("ação   um\ndois\r\rfim"), 0,
                 QString());
+    EXPECT_EQ(aviso, QStringLiteral("A pasta \"%1\" não existe. Escolha uma pasta que exista.")
+                         .arg(pasta.filePath(QStringLiteral("nao/existe"))));
+    EXPECT_TRUE(abertoAposAviso);
+    EXPECT_FALSE(QFileInfo::exists(semPasta));
     QFile salvo(arquivo);
     ASSERT_TRUE(salvo.open(QIODevice::ReadOnly));
     EXPECT_EQ(salvo.readAll(), CodePage::ParaAnsi(u"ação um\r\ndois\r\n\r\nfim\r\n"));
@@ -227,10 +254,10 @@ TEST_F(DialogoTest, AFailedSaveIsReported) {
     TmDialogForm::ResponderProximo([&](TmDialogForm& f) {
         TmDialogForm::ResponderProximo([&](TmDialogForm& erro) {
             aviso = erro.Mensagem();
-            erro.OkBtn->click();
+            Botao(erro, "OkBtn")->click();
         });
         f.SalvarComo(pasta.path());  // a folder cannot be written as a file
-        f.OkBtn->click();
+        Botao(f, "OkBtn")->click();
     });
     TmDlg::Erro(QStringLiteral("Falhou"), QStringLiteral("Texto"), QStringLiteral("detalhe"), 0,
                 QString());
@@ -241,7 +268,7 @@ TEST_F(DialogoTest, DetailsNormalisation) {
     EXPECT_EQ(TmDialogForm::NormalizarDetalhes(QStringLiteral("a    b\r\nc\nd\re¿f")),
               QStringLiteral("a b\r\nc\r\nd\r\ne\r\nf"));
     TVisto v;
-    TmDialogForm::ResponderProximo(VerE(v, TmDialogForm::ClicarOk()));
+    TmDialogForm::ResponderProximo(VerE(v, Respostas::ClicarOk()));
     TmDlg::Informa(QStringLiteral("T"), QStringLiteral("Corpo"), QStringLiteral("   \r\n  "));
     EXPECT_FALSE(v.detalhesVisivel);
 }
@@ -249,8 +276,8 @@ TEST_F(DialogoTest, DetailsNormalisation) {
 TEST_F(DialogoTest, CtrlCCopiesTitleAndBodyWhileTheDetailsAreClosed) {
     QApplication::clipboard()->clear();
     TmDialogForm::ResponderProximo([](TmDialogForm& f) {
-        QTest::keyClick(f.OkBtn, Qt::Key_C, Qt::ControlModifier);
-        f.OkBtn->click();
+        QTest::keyClick(Botao(f, "OkBtn"), Qt::Key_C, Qt::ControlModifier);
+        Botao(f, "OkBtn")->click();
     });
     TmDlg::Alerta(QStringLiteral("Título"), QStringLiteral("um\ndois\rtrês"), QString());
     EXPECT_EQ(QApplication::clipboard()->text(),
@@ -259,7 +286,7 @@ TEST_F(DialogoTest, CtrlCCopiesTitleAndBodyWhileTheDetailsAreClosed) {
 
 TEST_F(DialogoTest, AServerMessageInAnErrorShowsAsInformation) {
     TVisto v;
-    TmDialogForm::ResponderProximo(VerE(v, TmDialogForm::ClicarOk()));
+    TmDialogForm::ResponderProximo(VerE(v, Respostas::ClicarOk()));
     TmDlg::Erro(QString(), QStringLiteral("Falha ao gravar"), QString(), 0,
                 QStringLiteral("ERROR: P0001: [#MSG]Estoque insuficiente[#MSG_FIM] SQL: insert"));
     EXPECT_EQ(v.legenda, QStringLiteral("Informação"));
@@ -272,9 +299,9 @@ TEST_F(DialogoTest, TheWindowFitsItsTextWithinHalfTheScreen) {
     int larguraTela = 0;
     TmDialogForm::ResponderProximo([&](TmDialogForm& f) {
         tamanho = f.size();
-        corpo = f.BodyLabel->size();
+        corpo = Rotulo(f, "BodyLabel")->size();
         larguraTela = f.screen()->geometry().width();
-        f.OkBtn->click();
+        Botao(f, "OkBtn")->click();
     });
     TmDlg::Informa(longo);
     const int maximo = (larguraTela - (59 + 40)) / 2;
@@ -285,52 +312,38 @@ TEST_F(DialogoTest, TheWindowFitsItsTextWithinHalfTheScreen) {
 
     TmDialogForm::ResponderProximo([&](TmDialogForm& f) {
         tamanho = f.size();
-        f.OkBtn->click();
+        Botao(f, "OkBtn")->click();
     });
     TmDlg::Informa(QStringLiteral("Curto"));
     EXPECT_EQ(tamanho, QSize(370, 212));
 }
 
+TEST_F(DialogoTest, TitleAndBodyShowAsPlainTextNeverAsMarkup) {
+    const QString titulo = QStringLiteral("<b>Pedido</b> &amp; <a href='x'>nota</a>");
+    const QString corpo = QStringLiteral("<i>1 < 2</i><br>fim");
+    std::vector<std::pair<Qt::TextFormat, QString>> rotulos;
+    TmDialogForm::ResponderProximo([&](TmDialogForm& f) {
+        for (const char* nome : {"MensLabel", "BodyLabel"})
+            rotulos.emplace_back(Rotulo(f, nome)->textFormat(), Rotulo(f, nome)->text());
+        Botao(f, "OkBtn")->click();
+    });
+    TmDlg::Alerta(titulo, corpo, QStringLiteral("<u>detalhe</u>"));
+    ASSERT_EQ(rotulos.size(), 2u);
+    EXPECT_EQ(rotulos[0], std::make_pair(Qt::PlainText, titulo));
+    EXPECT_EQ(rotulos[1], std::make_pair(Qt::PlainText, corpo));
+}
+
 TEST_F(DialogoTest, ExecutarOpcaoUsesTheGivenCaptions) {
     TVisto v;
-    TmDialogForm::ResponderProximo(VerE(v, TmDialogForm::ClicarCancelar()));
-    EXPECT_FALSE(TmDialogForm::ExecutarOpcao(QStringLiteral("Escolha"), QStringLiteral("Qual?"),
+    TmDialogForm::ResponderProximo(VerE(v, Respostas::ClicarCancelar()));
+    EXPECT_FALSE(TmDialogForm::ExecutarOpcao(QStringLiteral("Escolha [*]"), QStringLiteral("Qual?"),
                                              QString(), QStringLiteral("&Este"),
                                              QStringLiteral("&Aquele")));
-    EXPECT_EQ(v.legenda, QStringLiteral("Escolha"));
-    EXPECT_EQ(v.titulo, QStringLiteral("Escolha"));
+    EXPECT_EQ(v.legenda, QStringLiteral("Escolha [*]"));  // not taken for the modified mark
+    EXPECT_EQ(v.titulo, QStringLiteral("Escolha [*]"));
     EXPECT_EQ(v.ok, QStringLiteral("&Este"));
     EXPECT_EQ(v.cancelar, QStringLiteral("&Aquele"));
     EXPECT_TRUE(v.cancelarVisivel);
-}
-
-// An error that escapes an event handler is shown by the application's handler; a silent abort
-// is not.
-class TObjetoQueFalha : public QObject {
-public:
-    bool silencioso = false;
-
-protected:
-    bool event(QEvent* e) override {
-        if (e->type() != QEvent::User)
-            return QObject::event(e);
-        if (silencioso)
-            throw EAbortSilencioso();
-        throw std::runtime_error("Falha ao imprimir");
-    }
-};
-
-TEST_F(DialogoTest, ErrorsOfEventHandlersReachTheApplicationsHandler) {
-    TObjetoQueFalha objeto;
-    TVisto v;
-    TmDialogForm::ResponderProximo(VerE(v, TmDialogForm::ClicarOk()));
-    QEvent evento(QEvent::User);
-    EXPECT_FALSE(QCoreApplication::sendEvent(&objeto, &evento));
-    EXPECT_EQ(v.legenda, QStringLiteral("Erro"));
-    EXPECT_EQ(v.corpo, QStringLiteral("Falha ao imprimir"));
-
-    objeto.silencioso = true;
-    QCoreApplication::sendEvent(&objeto, &evento);  // no dialog: nothing queued is consumed
 }
 
 }  // namespace
