@@ -15,6 +15,39 @@ Currency Currency::FromDouble(double value) {
     return Currency(static_cast<std::int64_t>(scaled));
 }
 
+std::optional<Currency> Currency::FromDecimal(bool negativo, std::string_view digitos,
+                                              int expoente) {
+    constexpr std::uint64_t kMagnitudeMinima = std::uint64_t(1) << 63;
+    // In ten-thousandths the digits before corte are whole; the first one after it decides the
+    // rounding, together with whether any later one is not zero.
+    const std::int64_t corte = std::int64_t(digitos.size()) + std::int64_t(expoente) + 4;
+    std::uint64_t bruto = 0;
+    auto acumular = [&](int digito) {
+        if (bruto > (kMagnitudeMinima - std::uint64_t(digito)) / 10)
+            return false;
+        bruto = bruto * 10 + std::uint64_t(digito);
+        return true;
+    };
+    for (std::int64_t i = 0; i < corte; ++i) {
+        const int digito = i < std::int64_t(digitos.size()) ? digitos[std::size_t(i)] - '0' : 0;
+        if (!acumular(digito))
+            return std::nullopt;
+        if (bruto == 0 && i >= std::int64_t(digitos.size()))
+            break;  // zeros after a zero value: nothing to scale
+    }
+    if (corte >= 0 && corte < std::int64_t(digitos.size())) {
+        const int decisivo = digitos[std::size_t(corte)] - '0';
+        const bool resto =
+            digitos.substr(std::size_t(corte) + 1).find_first_not_of('0') != std::string_view::npos;
+        if (decisivo > 5 || (decisivo == 5 && (resto || (bruto & 1))))
+            ++bruto;  // at most 2^63 + 1: the range check below catches it
+    }
+    if (bruto > (negativo ? kMagnitudeMinima : kMagnitudeMinima - 1))
+        return std::nullopt;
+    return Currency(negativo ? static_cast<std::int64_t>(0 - bruto)
+                             : static_cast<std::int64_t>(bruto));
+}
+
 Currency Currency::operator*(Currency o) const {
     const __int128 p = static_cast<__int128>(raw_) * o.raw_;
     __int128 q = p / Escala;

@@ -1,9 +1,12 @@
 #pragma once
 // The library's currency: a signed 64-bit count of ten-thousandths. Arithmetic is exact;
-// only the conversion from double rounds (to the nearest ten-thousandth, ties to even).
+// only the conversions from double and from decimal text round (to the nearest ten-thousandth,
+// ties to even).
 
 #include <compare>
 #include <cstdint>
+#include <optional>
+#include <string_view>
 
 class Currency {
 public:
@@ -14,6 +17,11 @@ public:
     static constexpr Currency FromInt(std::int64_t units) { return Currency(units * Escala); }
     // Rounds to four decimals, ties to even; NaN gives 0, values beyond the range saturate.
     static Currency FromDouble(double value);
+    // The decimal ±digitos × 10^expoente read exactly (digitos: ASCII digits), rounded to four
+    // decimals, ties to even; nothing when the result lies outside the range. The one rounding
+    // rule of every reader of currency text, so that none of them goes through a double.
+    static std::optional<Currency> FromDecimal(bool negativo, std::string_view digitos,
+                                               int expoente);
 
     constexpr std::int64_t Raw() const { return raw_; }
     double ToDouble() const { return static_cast<double>(raw_) / Escala; }

@@ -27,7 +27,8 @@ QString CurrToStr(Currency value);
 // optional exponent. Empty result for anything else and for values outside a double's range.
 std::optional<double> TryStrToFloat(QStringView text, const TFormatSettings& fs);
 std::optional<double> TryStrToFloat(QStringView text);
-// As TryStrToFloat, into the currency type (rounded to four decimals, ties to even).
+// The grammar of TryStrToFloat read exactly into the currency type (rounded to four decimals,
+// ties to even); empty beyond the type's range.
 std::optional<Currency> TryStrToCurr(QStringView text, const TFormatSettings& fs);
 std::optional<Currency> TryStrToCurr(QStringView text);
 
