@@ -117,41 +117,6 @@ TEST(TmConfigEscrita, NewKeysAndSectionsGoToTheirFixedPlaces) {
     }
 }
 
-TEST(TmConfigLeitura, KeySearchTakesTheFirstKeyUnderAHeaderOfTheSection) {
-    const QStringList doc = Doc({"Porta=0", "[Rede]", "Porta=1", "[Config]", "Porta=2", "[Outra]",
-                                 "X=1", "Vazio=", "Duplo=a=b", "=semnome", "[Outra2]=9", "[CONFIG]",
-                                 "Y= 5", "[Caixa] ", "Z=1"});
-    const struct {
-        const char *secao, *item, *esperado;
-    } casos[] = {
-        {"Config", "Porta", "2"},
-        {"Rede", "porta", "1"},
-        {"Outra", "Porta", "?"},
-        {"config", "Y", " 5"},
-        {"Config", "X", "?"},
-        {"Caixa", "Z", "?"},
-        {"Caixa ", "Z", "?"},
-        {"Outra", "Vazio", ""},
-        {"Outra", "Duplo", "a=b"},
-        {"Outra", "Duplo=a", "?"},
-        {"Outra", "", "semnome"},
-        {"Rede", "", "?"},
-        {"", "Porta", "?"},
-        // A header line holding "=" is also a key line of the section above it.
-        {"Outra", "[Outra2]", "9"},
-    };
-    const QTemporaryDir dir;
-    const TmConfig lista(doc);
-    const auto carregado = Carregado(dir, doc);
-    ASSERT_TRUE(carregado);
-    for (const TmConfig* cfg : {&lista, carregado.get()})
-        for (const auto& c : casos)
-            EXPECT_EQ(cfg->ReadString(QString::fromUtf8(c.secao), QString::fromUtf8(c.item),
-                                      QStringLiteral("?")),
-                      QString::fromUtf8(c.esperado))
-                << c.secao << "/" << c.item;
-}
-
 TEST(TmConfigSecoes, BlockOperationsUseTheFirstHeader) {
     const QStringList doc = Doc({"Solta=1", "[Config]", "A=1", "; nota", "", "  ", "B = 2",
                                  "[Rede]", "P=1", "  [ Caixa ]  x", "[Config]", "C=3", "[Vazia]"});
