@@ -54,8 +54,7 @@ TmConfig::TmConfig(const QString& Arquivo, bool CarregarArquivoExistenteParaUpda
         Carregar(std::nullopt);
 }
 
-TmConfig::TmConfig(const QString& Arquivo, TCodificacao Encoding)
-    : arquivo_(Arquivo), codificacao_(Encoding) {
+TmConfig::TmConfig(const QString& Arquivo, TCodificacao Encoding) : arquivo_(Arquivo) {
     Carregar(Encoding);
 }
 

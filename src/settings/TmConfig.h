@@ -7,7 +7,8 @@
 // lines go) is that of settings/FormatoConfig.h.
 //
 // The document is written back in the encoding it was read in, with that encoding's mark; a
-// document built from a list or not loaded is written in Windows-1252 without one.
+// document never read from a file (no file yet, not loaded, or built from a list) is written in
+// Windows-1252 without one.
 //
 // Typed values are written and parsed in the process's current regional settings
 // (FormatSettings()): integers in decimal, Booleans as "1"/"0", floats and currency in the
@@ -37,8 +38,8 @@ public:
     // cannot be read raises EInOutError.
     TmConfig(const QString& Arquivo, bool CarregarArquivoExistenteParaUpdate);
     // Opens Arquivo and loads it whenever it exists, read in the given encoding (a mark of that
-    // encoding at the start is skipped). The document is written in that encoding, with its
-    // mark, also when the file did not exist yet.
+    // encoding at the start is skipped) and written back in it. A file that does not exist yet
+    // is written in Windows-1252, as every document never read from a file.
     TmConfig(const QString& Arquivo, TCodificacao Encoding);
     // A document of the caller's lines, with no file (a save without a name fails).
     explicit TmConfig(const QStringList& aLista);

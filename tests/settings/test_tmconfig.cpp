@@ -348,10 +348,11 @@ TEST_F(Arquivos, EncodingConstructorReadsAndWritesInTheGivenEncoding) {
     EXPECT_EQ(TmConfig(caminho, TCodificacao::Utf16BE).Lista().first(),
               QString(QChar(0xFFFE)) + QChar(0x5B00));
 
+    // A document never read from a file is written in Windows-1252, without a mark.
     const QString novo = Caminho("novo.ini");
     TmConfig(novo, TCodificacao::Utf16LE)
-        .WriteStringConfig(QStringLiteral("A"), QStringLiteral("1"));
-    EXPECT_TRUE(Ler(novo).startsWith(QByteArray("\xFF\xFE[\0C\0", 6)));
+        .WriteStringConfig(QStringLiteral("A"), QStringLiteral("ç"));
+    EXPECT_EQ(Ler(novo), QByteArray("[Config]\r\nA=\xE7\r\n"));
 }
 
 // Objects opened on the same bytes share one decoding; each one's changes stay its own, and
