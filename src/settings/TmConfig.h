@@ -15,7 +15,8 @@
 // general form, dates day first "DD/MM/YYYY", date-times "DD/MM/YYYY HH:NN:SS", times
 // "HH:NN:SS". A typed read turns its default into that text form, reads the string with it as
 // the default and parses the result; only a failed parse returns the default itself. Booleans
-// are true only for exactly "1".
+// are true only for exactly "1". Currency text is read exactly (never through a double), so
+// every amount of the type comes back as written.
 //
 // Saving goes to a temporary file in the target's folder that then replaces the target, so a
 // failure part way leaves the previous file whole. The folder must exist; nothing creates it.

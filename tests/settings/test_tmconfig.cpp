@@ -7,7 +7,9 @@
 #include <QTemporaryDir>
 #include <csignal>
 #include <functional>
+#include <limits>
 #include <memory>
+#include <random>
 
 #include "settings/TmConfig.h"
 
@@ -225,6 +227,51 @@ TEST(TmConfigTipos, TypedReadsParseTheStoredTextOrGiveTheDefault) {
     EXPECT_EQ(cfg.ReadTime(c, QStringLiteral("Falta"), padrao), Hora(3, 4, 5));
     // An unparsable present value gives the default itself, fractions included.
     EXPECT_EQ(cfg.ReadDateTime(c, QStringLiteral("Lixo"), padrao), padrao);
+}
+
+// Currency text is read exactly, with the rounding of the forgiving reader Str2Curr (ties to
+// even): through a double, sixteen-digit amounts and the type's limits came back changed.
+TEST(TmConfigTipos, CurrencyIsReadExactly) {
+    constexpr std::int64_t kPadrao = -1;
+    const struct {
+        const char* texto;
+        std::int64_t raw;
+    } casos[] = {
+        {"12345678901234,5678", 123456789012345678},
+        {"922337203685477,5807", std::numeric_limits<std::int64_t>::max()},
+        {"-922337203685477,5808", std::numeric_limits<std::int64_t>::min()},
+        {"922337203685477,5808", kPadrao},
+        {"922337203685477,58074", std::numeric_limits<std::int64_t>::max()},
+        {"1,00005", 10000},
+        {"1,00015", 10002},
+        {"1,000050001", 10001},
+        {"-1,00005", -10000},
+        {" 1,5E3 ", 15000000},
+        {"25E-6", 0},
+        {"1E-99999999999", 0},
+        {"0E99999999999", 0},
+        {"1E19", kPadrao},
+    };
+    for (const auto& c : casos) {
+        const TmConfig cfg(Doc({"[C]", (std::string("M=") + c.texto).c_str()}));
+        EXPECT_EQ(cfg.ReadCurr(QStringLiteral("C"), QStringLiteral("M"), Currency::FromRaw(kPadrao))
+                      .Raw(),
+                  c.raw)
+            << c.texto;
+    }
+    // Every amount written comes back as it was, sixteen digits and the limits included.
+    TmConfig cfg(QStringList{});
+    std::mt19937_64 sorteio(20261210);
+    std::vector<std::int64_t> valores = {std::numeric_limits<std::int64_t>::max(),
+                                         std::numeric_limits<std::int64_t>::min()};
+    for (int i = 0; i < 500; ++i) {  // 13 to 19 digits, both signs
+        const auto raw = std::int64_t(sorteio() >> (1 + i % 8 * 3));
+        valores.push_back(i % 2 ? -raw : raw);
+    }
+    for (const std::int64_t raw : valores) {
+        cfg.WriteCurr(QStringLiteral("C"), QStringLiteral("M"), Currency::FromRaw(raw));
+        ASSERT_EQ(cfg.ReadCurr(QStringLiteral("C"), QStringLiteral("M"), {}).Raw(), raw);
+    }
 }
 
 TEST(TmConfigTipos, TypedWritesUseTheTextForms) {
