@@ -19,9 +19,15 @@
 // every amount of the type comes back as written.
 //
 // Saving goes to a temporary file in the target's folder that then replaces the target, so a
-// failure part way leaves the previous file whole. The folder must exist; nothing creates it.
-// A target without write permission for its owner is read-only and is not replaced, even for a
-// process that could override the permission. Failures raise EInOutError.
+// failure part way leaves the previous file whole. Where the folder takes no new file or the
+// target cannot be replaced by a rename (a folder without write permission, a read-only mount
+// with the file mounted writable inside, a file that is itself a mount point) but the file
+// itself is writable, the file is rewritten in place instead: the space it needs is reserved
+// first, so a full disk or a size limit fails before the old content changes. The folder must
+// exist; nothing creates it. A target without write permission for its owner is read-only and
+// is not replaced, even for a process that could override the permission. Failures raise
+// EInOutError, except in the destructor, which cannot report them: callers that must know call
+// Flush first.
 
 #include <QString>
 #include <QStringList>

@@ -1,5 +1,11 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/statvfs.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -9,7 +15,10 @@
 #include <functional>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <random>
+#include <string>
+#include <utility>
 
 #include "settings/TmConfig.h"
 
@@ -500,6 +509,121 @@ TEST_F(Arquivos, AReadOnlyFileIsNotReplaced) {
         EXPECT_TRUE(cfg.Modificado());
     }
     EXPECT_EQ(Ler(caminho), QByteArray("[Config]\r\nA=1\r\n"));
+}
+
+// Runs corpo in a child process with a mount namespace of its own, inside a user namespace as
+// `unshare -rm` does, so that it works for a user without privileges and for root alike. Its exit
+// status; nothing where the system does not permit the namespaces or the mounts.
+constexpr int kSemNamespace = 77;
+std::optional<int> EmNamespaceDeMontagem(const std::function<int()>& corpo) {
+    const std::string uid = "0 " + std::to_string(getuid()) + " 1";
+    const std::string gid = "0 " + std::to_string(getgid()) + " 1";
+    const pid_t filho = fork();
+    if (filho == 0) {
+        auto escrever = [](const char* arquivo, const std::string& texto) {
+            const int fd = open(arquivo, O_WRONLY);
+            const bool ok =
+                fd >= 0 && write(fd, texto.data(), texto.size()) == ssize_t(texto.size());
+            if (fd >= 0)
+                close(fd);
+            return ok;
+        };
+        if (unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0 ||
+            !escrever("/proc/self/setgroups", "deny") || !escrever("/proc/self/uid_map", uid) ||
+            !escrever("/proc/self/gid_map", gid) ||
+            mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
+            _exit(kSemNamespace);
+        _exit(corpo());
+    }
+    int estado = 0;
+    if (filho < 0 || waitpid(filho, &estado, 0) != filho || !WIFEXITED(estado))
+        return -1;
+    if (WEXITSTATUS(estado) == kSemNamespace)
+        return std::nullopt;
+    return WEXITSTATUS(estado);
+}
+
+bool MontarSobreSi(const QString& caminho, unsigned long opcoes) {
+    const QByteArray c = QFile::encodeName(caminho);
+    return mount(c.constData(), c.constData(), nullptr, opcoes, nullptr) == 0;
+}
+
+// Mounts the folder over itself read-only; what is mounted inside it keeps its own mode. The
+// flags a user namespace may not drop (nosuid, nodev...) are kept as they are.
+bool PastaSomenteLeitura(const QString& pasta) {
+    struct statvfs atual {};
+    const QByteArray c = QFile::encodeName(pasta);
+    if (!MontarSobreSi(pasta, MS_BIND | MS_REC) || statvfs(c.constData(), &atual) != 0)
+        return false;
+    unsigned long opcoes = MS_REMOUNT | MS_BIND | MS_RDONLY;
+    for (const auto [st, ms] :
+         {std::pair(ST_NOSUID, MS_NOSUID), std::pair(ST_NODEV, MS_NODEV),
+          std::pair(ST_NOEXEC, MS_NOEXEC), std::pair(ST_NOATIME, MS_NOATIME),
+          std::pair(ST_NODIRATIME, MS_NODIRATIME), std::pair(ST_RELATIME, MS_RELATIME)})
+        if (atual.f_flag & st)
+            opcoes |= ms;
+    return mount(nullptr, c.constData(), nullptr, opcoes, nullptr) == 0;
+}
+
+// Where the folder takes no new file or the file cannot be replaced by a rename, a writable file
+// is rewritten in place: the settings page saves in its destructor, which cannot report a
+// failure. Where the file itself is not writable, or the space it needs is not there, the
+// caller of Flush sees the failure and the old file stays whole.
+TEST_F(Arquivos, WhereOnlyTheFolderIsInTheWayTheFileIsRewrittenInPlace) {
+    enum Resultado { kComoEsperado, kFalhou, kGravou, kModificadoErrado };
+    const struct {
+        const char* nome;
+        bool arquivoMontado;  // the file mounted writable over itself
+        bool pastaSomenteLeitura;
+        rlim_t limite;  // file size limit of the process, 0 for none
+        bool peloDestrutor;
+        bool grava;
+    } casos[] = {
+        {"read-only folder, writable file, saved by the destructor", true, true, 0, true, true},
+        {"file a mount point in a writable folder: no rename over it", true, false, 0, false, true},
+        {"read-only folder and file", false, true, 0, false, false},
+        {"read-only folder, writable file, new content beyond the size limit", true, true, 1024,
+         false, false},
+    };
+    const QByteArray antes("[Config]\r\nA=1\r\n");
+    const QString valor(4096, QLatin1Char('x'));
+    for (std::size_t i = 0; i < std::size(casos); ++i) {
+        const auto& c = casos[i];
+        const QString pasta = Caminho(std::to_string(i).c_str());
+        const QString arquivo = pasta + QStringLiteral("/c.ini");
+        ASSERT_TRUE(QDir().mkdir(pasta));
+        Escrever(arquivo, antes);
+        const std::optional<int> resultado = EmNamespaceDeMontagem([&] {
+            if ((c.arquivoMontado && !MontarSobreSi(arquivo, MS_BIND)) ||
+                (c.pastaSomenteLeitura && !PastaSomenteLeitura(pasta)))
+                return kSemNamespace;
+            if (c.limite) {
+                std::signal(SIGXFSZ, SIG_IGN);
+                const rlimit limite{c.limite, c.limite};
+                setrlimit(RLIMIT_FSIZE, &limite);
+            }
+            TmConfig cfg(arquivo, true);
+            cfg.WriteStringConfig(QStringLiteral("A"), valor);
+            if (c.peloDestrutor)
+                return int(kComoEsperado);
+            try {
+                cfg.Flush();
+            } catch (const EInOutError&) {
+                return int(c.grava            ? kFalhou
+                           : cfg.Modificado() ? kComoEsperado
+                                              : kModificadoErrado);
+            }
+            return int(c.grava ? kComoEsperado : kGravou);
+        });
+        if (!resultado)
+            GTEST_SKIP() << "mount namespaces are not permitted here (unshare -rm): the saves "
+                            "beside a read-only folder are not checked";
+        EXPECT_EQ(*resultado, kComoEsperado) << c.nome;
+        EXPECT_EQ(Ler(arquivo), c.grava ? "[Config]\r\nA=" + valor.toLatin1() + "\r\n" : antes)
+            << c.nome;
+        EXPECT_EQ(QDir(pasta).entryList(QDir::Files | QDir::Hidden), QStringList{"c.ini"})
+            << c.nome;
+    }
 }
 
 TEST_F(Arquivos, SavingKeepsTheFilesPermissions) {
