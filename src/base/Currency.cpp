@@ -1,7 +1,9 @@
 #include "base/Currency.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <string>
 
 Currency Currency::FromDouble(double value) {
     if (std::isnan(value))
@@ -46,6 +48,44 @@ std::optional<Currency> Currency::FromDecimal(bool negativo, std::string_view di
         return std::nullopt;
     return Currency(negativo ? static_cast<std::int64_t>(0 - bruto)
                              : static_cast<std::int64_t>(bruto));
+}
+
+std::optional<Currency> Currency::FromDecimalC(std::string_view texto) {
+    const bool negativo = texto.starts_with('-');
+    if (negativo)
+        texto.remove_prefix(1);
+    std::string digitos;
+    int expoente = 0;
+    std::size_t i = 0;
+    for (bool ponto = false; i < texto.size(); ++i) {
+        if (texto[i] >= '0' && texto[i] <= '9') {
+            digitos += texto[i];
+            expoente -= ponto;
+        } else if (texto[i] == '.' && !ponto) {
+            ponto = true;
+        } else {
+            break;
+        }
+    }
+    if (digitos.empty())
+        return std::nullopt;
+    if (i < texto.size()) {
+        if (texto[i] != 'e' && texto[i] != 'E')
+            return std::nullopt;
+        // Beyond a million the exponent only decides between zero and out of range.
+        constexpr int kExpoenteMaximo = 1'000'000;
+        std::string_view exp = texto.substr(i + 1);
+        const bool expNegativo = exp.starts_with('-');
+        if (exp.starts_with('-') || exp.starts_with('+'))
+            exp.remove_prefix(1);
+        if (exp.empty() || exp.find_first_not_of("0123456789") != std::string_view::npos)
+            return std::nullopt;
+        int valor = 0;
+        for (const char d : exp)
+            valor = std::min(kExpoenteMaximo, valor * 10 + (d - '0'));
+        expoente += expNegativo ? -valor : valor;
+    }
+    return FromDecimal(negativo, digitos, expoente);
 }
 
 Currency Currency::operator*(Currency o) const {

@@ -22,6 +22,11 @@ public:
     // rule of every reader of currency text, so that none of them goes through a double.
     static std::optional<Currency> FromDecimal(bool negativo, std::string_view digitos,
                                                int expoente);
+    // A decimal text in the C locale's form ("-12.5e3": optional minus, digits with an optional
+    // point, optional exponent) read exactly, as FromDecimal; nothing for any other text and
+    // outside the range. A double holds only 15 to 17 significant digits, so through one
+    // sixteen-digit amounts and the type's limits would not come back as written.
+    static std::optional<Currency> FromDecimalC(std::string_view texto);
 
     constexpr std::int64_t Raw() const { return raw_; }
     double ToDouble() const { return static_cast<double>(raw_) / Escala; }

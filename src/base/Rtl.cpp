@@ -1,6 +1,5 @@
 #include "base/Rtl.h"
 
-#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -198,34 +197,8 @@ std::optional<double> TryStrToFloat(QStringView text) {
 }
 
 std::optional<Currency> TryStrToCurr(QStringView text, const TFormatSettings& fs) {
-    // The float grammar, read exactly: a double holds only 15 to 17 significant digits, so
-    // sixteen-digit amounts and the type's limits would not come back as written.
     const auto c = FormaC(text, fs.DecimalSeparator);
-    if (!c)
-        return std::nullopt;
-    const std::string_view forma(*c);
-    const bool negativo = forma.starts_with('-');
-    const std::size_t e = forma.find('e');
-    const std::string_view mantissa = forma.substr(negativo ? 1 : 0, e - (negativo ? 1 : 0));
-    std::string digitos(mantissa);
-    int expoente = 0;
-    if (const std::size_t ponto = mantissa.find('.'); ponto != std::string_view::npos) {
-        digitos.erase(ponto, 1);
-        expoente = -int(mantissa.size() - ponto - 1);
-    }
-    if (e != std::string_view::npos) {
-        // Beyond a million the exponent only decides between zero and out of range.
-        constexpr int kExpoenteMaximo = 1'000'000;
-        std::string_view texto = forma.substr(e + 1);
-        const bool expNegativo = texto.starts_with('-');
-        if (texto.starts_with('-') || texto.starts_with('+'))
-            texto.remove_prefix(1);
-        int valor = 0;
-        for (const char d : texto)
-            valor = std::min(kExpoenteMaximo, valor * 10 + (d - '0'));
-        expoente += expNegativo ? -valor : valor;
-    }
-    return Currency::FromDecimal(negativo, digitos, expoente);
+    return c ? Currency::FromDecimalC(*c) : std::nullopt;
 }
 
 std::optional<Currency> TryStrToCurr(QStringView text) {
