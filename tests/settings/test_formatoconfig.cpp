@@ -2,17 +2,10 @@
 // the document (a loaded file's shared lines, a list of its own).
 #include <gtest/gtest.h>
 
+#include "settings/Documento.h"
 #include "settings/FormatoConfig.h"
 
 namespace {
-
-// A document as its lines; "" is a blank line.
-QStringList Doc(std::initializer_list<const char*> linhas) {
-    QStringList out;
-    for (const char* l : linhas)
-        out.append(QString::fromUtf8(l));
-    return out;
-}
 
 QStringList Linhas(const TLinhasCarregadas& carga) {
     QStringList out;

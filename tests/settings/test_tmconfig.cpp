@@ -20,17 +20,10 @@
 #include <string>
 #include <utility>
 
+#include "settings/Documento.h"
 #include "settings/TmConfig.h"
 
 namespace {
-
-// A document as its lines; "" is a blank line.
-QStringList Doc(std::initializer_list<const char*> linhas) {
-    QStringList out;
-    for (const char* l : linhas)
-        out.append(QString::fromUtf8(l));
-    return out;
-}
 
 std::string Texto(const QStringList& linhas) {
     return linhas.join(QLatin1String(" / ")).toStdString();
