@@ -1,9 +1,12 @@
 #pragma once
 // The library's currency: a signed 64-bit count of ten-thousandths. Arithmetic is exact;
-// only the conversion from double rounds (to the nearest ten-thousandth, ties to even).
+// only the conversions from double and from decimal text round (to the nearest ten-thousandth,
+// ties to even).
 
 #include <compare>
 #include <cstdint>
+#include <optional>
+#include <string_view>
 
 class Currency {
 public:
@@ -14,6 +17,16 @@ public:
     static constexpr Currency FromInt(std::int64_t units) { return Currency(units * Escala); }
     // Rounds to four decimals, ties to even; NaN gives 0, values beyond the range saturate.
     static Currency FromDouble(double value);
+    // The decimal ±digitos × 10^expoente read exactly (digitos: ASCII digits), rounded to four
+    // decimals, ties to even; nothing when the result lies outside the range. The one rounding
+    // rule of every reader of currency text, so that none of them goes through a double.
+    static std::optional<Currency> FromDecimal(bool negativo, std::string_view digitos,
+                                               int expoente);
+    // A decimal text in the C locale's form ("-12.5e3": optional minus, digits with an optional
+    // point, optional exponent) read exactly, as FromDecimal; nothing for any other text and
+    // outside the range. A double holds only 15 to 17 significant digits, so through one
+    // sixteen-digit amounts and the type's limits would not come back as written.
+    static std::optional<Currency> FromDecimalC(std::string_view texto);
 
     constexpr std::int64_t Raw() const { return raw_; }
     double ToDouble() const { return static_cast<double>(raw_) / Escala; }

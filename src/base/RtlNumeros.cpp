@@ -225,10 +225,8 @@ std::optional<double> TryStrToFloat(QStringView text) {
 }
 
 std::optional<Currency> TryStrToCurr(QStringView text, const TFormatSettings& fs) {
-    const auto v = TryStrToFloat(text, fs);
-    if (!v || std::fabs(*v) >= 922337203685477.5807)
-        return std::nullopt;
-    return Currency::FromDouble(*v);
+    const auto c = FormaC(text, fs.DecimalSeparator);
+    return c ? Currency::FromDecimalC(*c) : std::nullopt;
 }
 
 std::optional<Currency> TryStrToCurr(QStringView text) {

@@ -29,7 +29,8 @@ QString CurrToStr(Currency value);
 // rounds it.
 std::optional<double> TryStrToFloat(QStringView text, const TFormatSettings& fs);
 std::optional<double> TryStrToFloat(QStringView text);
-// As TryStrToFloat, into the currency type (rounded to four decimals, ties to even).
+// The grammar of TryStrToFloat read exactly into the currency type (rounded to four decimals,
+// ties to even); empty beyond the type's range.
 std::optional<Currency> TryStrToCurr(QStringView text, const TFormatSettings& fs);
 std::optional<Currency> TryStrToCurr(QStringView text);
 

@@ -3,66 +3,40 @@
 // there by section and key, and written back whole. It never rebuilds the file from a model:
 // comments, free text, blank lines, duplicate sections and keys outside any section stay where
 // they are. One object per use: open, read or write some values, free; the object saves itself
-// when it is freed after a change.
+// when it is freed after a change. The format (encodings, lines, headers, keys and where new
+// lines go) is that of settings/FormatoConfig.h.
 //
-// Format:
-// - Lines end at CR LF, a lone CR or a lone LF; every line written, the last included, ends in
-//   CR LF.
-// - A byte-order mark selects UTF-8, UTF-16 LE or UTF-16 BE; a file without one is Windows-1252.
-//   The document is written back in the encoding it was read in, with that encoding's mark.
-//   A document never read from a file is written in Windows-1252.
-// - A first line longer than three characters that starts with the UTF-8 mark read as
-//   Windows-1252 ("ï»¿") loses those three characters.
-// - A header is a line whose very first character is "["; it names section N when the whole
-//   line equals "[N]" ignoring case. A key line holds "="; its name is the text before the
-//   first "=" and its value the text after it, neither trimmed. A key belongs to the section of
-//   the nearest header above it; keys above the first header belong to none.
-//   The empty key name is only that of lines starting with "=": lines without "=" (comments,
-//   blank lines) are never taken for a key, so no write can overwrite them.
-// - Letter case is compared by Unicode simple case folding (Qt::CaseInsensitive), in place and
-//   without building upper-cased copies. It agrees with upper-casing for every letter these
-//   files hold (accented Latin included: "ç" matches "Ç"); it differs only for letters whose
-//   upper case is several letters ("ß" is not "SS"), which Windows' upper-casing leaves alone
-//   as well.
-// - A line break inside a line (a value given with one) is written as a blank, so a value can
-//   never add lines, keys or headers to the file.
+// The document is written back in the encoding it was read in, with that encoding's mark; a
+// document never read from a file (no file yet, not loaded, or built from a list) is written in
+// Windows-1252 without one.
 //
 // Typed values are written and parsed in the process's current regional settings
 // (FormatSettings()): integers in decimal, Booleans as "1"/"0", floats and currency in the
 // general form, dates day first "DD/MM/YYYY", date-times "DD/MM/YYYY HH:NN:SS", times
 // "HH:NN:SS". A typed read turns its default into that text form, reads the string with it as
 // the default and parses the result; only a failed parse returns the default itself. Booleans
-// are true only for exactly "1".
-//
-// Opening reads the whole file every time; when its bytes are those of a recent open, the
-// decoded lines of that open are shared instead of decoding again.
+// are true only for exactly "1". Currency text is read exactly (never through a double), so
+// every amount of the type comes back as written.
 //
 // Saving goes to a temporary file in the target's folder that then replaces the target, so a
-// failure part way leaves the previous file whole. The folder must exist; nothing creates it.
-// A target without write permission for its owner is read-only and is not replaced, even for a
-// process that could override the permission. Failures raise EInOutError.
+// failure part way leaves the previous file whole. Where the folder takes no new file or the
+// target cannot be replaced by a rename (a folder without write permission, a read-only mount
+// with the file mounted writable inside, a file that is itself a mount point) but the file
+// itself is writable, the file is rewritten in place instead: the space it needs is reserved
+// first, so a full disk or a size limit fails before the old content changes. The folder must
+// exist; nothing creates it. A target without write permission for its owner is read-only and
+// is not replaced, even for a process that could override the permission. Failures raise
+// EInOutError, except in the destructor, which cannot report them: callers that must know call
+// Flush first.
 
 #include <QString>
 #include <QStringList>
-#include <memory>
 #include <optional>
 
 #include "base/Currency.h"
 #include "base/EInOutError.h"
 #include "base/TDateTime.h"
-
-// The text encodings the settings file reads and writes.
-enum class TCodificacao {
-    Ansi,     // Windows-1252, no mark
-    Utf8,     // with the mark EF BB BF
-    Utf16LE,  // with the mark FF FE
-    Utf16BE,  // with the mark FE FF
-};
-
-// The byte-order mark a file in the encoding starts with (none for Ansi).
-QByteArrayView MarcaDaCodificacao(TCodificacao c);
-// The encoding whose mark the bytes start with; Ansi when none.
-TCodificacao CodificacaoPelaMarca(QByteArrayView bytes);
+#include "settings/FormatoConfig.h"
 
 class TmConfig {
 public:
@@ -71,8 +45,8 @@ public:
     // cannot be read raises EInOutError.
     TmConfig(const QString& Arquivo, bool CarregarArquivoExistenteParaUpdate);
     // Opens Arquivo and loads it whenever it exists, read in the given encoding (a mark of that
-    // encoding at the start is skipped). The document is written in that encoding, with its
-    // mark, also when the file did not exist yet.
+    // encoding at the start is skipped) and written back in it. A file that does not exist yet
+    // is written in Windows-1252, as every document never read from a file.
     TmConfig(const QString& Arquivo, TCodificacao Encoding);
     // A document of the caller's lines, with no file (a save without a name fails).
     explicit TmConfig(const QStringList& aLista);
@@ -93,7 +67,7 @@ public:
 
     const QString& Arquivo() const { return arquivo_; }
     // The document's lines.
-    QStringList Lista() const;
+    QStringList Lista() const { return linhas_.Lista(); }
     bool Modificado() const { return modificado_; }
     // The number of lines right after construction.
     int TotalLinhas() const { return totalLinhas_; }
@@ -119,7 +93,7 @@ public:
     void WriteDateTime(const QString& Secao, const QString& Item, TDateTime Valor);
     void WriteTime(const QString& Secao, const QString& Item, TDateTime Valor);
     // Appends a raw line; does not set Modificado.
-    void WriteLinha(const QString& Valor) { Editar().append(Valor); }
+    void WriteLinha(const QString& Valor) { linhas_.Acrescentar(Valor); }
 
     // The same operations on the section "Config".
     QString ReadStringConfig(const QString& Item, const QString& Padrao) const;
@@ -157,29 +131,10 @@ public:
 private:
     // Loads the file when it exists, in the given encoding or, with none, by its mark.
     void Carregar(std::optional<TCodificacao> pedida);
-    void RemoverMarcaSolta();
-    qsizetype Total() const;
-    QStringView Linha(qsizetype i) const;
-    // The lines as a list of their own, for a change.
-    QStringList& Editar();
     void Gravar(const QString& destino) const;
-    QByteArray Codificar() const;
-    qsizetype IndiceSecao(QStringView secao) const;
-    qsizetype IndiceChave(QStringView secao, QStringView item) const;
-    qsizetype PosicaoInsercao(QStringView secao);
-    // The positions of the header lines in order, then the number of lines.
-    QList<qsizetype> Cabecalhos() const;
-    // The end of the block of the header at h: the next header, or the number of lines.
-    qsizetype FimDoBloco(qsizetype h) const;
 
     QString arquivo_;
-    // A loaded file stays as views into its shared decoded text (with the positions of its
-    // headers) until the first change gives the document lines of its own: opening a large
-    // file costs one decoding pass and no allocation per line, and a lookup visits only the
-    // headers and the blocks of the wanted section.
-    struct Carga;
-    std::shared_ptr<const Carga> carga_;
-    QStringList lista_;  // the lines once there is no carga_
+    TLinhasConfig linhas_;
     TCodificacao codificacao_ = TCodificacao::Ansi;
     bool modificado_ = false;
     int totalLinhas_ = 0;

@@ -1,5 +1,11 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/statvfs.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -7,19 +13,17 @@
 #include <QTemporaryDir>
 #include <csignal>
 #include <functional>
+#include <limits>
 #include <memory>
+#include <optional>
+#include <random>
+#include <string>
+#include <utility>
 
+#include "settings/Documento.h"
 #include "settings/TmConfig.h"
 
 namespace {
-
-// A document as its lines; "" is a blank line.
-QStringList Doc(std::initializer_list<const char*> linhas) {
-    QStringList out;
-    for (const char* l : linhas)
-        out.append(QString::fromUtf8(l));
-    return out;
-}
 
 std::string Texto(const QStringList& linhas) {
     return linhas.join(QLatin1String(" / ")).toStdString();
@@ -115,41 +119,6 @@ TEST(TmConfigEscrita, NewKeysAndSectionsGoToTheirFixedPlaces) {
         EXPECT_EQ(cfg.Lista(), c.depois) << Texto(c.antes) << " <- " << c.item;
         EXPECT_TRUE(cfg.Modificado());
     }
-}
-
-TEST(TmConfigLeitura, KeySearchTakesTheFirstKeyUnderAHeaderOfTheSection) {
-    const QStringList doc = Doc({"Porta=0", "[Rede]", "Porta=1", "[Config]", "Porta=2", "[Outra]",
-                                 "X=1", "Vazio=", "Duplo=a=b", "=semnome", "[Outra2]=9", "[CONFIG]",
-                                 "Y= 5", "[Caixa] ", "Z=1"});
-    const struct {
-        const char *secao, *item, *esperado;
-    } casos[] = {
-        {"Config", "Porta", "2"},
-        {"Rede", "porta", "1"},
-        {"Outra", "Porta", "?"},
-        {"config", "Y", " 5"},
-        {"Config", "X", "?"},
-        {"Caixa", "Z", "?"},
-        {"Caixa ", "Z", "?"},
-        {"Outra", "Vazio", ""},
-        {"Outra", "Duplo", "a=b"},
-        {"Outra", "Duplo=a", "?"},
-        {"Outra", "", "semnome"},
-        {"Rede", "", "?"},
-        {"", "Porta", "?"},
-        // A header line holding "=" is also a key line of the section above it.
-        {"Outra", "[Outra2]", "9"},
-    };
-    const QTemporaryDir dir;
-    const TmConfig lista(doc);
-    const auto carregado = Carregado(dir, doc);
-    ASSERT_TRUE(carregado);
-    for (const TmConfig* cfg : {&lista, carregado.get()})
-        for (const auto& c : casos)
-            EXPECT_EQ(cfg->ReadString(QString::fromUtf8(c.secao), QString::fromUtf8(c.item),
-                                      QStringLiteral("?")),
-                      QString::fromUtf8(c.esperado))
-                << c.secao << "/" << c.item;
 }
 
 TEST(TmConfigSecoes, BlockOperationsUseTheFirstHeader) {
@@ -260,6 +229,51 @@ TEST(TmConfigTipos, TypedReadsParseTheStoredTextOrGiveTheDefault) {
     EXPECT_EQ(cfg.ReadTime(c, QStringLiteral("Falta"), padrao), Hora(3, 4, 5));
     // An unparsable present value gives the default itself, fractions included.
     EXPECT_EQ(cfg.ReadDateTime(c, QStringLiteral("Lixo"), padrao), padrao);
+}
+
+// Currency text is read exactly, with the rounding of the forgiving reader Str2Curr (ties to
+// even): through a double, sixteen-digit amounts and the type's limits came back changed.
+TEST(TmConfigTipos, CurrencyIsReadExactly) {
+    constexpr std::int64_t kPadrao = -1;
+    const struct {
+        const char* texto;
+        std::int64_t raw;
+    } casos[] = {
+        {"12345678901234,5678", 123456789012345678},
+        {"922337203685477,5807", std::numeric_limits<std::int64_t>::max()},
+        {"-922337203685477,5808", std::numeric_limits<std::int64_t>::min()},
+        {"922337203685477,5808", kPadrao},
+        {"922337203685477,58074", std::numeric_limits<std::int64_t>::max()},
+        {"1,00005", 10000},
+        {"1,00015", 10002},
+        {"1,000050001", 10001},
+        {"-1,00005", -10000},
+        {" 1,5E3 ", 15000000},
+        {"25E-6", 0},
+        {"1E-99999999999", 0},
+        {"0E99999999999", 0},
+        {"1E19", kPadrao},
+    };
+    for (const auto& c : casos) {
+        const TmConfig cfg(Doc({"[C]", (std::string("M=") + c.texto).c_str()}));
+        EXPECT_EQ(cfg.ReadCurr(QStringLiteral("C"), QStringLiteral("M"), Currency::FromRaw(kPadrao))
+                      .Raw(),
+                  c.raw)
+            << c.texto;
+    }
+    // Every amount written comes back as it was, sixteen digits and the limits included.
+    TmConfig cfg(QStringList{});
+    std::mt19937_64 sorteio(20261210);
+    std::vector<std::int64_t> valores = {std::numeric_limits<std::int64_t>::max(),
+                                         std::numeric_limits<std::int64_t>::min()};
+    for (int i = 0; i < 500; ++i) {  // 13 to 19 digits, both signs
+        const auto raw = std::int64_t(sorteio() >> (1 + i % 8 * 3));
+        valores.push_back(i % 2 ? -raw : raw);
+    }
+    for (const std::int64_t raw : valores) {
+        cfg.WriteCurr(QStringLiteral("C"), QStringLiteral("M"), Currency::FromRaw(raw));
+        ASSERT_EQ(cfg.ReadCurr(QStringLiteral("C"), QStringLiteral("M"), {}).Raw(), raw);
+    }
 }
 
 TEST(TmConfigTipos, TypedWritesUseTheTextForms) {
@@ -383,10 +397,11 @@ TEST_F(Arquivos, EncodingConstructorReadsAndWritesInTheGivenEncoding) {
     EXPECT_EQ(TmConfig(caminho, TCodificacao::Utf16BE).Lista().first(),
               QString(QChar(0xFFFE)) + QChar(0x5B00));
 
+    // A document never read from a file is written in Windows-1252, without a mark.
     const QString novo = Caminho("novo.ini");
     TmConfig(novo, TCodificacao::Utf16LE)
-        .WriteStringConfig(QStringLiteral("A"), QStringLiteral("1"));
-    EXPECT_TRUE(Ler(novo).startsWith(QByteArray("\xFF\xFE[\0C\0", 6)));
+        .WriteStringConfig(QStringLiteral("A"), QStringLiteral("ç"));
+    EXPECT_EQ(Ler(novo), QByteArray("[Config]\r\nA=\xE7\r\n"));
 }
 
 // Objects opened on the same bytes share one decoding; each one's changes stay its own, and
@@ -487,6 +502,121 @@ TEST_F(Arquivos, AReadOnlyFileIsNotReplaced) {
         EXPECT_TRUE(cfg.Modificado());
     }
     EXPECT_EQ(Ler(caminho), QByteArray("[Config]\r\nA=1\r\n"));
+}
+
+// Runs corpo in a child process with a mount namespace of its own, inside a user namespace as
+// `unshare -rm` does, so that it works for a user without privileges and for root alike. Its exit
+// status; nothing where the system does not permit the namespaces or the mounts.
+constexpr int kSemNamespace = 77;
+std::optional<int> EmNamespaceDeMontagem(const std::function<int()>& corpo) {
+    const std::string uid = "0 " + std::to_string(getuid()) + " 1";
+    const std::string gid = "0 " + std::to_string(getgid()) + " 1";
+    const pid_t filho = fork();
+    if (filho == 0) {
+        auto escrever = [](const char* arquivo, const std::string& texto) {
+            const int fd = open(arquivo, O_WRONLY);
+            const bool ok =
+                fd >= 0 && write(fd, texto.data(), texto.size()) == ssize_t(texto.size());
+            if (fd >= 0)
+                close(fd);
+            return ok;
+        };
+        if (unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0 ||
+            !escrever("/proc/self/setgroups", "deny") || !escrever("/proc/self/uid_map", uid) ||
+            !escrever("/proc/self/gid_map", gid) ||
+            mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
+            _exit(kSemNamespace);
+        _exit(corpo());
+    }
+    int estado = 0;
+    if (filho < 0 || waitpid(filho, &estado, 0) != filho || !WIFEXITED(estado))
+        return -1;
+    if (WEXITSTATUS(estado) == kSemNamespace)
+        return std::nullopt;
+    return WEXITSTATUS(estado);
+}
+
+bool MontarSobreSi(const QString& caminho, unsigned long opcoes) {
+    const QByteArray c = QFile::encodeName(caminho);
+    return mount(c.constData(), c.constData(), nullptr, opcoes, nullptr) == 0;
+}
+
+// Mounts the folder over itself read-only; what is mounted inside it keeps its own mode. The
+// flags a user namespace may not drop (nosuid, nodev...) are kept as they are.
+bool PastaSomenteLeitura(const QString& pasta) {
+    struct statvfs atual {};
+    const QByteArray c = QFile::encodeName(pasta);
+    if (!MontarSobreSi(pasta, MS_BIND | MS_REC) || statvfs(c.constData(), &atual) != 0)
+        return false;
+    unsigned long opcoes = MS_REMOUNT | MS_BIND | MS_RDONLY;
+    for (const auto [st, ms] :
+         {std::pair(ST_NOSUID, MS_NOSUID), std::pair(ST_NODEV, MS_NODEV),
+          std::pair(ST_NOEXEC, MS_NOEXEC), std::pair(ST_NOATIME, MS_NOATIME),
+          std::pair(ST_NODIRATIME, MS_NODIRATIME), std::pair(ST_RELATIME, MS_RELATIME)})
+        if (atual.f_flag & st)
+            opcoes |= ms;
+    return mount(nullptr, c.constData(), nullptr, opcoes, nullptr) == 0;
+}
+
+// Where the folder takes no new file or the file cannot be replaced by a rename, a writable file
+// is rewritten in place: the settings page saves in its destructor, which cannot report a
+// failure. Where the file itself is not writable, or the space it needs is not there, the
+// caller of Flush sees the failure and the old file stays whole.
+TEST_F(Arquivos, WhereOnlyTheFolderIsInTheWayTheFileIsRewrittenInPlace) {
+    enum Resultado { kComoEsperado, kFalhou, kGravou, kModificadoErrado };
+    const struct {
+        const char* nome;
+        bool arquivoMontado;  // the file mounted writable over itself
+        bool pastaSomenteLeitura;
+        rlim_t limite;  // file size limit of the process, 0 for none
+        bool peloDestrutor;
+        bool grava;
+    } casos[] = {
+        {"read-only folder, writable file, saved by the destructor", true, true, 0, true, true},
+        {"file a mount point in a writable folder: no rename over it", true, false, 0, false, true},
+        {"read-only folder and file", false, true, 0, false, false},
+        {"read-only folder, writable file, new content beyond the size limit", true, true, 1024,
+         false, false},
+    };
+    const QByteArray antes("[Config]\r\nA=1\r\n");
+    const QString valor(4096, QLatin1Char('x'));
+    for (std::size_t i = 0; i < std::size(casos); ++i) {
+        const auto& c = casos[i];
+        const QString pasta = Caminho(std::to_string(i).c_str());
+        const QString arquivo = pasta + QStringLiteral("/c.ini");
+        ASSERT_TRUE(QDir().mkdir(pasta));
+        Escrever(arquivo, antes);
+        const std::optional<int> resultado = EmNamespaceDeMontagem([&] {
+            if ((c.arquivoMontado && !MontarSobreSi(arquivo, MS_BIND)) ||
+                (c.pastaSomenteLeitura && !PastaSomenteLeitura(pasta)))
+                return kSemNamespace;
+            if (c.limite) {
+                std::signal(SIGXFSZ, SIG_IGN);
+                const rlimit limite{c.limite, c.limite};
+                setrlimit(RLIMIT_FSIZE, &limite);
+            }
+            TmConfig cfg(arquivo, true);
+            cfg.WriteStringConfig(QStringLiteral("A"), valor);
+            if (c.peloDestrutor)
+                return int(kComoEsperado);
+            try {
+                cfg.Flush();
+            } catch (const EInOutError&) {
+                return int(c.grava            ? kFalhou
+                           : cfg.Modificado() ? kComoEsperado
+                                              : kModificadoErrado);
+            }
+            return int(c.grava ? kComoEsperado : kGravou);
+        });
+        if (!resultado)
+            GTEST_SKIP() << "mount namespaces are not permitted here (unshare -rm): the saves "
+                            "beside a read-only folder are not checked";
+        EXPECT_EQ(*resultado, kComoEsperado) << c.nome;
+        EXPECT_EQ(Ler(arquivo), c.grava ? "[Config]\r\nA=" + valor.toLatin1() + "\r\n" : antes)
+            << c.nome;
+        EXPECT_EQ(QDir(pasta).entryList(QDir::Files | QDir::Hidden), QStringList{"c.ini"})
+            << c.nome;
+    }
 }
 
 TEST_F(Arquivos, SavingKeepsTheFilesPermissions) {

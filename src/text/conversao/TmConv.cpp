@@ -72,45 +72,17 @@ double TmConv::Str2Float(QStringView Valor) {
 }
 
 Currency TmConv::Str2Curr(QStringView Valor) {
-    // Exact decimal: the integer digits and the first four decimals accumulate into the count of
-    // ten-thousandths; the fifth decimal and whether anything non-zero follows decide rounding.
-    constexpr std::uint64_t kLimite = std::uint64_t(1) << 63;  // magnitude of the minimum
-    std::uint64_t bruto = 0;
+    // Exact decimal, with the rounding of every currency reader (Currency::FromDecimal).
+    std::string digitos;
     int casas = 0;
-    int arredondamento = 0;
-    bool resto = false;
-    bool estouro = false;
     bool negativo = false;
-    auto acumular = [&](int d) {
-        if (bruto > (kLimite - std::uint64_t(d)) / 10)
-            estouro = true;
-        else
-            bruto = bruto * 10 + std::uint64_t(d);
-    };
-    const bool legivel = LerPermissivo(Valor, negativo, [&](char c, bool depois) {
-        const int d = c - '0';
-        if (!depois) {
-            acumular(d);
-        } else if (casas < 4) {
-            acumular(d);
-            ++casas;
-        } else if (casas++ == 4) {
-            arredondamento = d;
-        } else {
-            resto = resto || d != 0;
-        }
+    const bool legivel = LerPermissivo(Valor, negativo, [&](char d, bool depois) {
+        digitos += d;
+        casas += depois;
     });
     if (!legivel)
         return Currency();
-    for (; casas < 4; ++casas)
-        acumular(0);
-    if (arredondamento > 5 || (arredondamento == 5 && (resto || (bruto & 1))))
-        ++bruto;  // at most 2^63 + 1: the range check below catches it
-    const std::uint64_t maximo = negativo ? kLimite : kLimite - 1;
-    if (estouro || bruto > maximo)
-        return Currency();
-    return Currency::FromRaw(negativo ? static_cast<std::int64_t>(0 - bruto)
-                                      : static_cast<std::int64_t>(bruto));
+    return Currency::FromDecimal(negativo, digitos, -casas).value_or(Currency());
 }
 
 int TmConv::ToInt(QStringView Texto, int DefaultParaErro) {
