@@ -1,16 +1,11 @@
 #include "settings/TmConfig.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
+#include "base/ArquivoInteiro.h"
 #include "base/CodePage.h"
 #include "base/RtlDatas.h"
 #include "base/RtlNumeros.h"
@@ -36,45 +31,6 @@ EInOutError FalhaAoGravar(const QString& arquivo, const QString& motivo) {
 // without write permission for its owner, which the rename of a save would otherwise bypass.
 bool SomenteLeitura(const QFileInfo& info) {
     return !info.isWritable() || !info.permissions().testFlag(QFileDevice::WriteOwner);
-}
-
-// Rewrites the existing file in place. The space the bytes need is reserved before the first
-// byte changes, so the failures a whole-file write meets (full disk, quota, file size limit)
-// leave the old content whole; only a fault of the device itself can cut it.
-void GravarNoLugar(const QString& destino, const QByteArray& bytes) {
-    QFile arquivo(destino);
-    if (!arquivo.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
-        throw FalhaAoGravar(destino, arquivo.errorString());
-    if (bytes.size() > arquivo.size()) {
-        if (const int erro = posix_fallocate(arquivo.handle(), 0, bytes.size()); erro != 0)
-            throw FalhaAoGravar(destino, qt_error_string(erro));
-    }
-    if (arquivo.write(bytes) != bytes.size() || !arquivo.resize(bytes.size()))
-        throw FalhaAoGravar(destino, arquivo.errorString());
-    if (::fsync(arquivo.handle()) != 0)
-        throw FalhaAoGravar(destino, qt_error_string(errno));
-}
-
-// Writes bytes as the whole content of destino: beside it and renamed over it when complete,
-// else in place where only the folder is in the way (see the header).
-void GravarInteiro(const QString& destino, const QByteArray& bytes) {
-    QSaveFile arquivo(destino);
-    // Unbuffered, so that a short write (full disk, file size limit) shows in write()'s count:
-    // through the buffer it goes unreported and commit() would install a truncated file.
-    if (arquivo.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        if (arquivo.write(bytes) != bytes.size()) {
-            arquivo.cancelWriting();
-            throw FalhaAoGravar(destino, QStringLiteral("gravação incompleta"));
-        }
-        if (arquivo.commit())
-            return;
-        if (arquivo.error() != QFileDevice::RenameError)
-            throw FalhaAoGravar(destino, arquivo.errorString());
-    }
-    // No temporary file beside the target, or no rename over it: the folder is in the way.
-    if (!QFileInfo::exists(destino))
-        throw FalhaAoGravar(destino, arquivo.errorString());
-    GravarNoLugar(destino, bytes);
 }
 
 }  // namespace
@@ -126,7 +82,8 @@ void TmConfig::Gravar(const QString& destino) const {
     const QFileInfo info(destino);
     if (info.exists() && SomenteLeitura(info))
         throw FalhaAoGravar(destino, QStringLiteral("o arquivo é somente leitura"));
-    GravarInteiro(destino, linhas_.Codificar(codificacao_));
+    if (QString motivo; !ArquivoInteiro::Gravar(destino, linhas_.Codificar(codificacao_), motivo))
+        throw FalhaAoGravar(destino, motivo);
 }
 
 void TmConfig::Flush() {
