@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 
+#include "display/protocolo/Protocolo.h"
 #include "display/regras/Posicionamento.h"
 
 class CanalComandos;
@@ -29,7 +30,9 @@ public:
     void CarregarFundoDoDia();
     bool CarregarImagemFundo(const QString& baseWindows);
     // Runs one command of the POS (the code of the line's first character and the parameter
-    // text from its third character on).
+    // text from its third character on): the protocol reads the command's record from the
+    // parameter text and the page it concerns shows it. A code without a command does nothing;
+    // an error is reported by the application's handler and the window goes on.
     void ExecutarComando(int codigo, const QString& parametros);
 
     // The port the listener uses at its next activation.
@@ -61,6 +64,7 @@ private:
     void Maximizar();
     void FormKeyDown(int tecla);
     void AtivarPagina(QWidget* pagina);
+    void DespacharComando(Protocolo::EComando comando, const QString& parametros);
     void ExibirImagem();
     void FecharImagem(bool exibirVenda);
     void PosicionarNoMonitor(int monitor, bool debug);

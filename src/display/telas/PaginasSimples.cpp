@@ -3,7 +3,6 @@
 #include <QPainter>
 
 #include "base/gui/Fontes.h"
-#include "text/separacao/TmStrSepara.h"
 
 void TCaixaImagem::DefinirImagem(const QImage& imagem) {
     imagem_ = imagem;
@@ -37,9 +36,9 @@ TPaginaInfo::TPaginaInfo(QWidget* parent) : QWidget(parent) {
     lbInfoValor->setFixedHeight(58);
 }
 
-void TPaginaInfo::ExibirInfo(const QString& parametros) {
-    lbInfoTexto->setText(TmStr::Separa(parametros, QLatin1Char('|'), 1));
-    lbInfoValor->setText(TmStr::Separa(parametros, QLatin1Char('|'), 2));
+void TPaginaInfo::ExibirInfo(const Protocolo::TInfo& info) {
+    lbInfoTexto->setText(info.Texto);
+    lbInfoValor->setText(info.Valor);
 }
 
 void TPaginaInfo::Posicionar(int alturaClienteJanela) {
