@@ -11,6 +11,7 @@
 #include "display/telas/ImagemFundo.h"
 #include "display/telas/PaginaPagamento.h"
 #include "display/telas/PaginaVenda.h"
+#include "display/telas/PaginasSimples.h"
 
 inline void PrintTo(const QString& texto, std::ostream* saida) {
     *saida << '"' << texto.toStdString() << '"';
@@ -188,7 +189,10 @@ TEST_F(Paginas, TextsFromThePosAreNotReadAsMarkup) {
     const QString marcado = "<b>R$ 9,00</b>";
     venda.CarregarListaItens(LerListaItens("TOTAL|" + marcado + "|||||||||"));
     ExibirMeiosPagamento(Meios({marcado, "<i>1</i>"}, "0"));
-    for (QLabel* rotulo : {Rotulo("lbTotalVenda"), pagamento.Titulo(L::Meio1)}) {
+    TPaginaInfo info;
+    info.ExibirInfo(LerInfo(marcado + "|" + marcado));
+    for (QLabel* rotulo :
+         {Rotulo("lbTotalVenda"), pagamento.Titulo(L::Meio1), info.lbInfoTexto, info.lbInfoValor}) {
         EXPECT_EQ(rotulo->text(), marcado);
         EXPECT_GE(rotulo->sizeHint().width(),
                   QFontMetrics(rotulo->font()).horizontalAdvance(marcado));

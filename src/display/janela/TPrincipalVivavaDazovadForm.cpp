@@ -95,7 +95,9 @@ void TPrincipalVivavaDazovadForm::CriarBarraDeStatus() {
         QStringLiteral("F12 - Configurações")};
     const int larguras[4] = {70, 300, 200, 50};
     for (int i = 0; i < 4; ++i) {
-        Painel[i] = new QLabel(textos[i], StatusBar1);
+        Painel[i] = new QLabel(StatusBar1);
+        Painel[i]->setTextFormat(Qt::PlainText);  // the version is read from a file
+        Painel[i]->setText(textos[i]);
         Painel[i]->setAlignment(Qt::AlignCenter);
         Painel[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         Painel[i]->setFont(Fontes::Fonte(QStringLiteral("Tahoma"), 11));

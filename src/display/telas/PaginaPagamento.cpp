@@ -5,6 +5,7 @@
 #include "base/gui/Fontes.h"
 #include "display/telas/CorTexto.h"
 #include "display/telas/FormatoValor.h"
+#include "display/telas/RotuloTexto.h"
 
 namespace {
 
@@ -62,10 +63,7 @@ void DefinirCorTexto(QLabel* rotulo, const QColor& cor) {
 
 QLabel* NovoRotulo(QWidget* painel, const QString& nome, const QString& texto, const QFont& fonte,
                    int altura) {
-    auto* rotulo = new QLabel(texto, painel);
-    rotulo->setObjectName(nome);
-    rotulo->setFont(fonte);
-    rotulo->setTextFormat(Qt::PlainText);  // texts from the POS are shown as sent
+    QLabel* rotulo = NovoRotuloTexto(painel, nome, texto, fonte);
     rotulo->setAlignment(Qt::AlignRight | Qt::AlignTop);
     rotulo->resize(kLarguraRotulo, altura);
     return rotulo;

@@ -7,6 +7,7 @@
 #include "display/telas/GradeItens.h"
 #include "display/telas/ImagemFundo.h"
 #include "display/telas/PaginaPagamento.h"
+#include "display/telas/RotuloTexto.h"
 
 namespace {
 
@@ -15,16 +16,6 @@ constexpr int kAlturaPainelTotal = 64;
 constexpr int kMargemDireita = 11;
 const QRect kTituloTotal(0, 1, 41, 23);
 const QRect kTotalVenda(0, 17, 240, 45);
-
-QLabel* NovoRotulo(QWidget* pai, const QString& nome, const QString& texto, const QFont& fonte,
-                   const QSize& tamanho) {
-    auto* rotulo = new QLabel(texto, pai);
-    rotulo->setObjectName(nome);
-    rotulo->setFont(fonte);
-    rotulo->setTextFormat(Qt::PlainText);  // texts from the POS are shown as sent
-    rotulo->resize(tamanho);
-    return rotulo;
-}
 
 TLinhaItem LinhaCancelamento(int nr, QStringView nome, Currency total) {
     return TLinhaItem()
@@ -54,15 +45,18 @@ TPaginaVenda::TPaginaVenda(TPaginaPagamento& pagamento, QWidget* pai)
     pnlTotal_->setObjectName(QStringLiteral("pnlTotal"));
     pnlTotal_->setAutoFillBackground(true);
 
-    lbTituloTotal_ = NovoRotulo(pnlTotal_, QStringLiteral("lbTituloTotal"), QStringLiteral("Total"),
-                                Fontes::Fonte(QStringLiteral("Tahoma"), 19), kTituloTotal.size());
+    lbTituloTotal_ =
+        NovoRotuloTexto(pnlTotal_, QStringLiteral("lbTituloTotal"), QStringLiteral("Total"),
+                        Fontes::Fonte(QStringLiteral("Tahoma"), 19));
+    lbTituloTotal_->resize(kTituloTotal.size());
     QPalette cinza = lbTituloTotal_->palette();
     cinza.setColor(QPalette::WindowText, QColor(0x80, 0x80, 0x80));
     lbTituloTotal_->setPalette(cinza);
 
     lbTotalVenda_ =
-        NovoRotulo(pnlTotal_, QStringLiteral("lbTotalVenda"), QStringLiteral("0,00"),
-                   Fontes::Fonte(QStringLiteral("Tahoma"), 37, true), kTotalVenda.size());
+        NovoRotuloTexto(pnlTotal_, QStringLiteral("lbTotalVenda"), QStringLiteral("0,00"),
+                        Fontes::Fonte(QStringLiteral("Tahoma"), 37, true));
+    lbTotalVenda_->resize(kTotalVenda.size());
     lbTotalVenda_->setAlignment(Qt::AlignRight | Qt::AlignTop);
 
     connect(&Tb_, &QAbstractItemModel::modelReset, this, &TPaginaVenda::DSDataChange);

@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "base/gui/Fontes.h"
+#include "display/telas/RotuloTexto.h"
 
 void TCaixaImagem::DefinirImagem(const QImage& imagem) {
     imagem_ = imagem;
@@ -23,14 +24,13 @@ void TCaixaImagem::paintEvent(QPaintEvent*) {
 }
 
 TPaginaInfo::TPaginaInfo(QWidget* parent) : QWidget(parent) {
-    lbInfoTexto = new QLabel(QStringLiteral("Texto Informativo"), this);
-    lbInfoTexto->setObjectName(QStringLiteral("lbInfoTexto"));
-    lbInfoTexto->setFont(Fontes::Fonte(QStringLiteral("Tahoma"), 31));
+    lbInfoTexto =
+        NovoRotuloTexto(this, QStringLiteral("lbInfoTexto"), QStringLiteral("Texto Informativo"),
+                        Fontes::Fonte(QStringLiteral("Tahoma"), 31));
     lbInfoTexto->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lbInfoTexto->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
-    lbInfoValor = new QLabel(QStringLiteral("99.999,99"), this);
-    lbInfoValor->setObjectName(QStringLiteral("lbInfoValor"));
-    lbInfoValor->setFont(Fontes::Fonte(QStringLiteral("Tahoma"), 48, true));
+    lbInfoValor = NovoRotuloTexto(this, QStringLiteral("lbInfoValor"), QStringLiteral("99.999,99"),
+                                  Fontes::Fonte(QStringLiteral("Tahoma"), 48, true));
     lbInfoValor->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lbInfoTexto->setFixedHeight(38);
     lbInfoValor->setFixedHeight(58);
