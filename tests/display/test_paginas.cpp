@@ -5,6 +5,7 @@
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
+#include <QTextBlock>
 
 #include "base/gui/Fontes.h"
 #include "display/telas/CorTexto.h"
@@ -378,6 +379,16 @@ TEST(ImagemFundo, CentresOrStretchesThePicture) {
     tela = fundo.grab().toImage();
     EXPECT_EQ(tela.pixelColor(0, 0), QColor(Qt::red));
     EXPECT_EQ(tela.pixelColor(99, 49), QColor(Qt::red));
+}
+
+TEST(PaginaDebug, KeepsTheNewestLinesUpToItsBound) {
+    TPaginaDebug debug;
+    const int limite = TPaginaDebug::kMaximoLinhasDebug;
+    for (int i = 0; i <= limite; ++i)
+        debug.AdicionarDebug(QString::number(i));
+    EXPECT_EQ(debug.Memo1->blockCount(), limite);
+    EXPECT_EQ(debug.Memo1->document()->firstBlock().text(), "1");
+    EXPECT_EQ(debug.Memo1->document()->lastBlock().text(), QString::number(limite));
 }
 
 // ---- Payment page ----

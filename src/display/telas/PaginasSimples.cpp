@@ -73,6 +73,7 @@ TPaginaDebug::TPaginaDebug(QWidget* parent) : QWidget(parent) {
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setGeometry(12, 12, 749, 485);
     Memo1->setReadOnly(true);
+    Memo1->setMaximumBlockCount(kMaximoLinhasDebug);
 }
 
 void TPaginaDebug::AdicionarDebug(const QString& linha) {

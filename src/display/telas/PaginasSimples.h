@@ -53,9 +53,14 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 };
 
+// The debug log keeps the newest kMaximoLinhasDebug lines: each new line beyond them drops the
+// oldest, so that a POS sending debug lines for days cannot grow the display's memory without
+// bound.
 class TPaginaDebug : public QWidget {
     Q_OBJECT
 public:
+    static constexpr int kMaximoLinhasDebug = 10000;
+
     explicit TPaginaDebug(QWidget* parent = nullptr);
     // Command 7: appends the line at the end of the log; the active page does not change.
     void AdicionarDebug(const QString& linha);
