@@ -1,15 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QFontInfo>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 
 #include "base/gui/Fontes.h"
 #include "display/telas/CorTexto.h"
 #include "display/telas/ImagemFundo.h"
+#include "display/telas/LeitorImagem.h"
 #include "display/telas/PaginaPagamento.h"
 #include "display/telas/PaginaVenda.h"
 #include "display/telas/PaginasSimples.h"
@@ -379,6 +382,32 @@ TEST(ImagemFundo, CentresOrStretchesThePicture) {
     tela = fundo.grab().toImage();
     EXPECT_EQ(tela.pixelColor(0, 0), QColor(Qt::red));
     EXPECT_EQ(tela.pixelColor(99, 49), QColor(Qt::red));
+}
+
+// A picture shown is whole: a file cut short, as when the POS is still writing it, is an error.
+TEST(LerImagem, APictureCutShortIsAnError) {
+    QImage quadro(16, 9, QImage::Format_RGB32);
+    quadro.fill(Qt::darkCyan);
+    QTemporaryDir pasta;
+    for (const char* formato : {"bmp", "png", "jpg"}) {
+        QByteArray bytes;
+        QBuffer saida(&bytes);
+        saida.open(QIODevice::WriteOnly);
+        ASSERT_TRUE(quadro.save(&saida, formato));
+        const QString caminho = pasta.filePath(QStringLiteral("imagem.") + formato);
+        auto gravar = [&](const QByteArray& conteudo) {
+            QFile arquivo(caminho);
+            ASSERT_TRUE(arquivo.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            arquivo.write(conteudo);
+        };
+        gravar(bytes);
+        EXPECT_EQ(LerImagem(caminho).size(), QSize(16, 9)) << formato;
+        for (const qsizetype corte : {qsizetype(1), bytes.size() / 2}) {
+            gravar(bytes.chopped(corte));
+            EXPECT_THROW(LerImagem(caminho), std::runtime_error) << formato << " less " << corte;
+        }
+    }
+    EXPECT_THROW(LerImagem(pasta.filePath("ausente.bmp")), std::runtime_error);
 }
 
 TEST(PaginaDebug, KeepsTheNewestLinesUpToItsBound) {

@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QScreen>
@@ -21,6 +20,7 @@
 #include "display/regras/FundoDoDia.h"
 #include "display/telas/FundoPadrao.h"
 #include "display/telas/ImagemFundo.h"
+#include "display/telas/LeitorImagem.h"
 #include "display/telas/PaginaConfiguracao.h"
 #include "display/telas/PaginaPagamento.h"
 #include "display/telas/PaginaVenda.h"
@@ -31,19 +31,6 @@
 
 namespace {
 const QString kArquivoImagem = QStringLiteral("c:\\frente\\OrvaneImg.bmp");
-
-// Loads a picture whose format follows the file's extension; an undecodable file is an error.
-QImage LerImagem(const QString& caminho) {
-    QImageReader leitor(caminho, QFileInfo(caminho).suffix().toLatin1());
-    leitor.setAllocationLimit(512);  // megabytes: a hostile header cannot exhaust memory
-    QImage imagem = leitor.read();
-    if (imagem.isNull())
-        throw std::runtime_error(QStringLiteral("Não foi possível carregar a imagem \"%1\": %2")
-                                     .arg(caminho, leitor.errorString())
-                                     .toStdString());
-    return imagem;
-}
-
 }  // namespace
 
 TPrincipalVivavaDazovadForm::TPrincipalVivavaDazovadForm(QWidget* parent) : QWidget(parent) {
