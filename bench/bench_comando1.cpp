@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QPixmap>
 
+#include "display/protocolo/Protocolo.h"
 #include "display/telas/PaginaPagamento.h"
 #include "display/telas/PaginaVenda.h"
 
@@ -29,7 +30,7 @@ QString ListaItens(int itens) {
 struct Pagina {
     explicit Pagina(const QString& lista) {
         venda.resize(1024, 768);
-        venda.CarregarListaItens(lista);
+        venda.CarregarListaItens(Protocolo::LerListaItens(lista));
         QCoreApplication::processEvents();
     }
     TPaginaPagamento pagamento;
@@ -40,7 +41,7 @@ void Comando1_Aplicar(benchmark::State& state) {
     const QString lista = ListaItens(int(state.range(0)));
     Pagina pagina(lista);
     for (auto _ : state)
-        pagina.venda.CarregarListaItens(lista);
+        pagina.venda.CarregarListaItens(Protocolo::LerListaItens(lista));
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
@@ -55,7 +56,7 @@ void Comando1_Quadro(benchmark::State& state) {
     const QString lista = ListaItens(int(state.range(0)));
     Pagina pagina(lista);
     for (auto _ : state) {
-        pagina.venda.CarregarListaItens(lista);
+        pagina.venda.CarregarListaItens(Protocolo::LerListaItens(lista));
         QCoreApplication::processEvents();
         benchmark::DoNotOptimize(pagina.venda.grab());
     }

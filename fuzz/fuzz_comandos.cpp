@@ -1,21 +1,25 @@
 // Every command of the display window with arbitrary parameter text, in arbitrary sequences, on
-// a window built under Qt's offscreen platform. An error must reach the application's handler
-// (here a back end that only counts dialogs) and leave the window usable: one of its pages
-// visible, nothing crashed, no undefined behaviour.
+// a window shown under Qt's offscreen platform and painted after each input, so that what the
+// commands leave on the pages is drawn too. An error must reach the application's handler (here
+// a back end that only counts dialogs) and leave the window usable: one of its pages visible,
+// nothing crashed, no undefined behaviour.
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QStackedWidget>
 #include <QTemporaryDir>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 
 #include "base/CaminhoWindows.h"
 #include "base/mConst.h"
+#include "display/canal/CanalComandos.h"
 #include "display/canal/LeitorLinhas.h"
 #include "display/janela/TPrincipalVivavaDazovadForm.h"
+#include "display/protocolo/Protocolo.h"
 #include "display/telas/PaginasSimples.h"
 #include "messages/dialogos/mMensagem.h"
 
@@ -29,15 +33,31 @@ public:
     void Focar(QObject*) override {}
 };
 
+using Protocolo::EComando;
+
 // The codes of the commands, then codes without one.
-constexpr int kCodigos[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 101, 102, 103, 104, 0, 10, 100, 105, 255};
+constexpr auto kCodigos = [] {
+    constexpr int kSemComando[] = {0, 10, 100, 105, 255};
+    std::array<int, Protocolo::kComandos.size() + std::size(kSemComando)> codigos{};
+    std::size_t i = 0;
+    for (const EComando comando : Protocolo::kComandos)
+        codigos[i++] = Protocolo::CodigoDoComando(comando);
+    for (const int codigo : kSemComando)
+        codigos[i++] = codigo;
+    return codigos;
+}();
 
 TPrincipalVivavaDazovadForm* Janela() {
     static TPrincipalVivavaDazovadForm* janela = [] {
         static QTemporaryDir raiz;  // drive C: of the window, empty but for the picture
         qputenv("ORVANE_DRIVE_C", raiz.path().toUtf8());
         QDir(raiz.path()).mkdir(QStringLiteral("frente"));
-        return new TPrincipalVivavaDazovadForm;
+        auto* nova = new TPrincipalVivavaDazovadForm;
+        nova->show();
+        // Commands come straight to ExecutarComando: the listener that showing the window
+        // started is not needed, and must not hold the display's port.
+        nova->Canal().Desativar();
+        return nova;
     }();
     return janela;
 }
@@ -61,7 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TPrincipalVivavaDazovadForm& janela = *Janela();
     // Each input starts from an empty sale and debug log: the window lives on between inputs,
     // and what they add would otherwise pile up.
-    janela.ExecutarComando(5, QString());
+    janela.ExecutarComando(Protocolo::CodigoDoComando(EComando::LimparVenda), QString());
     janela.TabDebug->Memo1->clear();
     const QByteArrayView entrada(reinterpret_cast<const char*>(data), qsizetype(size));
     for (qsizetype inicio = 0, fim; inicio < entrada.size(); inicio = fim + 1) {
@@ -73,7 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             continue;
         const int codigo = kCodigos[static_cast<unsigned char>(linha[0]) % std::size(kCodigos)];
         const QByteArrayView resto = linha.sliced(1);
-        if (codigo == 102) {
+        if (codigo == Protocolo::CodigoDoComando(EComando::ExibirImagem)) {
             QFile imagem(CaminhoWindows::Mapear(QStringLiteral("c:\\frente\\OrvaneImg.bmp")));
             if (imagem.open(QIODevice::WriteOnly | QIODevice::Truncate))
                 imagem.write(resto.data(), resto.size());
@@ -83,5 +103,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (janela.PageControl->currentIndex() < 0)
             __builtin_trap();
     }
+    // Paints the page the input left shown, with everything on it.
+    janela.grab();
     return 0;
 }

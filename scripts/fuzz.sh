@@ -29,7 +29,9 @@ for alvo in "${alvos[@]}"; do
   ambiente=()
   case "$alvo" in
     leitor_linhas) opcoes+=(-max_len=40000) ;;  # lines up to and past the 16384-byte limit
-    comandos) ambiente=(ASAN_OPTIONS=detect_leaks=0 QT_QPA_PLATFORM=offscreen) ;;  # the window lives on
+    comandos)  # the window lives on; separators and markup in the dictionary
+      ambiente=(ASAN_OPTIONS=detect_leaks=0 QT_QPA_PLATFORM=offscreen)
+      opcoes+=(-dict=fuzz/comandos.dict) ;;
   esac
   echo "== fuzz_$alvo: ${segundos} s"
   registro="build-fuzz/fuzz_$alvo.log"

@@ -11,9 +11,9 @@ Currency Currency::FromDouble(double value) {
     const double scaled = std::nearbyint(value * Escala);  // default rounding mode: ties to even
     constexpr double limite = 9.2233720368547748e18;       // 2^63
     if (scaled >= limite)
-        return Currency(std::numeric_limits<std::int64_t>::max());
+        return Maximo();
     if (scaled < -limite)
-        return Currency(std::numeric_limits<std::int64_t>::min());
+        return Minimo();
     return Currency(static_cast<std::int64_t>(scaled));
 }
 
@@ -95,5 +95,7 @@ Currency Currency::operator*(Currency o) const {
     const __int128 dobro = (r < 0 ? -r : r) * 2;
     if (dobro > Escala || (dobro == Escala && (q % 2 != 0)))
         q += (p < 0 ? -1 : 1);
+    if (q > Maximo().raw_ || q < Minimo().raw_)
+        return Extremo(q > 0);
     return Currency(static_cast<std::int64_t>(q));
 }

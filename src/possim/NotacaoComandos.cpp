@@ -1,24 +1,18 @@
 #include "NotacaoComandos.h"
 
+#include "display/protocolo/Protocolo.h"
+
 namespace {
 
-// The character that carries the command's code, or 0 for a code not in use.
-char CaractereDoCodigo(QStringView codigo) {
-    if (codigo.size() == 1 && codigo[0] >= u'e' && codigo[0] <= u'h') {
-        return char(codigo[0].unicode());
-    }
+// The command a code of the notation names: its number, or for 101 to 104 also its letter.
+std::optional<Protocolo::EComando> ComandoDaNotacao(QStringView codigo) {
     bool numero = false;
     const int valor = codigo.toInt(&numero);
-    if (!numero || codigo.startsWith(u'+')) {
-        return 0;
-    }
-    if (valor >= 1 && valor <= 9) {
-        return char(valor);
-    }
-    if (valor >= 101 && valor <= 104) {
-        return char(valor);  // 'e' to 'h'
-    }
-    return 0;
+    if (numero && !codigo.startsWith(u'+'))
+        return Protocolo::ComandoDoCodigo(valor);
+    if (codigo.size() == 1 && codigo[0].isLetter())
+        return Protocolo::ComandoDoCodigo(codigo[0].unicode());
+    return std::nullopt;
 }
 
 QByteArray TextoSeteBits(QStringView texto) {
@@ -37,8 +31,9 @@ QByteArray TextoSeteBits(QStringView texto) {
 
 std::optional<QByteArray> CodificarLinha(QStringView notacao, QString& erro) {
     const qsizetype doisPontos = notacao.indexOf(u':');
-    const char codigo = doisPontos < 0 ? 0 : CaractereDoCodigo(notacao.left(doisPontos));
-    if (codigo == 0) {
+    const std::optional<Protocolo::EComando> comando =
+        doisPontos < 0 ? std::nullopt : ComandoDaNotacao(notacao.left(doisPontos));
+    if (!comando) {
         erro = QStringLiteral(
                    "linha sem código válido (use CÓDIGO:PARÂMETROS, código 1 a 9 ou "
                    "101 a 104): %1")
@@ -50,5 +45,6 @@ std::optional<QByteArray> CodificarLinha(QStringView notacao, QString& erro) {
         erro = QStringLiteral("quebra de linha dentro dos parâmetros: %1").arg(notacao);
         return std::nullopt;
     }
-    return QByteArray(1, codigo) + ' ' + TextoSeteBits(parametros) + '\n';
+    return QByteArray(1, char(Protocolo::CodigoDoComando(*comando))) + ' ' +
+           TextoSeteBits(parametros) + '\n';
 }

@@ -25,19 +25,6 @@ TEST(Regionais, LocaleCGivesBrazilianSettingsAndDayNamesHaveNoPoint) {
     EXPECT_EQ(us.ShortDateFormat, QStringLiteral("mm/dd/yyyy"));
 }
 
-TEST(CurrencyTipo, ExactArithmeticAndTiesToEven) {
-    EXPECT_EQ(Currency::FromDouble(0.03125).Raw(), 312);  // exact ties go to the even neighbour
-    EXPECT_EQ(Currency::FromDouble(0.09375).Raw(), 938);
-    EXPECT_EQ(Currency::FromDouble(-1.5).Raw(), -15000);
-    EXPECT_EQ(Currency::FromDouble(1e300).Raw(), INT64_MAX);
-    EXPECT_EQ(Currency::FromDouble(std::nan("")).Raw(), 0);
-    const Currency a = Currency::FromRaw(21900), b = Currency::FromRaw(20000);
-    EXPECT_EQ((a * b).Raw(), 43800);
-    EXPECT_EQ((Currency::FromRaw(5) * Currency::FromRaw(5000)).Raw(), 2);  // 2.5 -> 2
-    EXPECT_EQ((Currency::FromRaw(7) * Currency::FromRaw(5000)).Raw(), 4);  // 3.5 -> 4
-    EXPECT_EQ((Currency::FromRaw(1) + Currency::FromRaw(2) - Currency::FromRaw(4)).Raw(), -1);
-}
-
 TEST(CodePageAnsi, RoundTripsWindows1252AndMarksWhatItLacks) {
     const QByteArray bytes("\x80\xE7\xE3o \x9F", 6);
     const QString texto = CodePage::DeAnsi(bytes);

@@ -1,16 +1,21 @@
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QFontInfo>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 
 #include "base/gui/Fontes.h"
 #include "display/telas/CorTexto.h"
 #include "display/telas/ImagemFundo.h"
+#include "display/telas/LeitorImagem.h"
 #include "display/telas/PaginaPagamento.h"
 #include "display/telas/PaginaVenda.h"
+#include "display/telas/PaginasSimples.h"
 
 inline void PrintTo(const QString& texto, std::ostream* saida) {
     *saida << '"' << texto.toStdString() << '"';
@@ -27,6 +32,7 @@ const bool kSemTela = [] {
 }();
 
 using L = ELinhaPagamento;
+using namespace Protocolo;
 
 // Command 4's fields: five means (title, value), then change-or-missing, total, discounts and
 // surcharges.
@@ -73,6 +79,25 @@ protected:
         venda.show();
     }
 
+    // The commands that need a number of fields, as the window's dispatch runs them: the
+    // parameter text is read by the protocol, and a text without the fields reaches no page.
+    void ExibirMeiosPagamento(const QString& parametros) {
+        if (const auto meios = LerMeiosPagamento(parametros))
+            pagamento.ExibirMeiosPagamento(*meios);
+    }
+    void CancelarItem(const QString& parametros) {
+        if (const auto cancelamento = LerCancelamentoItem(parametros))
+            venda.CancelarItem(*cancelamento);
+    }
+    void DescontoItem(const QString& parametros) {
+        if (const auto desconto = LerAjusteItem(parametros))
+            venda.DescontoItem(*desconto);
+    }
+    void AcrescimoItem(const QString& parametros) {
+        if (const auto acrescimo = LerAjusteItem(parametros))
+            venda.AcrescimoItem(*acrescimo);
+    }
+
     QLabel* Rotulo(const char* nome) { return venda.findChild<QLabel*>(QLatin1String(nome)); }
     QWidget* Filho(const char* nome) { return venda.findChild<QWidget*>(QLatin1String(nome)); }
     QString TotalVenda() { return Rotulo("lbTotalVenda")->text(); }
@@ -89,7 +114,8 @@ TEST_F(Paginas, ItemListFillsTheTableShowsTheGridAndAsksForThePage) {
     QSignalSpy ativacao(&venda, &TPaginaVenda::PedirAtivacao);
     QSignalSpy visibilidade(&venda, &TPaginaVenda::VisibilidadeMudou);
 
-    venda.CarregarListaItens("1|123|ARROZ 5KG|2|UN|21,90|43,80||0|0|0&TOTAL|43,80|||||||||");
+    venda.CarregarListaItens(
+        LerListaItens("1|123|ARROZ 5KG|2|UN|21,90|43,80||0|0|0&TOTAL|43,80|||||||||"));
 
     EXPECT_EQ(Linhas(venda.Tb()),
               (QList<QStringList>{{"1", "123", "ARROZ 5KG", "21,90", "2", "UN", "43,80"}}));
@@ -101,13 +127,13 @@ TEST_F(Paginas, ItemListFillsTheTableShowsTheGridAndAsksForThePage) {
     EXPECT_FALSE(Filho("pnlTotal")->isHidden());
 
     // The next list replaces the rows; without a total record the label stays.
-    venda.CarregarListaItens("2|9|FEIJAO|1|KG|8,00|8,00||0|0|0");
+    venda.CarregarListaItens(LerListaItens("2|9|FEIJAO|1|KG|8,00|8,00||0|0|0"));
     EXPECT_EQ(Linhas(venda.Tb()),
               (QList<QStringList>{{"2", "9", "FEIJAO", "8,00", "1", "KG", "8,00"}}));
     EXPECT_EQ(TotalVenda(), "43,80");
 
     // A list with only a total record leaves the table empty: grid and total panel hidden.
-    venda.CarregarListaItens("TOTAL|12,00|||||||||");
+    venda.CarregarListaItens(LerListaItens("TOTAL|12,00|||||||||"));
     EXPECT_EQ(venda.Tb().rowCount(), 0);
     EXPECT_EQ(TotalVenda(), "12,00");
     EXPECT_FALSE(visibilidade.last().at(0).toBool());
@@ -152,22 +178,25 @@ TEST_F(Paginas, ItemRecordsGiveTheirRows) {
         {"empty list", "", {}},
     };
     for (const Caso& caso : casos) {
-        venda.CarregarListaItens(caso.lista);
+        venda.CarregarListaItens(LerListaItens(caso.lista));
         EXPECT_EQ(Linhas(venda.Tb()), caso.linhas) << caso.nome;
     }
 }
 
 TEST_F(Paginas, ShortTotalRecordIsIgnored) {
-    venda.CarregarListaItens("TOTAL|5,00|||||||||");
-    venda.CarregarListaItens("TOTAL|9,99");
+    venda.CarregarListaItens(LerListaItens("TOTAL|5,00|||||||||"));
+    venda.CarregarListaItens(LerListaItens("TOTAL|9,99"));
     EXPECT_EQ(TotalVenda(), "5,00");
 }
 
 TEST_F(Paginas, TextsFromThePosAreNotReadAsMarkup) {
     const QString marcado = "<b>R$ 9,00</b>";
-    venda.CarregarListaItens("TOTAL|" + marcado + "|||||||||");
-    pagamento.ExibirMeiosPagamento(Meios({marcado, "<i>1</i>"}, "0"));
-    for (QLabel* rotulo : {Rotulo("lbTotalVenda"), pagamento.Titulo(L::Meio1)}) {
+    venda.CarregarListaItens(LerListaItens("TOTAL|" + marcado + "|||||||||"));
+    ExibirMeiosPagamento(Meios({marcado, "<i>1</i>"}, "0"));
+    TPaginaInfo info;
+    info.ExibirInfo(LerInfo(marcado + "|" + marcado));
+    for (QLabel* rotulo :
+         {Rotulo("lbTotalVenda"), pagamento.Titulo(L::Meio1), info.lbInfoTexto, info.lbInfoValor}) {
         EXPECT_EQ(rotulo->text(), marcado);
         EXPECT_GE(rotulo->sizeHint().width(),
                   QFontMetrics(rotulo->font()).horizontalAdvance(marcado));
@@ -177,36 +206,36 @@ TEST_F(Paginas, TextsFromThePosAreNotReadAsMarkup) {
 // Amounts at the ends of the currency's range: negations and sums stop at the range's ends.
 TEST_F(Paginas, ExtremeAmountsDoNotOverflow) {
     const QString minimo = "-922337203685477,5808";
-    venda.CarregarListaItens("1|1|Z|1|UN|1|" + minimo + "|C|0|0|");
-    venda.DescontoItem(minimo + "|0");
+    venda.CarregarListaItens(LerListaItens("1|1|Z|1|UN|1|" + minimo + "|C|0|0|"));
+    DescontoItem(minimo + "|0");
     ASSERT_EQ(venda.Tb().rowCount(), 3);
     EXPECT_TRUE(venda.Tb().index(1, 6).data().toString().startsWith("922.337.203.685.477,"));
     EXPECT_TRUE(venda.Tb().index(2, 6).data().toString().startsWith("922.337.203.685.477,"));
 
-    pagamento.ExibirResumoPagamento("1|922337203685477|922337203685477|0");
+    pagamento.ExibirResumoPagamento(LerResumoPagamento("1|922337203685477|922337203685477|0"));
     EXPECT_EQ(pagamento.Painel(L::Bruto)->height(), 52);
     EXPECT_EQ(pagamento.Valor(L::Bruto)->text(), "1,00");
-    pagamento.ExibirMeiosPagamento(Meios({"Pix", "1"}, minimo));
+    ExibirMeiosPagamento(Meios({"Pix", "1"}, minimo));
     EXPECT_TRUE(pagamento.Valor(L::Troco)->text().startsWith("922.337.203.685.477,"));
 }
 
 TEST_F(Paginas, SingleRowCommandsAddToTheSaleAndSetTheTotal) {
-    venda.CarregarListaItens("1|123|ARROZ|1|UN|10,00|10,00||0|0|");
+    venda.CarregarListaItens(LerListaItens("1|123|ARROZ|1|UN|10,00|10,00||0|0|"));
     QSignalSpy ativacao(&venda, &TPaginaVenda::PedirAtivacao);
 
-    venda.DescontoItem("1,00|98,00");
+    DescontoItem("1,00|98,00");
     EXPECT_EQ(TotalVenda(), "R$98,00");
-    venda.AcrescimoItem("0,25|98,25");
+    AcrescimoItem("0,25|98,25");
     EXPECT_EQ(TotalVenda(), "R$98,25");
-    venda.AcrescimoItem("0,25|2,675");  // amounts round as the decimals they are
+    AcrescimoItem("0,25|2,675");  // amounts round as the decimals they are
     EXPECT_EQ(TotalVenda(), "R$2,68");
-    venda.CancelarItem("1|ARROZ|10|1234,5");
+    CancelarItem("1|ARROZ|10|1234,5");
     EXPECT_EQ(TotalVenda(), "R$1.234,50");
 
     // Too few fields: nothing.
-    venda.CancelarItem("1|ARROZ|10");
-    venda.DescontoItem("1,00");
-    venda.AcrescimoItem("");
+    CancelarItem("1|ARROZ|10");
+    DescontoItem("1,00");
+    AcrescimoItem("");
     EXPECT_EQ(TotalVenda(), "R$1.234,50");
 
     EXPECT_EQ(Linhas(venda.Tb()),
@@ -219,8 +248,9 @@ TEST_F(Paginas, SingleRowCommandsAddToTheSaleAndSetTheTotal) {
 }
 
 TEST_F(Paginas, ClearingTheSaleResetsTableTotalAndPaymentPage) {
-    venda.CarregarListaItens("1|123|ARROZ|1|UN|10,00|10,00||0|0|&TOTAL|10,00|||||||||");
-    pagamento.ExibirResumoPagamento("100|10|0|0");
+    venda.CarregarListaItens(
+        LerListaItens("1|123|ARROZ|1|UN|10,00|10,00||0|0|&TOTAL|10,00|||||||||"));
+    pagamento.ExibirResumoPagamento(LerResumoPagamento("100|10|0|0"));
     QSignalSpy ativacao(&venda, &TPaginaVenda::PedirAtivacao);
     QSignalSpy visibilidade(&venda, &TPaginaVenda::VisibilidadeMudou);
 
@@ -238,10 +268,10 @@ TEST_F(Paginas, ClearingTheSaleResetsTableTotalAndPaymentPage) {
 
 TEST_F(Paginas, ShowingTheSaleClearsItOnlyForExactlyOne) {
     QSignalSpy ativacao(&venda, &TPaginaVenda::PedirAtivacao);
-    venda.CarregarListaItens("1|123|ARROZ|1|UN|10,00|10,00||0|0|");
-    venda.ExibirVenda("1 ");
+    venda.CarregarListaItens(LerListaItens("1|123|ARROZ|1|UN|10,00|10,00||0|0|"));
+    venda.ExibirVenda(ParametroUm("1 "));
     EXPECT_EQ(venda.Tb().rowCount(), 1);
-    venda.ExibirVenda("1");
+    venda.ExibirVenda(ParametroUm("1"));
     EXPECT_EQ(venda.Tb().rowCount(), 0);
     EXPECT_EQ(ativacao.count(), 3);
 }
@@ -265,8 +295,8 @@ TEST_F(Paginas, TotalPanelLabelsKeepToTheRightEdge) {
 
 TEST_F(Paginas, GridPaintsRowsAndMarks) {
     venda.CarregarListaItens(
-        "1|123|ARROZ|2|UN|21,90|43,80|C|0|0|"      // item, then red CANCELADO
-        "&2|456|FEIJAO|1|KG|8,00|8,00||0|0,10|");  // item, then green ACRESCIMO
+        LerListaItens("1|123|ARROZ|2|UN|21,90|43,80|C|0|0|"       // item, then red CANCELADO
+                      "&2|456|FEIJAO|1|KG|8,00|8,00||0|0,10|"));  // item, then green ACRESCIMO
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&venda));
     auto* grade = venda.findChild<QTableView*>("Grid");
     const QImage imagem = grade->viewport()->grab().toImage();
@@ -330,9 +360,9 @@ TEST_F(Paginas, GridKeepsTheNewestRowInView) {
         return grade->viewport()->rect().contains(r) &&
                grade->rowViewportPosition(grade->rowAt(0)) == 0;
     };
-    venda.CarregarListaItens(lista);
+    venda.CarregarListaItens(LerListaItens(lista));
     EXPECT_TRUE(ultimaVisivel());
-    venda.DescontoItem("1|199");
+    DescontoItem("1|199");
     EXPECT_TRUE(ultimaVisivel());
     venda.resize(800, 300);  // as when the window's status bar appears
     EXPECT_TRUE(ultimaVisivel());
@@ -354,6 +384,42 @@ TEST(ImagemFundo, CentresOrStretchesThePicture) {
     EXPECT_EQ(tela.pixelColor(99, 49), QColor(Qt::red));
 }
 
+// A picture shown is whole: a file cut short, as when the POS is still writing it, is an error.
+TEST(LerImagem, APictureCutShortIsAnError) {
+    QImage quadro(16, 9, QImage::Format_RGB32);
+    quadro.fill(Qt::darkCyan);
+    QTemporaryDir pasta;
+    for (const char* formato : {"bmp", "png", "jpg"}) {
+        QByteArray bytes;
+        QBuffer saida(&bytes);
+        saida.open(QIODevice::WriteOnly);
+        ASSERT_TRUE(quadro.save(&saida, formato));
+        const QString caminho = pasta.filePath(QStringLiteral("imagem.") + formato);
+        auto gravar = [&](const QByteArray& conteudo) {
+            QFile arquivo(caminho);
+            ASSERT_TRUE(arquivo.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            arquivo.write(conteudo);
+        };
+        gravar(bytes);
+        EXPECT_EQ(LerImagem(caminho).size(), QSize(16, 9)) << formato;
+        for (const qsizetype corte : {qsizetype(1), bytes.size() / 2}) {
+            gravar(bytes.chopped(corte));
+            EXPECT_THROW(LerImagem(caminho), std::runtime_error) << formato << " less " << corte;
+        }
+    }
+    EXPECT_THROW(LerImagem(pasta.filePath("ausente.bmp")), std::runtime_error);
+}
+
+TEST(PaginaDebug, KeepsTheNewestLinesUpToItsBound) {
+    TPaginaDebug debug;
+    const int limite = TPaginaDebug::kMaximoLinhasDebug;
+    for (int i = 0; i <= limite; ++i)
+        debug.AdicionarDebug(QString::number(i));
+    EXPECT_EQ(debug.Memo1->blockCount(), limite);
+    EXPECT_EQ(debug.Memo1->document()->firstBlock().text(), "1");
+    EXPECT_EQ(debug.Memo1->document()->lastBlock().text(), QString::number(limite));
+}
+
 // ---- Payment page ----
 
 TEST_F(Paginas, PaymentSummaryOpensTheRowsItsAmountsNeed) {
@@ -369,7 +435,7 @@ TEST_F(Paginas, PaymentSummaryOpensTheRowsItsAmountsNeed) {
     };
     for (const Caso& c : casos) {
         QSignalSpy ativacao(&pagamento, &TPaginaPagamento::PedirAtivacao);
-        pagamento.ExibirResumoPagamento(c.parametros);
+        pagamento.ExibirResumoPagamento(LerResumoPagamento(c.parametros));
         SCOPED_TRACE(c.parametros);
         EXPECT_EQ(ativacao.count(), 1);
         EXPECT_EQ(pagamento.Valor(L::Liquido)->text(), "100,00");
@@ -392,12 +458,12 @@ TEST_F(Paginas, PaymentSummaryOpensTheRowsItsAmountsNeed) {
 }
 
 TEST_F(Paginas, ShortPaymentSummaryOnlyResetsThePage) {
-    pagamento.ExibirResumoPagamento("100|10|0|0");
-    pagamento.ExibirMeiosPagamento(Meios({"Dinheiro", "150,00"}, "-50", "10"));
+    pagamento.ExibirResumoPagamento(LerResumoPagamento("100|10|0|0"));
+    ExibirMeiosPagamento(Meios({"Dinheiro", "150,00"}, "-50", "10"));
     ASSERT_EQ(pagamento.Painel(L::Troco)->height(), 52);
     QSignalSpy ativacao(&pagamento, &TPaginaPagamento::PedirAtivacao);
 
-    pagamento.ExibirResumoPagamento("100|10|0");
+    pagamento.ExibirResumoPagamento(LerResumoPagamento("100|10|0"));
 
     EXPECT_EQ(ativacao.count(), 0);
     EXPECT_EQ(pagamento.Valor(L::Liquido)->text(), "0,00");
@@ -431,7 +497,7 @@ TEST_F(Paginas, PaymentMeansDecideTheChangeRow) {
         SCOPED_TRACE(c.parametros.toStdString());
         pagamento.LimparPagamento();
         QSignalSpy ativacao(&pagamento, &TPaginaPagamento::PedirAtivacao);
-        pagamento.ExibirMeiosPagamento(c.parametros);
+        ExibirMeiosPagamento(c.parametros);
         EXPECT_EQ(ativacao.count(), 0);
         for (L meio : {L::Meio1, L::Meio2, L::Meio3}) {
             const bool aberto = meio == c.meioAberto;
@@ -455,7 +521,7 @@ TEST_F(Paginas, PaymentMeansDecideTheChangeRow) {
 
     // Fewer than 14 fields: nothing changes.
     pagamento.LimparPagamento();
-    pagamento.ExibirMeiosPagamento(Meios({"Pix", "10,00"}, "0").section(u'|', 0, 12));
+    ExibirMeiosPagamento(Meios({"Pix", "10,00"}, "0").section(u'|', 0, 12));
     EXPECT_EQ(pagamento.Titulo(L::Meio1)->text(), "");
     EXPECT_EQ(pagamento.Valor(L::Liquido)->text(), "0,00");
 }
@@ -465,7 +531,7 @@ TEST_F(Paginas, SpacerCentresTheStack) {
     EXPECT_EQ(pagamento.EspacoPanel()->height(), 330);  // (741 - 61) / 2 - 10
     EXPECT_EQ(pagamento.Painel(L::Liquido)->geometry(), QRect(0, 333, 784, 52));
 
-    pagamento.ExibirResumoPagamento("100|10|0|0");  // three open rows: 163
+    pagamento.ExibirResumoPagamento(LerResumoPagamento("100|10|0|0"));  // three open rows: 163
     EXPECT_EQ(pagamento.EspacoPanel()->height(), 279);
 
     pagamento.resize(784, 100);  // taller than the page: the spacer stays at 0

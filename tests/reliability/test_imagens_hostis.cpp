@@ -85,7 +85,6 @@ protected:
 };
 
 TEST_F(ImagensHostis, AnUnreadablePictureIsReportedAndTheDisplayGoesOn) {
-    // A BMP cut in its pixels is not among them: the decoder shows the rows that are there.
     const QByteArray bmp = Codificada("BMP");
     const struct {
         const char* nome;
@@ -93,6 +92,7 @@ TEST_F(ImagensHostis, AnUnreadablePictureIsReportedAndTheDisplayGoesOn) {
     } casos[] = {
         {"empty", {}},
         {"truncated in its header", bmp.left(30)},
+        {"cut inside its pixels, as while the POS still writes it", bmp.chopped(1)},
         {"a PNG under the BMP name", Codificada("PNG")},
         {"text", "isto nao e uma imagem\r\n"},
         {"30000 x 30000 pixels claimed", CabecalhoBmp(30000, 30000)},

@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QScreen>
@@ -20,6 +19,7 @@
 #include "display/regras/FundoDoDia.h"
 #include "display/telas/FundoPadrao.h"
 #include "display/telas/ImagemFundo.h"
+#include "display/telas/LeitorImagem.h"
 #include "display/telas/PaginaConfiguracao.h"
 #include "display/telas/PaginaPagamento.h"
 #include "display/telas/PaginaVenda.h"
@@ -29,19 +29,6 @@
 
 namespace {
 const QString kArquivoImagem = QStringLiteral("c:\\frente\\OrvaneImg.bmp");
-
-// Loads a picture whose format follows the file's extension; an undecodable file is an error.
-QImage LerImagem(const QString& caminho) {
-    QImageReader leitor(caminho, QFileInfo(caminho).suffix().toLatin1());
-    leitor.setAllocationLimit(512);  // megabytes: a hostile header cannot exhaust memory
-    QImage imagem = leitor.read();
-    if (imagem.isNull())
-        throw std::runtime_error(QStringLiteral("Não foi possível carregar a imagem \"%1\": %2")
-                                     .arg(caminho, leitor.errorString())
-                                     .toStdString());
-    return imagem;
-}
-
 }  // namespace
 
 TPrincipalVivavaDazovadForm::TPrincipalVivavaDazovadForm(QWidget* parent) : QWidget(parent) {
@@ -92,7 +79,9 @@ void TPrincipalVivavaDazovadForm::CriarBarraDeStatus() {
         QStringLiteral("F12 - Configurações")};
     const int larguras[4] = {70, 300, 200, 50};
     for (int i = 0; i < 4; ++i) {
-        Painel[i] = new QLabel(textos[i], StatusBar1);
+        Painel[i] = new QLabel(StatusBar1);
+        Painel[i]->setTextFormat(Qt::PlainText);  // the version is read from a file
+        Painel[i]->setText(textos[i]);
         Painel[i]->setAlignment(Qt::AlignCenter);
         Painel[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         Painel[i]->setFont(Fontes::Fonte(QStringLiteral("Tahoma"), 11));
@@ -270,52 +259,60 @@ void TPrincipalVivavaDazovadForm::AtivarPagina(QWidget* pagina) {
 }
 
 void TPrincipalVivavaDazovadForm::ExecutarComando(int codigo, const QString& parametros) {
-    TratamentoErros::Executar([&] {
-        switch (codigo) {
-            case 1:
-                TabVenda->CarregarListaItens(parametros);
-                break;
-            case 2:
-                TabVenda->ExibirVenda(parametros);
-                break;
-            case 3:
-                TabPgto->ExibirResumoPagamento(parametros);
-                break;
-            case 4:
-                TabPgto->ExibirMeiosPagamento(parametros);
-                break;
-            case 5:
-                TabVenda->LimparVenda();
-                break;
-            case 6:
-                TabInfo->ExibirInfo(parametros);
-                AtivarPagina(TabInfo);
-                break;
-            case 7:
-                TabDebug->AdicionarDebug(parametros);
-                break;
-            case 8:
-                TabVenda->CancelarItem(parametros);
-                break;
-            case 9:
-                TabVenda->DescontoItem(parametros);
-                break;
-            case 101:
-                TabVenda->AcrescimoItem(parametros);
-                break;
-            case 102:
-                ExibirImagem();
-                break;
-            case 103:
-                FecharImagem(parametros == QLatin1String("1"));
-                break;
-            case 104:
-                TabPgto->ExibirPagamento();
-                break;
-            default:
-                break;  // codes without a command do nothing
-        }
-    });
+    // Codes without a command do nothing.
+    if (const std::optional<Protocolo::EComando> comando = Protocolo::ComandoDoCodigo(codigo))
+        TratamentoErros::Executar([&] { DespacharComando(*comando, parametros); });
+}
+
+void TPrincipalVivavaDazovadForm::DespacharComando(Protocolo::EComando comando,
+                                                   const QString& parametros) {
+    using namespace Protocolo;
+    switch (comando) {
+        case EComando::CarregarListaItens:
+            TabVenda->CarregarListaItens(LerListaItens(parametros));
+            break;
+        case EComando::ExibirVenda:
+            TabVenda->ExibirVenda(ParametroUm(parametros));
+            break;
+        case EComando::ExibirResumoPagamento:
+            TabPgto->ExibirResumoPagamento(LerResumoPagamento(parametros));
+            break;
+        case EComando::ExibirMeiosPagamento:
+            if (const auto meios = LerMeiosPagamento(parametros))
+                TabPgto->ExibirMeiosPagamento(*meios);
+            break;
+        case EComando::LimparVenda:
+            TabVenda->LimparVenda();
+            break;
+        case EComando::ExibirInfo:
+            TabInfo->ExibirInfo(LerInfo(parametros));
+            AtivarPagina(TabInfo);
+            break;
+        case EComando::AdicionarDebug:
+            TabDebug->AdicionarDebug(LerLinhaDebug(parametros));
+            break;
+        case EComando::CancelarItem:
+            if (const auto cancelamento = LerCancelamentoItem(parametros))
+                TabVenda->CancelarItem(*cancelamento);
+            break;
+        case EComando::DescontoItem:
+            if (const auto desconto = LerAjusteItem(parametros))
+                TabVenda->DescontoItem(*desconto);
+            break;
+        case EComando::AcrescimoItem:
+            if (const auto acrescimo = LerAjusteItem(parametros))
+                TabVenda->AcrescimoItem(*acrescimo);
+            break;
+        case EComando::ExibirImagem:
+            ExibirImagem();
+            break;
+        case EComando::FecharImagem:
+            FecharImagem(ParametroUm(parametros));
+            break;
+        case EComando::ExibirPagamento:
+            TabPgto->ExibirPagamento();
+            break;
+    }
 }
 
 void TPrincipalVivavaDazovadForm::ExibirImagem() {

@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 
+#include "display/protocolo/Protocolo.h"
 #include "display/regras/Posicionamento.h"
 
 class CanalComandos;
@@ -34,7 +35,9 @@ public:
     // The weekday background, else the general one; when neither exists the picture stays.
     void CarregarFundoDoDia();
     // Runs one command of the POS (the code of the line's first character and the parameter
-    // text from its third character on).
+    // text from its third character on): the protocol reads the command's record from the
+    // parameter text and the page it concerns shows it. A code without a command does nothing;
+    // an error is reported by the application's handler and the window goes on.
     void ExecutarComando(int codigo, const QString& parametros);
 
     // The port the listener uses at its next activation.
@@ -72,6 +75,7 @@ private:
     void MostrarMonitores(const QList<TMonitor>& monitores);
     void FormKeyDown(int tecla);
     void AtivarPagina(QWidget* pagina);
+    void DespacharComando(Protocolo::EComando comando, const QString& parametros);
     void ExibirImagem();
     void FecharImagem(bool exibirVenda);
 

@@ -9,8 +9,3 @@
 // shows as 1.234,50 under Brazilian settings). The amount is rounded exactly as the decimal it
 // is (2,675 shows as 2,68), not through the nearest double (2.67499...).
 QString FormataValor(Currency valor);
-
-// Arithmetic on amounts read from the POS, which may lie anywhere in the currency's range: a
-// result beyond the range stops at its nearest end instead of overflowing.
-Currency Negado(Currency valor);
-Currency Somado(Currency a, Currency b);

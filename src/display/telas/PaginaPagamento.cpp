@@ -3,10 +3,9 @@
 #include <QLabel>
 
 #include "base/gui/Fontes.h"
-#include "display/protocolo/ListaSep.h"
 #include "display/telas/CorTexto.h"
 #include "display/telas/FormatoValor.h"
-#include "text/conversao/TmConv.h"
+#include "display/telas/RotuloTexto.h"
 
 namespace {
 
@@ -45,9 +44,9 @@ const std::array<TDesenhoLinha, 10> kDesenho = {{
     {"Troco", "Falta", kMarinho, "clWhite", true},
 }};
 
-constexpr std::array<ELinhaPagamento, 5> kMeios = {ELinhaPagamento::Meio1, ELinhaPagamento::Meio2,
-                                                   ELinhaPagamento::Meio3, ELinhaPagamento::Meio4,
-                                                   ELinhaPagamento::Meio5};
+constexpr std::array<ELinhaPagamento, Protocolo::kMeiosPagamento> kMeios = {
+    ELinhaPagamento::Meio1, ELinhaPagamento::Meio2, ELinhaPagamento::Meio3, ELinhaPagamento::Meio4,
+    ELinhaPagamento::Meio5};
 
 void PintarPainel(QWidget* painel, const QColor& cor) {
     QPalette paleta = painel->palette();
@@ -64,10 +63,7 @@ void DefinirCorTexto(QLabel* rotulo, const QColor& cor) {
 
 QLabel* NovoRotulo(QWidget* painel, const QString& nome, const QString& texto, const QFont& fonte,
                    int altura) {
-    auto* rotulo = new QLabel(texto, painel);
-    rotulo->setObjectName(nome);
-    rotulo->setFont(fonte);
-    rotulo->setTextFormat(Qt::PlainText);  // texts from the POS are shown as sent
+    QLabel* rotulo = NovoRotuloTexto(painel, nome, texto, fonte);
     rotulo->setAlignment(Qt::AlignRight | Qt::AlignTop);
     rotulo->resize(kLarguraRotulo, altura);
     return rotulo;
@@ -106,26 +102,21 @@ TPaginaPagamento::TPaginaPagamento(QWidget* pai)
     Dispor();
 }
 
-void TPaginaPagamento::ExibirResumoPagamento(const QString& parametros) {
+void TPaginaPagamento::ExibirResumoPagamento(
+    const std::optional<Protocolo::TResumoPagamento>& resumo) {
     LimparPagamento();
-    const QStringList campos = DividirCampos(parametros, u'|');
-    if (campos.size() < 4)
+    if (!resumo)
         return;
-    ExibirTotaisPagamento(TmConv::Str2Curr(campos[0]), TmConv::Str2Curr(campos[1]),
-                          TmConv::Str2Curr(campos[2]), TmConv::Str2Curr(campos[3]));
+    ExibirTotaisPagamento(resumo->Total, resumo->Descontos, resumo->Acrescimos,
+                          resumo->TrocoOuFalta);
     emit PedirAtivacao();
 }
 
-void TPaginaPagamento::ExibirMeiosPagamento(const QString& parametros) {
-    const QStringList campos = DividirCampos(parametros, u'|');
-    if (campos.size() < 14)
-        return;
+void TPaginaPagamento::ExibirMeiosPagamento(const Protocolo::TMeiosPagamento& meios) {
     for (std::size_t m = 0; m < kMeios.size(); ++m)
-        ExibirMeioPagamento(campos, static_cast<int>(2 * m), kMeios[m]);
-    const Currency trocoOuFalta = TmConv::Str2Curr(campos[10]);
-    DefinirTroco(trocoOuFalta);
-    ExibirTotaisPagamento(TmConv::Str2Curr(campos[11]), TmConv::Str2Curr(campos[12]),
-                          TmConv::Str2Curr(campos[13]), trocoOuFalta);
+        ExibirMeioPagamento(meios.Meios[m], kMeios[m]);
+    DefinirTroco(meios.TrocoOuFalta);
+    ExibirTotaisPagamento(meios.Total, meios.Descontos, meios.Acrescimos, meios.TrocoOuFalta);
 }
 
 void TPaginaPagamento::ExibirPagamento() {
@@ -140,8 +131,7 @@ void TPaginaPagamento::DefinirTroco(Currency trocoOuFalta) {
         troco.titulo->clear();
         return;
     }
-    troco.valor->setText(
-        FormataValor(trocoOuFalta < Currency() ? Negado(trocoOuFalta) : trocoOuFalta));
+    troco.valor->setText(FormataValor(trocoOuFalta < Currency() ? -trocoOuFalta : trocoOuFalta));
     DefinirAltura(ELinhaPagamento::Troco, true);
 }
 
@@ -171,22 +161,22 @@ void TPaginaPagamento::ExibirTotaisPagamento(Currency total, Currency descontos,
     acrescimo->setText(acrescimos > zero ? QLatin1Char('+') + FormataValor(acrescimos) : QString());
     AbrirNaCorAtiva(ELinhaPagamento::Acrescimo, acrescimos > zero);
 
-    const bool comBruto = Somado(descontos, acrescimos) > zero;
+    const bool comBruto = descontos + acrescimos > zero;
     if (comBruto)
         Linha(ELinhaPagamento::Bruto)
-            .valor->setText(FormataValor(Somado(total, Somado(descontos, Negado(acrescimos)))));
+            .valor->setText(FormataValor(total + (descontos - acrescimos)));
     DefinirAltura(ELinhaPagamento::Bruto, comBruto);
 
     CentralizarPagamento();
 }
 
-void TPaginaPagamento::ExibirMeioPagamento(const QStringList& campos, int indice,
-                                           ELinhaPagamento meio) {
-    TLinha& linha = Linha(meio);
-    const QString titulo = campos.value(indice);
-    linha.titulo->setText(titulo);
-    linha.valor->setText(titulo.isEmpty() ? QString() : campos.value(indice + 1));
-    AbrirNaCorAtiva(meio, !titulo.isEmpty());
+void TPaginaPagamento::ExibirMeioPagamento(const Protocolo::TMeioPagamento& meio,
+                                           ELinhaPagamento linhaMeio) {
+    TLinha& linha = Linha(linhaMeio);
+    const bool aberto = !meio.Titulo.isEmpty();
+    linha.titulo->setText(meio.Titulo);
+    linha.valor->setText(aberto ? meio.Valor : QString());
+    AbrirNaCorAtiva(linhaMeio, aberto);
 }
 
 void TPaginaPagamento::LimparPagamento() {

@@ -13,11 +13,12 @@
 // ..., pnlTroco, lbTitTroco, lbTroco) as object names.
 
 #include <QColor>
-#include <QStringList>
 #include <QWidget>
 #include <array>
+#include <optional>
 
 #include "base/Currency.h"
+#include "display/protocolo/Protocolo.h"
 
 class QLabel;
 
@@ -42,12 +43,13 @@ public:
 
     explicit TPaginaPagamento(QWidget* pai = nullptr);
 
-    // Command 3: resets the page; with total, discounts, surcharges and change-or-missing (four
-    // bar-separated amounts) shows the totals rows and asks to be made the active page.
-    void ExibirResumoPagamento(const QString& parametros);
-    // Command 4: five payment means (title, value), change-or-missing, total, discounts and
-    // surcharges, 14 bar-separated fields; no reset, no page change.
-    void ExibirMeiosPagamento(const QString& parametros);
+    // Command 3: resets the page; then, when the parameter text gave a summary (it had its four
+    // fields), shows the totals rows and asks to be made the active page. The reset comes
+    // first in either case.
+    void ExibirResumoPagamento(const std::optional<Protocolo::TResumoPagamento>& resumo);
+    // Command 4: the five payment means, the change row and the totals; no reset, no page
+    // change.
+    void ExibirMeiosPagamento(const Protocolo::TMeiosPagamento& meios);
     // Command 104: asks to be made the active page.
     void ExibirPagamento();
 
@@ -56,9 +58,9 @@ public:
     // missing, "Troco" with a navy value when change is due). The change value is the caller's.
     void ExibirTotaisPagamento(Currency total, Currency descontos, Currency acrescimos,
                                Currency trocoOuFalta);
-    // Fills payment mean `meio` from fields `indice` (title) and `indice` + 1 (value, as sent)
-    // of `campos`, counted from 0; an empty or missing title closes the row.
-    void ExibirMeioPagamento(const QStringList& campos, int indice, ELinhaPagamento meio);
+    // Fills the row `linhaMeio` with a payment mean's title and value (as sent); an empty title
+    // closes the row.
+    void ExibirMeioPagamento(const Protocolo::TMeioPagamento& meio, ELinhaPagamento linhaMeio);
     // Total "0,00", means emptied, every row but the total closed and painted white (the
     // subtotal keeps its colour), change row emptied; the stack centred again.
     void LimparPagamento();

@@ -3,12 +3,11 @@
 #include <QLabel>
 
 #include "base/gui/Fontes.h"
-#include "display/protocolo/ListaSep.h"
 #include "display/telas/FormatoValor.h"
 #include "display/telas/GradeItens.h"
 #include "display/telas/ImagemFundo.h"
 #include "display/telas/PaginaPagamento.h"
-#include "text/conversao/TmConv.h"
+#include "display/telas/RotuloTexto.h"
 
 namespace {
 
@@ -18,30 +17,17 @@ constexpr int kMargemDireita = 11;
 const QRect kTituloTotal(0, 1, 41, 23);
 const QRect kTotalVenda(0, 17, 240, 45);
 
-QLabel* NovoRotulo(QWidget* pai, const QString& nome, const QString& texto, const QFont& fonte,
-                   const QSize& tamanho) {
-    auto* rotulo = new QLabel(texto, pai);
-    rotulo->setObjectName(nome);
-    rotulo->setFont(fonte);
-    rotulo->setTextFormat(Qt::PlainText);  // texts from the POS are shown as sent
-    rotulo->resize(tamanho);
-    return rotulo;
-}
-
-TLinhaItem LinhaCancelamento(const QString& nr, const QString& nome, const QString& total) {
+TLinhaItem LinhaCancelamento(int nr, QStringView nome, Currency total) {
     return TLinhaItem()
-        .DefinirNr(TmConv::ToInt(nr, 0))
+        .DefinirNr(nr)
         .DefinirBarras(u"CANCELADO")
         .DefinirNome(nome)
-        .DefinirTotal(Negado(TmConv::Str2Curr(total)))
+        .DefinirTotal(-total)
         .DefinirTipo(u".");
 }
 
 TLinhaItem LinhaDesconto(Currency desconto) {
-    return TLinhaItem()
-        .DefinirNome(u"DESCONTO ITEM")
-        .DefinirTotal(Negado(desconto))
-        .DefinirTipo(u".");
+    return TLinhaItem().DefinirNome(u"DESCONTO ITEM").DefinirTotal(-desconto).DefinirTipo(u".");
 }
 
 TLinhaItem LinhaAcrescimo(Currency acrescimo) {
@@ -59,15 +45,18 @@ TPaginaVenda::TPaginaVenda(TPaginaPagamento& pagamento, QWidget* pai)
     pnlTotal_->setObjectName(QStringLiteral("pnlTotal"));
     pnlTotal_->setAutoFillBackground(true);
 
-    lbTituloTotal_ = NovoRotulo(pnlTotal_, QStringLiteral("lbTituloTotal"), QStringLiteral("Total"),
-                                Fontes::Fonte(QStringLiteral("Tahoma"), 19), kTituloTotal.size());
+    lbTituloTotal_ =
+        NovoRotuloTexto(pnlTotal_, QStringLiteral("lbTituloTotal"), QStringLiteral("Total"),
+                        Fontes::Fonte(QStringLiteral("Tahoma"), 19));
+    lbTituloTotal_->resize(kTituloTotal.size());
     QPalette cinza = lbTituloTotal_->palette();
     cinza.setColor(QPalette::WindowText, QColor(0x80, 0x80, 0x80));
     lbTituloTotal_->setPalette(cinza);
 
     lbTotalVenda_ =
-        NovoRotulo(pnlTotal_, QStringLiteral("lbTotalVenda"), QStringLiteral("0,00"),
-                   Fontes::Fonte(QStringLiteral("Tahoma"), 37, true), kTotalVenda.size());
+        NovoRotuloTexto(pnlTotal_, QStringLiteral("lbTotalVenda"), QStringLiteral("0,00"),
+                        Fontes::Fonte(QStringLiteral("Tahoma"), 37, true));
+    lbTotalVenda_->resize(kTotalVenda.size());
     lbTotalVenda_->setAlignment(Qt::AlignRight | Qt::AlignTop);
 
     connect(&Tb_, &QAbstractItemModel::modelReset, this, &TPaginaVenda::DSDataChange);
@@ -77,65 +66,51 @@ TPaginaVenda::TPaginaVenda(TPaginaPagamento& pagamento, QWidget* pai)
     Dispor();
 }
 
-void TPaginaVenda::CarregarListaItens(const QString& parametros) {
+void TPaginaVenda::CarregarListaItens(const QList<Protocolo::TRegistroLista>& registros) {
     {
         TTabelaItens::TCarga carga(Tb_);
         Tb_.Limpar();
-        for (const QString& registro : DividirCampos(parametros, u'&'))
-            AdicionarItem(registro);
+        for (const Protocolo::TRegistroLista& registro : registros) {
+            if (const auto* total = std::get_if<Protocolo::TRegistroTotal>(&registro))
+                lbTotalVenda_->setText(total->Texto);
+            else
+                AdicionarItem(std::get<Protocolo::TRegistroItem>(registro));
+        }
     }
     // Asked for once the views have the new rows: the window may show the page at once.
     emit PedirAtivacao();
 }
 
-void TPaginaVenda::AdicionarItem(QStringView registro) {
-    const QStringList campos = DividirCampos(registro, u'|');
-    if (campos.size() < 11)
-        return;
-    if (campos[0] == QLatin1String("TOTAL")) {
-        lbTotalVenda_->setText(campos[1]);
-        return;
-    }
+void TPaginaVenda::AdicionarItem(const Protocolo::TRegistroItem& item) {
     Tb_.Adicionar(TLinhaItem()
-                      .DefinirNr(TmConv::ToInt(campos[0], 0))
-                      .DefinirBarras(campos[1])
-                      .DefinirNome(campos[2])
-                      .DefinirUnit(TmConv::Str2Curr(campos[5]))
-                      .DefinirQtd(TmConv::Str2Curr(campos[3]))
-                      .DefinirTipo(campos[4])
-                      .DefinirTotal(TmConv::Str2Curr(campos[6])));
-    if (campos[7] == QLatin1String("C"))
-        Tb_.Adicionar(LinhaCancelamento(campos[0], campos[2], campos[6]));
-    const Currency desconto = TmConv::Str2Curr(campos[8]);
-    const Currency acrescimo = TmConv::Str2Curr(campos[9]);
-    if (desconto > Currency())
-        Tb_.Adicionar(LinhaDesconto(desconto));
-    if (acrescimo > Currency())
-        Tb_.Adicionar(LinhaAcrescimo(acrescimo));
+                      .DefinirNr(item.Nr)
+                      .DefinirBarras(item.Barras)
+                      .DefinirNome(item.Nome)
+                      .DefinirUnit(item.Unit)
+                      .DefinirQtd(item.Qtd)
+                      .DefinirTipo(item.Tipo)
+                      .DefinirTotal(item.Total));
+    if (item.Cancelado)
+        Tb_.Adicionar(LinhaCancelamento(item.Nr, item.Nome, item.Total));
+    if (item.Desconto > Currency())
+        Tb_.Adicionar(LinhaDesconto(item.Desconto));
+    if (item.Acrescimo > Currency())
+        Tb_.Adicionar(LinhaAcrescimo(item.Acrescimo));
 }
 
-void TPaginaVenda::CancelarItem(const QString& parametros) {
-    const QStringList campos = DividirCampos(parametros, u'|');
-    if (campos.size() < 4)
-        return;
-    Tb_.Adicionar(LinhaCancelamento(campos[0], campos[1], campos[2]));
-    DefinirTotalVenda(campos[3]);
+void TPaginaVenda::CancelarItem(const Protocolo::TCancelamentoItem& cancelamento) {
+    Tb_.Adicionar(LinhaCancelamento(cancelamento.Nr, cancelamento.Nome, cancelamento.Total));
+    DefinirTotalVenda(cancelamento.TotalVenda);
 }
 
-void TPaginaVenda::DescontoItem(const QString& parametros) {
-    const QStringList campos = DividirCampos(parametros, u'|');
-    if (campos.size() < 2)
-        return;
-    Tb_.Adicionar(LinhaDesconto(TmConv::Str2Curr(campos[0])));
-    DefinirTotalVenda(campos[1]);
+void TPaginaVenda::DescontoItem(const Protocolo::TAjusteItem& desconto) {
+    Tb_.Adicionar(LinhaDesconto(desconto.Valor));
+    DefinirTotalVenda(desconto.TotalVenda);
 }
 
-void TPaginaVenda::AcrescimoItem(const QString& parametros) {
-    const QStringList campos = DividirCampos(parametros, u'|');
-    if (campos.size() < 2)
-        return;
-    Tb_.Adicionar(LinhaAcrescimo(TmConv::Str2Curr(campos[0])));
-    DefinirTotalVenda(campos[1]);
+void TPaginaVenda::AcrescimoItem(const Protocolo::TAjusteItem& acrescimo) {
+    Tb_.Adicionar(LinhaAcrescimo(acrescimo.Valor));
+    DefinirTotalVenda(acrescimo.TotalVenda);
 }
 
 void TPaginaVenda::LimparVenda() {
@@ -144,14 +119,14 @@ void TPaginaVenda::LimparVenda() {
     pagamento_.LimparPagamento();
 }
 
-void TPaginaVenda::ExibirVenda(const QString& parametros) {
-    if (parametros == QLatin1String("1"))
+void TPaginaVenda::ExibirVenda(bool limpar) {
+    if (limpar)
         LimparVenda();
     emit PedirAtivacao();
 }
 
-void TPaginaVenda::DefinirTotalVenda(const QString& campo) {
-    lbTotalVenda_->setText(QStringLiteral("R$") + FormataValor(TmConv::Str2Curr(campo)));
+void TPaginaVenda::DefinirTotalVenda(Currency total) {
+    lbTotalVenda_->setText(QStringLiteral("R$") + FormataValor(total));
 }
 
 void TPaginaVenda::DSDataChange() {

@@ -5,11 +5,12 @@
 // window follows VisibilidadeMudou with its status bar, so that an empty table leaves only the
 // background picture: the idle screen.
 //
-// The operations take a command's parameter text; records are split on "&" and fields on "|".
-// Operations that show the sale page ask the window for it through PedirAtivacao.
+// The operations take the records the protocol read from a command's parameter text. Operations
+// that show the sale page ask the window for it through PedirAtivacao.
 
 #include <QWidget>
 
+#include "display/protocolo/Protocolo.h"
 #include "display/telas/TabelaItens.h"
 
 class QLabel;
@@ -23,22 +24,23 @@ public:
     // The payment page is reset together with the sale (LimparVenda).
     explicit TPaginaVenda(TPaginaPagamento& pagamento, QWidget* pai = nullptr);
 
-    // Command 1: rebuilds the item table from the records (a record with fewer than 11 fields is
-    // skipped; a "TOTAL" record sets the total label) and asks to be made the active page.
-    void CarregarListaItens(const QString& parametros);
-    // One record of command 1: an item row, plus a cancellation row when field 8 is "C", a
-    // discount row when field 9 is above 0 and a surcharge row when field 10 is above 0.
-    void AdicionarItem(QStringView registro);
-    // Command 8: item number, description, item total, new sale total.
-    void CancelarItem(const QString& parametros);
-    // Command 9: discount, new sale total.
-    void DescontoItem(const QString& parametros);
-    // Command 101: surcharge, new sale total.
-    void AcrescimoItem(const QString& parametros);
+    // Command 1: rebuilds the item table from the records in order (a total record sets the
+    // total label, the last one wins) and asks to be made the active page.
+    void CarregarListaItens(const QList<Protocolo::TRegistroLista>& registros);
+    // One item record of command 1: an item row, plus a cancellation row when it is cancelled, a
+    // discount row when its discount is above 0 and a surcharge row when its surcharge is.
+    void AdicionarItem(const Protocolo::TRegistroItem& item);
+    // Command 8: a cancellation row with the item total negated; the new sale total.
+    void CancelarItem(const Protocolo::TCancelamentoItem& cancelamento);
+    // Command 9: a discount row with the amount negated; the new sale total.
+    void DescontoItem(const Protocolo::TAjusteItem& desconto);
+    // Command 101: a surcharge row; the new sale total.
+    void AcrescimoItem(const Protocolo::TAjusteItem& acrescimo);
     // Command 5: empties the table, total "0,00", resets the payment page; no page change.
     void LimparVenda();
-    // Command 2: with exactly "1" clears the sale first; asks to be made the active page.
-    void ExibirVenda(const QString& parametros);
+    // Command 2: clears the sale first when asked (parameter "1"); asks to be made the active
+    // page.
+    void ExibirVenda(bool limpar);
 
     TImagemFundo& ImgFundoVenda() const { return *ImgFundoVenda_; }
     const TTabelaItens& Tb() const { return Tb_; }
@@ -55,7 +57,8 @@ protected:
 
 private:
     void DSDataChange();
-    void DefinirTotalVenda(const QString& campo);
+    // "R$" and the amount formatted, without a blank.
+    void DefinirTotalVenda(Currency total);
     void Dispor();
 
     TPaginaPagamento& pagamento_;

@@ -3,7 +3,7 @@
 #include <QPainter>
 
 #include "base/gui/Fontes.h"
-#include "text/separacao/TmStrSepara.h"
+#include "display/telas/RotuloTexto.h"
 
 void TCaixaImagem::DefinirImagem(const QImage& imagem) {
     imagem_ = imagem;
@@ -24,22 +24,21 @@ void TCaixaImagem::paintEvent(QPaintEvent*) {
 }
 
 TPaginaInfo::TPaginaInfo(QWidget* parent) : QWidget(parent) {
-    lbInfoTexto = new QLabel(QStringLiteral("Texto Informativo"), this);
-    lbInfoTexto->setObjectName(QStringLiteral("lbInfoTexto"));
-    lbInfoTexto->setFont(Fontes::Fonte(QStringLiteral("Tahoma"), 31));
+    lbInfoTexto =
+        NovoRotuloTexto(this, QStringLiteral("lbInfoTexto"), QStringLiteral("Texto Informativo"),
+                        Fontes::Fonte(QStringLiteral("Tahoma"), 31));
     lbInfoTexto->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lbInfoTexto->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
-    lbInfoValor = new QLabel(QStringLiteral("99.999,99"), this);
-    lbInfoValor->setObjectName(QStringLiteral("lbInfoValor"));
-    lbInfoValor->setFont(Fontes::Fonte(QStringLiteral("Tahoma"), 48, true));
+    lbInfoValor = NovoRotuloTexto(this, QStringLiteral("lbInfoValor"), QStringLiteral("99.999,99"),
+                                  Fontes::Fonte(QStringLiteral("Tahoma"), 48, true));
     lbInfoValor->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lbInfoTexto->setFixedHeight(38);
     lbInfoValor->setFixedHeight(58);
 }
 
-void TPaginaInfo::ExibirInfo(const QString& parametros) {
-    lbInfoTexto->setText(TmStr::Separa(parametros, QLatin1Char('|'), 1));
-    lbInfoValor->setText(TmStr::Separa(parametros, QLatin1Char('|'), 2));
+void TPaginaInfo::ExibirInfo(const Protocolo::TInfo& info) {
+    lbInfoTexto->setText(info.Texto);
+    lbInfoValor->setText(info.Valor);
 }
 
 void TPaginaInfo::Posicionar(int alturaClienteJanela) {
@@ -74,6 +73,7 @@ TPaginaDebug::TPaginaDebug(QWidget* parent) : QWidget(parent) {
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setGeometry(12, 12, 749, 485);
     Memo1->setReadOnly(true);
+    Memo1->setMaximumBlockCount(kMaximoLinhasDebug);
 }
 
 void TPaginaDebug::AdicionarDebug(const QString& linha) {

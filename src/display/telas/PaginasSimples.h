@@ -7,6 +7,8 @@
 #include <QPlainTextEdit>
 #include <QWidget>
 
+#include "display/protocolo/Protocolo.h"
+
 // Draws its picture centred at its own size, scaled down keeping proportions when larger than
 // the box; never enlarged.
 class TCaixaImagem : public QWidget {
@@ -27,8 +29,8 @@ class TPaginaInfo : public QWidget {
     Q_OBJECT
 public:
     explicit TPaginaInfo(QWidget* parent = nullptr);
-    // Text and value as sent: the pieces 1 and 2 of the parameter text cut at "|".
-    void ExibirInfo(const QString& parametros);
+    // Command 6: text and value as sent, as plain text.
+    void ExibirInfo(const Protocolo::TInfo& info);
     // Tops follow the window's client height: the value centred on half of it, the text one
     // value height above.
     void Posicionar(int alturaClienteJanela);
@@ -51,10 +53,16 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 };
 
+// The debug log keeps the newest kMaximoLinhasDebug lines: each new line beyond them drops the
+// oldest, so that a POS sending debug lines for days cannot grow the display's memory without
+// bound.
 class TPaginaDebug : public QWidget {
     Q_OBJECT
 public:
+    static constexpr int kMaximoLinhasDebug = 10000;
+
     explicit TPaginaDebug(QWidget* parent = nullptr);
+    // Command 7: appends the line at the end of the log; the active page does not change.
     void AdicionarDebug(const QString& linha);
     QPlainTextEdit* Memo1;
 };
