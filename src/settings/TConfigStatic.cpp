@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
-#include <climits>
 #include <functional>
 #include <utility>
 
@@ -73,29 +72,12 @@ void Alterar(const QString& Arquivo, Escrita escrita, const Argumentos&... argum
     cfg.Flush();
 }
 
-// What /proc/self/exe names for a program file that was deleted or replaced while running.
-constexpr QLatin1StringView kApagado(" (deleted)");
-
-QString CaminhoDoPrograma() {
-    char caminho[PATH_MAX];
-    const ssize_t tamanho = ::readlink("/proc/self/exe", caminho, sizeof caminho);
-    if (tamanho <= 0 || tamanho == ssize_t(sizeof caminho))
-        return {};
-    QString programa = QFile::decodeName(QByteArray(caminho, tamanho));
-    if (programa.endsWith(kApagado) && !QFileInfo::exists(programa))
-        programa.chop(kApagado.size());
-    return programa;
-}
-
 }  // namespace
 
 namespace TConfigStatic {
 
 QString ArquivoPadrao() {
-    const QFileInfo programa(CaminhoDoPrograma());
-    if (programa.fileName().isEmpty())
-        return {};
-    return programa.path() + u'/' + programa.completeBaseName() + QStringLiteral(".ini");
+    return TmConfig::GetFileNameDefault();
 }
 
 // ---- reading ----

@@ -1,9 +1,11 @@
 #include "settings/TmConfig.h"
 
-#include <QCoreApplication>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <climits>
 
 #include "base/ArquivoInteiro.h"
 #include "base/CodePage.h"
@@ -31,6 +33,20 @@ EInOutError FalhaAoGravar(const QString& arquivo, const QString& motivo) {
 // without write permission for its owner, which the rename of a save would otherwise bypass.
 bool SomenteLeitura(const QFileInfo& info) {
     return !info.isWritable() || !info.permissions().testFlag(QFileDevice::WriteOwner);
+}
+
+// What /proc/self/exe names for a program file that was deleted or replaced while running.
+constexpr QLatin1StringView kApagado(" (deleted)");
+
+QString CaminhoDoPrograma() {
+    char caminho[PATH_MAX];
+    const ssize_t tamanho = ::readlink("/proc/self/exe", caminho, sizeof caminho);
+    if (tamanho <= 0 || tamanho == ssize_t(sizeof caminho))
+        return {};
+    QString programa = QFile::decodeName(QByteArray(caminho, tamanho));
+    if (programa.endsWith(kApagado) && !QFileInfo::exists(programa))
+        programa.chop(kApagado.size());
+    return programa;
 }
 
 }  // namespace
@@ -98,7 +114,7 @@ void TmConfig::SaveCopyTo(const QString& NomeArquivo) const {
 }
 
 QString TmConfig::GetFileNameDefault() {
-    const QFileInfo programa(QCoreApplication::applicationFilePath());
+    const QFileInfo programa(CaminhoDoPrograma());
     if (programa.fileName().isEmpty())
         return {};
     return programa.path() + QLatin1Char('/') + programa.completeBaseName() +

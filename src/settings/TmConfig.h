@@ -62,7 +62,8 @@ public:
     void SaveCopyTo(const QString& NomeArquivo) const;
     void SetModificado(bool aModificado) { modificado_ = aModificado; }
     // The running program's path with its extension replaced by ".ini" (added when it has
-    // none). Needs the application object.
+    // none). Read from the system (/proc/self/exe), so it holds before an application object
+    // exists, and the path the program was started from even after an update replaced the file.
     static QString GetFileNameDefault();
 
     const QString& Arquivo() const { return arquivo_; }

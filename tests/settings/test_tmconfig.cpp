@@ -549,7 +549,7 @@ bool PastaSomenteLeitura(const QString& pasta) {
     if (!MontarSobreSi(pasta, MS_BIND | MS_REC) || statvfs(c.constData(), &atual) != 0)
         return false;
     unsigned long opcoes = MS_REMOUNT | MS_BIND | MS_RDONLY;
-    for (const auto [st, ms] :
+    for (const auto& [st, ms] :
          {std::pair(ST_NOSUID, MS_NOSUID), std::pair(ST_NODEV, MS_NODEV),
           std::pair(ST_NOEXEC, MS_NOEXEC), std::pair(ST_NOATIME, MS_NOATIME),
           std::pair(ST_NODIRATIME, MS_NODIRATIME), std::pair(ST_RELATIME, MS_RELATIME)})
