@@ -44,40 +44,57 @@ private:
     QVarLengthArray<QChar, 192> buffer_;
 };
 
-// The search for one element from the 0-based position pos (see Elemento). On success and on
-// empty content pos moves to just past the start of the closing tag.
+// The first opening tag of the name at or after pos, in either form ("<N>" or "<N "); -1 when
+// there is none.
+qsizetype BuscarAbertura(QStringView xml, const Tags& tag, qsizetype pos, bool& comAtributos) {
+    const QStringView prefixo = tag.Abertura.chopped(1);  // "<N"
+    for (qsizetype i = xml.indexOf(prefixo, pos); i >= 0; i = xml.indexOf(prefixo, i + 1)) {
+        const qsizetype depois = i + prefixo.size();
+        if (depois < xml.size() && (xml[depois] == u'>' || xml[depois] == u' ')) {
+            comAtributos = xml[depois] == u' ';
+            return i;
+        }
+    }
+    return -1;
+}
+
+// The search for one element from the 0-based position pos (see Elemento). When an element is
+// found, pos moves to just past the start of its closing tag, also when its content is empty.
 bool BuscarElemento(QStringView xml, QStringView chave, qsizetype& pos, QStringView& resultado,
                     bool manterTag) {
     resultado = {};
     const Tags tag(chave);
-    qsizetype inicio = xml.indexOf(tag.Abertura, pos);
-    qsizetype fim = xml.indexOf(tag.Fechamento, pos);
-    if (inicio < 0) {
-        inicio = xml.indexOf(tag.ComAtributos, pos);
-        // "<N />" counts as absent; sought as the first "<N " only, so that an element with
-        // attributes is not hidden by an empty one further on.
-        if (inicio < 0 || xml.sliced(inicio).startsWith(tag.Vazia))
+    bool comAtributos = false;
+    qsizetype inicio = BuscarAbertura(xml, tag, pos, comAtributos);
+    if (inicio < 0)
+        return false;
+    if (comAtributos) {
+        if (xml.sliced(inicio).startsWith(tag.Vazia))
+            return false;  // "<N />" counts as absent
+        const qsizetype fimAbertura = xml.indexOf(u'>', inicio);
+        if (fimAbertura < 0)
             return false;
-        if (!manterTag) {
-            const qsizetype fimAbertura = xml.indexOf(u'>', inicio);
-            if (fimAbertura < 0)
+        if (xml[fimAbertura - 1] == u'/') {
+            // Closed by itself: no content, the element alone with its tags.
+            pos = fimAbertura;
+            if (!manterTag)
                 return false;
-            inicio = fimAbertura + 1;
+            resultado = xml.sliced(inicio, fimAbertura + 1 - inicio);
+            return true;
         }
+        if (!manterTag)
+            inicio = fimAbertura + 1;
     } else if (!manterTag) {
         inicio += tag.Abertura.size();
     }
-    qsizetype tamanhoFechamento = tag.Fechamento.size();
-    if (fim < 0) {
-        fim = xml.indexOf(u"/>", inicio);
-        if (fim < 0)
-            return false;
-        tamanhoFechamento = 2;  // closed by itself
-    }
+    // The first closing tag from pos ends the element. One before the opening tag finds nothing
+    // (never the rest of the text).
+    qsizetype fim = xml.indexOf(tag.Fechamento, pos);
+    if (fim < 0)
+        return false;
     pos = fim + 1;
     if (manterTag)
-        fim += tamanhoFechamento;
-    // A closing tag before the opening one finds nothing (never the rest of the text).
+        fim += tag.Fechamento.size();
     if (fim <= inicio)
         return false;
     resultado = xml.sliced(inicio, fim - inicio);

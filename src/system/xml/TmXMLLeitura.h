@@ -5,9 +5,11 @@
 // tag of that name from the same position. That is all the documents this library reads need,
 // and it reads a 20-field invoice faster than a streaming parser does.
 //
-// Tag forms of a name N: opening "<N>", closing "</N>", empty "<N />", and the attribute opening
-// "<N " (an element with attributes is matched only when a blank follows its name). An element
-// written "<N />" counts as absent; one written "<N/>" is not matched at all.
+// Tag forms of a name N: opening "<N>" or, for an element with attributes, "<N " (matched only
+// when a blank follows the name), whichever comes first; closing "</N>". A closing tag found
+// before the opening one means nothing is found. An element written "<N />" counts as absent,
+// one written "<N/>" is not matched at all, and one with attributes that closes itself has no
+// content (with its tags kept, it is the element itself).
 //
 // Every reader exists twice: as a member working on the reader's document, and as a static form
 // taking the document as its first argument. None raises: a missing element or attribute, empty

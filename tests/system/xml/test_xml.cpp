@@ -169,6 +169,10 @@ TEST(XmlElemento, FollowsTheTextSearchRules) {
         // Self-closed with attributes: the element itself, with tags only.
         {"<c><b n=\"1\"/></c>", "b", true, true, "<b n=\"1\"/>"},
         {"<c><b n=\"1\"/></c>", "b", false, false, ""},
+        {"<b n=\"1\"/><b n=\"2\">x</b>", "b", false, false, ""},
+        // The first opening of either form, whatever the form of the elements after it.
+        {"<b n=\"1\">x</b><b>y</b>", "b", false, true, "x"},
+        {"<b>x</b><b n=\"1\">y</b>", "b", true, true, "<b>x</b>"},
         // A closing tag before the opening one: nothing, never the rest of the text.
         {"</b>xyz<b>abc", "b", false, false, ""},
         {"</b>xyz<b n=\"1\">abc", "b", true, false, ""},
@@ -177,6 +181,7 @@ TEST(XmlElemento, FollowsTheTextSearchRules) {
         // Unfinished documents.
         {"<b n=\"1\"", "b", false, false, ""},
         {"<b>abc", "b", false, false, ""},
+        {"<b>abc<x/>", "b", false, false, ""},
         {"", "b", false, false, ""},
     };
     for (const Caso& c : casos) {
