@@ -21,6 +21,9 @@ template <typename... F>
 struct Visitante : F... {
     using F::operator()...;
 };
+// clang 14 does not deduce an aggregate's template arguments by itself.
+template <typename... F>
+Visitante(F...) -> Visitante<F...>;
 
 }  // namespace
 
