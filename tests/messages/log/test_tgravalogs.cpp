@@ -6,6 +6,7 @@
 #include <QStringEncoder>
 #include <QTemporaryDir>
 
+#include "Arquivos.h"
 #include "base/EInOutError.h"
 #include "base/Relogio.h"
 #include "messages/dialogos/LogMensagens.h"
@@ -17,17 +18,6 @@ namespace {
 
 const QByteArray kSeparador = QByteArray(80, '-') + "\r\n";
 const QByteArray kData = "2026/12/10 05:50:07";
-
-QByteArray Ler(const QString& caminho) {
-    QFile f(caminho);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(sem arquivo)");
-}
-
-void Criar(const QString& caminho, const QByteArray& bytes) {
-    QFile f(caminho);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 // "linha 1" .. "linha n", each ended by CR LF.
 QByteArray Linhas(int n) {
@@ -65,8 +55,9 @@ TEST_F(GravaLogs, KeepsTheNewestOldLinesUpToTheCapBelowTheNewEntry) {
                           {3, -1000, 0}, {0, -5, 0},   {10, 9, 9}};
     for (const Caso& c : casos) {
         QFile::remove(Log());
-        if (c.presentes >= 0)
-            Criar(Log(), Linhas(c.presentes));
+        if (c.presentes >= 0) {
+            ASSERT_TRUE(Criar(Log(), Linhas(c.presentes)));
+        }
         Gravar(QStringLiteral("nova"), c.maximo);
         EXPECT_EQ(Ler(Log()), kSeparador + kData + " - -> nova\r\n" + Linhas(c.mantidas))
             << c.presentes << " lines, cap " << c.maximo;
@@ -116,7 +107,7 @@ TEST_F(GravaLogs, LinesEndAtEveryBreakAndAreWrittenBackWithCrLf) {
         {utf8Longa + "\r\nfim", 5, QByteArray(65532, 'b') + "\xC3\xA9\r\nfim\r\n"},
     };
     for (const Caso& c : casos) {
-        Criar(Log(), c.antes);
+        ASSERT_TRUE(Criar(Log(), c.antes));
         Gravar(QStringLiteral("n"), c.maximo);
         const QByteArray marca = c.antes.startsWith("\xEF\xBB\xBF") ? "\xEF\xBB\xBF" : "";
         EXPECT_EQ(Ler(Log()), marca + kSeparador + kData + " - -> n\r\n" + c.mantidas)
@@ -137,14 +128,14 @@ TEST_F(GravaLogs, KeepsTheEncodingOfItsMark) {
          {Caso{"\xEF\xBB\xBF", QStringConverter::Utf8}, Caso{"\xFF\xFE", QStringConverter::Utf16LE},
           Caso{"\xFE\xFF", QStringConverter::Utf16BE}}) {
         QStringEncoder codificar(c.codificacao);
-        Criar(Log(), c.marca + QByteArray(codificar(antiga + QStringLiteral("\r\n"))));
+        ASSERT_TRUE(Criar(Log(), c.marca + QByteArray(codificar(antiga + QStringLiteral("\r\n")))));
         Gravar(QStringLiteral("nova ação € Ω"), 10);
         EXPECT_EQ(Ler(Log()),
                   c.marca + QByteArray(codificar(entrada + antiga + QStringLiteral("\r\n"))))
             << c.marca.toHex().toStdString();
     }
     // Windows-1252: a character it lacks is written "?".
-    Criar(Log(), "antiga \xE7\xE3o \x80\r\n");
+    ASSERT_TRUE(Criar(Log(), "antiga \xE7\xE3o \x80\r\n"));
     Gravar(QStringLiteral("nova ação € Ω"), 10);
     EXPECT_EQ(Ler(Log()),
               kSeparador + kData + " - -> nova a\xE7\xE3o \x80 ?\r\nantiga \xE7\xE3o \x80\r\n");
@@ -156,7 +147,7 @@ TEST_F(GravaLogs, KeepsTheEncodingOfItsMark) {
 // A stray log of 64 GB (sparse) at its cap: only its first lines are read, so the entry is
 // written at once and the log is back to its cap.
 TEST_F(GravaLogs, AHugeLogIsReadOnlyUpToTheCap) {
-    Criar(Log(), Linhas(50));
+    ASSERT_TRUE(Criar(Log(), Linhas(50)));
     {
         QFile f(Log());
         ASSERT_TRUE(f.open(QIODevice::ReadWrite));
@@ -195,7 +186,7 @@ TEST_F(GravaLogs, ABlankFolderIsTheProgramsOwn) {
 }
 
 TEST_F(GravaLogs, AFolderOrLogThatCannotBeReachedRaisesAndChangesNothing) {
-    Criar(Log(), Linhas(3));
+    ASSERT_TRUE(Criar(Log(), Linhas(3)));
     // A folder under a regular file cannot be created.
     EXPECT_THROW(TGravaLogs::Execute(nullptr, QStringLiteral("x.log"), QStringLiteral("a"),
                                      Log() + QStringLiteral("/sub/"), 5),
@@ -215,7 +206,7 @@ TEST_F(GravaLogs, AFolderOrLogThatCannotBeReachedRaisesAndChangesNothing) {
 
 // The dialogs' texts are not logged: the entry they are handed to writes nothing.
 TEST_F(GravaLogs, TheDialogsEntryAndTheMailerLeaveEveryFileAlone) {
-    Criar(Log(), Linhas(3));
+    ASSERT_TRUE(Criar(Log(), Linhas(3)));
     const QStringList doPrograma = QDir(QCoreApplication::applicationDirPath()).entryList();
     TGravaLogs::Instalar();
     LogMensagens::GravaLogMsg(QStringLiteral("texto de um diálogo"));

@@ -10,14 +10,10 @@
 #include <random>
 #include <thread>
 
+#include "Arquivos.h"
 #include "EntradaLog.h"
 
 namespace {
-
-QByteArray Ler(const QString& caminho) {
-    QFile f(caminho);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // The number of entries the log is the whole log of, -1 when it is none.
 int EntradasInteiras(const QByteArray& log) {
