@@ -6,10 +6,12 @@
 #include <QTemporaryFile>
 #include <cerrno>
 #include <cstdio>
+#include <filesystem>
 
 #include "base/CaminhoWindows.h"
 #include "system/arquivos/TmFileCaminhos.h"
 #include "system/arquivos/TmFileListagem.h"
+#include "system/arquivos/internal/Lixeira.h"
 #include "system/arquivos/internal/Mascara.h"
 
 using namespace ArquivosInterno;
@@ -110,7 +112,9 @@ bool CopiarArvore(const QString& de, const QString& para) {
         bool copiada;
         if (info.isSymLink()) {
             QFile::remove(alvo);
-            copiada = QFile::link(info.symLinkTarget(), alvo);
+            std::error_code erro;
+            const auto destino = std::filesystem::read_symlink(info.filePath().toStdString(), erro);
+            copiada = !erro && QFile::link(QString::fromStdString(destino.string()), alvo);
         } else if (info.isDir()) {
             copiada = CopiarArvore(info.filePath(), alvo);
         } else {
@@ -124,6 +128,21 @@ bool CopiarArvore(const QString& de, const QString& para) {
 }
 
 }  // namespace
+
+namespace ArquivosInterno {
+
+bool MoverPasta(const QString& de, const QString& para) {
+    if (QDir().rename(de, para))
+        return true;
+    // Another file system: copied, and removed only once the copy is whole.
+    if (QFileInfo::exists(para) || !CopiarArvore(de, para)) {
+        QDir(para).removeRecursively();
+        return false;
+    }
+    return QDir(de).removeRecursively();
+}
+
+}  // namespace ArquivosInterno
 
 namespace TmFile {
 
@@ -230,7 +249,7 @@ bool DirectoryDelete(const QString& DirName, bool abMandarParaLixeira) {
     const QFileInfo info(caminho);
     if (!info.exists() && !info.isSymLink())
         return false;
-    return abMandarParaLixeira ? QFile::moveToTrash(caminho) : Apagar(caminho);
+    return abMandarParaLixeira ? MandarParaLixeira(caminho) : Apagar(caminho);
 }
 
 bool CreateDirectory(const QString& Nome) {

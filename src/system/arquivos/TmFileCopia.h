@@ -55,8 +55,8 @@ bool DeleteArquivos(const QString& Origem, const QString& Arquivo);
 // Deletes every file matching the mask with DirectoryDelete (not to the trash); true when all
 // went, false when one did not or nothing matched.
 bool DeletarArquivos(const QString& Pasta_Mascara);
-// Deletes a file or a folder with everything in it, without asking; to the freedesktop trash
-// ($XDG_DATA_HOME/Trash, or the trash of the file's own volume) when abMandarParaLixeira. A link
+// Deletes a file or a folder with everything in it, without asking; to the user's freedesktop
+// trash ($XDG_DATA_HOME/Trash) when abMandarParaLixeira. A link
 // is deleted, never what it points at. True on success; false on any error or refusal (above).
 bool DirectoryDelete(const QString& DirName, bool abMandarParaLixeira = false);
 // Creates the folder and all missing parents; true when it exists afterwards.
@@ -78,4 +78,6 @@ namespace ArquivosInterno {
 // reason in motivo.
 bool CopiarConteudo(const QString& origem, const QString& destino, bool substituir,
                     QString& motivo);
+// Moves the folder de to the new path para (which must not exist), across file systems too.
+bool MoverPasta(const QString& de, const QString& para);
 }  // namespace ArquivosInterno
