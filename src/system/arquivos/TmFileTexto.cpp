@@ -157,6 +157,14 @@ QStringList LinhasDe(const QString& arquivo) {
     return texto ? texto->linhas : QStringList();
 }
 
+// The document without its XML declaration, if it has one.
+QString SemDeclaracao(const QString& xml) {
+    QStringView corpo = QStringView(xml).trimmed();
+    if (corpo.startsWith(u"<?xml"))
+        corpo = corpo.mid(corpo.indexOf(u"?>") + 2).trimmed();
+    return corpo.toString();
+}
+
 }  // namespace
 
 namespace TmFile {
@@ -206,11 +214,8 @@ bool SaveTextSample(const QString& asText, const QString& asArquivo) {
 bool SaveXMLFile(const QString& asXML, const QString& asArquivo, QString& asMsg,
                  const QString& asEnconding) {
     QXmlStreamReader leitor(asXML);
-    qsizetype fimDaDeclaracao = 0;
-    while (!leitor.atEnd()) {
-        if (leitor.readNext() == QXmlStreamReader::StartDocument)
-            fimDaDeclaracao = leitor.characterOffset();
-    }
+    while (!leitor.atEnd())
+        leitor.readNext();
     if (leitor.hasError()) {
         asMsg = leitor.errorString();
         return false;
@@ -223,7 +228,7 @@ bool SaveXMLFile(const QString& asXML, const QString& asArquivo, QString& asMsg,
     }
     const QString documento =
         QStringLiteral("<?xml version=\"1.0\" encoding=\"%1\"?>\r\n").arg(asEnconding) +
-        asXML.mid(fimDaDeclaracao).trimmed();
+        SemDeclaracao(asXML);
     QByteArray bytes;
     if (ansi) {
         bytes = CodePage::ParaAnsi(documento);
