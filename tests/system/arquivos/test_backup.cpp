@@ -10,20 +10,14 @@
 #include "base/EInOutError.h"
 #include "base/Relogio.h"
 #include "support/RaizTemporaria.h"
-#include "system/arquivos/Ambiente.h"
+#include "system/arquivos/TesteArquivos.h"
 #include "system/arquivos/TmFileBackup.h"
 #include "system/arquivos/TmFileDialogos.h"
 
 namespace {
 
-class Backup : public ::testing::Test {
+class Backup : public TesteArquivos {
 protected:
-    RaizTemporaria raiz;
-    QString p(const QString& relativo) const { return raiz.Caminho() + "/" + relativo; }
-    QByteArray Ler(const QString& relativo) const {
-        QFile f(p(relativo));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("-");
-    }
     // The contents of dados.001 ... dados.004, "-" for a missing copy.
     QByteArray Copias() const {
         QByteArray copias;

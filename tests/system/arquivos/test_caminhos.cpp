@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "support/RaizTemporaria.h"
-#include "system/arquivos/Ambiente.h"
+#include "system/arquivos/TesteArquivos.h"
 #include "system/arquivos/TmFileCaminhos.h"
 #include "system/arquivos/TmFileListagem.h"
 #include "system/arquivos/TmFilePastas.h"

@@ -10,21 +10,13 @@
 #include <QUrl>
 
 #include "support/RaizTemporaria.h"
-#include "system/arquivos/Ambiente.h"
+#include "system/arquivos/TesteArquivos.h"
 #include "system/arquivos/TmFileCopia.h"
 #include "system/arquivos/TmFileListagem.h"
 
 namespace {
 
-class Copia : public ::testing::Test {
-protected:
-    RaizTemporaria raiz;
-    QString p(const QString& relativo) const { return raiz.Caminho() + "/" + relativo; }
-    QByteArray Ler(const QString& relativo) const {
-        QFile f(p(relativo));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<ausente>");
-    }
-};
+class Copia : public TesteArquivos {};
 
 TEST_F(Copia, CopiesKeepPermissionBitsAndTimeAndReplaceOnlyWhenAsked) {
     raiz.Criar("o/prog.sh", "#!/bin/sh\n");

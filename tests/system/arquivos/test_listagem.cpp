@@ -7,15 +7,14 @@
 
 #include "base/Relogio.h"
 #include "support/RaizTemporaria.h"
+#include "system/arquivos/TesteArquivos.h"
 #include "system/arquivos/TmFileCaminhos.h"
 #include "system/arquivos/TmFileListagem.h"
 
 namespace {
 
-class Listagem : public ::testing::Test {
+class Listagem : public TesteArquivos {
 protected:
-    RaizTemporaria raiz;
-    QString p(const QString& relativo) const { return raiz.Caminho() + "/" + relativo; }
     // A file of the given size written at the given moment.
     void Criar(const QString& relativo, int tamanho, const QDateTime& hora) {
         raiz.Criar(relativo, QByteArray(tamanho, 'x'));

@@ -9,20 +9,12 @@
 
 #include "base/EInOutError.h"
 #include "support/RaizTemporaria.h"
-#include "system/arquivos/Ambiente.h"
+#include "system/arquivos/TesteArquivos.h"
 #include "system/arquivos/TmFileTexto.h"
 
 namespace {
 
-class Texto : public ::testing::Test {
-protected:
-    RaizTemporaria raiz;
-    QString p(const QString& relativo) const { return raiz.Caminho() + "/" + relativo; }
-    QByteArray Ler(const QString& relativo) const {
-        QFile f(p(relativo));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<ausente>");
-    }
-};
+class Texto : public TesteArquivos {};
 
 TEST_F(Texto, LinesSplitAtEveryBreakAndDecodeByTheLibrarysRule) {
     struct Caso {
