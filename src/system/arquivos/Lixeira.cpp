@@ -1,7 +1,3 @@
-// The user's freedesktop trash ($XDG_DATA_HOME/Trash): the item goes to files/ and a
-// .trashinfo of the same name in info/ says where it came from and when, so that a file manager
-// can restore it. Qt's own QFile::moveToTrash (6.4) writes the origin without the URL escaping
-// the trash format requires, which misplaces names holding "%" on restore.
 #include "system/arquivos/internal/Lixeira.h"
 
 #include <QDateTime>
@@ -14,6 +10,9 @@
 #include "base/Relogio.h"
 #include "system/arquivos/TmFileCaminhos.h"
 #include "system/arquivos/TmFileCopia.h"
+
+// Qt's own QFile::moveToTrash (6.4) writes the origin without the URL escaping
+// the trash format requires, which misplaces names holding "%" on restore.
 
 namespace {
 
