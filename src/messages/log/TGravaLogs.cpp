@@ -1,6 +1,5 @@
 #include "messages/log/TGravaLogs.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,6 +16,7 @@
 #include "base/Relogio.h"
 #include "base/internal/Texto.h"
 #include "messages/dialogos/LogMensagens.h"
+#include "system/arquivos/TmFileCaminhos.h"
 
 namespace {
 
@@ -162,9 +162,7 @@ void TGravaLogs::Instalar() {
 }
 
 void TGravaLogs::setDiretorio(const QString& pDiretorio) {
-    iDiretorio = TextoInterno::Aparar(pDiretorio).isEmpty()
-                     ? QCoreApplication::applicationDirPath() + u'/'
-                     : pDiretorio;
+    iDiretorio = TextoInterno::Aparar(pDiretorio).isEmpty() ? TmFile::DirExe() : pDiretorio;
     const QString pasta = CaminhoWindows::Mapear(iDiretorio);
     if (!QDir().mkpath(pasta))
         throw EInOutError(Falha(QStringLiteral("criar a pasta"), pasta, qt_error_string()));
