@@ -155,8 +155,10 @@ TMarcador LerMarcador(QStringView texto, qsizetype inicio, qsizetype parametros)
     while (fim < texto.size() && fim - inicio <= kMaximoDigitos && TextoInterno::Digito(texto[fim]))
         ++fim;
     const QStringView digitos = texto.mid(inicio + 1, fim - inicio - 1);
-    const bool semZeroAEsquerda = digitos.size() == 1 || digitos.front() != u'0';
-    if (digitos.isEmpty() || !semZeroAEsquerda || fim >= texto.size() || texto[fim] != u'}')
+    if (digitos.isEmpty() || fim >= texto.size() || texto[fim] != u'}')
+        return {};
+    const bool zeroAEsquerda = digitos.size() > 1 && digitos.front() == u'0';
+    if (zeroAEsquerda)
         return {};
     const qsizetype indice = digitos.toLongLong();
     return indice < parametros ? TMarcador{indice, fim - inicio + 1} : TMarcador{};
