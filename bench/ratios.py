@@ -26,6 +26,7 @@ RATIOS = [
     ("TmConfig open 10 000 new lines + 20 reads / QSettings INI", "TmConfigAbrirELer", "TmConfigAbrirELer_QSettingsIni", "cpu_time", 1),
     ("TmConfig reopen the unchanged file + 20 reads / QSettings INI", "TmConfigReabrirELer", "TmConfigReabrirELer_QSettingsIni", "cpu_time", 1),
     ("Extenso / QLocale::toString of the same amounts", "Extenso", "Extenso_QLocaleToString", "cpu_time", 15),
+    ("GetStringInfo 10 000 words at 400 px / QTextLayout wrapping the same text", "GetStringInfo", "GetStringInfo_QTextLayout", "cpu_time", 15),
     ("resizeImage 4000x3000 JPEG to 800x600 / QImage::scaled smooth", "Redimensionar", "Redimensionar_QImageScaledSmooth", "cpu_time", 1.5),
 ]
 

@@ -77,10 +77,16 @@ TEST(FormatarParagrafo, KeepsEveryWordWhateverTheWidth) {
     EXPECT_EQ(saida, L({"ok"}));
 }
 
-TEST(FormataColunas, FillsColumnByColumnInBlocks) {
+// The items «1» to «10».
+QStringList UmADez() {
     QStringList itens;
     for (int i = 1; i <= 10; ++i)
         itens << QString::number(i);
+    return itens;
+}
+
+TEST(FormataColunas, FillsColumnByColumnInBlocks) {
+    const QStringList itens = UmADez();
     QStringList r;
     TmStr::FormataColunas(itens, r, 4, 3, 3, false, false);
     EXPECT_EQ(r, L({"1  5  9  ", "2  6  10 ", "3  7     ", "4  8     "}));
@@ -95,9 +101,7 @@ TEST(FormataColunas, FillsColumnByColumnInBlocks) {
 }
 
 TEST(FormataColunas, SizesBelowOneMakeProgressAndKeepTheItems) {
-    QStringList itens;
-    for (int i = 1; i <= 10; ++i)
-        itens << QString::number(i);
+    const QStringList itens = UmADez();
     QStringList r;
     TmStr::FormataColunas(itens, r, 0, 0, 2, true, false);
     ASSERT_EQ(r.size(), 10);
