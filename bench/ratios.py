@@ -27,6 +27,8 @@ RATIOS = [
     ("TmConfig reopen the unchanged file + 20 reads / QSettings INI", "TmConfigReabrirELer", "TmConfigReabrirELer_QSettingsIni", "cpu_time", 1),
     ("Extenso / QLocale::toString of the same amounts", "Extenso", "Extenso_QLocaleToString", "cpu_time", 15),
     ("resizeImage 4000x3000 JPEG to 800x600 / QImage::scaled smooth", "Redimensionar", "Redimensionar_QImageScaledSmooth", "cpu_time", 1.5),
+    ("Zip: pack a 200 MB tree / zip -r -6", "Compactar/iterations:1/real_time", "Compactar_ZipR6/iterations:1/real_time", "real_time", 1.2),
+    ("Zip: unpack a 200 MB tree / unzip", "Descompactar/iterations:1/real_time", "Descompactar_Unzip/iterations:1/real_time", "real_time", 1.2),
 ]
 
 # (what, benchmark, field, unit, target as the largest value that passes, or None)
