@@ -1,7 +1,6 @@
 #include "system/arquivos/internal/Mascara.h"
 
 #include <QDir>
-#include <QRegularExpression>
 
 #include "base/CaminhoWindows.h"
 #include "system/arquivos/TmFileCaminhos.h"
@@ -12,22 +11,35 @@ QString Local(const QString& caminho) {
     return CaminhoWindows::Mapear(caminho);
 }
 
-bool Corresponde(const QString& nome, const QString& padrao) {
-    if (padrao == QLatin1String("*.*"))
-        return true;
-    QString expressao;
-    for (QChar c : padrao) {
-        if (c == u'*')
-            expressao += QLatin1String(".*");
-        else if (c == u'?')
-            expressao += QLatin1Char('.');
-        else
-            expressao += QRegularExpression::escape(QString(c));
+namespace {
+bool MesmaLetra(QChar a, QChar b) {
+    return a == b || a.toCaseFolded() == b.toCaseFolded();
+}
+}  // namespace
+
+// Greedy matching that remembers the last "*" and, on a mismatch, lets it take one more
+// character: linear in the common case, never exponential whatever the pattern.
+bool Corresponde(QStringView nome, QStringView padrao) {
+    qsizetype n = 0, m = 0;
+    qsizetype estrela = -1, retomada = 0;
+    while (n < nome.size()) {
+        if (m < padrao.size() && padrao[m] == u'*') {
+            estrela = m++;
+            retomada = n;
+        } else if (m < padrao.size() && (padrao[m] == u'?' || MesmaLetra(padrao[m], nome[n]))) {
+            ++n;
+            ++m;
+        } else if (estrela >= 0) {
+            m = estrela + 1;
+            n = ++retomada;
+        } else {
+            return false;
+        }
     }
-    const QRegularExpression re(
-        QRegularExpression::anchoredPattern(expressao),
-        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
-    return re.match(nome).hasMatch();
+    while (m < padrao.size() && padrao[m] == u'*')
+        ++m;
+    // As in the Windows file search, a trailing ".*" also matches a name without an extension.
+    return m == padrao.size() || padrao.mid(m) == u".*";
 }
 
 QFileInfoList Correspondencias(const QString& mascara, TEntradas entradas) {

@@ -4,6 +4,7 @@
 
 #include <QFileInfoList>
 #include <QString>
+#include <QStringView>
 
 namespace ArquivosInterno {
 
@@ -12,8 +13,9 @@ namespace ArquivosInterno {
 QString Local(const QString& caminho);
 
 // True when the name matches the pattern as a Windows mask: letter case ignored, "*" any run,
-// "?" one character, every other character itself; "*.*" matches every name.
-bool Corresponde(const QString& nome, const QString& padrao);
+// "?" one character, every other character itself; a trailing ".*" also matches a name without
+// an extension ("*.*" matches every name). Never slower than the product of the two lengths.
+bool Corresponde(QStringView nome, QStringView padrao);
 
 enum class TEntradas { Arquivos, ArquivosEOcultos, Pastas };
 
