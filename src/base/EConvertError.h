@@ -6,25 +6,15 @@
 #include <QString>
 #include <stdexcept>
 
-class EConvertError : public std::runtime_error {
-public:
-    explicit EConvertError(const QString& mensagem)
-        : std::runtime_error(mensagem.toStdString()), mensagem_(mensagem) {}
-    const QString& Mensagem() const { return mensagem_; }
+#include "base/ErroComMensagem.h"
 
-private:
-    QString mensagem_;
+class EConvertError : public TErroComMensagem<std::runtime_error> {
+public:
+    using TErroComMensagem::TErroComMensagem;
 };
 
-class EListError : public std::out_of_range {
+class EListError : public TErroComMensagem<std::out_of_range> {
 public:
     explicit EListError(long long indice)
-        : std::out_of_range(Texto(indice).toStdString()), mensagem_(Texto(indice)) {}
-    const QString& Mensagem() const { return mensagem_; }
-
-private:
-    static QString Texto(long long indice) {
-        return QStringLiteral("List index out of bounds (%1)").arg(indice);
-    }
-    QString mensagem_;
+        : TErroComMensagem(QStringLiteral("List index out of bounds (%1)").arg(indice)) {}
 };

@@ -2,15 +2,11 @@
 // The platform's file error: a settings file that exists but cannot be read, or a document that
 // cannot be saved. The message names the file and the reason the system gave.
 
-#include <QString>
 #include <stdexcept>
 
-class EInOutError : public std::runtime_error {
-public:
-    explicit EInOutError(const QString& mensagem)
-        : std::runtime_error(mensagem.toStdString()), mensagem_(mensagem) {}
-    const QString& Mensagem() const { return mensagem_; }
+#include "base/ErroComMensagem.h"
 
-private:
-    QString mensagem_;
+class EInOutError : public TErroComMensagem<std::runtime_error> {
+public:
+    using TErroComMensagem::TErroComMensagem;
 };

@@ -6,14 +6,11 @@
 #include <QString>
 #include <stdexcept>
 
-class EIntError : public std::runtime_error {
-public:
-    explicit EIntError(const QString& mensagem)
-        : std::runtime_error(mensagem.toStdString()), mensagem_(mensagem) {}
-    const QString& Mensagem() const { return mensagem_; }
+#include "base/ErroComMensagem.h"
 
-private:
-    QString mensagem_;
+class EIntError : public TErroComMensagem<std::runtime_error> {
+public:
+    using TErroComMensagem::TErroComMensagem;
 };
 
 class EDivByZero : public EIntError {

@@ -7,18 +7,14 @@
 #include <stdexcept>
 
 #include "base/Currency.h"
+#include "base/ErroComMensagem.h"
 #include "base/mLib.h"
 
 // A calculation asked with arguments it cannot take (no instalments, an instalment number
 // outside them, a document without total, nothing to spread); the message says what to inform.
-class ECalculoInvalido : public std::runtime_error {
+class ECalculoInvalido : public TErroComMensagem<std::runtime_error> {
 public:
-    explicit ECalculoInvalido(const QString& mensagem)
-        : std::runtime_error(mensagem.toStdString()), mensagem_(mensagem) {}
-    const QString& Mensagem() const { return mensagem_; }
-
-private:
-    QString mensagem_;
+    using TErroComMensagem::TErroComMensagem;
 };
 
 namespace TmRot {
