@@ -23,8 +23,14 @@ TEST(Copy, FollowsDelphiForEveryIndexAndCount) {
         qsizetype indice, quantidade;
         const char16_t* esperado;
     };
-    for (const Caso& c : {Caso{1, 2, u"ab"}, {2, 10, u"bcd"}, {0, 2, u"ab"}, {-5, 1, u"a"},
-                          {4, 1, u"d"}, {5, 1, u""}, {2, 0, u""}, {2, -1, u""}}) {
+    for (const Caso& c : {Caso{1, 2, u"ab"},
+                          {2, 10, u"bcd"},
+                          {0, 2, u"ab"},
+                          {-5, 1, u"a"},
+                          {4, 1, u"d"},
+                          {5, 1, u""},
+                          {2, 0, u""},
+                          {2, -1, u""}}) {
         EXPECT_EQ(TextoInterno::Copy(u"abcd", c.indice, c.quantidade),
                   QString::fromUtf16(c.esperado))
             << c.indice << "," << c.quantidade;

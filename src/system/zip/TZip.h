@@ -28,7 +28,8 @@
 // - Folder entries create their folder; they are not files, so they are neither announced nor
 //   listed among the unpacked files.
 // - The mask is matched against the entry's whole name (folders included, "*" crosses "/"), with
-//   the file helpers' mask rules (case ignored). A folder entry is created only when it matches too.
+//   the file helpers' mask rules (case ignored). A folder entry is created only when it matches
+//   too.
 // - Names of unpacked files are the target folder, "/" and the entry's name, whether or not the
 //   folder was given with a final separator.
 // - Permission bits stored by Unix tools are kept (an unpacked program stays executable), less

@@ -1,8 +1,8 @@
 // Amounts in words and cheque lines.
 #include <gtest/gtest.h>
 
-#include <QProcess>
 #include <QFileInfo>
+#include <QProcess>
 
 #include "text/extenso/TmStrExtenso.h"
 
