@@ -9,16 +9,12 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "Exigir.h"
 #include "base/EConvertError.h"
 #include "base/ErrosAritmeticos.h"
 #include "text/arredondamento/TmConvArredonda.h"
 
 namespace {
-
-void Exigir(bool condicao) {
-    if (!condicao)
-        __builtin_trap();
-}
 
 void VerificarCorte(double valor, int decimais) {
     const double cortado = TmConv::Trunca(valor, decimais);

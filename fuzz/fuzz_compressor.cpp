@@ -3,16 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "Exigir.h"
 #include "text/formatacao/TmStrCodifica.h"
-
-namespace {
-
-void Exigir(bool condicao) {
-    if (!condicao)
-        __builtin_trap();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QString texto =

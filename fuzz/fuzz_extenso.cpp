@@ -6,14 +6,10 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "Exigir.h"
 #include "text/extenso/TmStrExtenso.h"
 
 namespace {
-
-void Exigir(bool condicao) {
-    if (!condicao)
-        __builtin_trap();
-}
 
 bool NoIntervalo(Currency valor) {
     // Rounded to cents, from 0 to just under a trillion.

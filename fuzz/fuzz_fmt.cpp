@@ -6,16 +6,12 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "Exigir.h"
 #include "base/EConvertError.h"
 #include "base/mConst.h"
 #include "text/formatacao/TmStrSql.h"
 
 namespace {
-
-void Exigir(bool condicao) {
-    if (!condicao)
-        __builtin_trap();
-}
 
 QString Texto(FuzzedDataProvider& dados) {
     return QString::fromUtf8(dados.ConsumeRandomLengthString(64));

@@ -10,17 +10,13 @@
 #include <cstdint>
 #include <limits>
 
+#include "Exigir.h"
 #include "base/EConvertError.h"
 #include "base/mConst.h"
 #include "text/conversao/TmConv.h"
 #include "text/conversao/TmStrNumeros.h"
 
 namespace {
-
-void Exigir(bool condicao) {
-    if (!condicao)
-        __builtin_trap();
-}
 
 QString Texto(FuzzedDataProvider& dados, std::size_t maximo) {
     const std::string bytes = dados.ConsumeRandomLengthString(maximo);

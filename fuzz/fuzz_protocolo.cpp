@@ -4,16 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "Exigir.h"
 #include "display/protocolo/Protocolo.h"
-
-namespace {
-
-void Exigir(bool condicao) {
-    if (!condicao)
-        __builtin_trap();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QString parametros =

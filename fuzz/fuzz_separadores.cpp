@@ -5,17 +5,13 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "Exigir.h"
 #include "base/EConvertError.h"
 #include "base/mConst.h"
 #include "display/protocolo/ListaSep.h"
 #include "text/separacao/TmStrSepara.h"
 
 namespace {
-
-void Exigir(bool condicao) {
-    if (!condicao)
-        __builtin_trap();
-}
 
 // The field rule without quotes is a plain split: an empty text has no fields, every delimiter
 // separates, a trailing one adds an empty field. Text after a NUL is not read.

@@ -19,15 +19,11 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "Exigir.h"
 #include "base/mConst.h"
 #include "settings/TmConfig.h"
 
 namespace {
-
-void Exigir(bool condicao) {
-    if (!condicao)
-        __builtin_trap();
-}
 
 QString Arquivo() {
     static QTemporaryDir pasta;

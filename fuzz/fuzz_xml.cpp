@@ -7,15 +7,11 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "Exigir.h"
 #include "base/CodePage.h"
 #include "system/xml/TmXMLLeitura.h"
 
 namespace {
-
-void Exigir(bool condicao) {
-    if (!condicao)
-        __builtin_trap();
-}
 
 // The next line of the input, consumed.
 QByteArrayView Linha(QByteArrayView& resto) {

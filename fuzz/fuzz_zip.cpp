@@ -12,14 +12,10 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "Exigir.h"
 #include "system/zip/TZip.h"
 
 namespace {
-
-void Exigir(bool condicao) {
-    if (!condicao)
-        __builtin_trap();
-}
 
 const QTemporaryDir& Caixa() {
     static const QTemporaryDir caixa;
