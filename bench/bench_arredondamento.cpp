@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "base/Currency.h"
-#include "text/arredondamento/TmConvArredonda.h"
+#include "sistema/arredondamento/TmConvArredonda.h"
 
 namespace {
 

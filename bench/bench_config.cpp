@@ -8,7 +8,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include "settings/TmConfig.h"
+#include "texto/config/TmConfig.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QLocale>
 #include <vector>
 
-#include "text/extenso/TmStrExtenso.h"
+#include "sistema/extenso/TmStrExtenso.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <QTextLayout>
 #include <QTextOption>
 
-#include "text/formatacao/TmStrInfo.h"
-#include "text/formatacao/gui/TMedidorFonte.h"
+#include "sistema/formatacao/TmStrInfo.h"
+#include "desenho/medidor/TMedidorFonte.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <QImageReader>
 #include <QRandomGenerator>
 
-#include "text/imagem/TmConvImagem.h"
+#include "sistema/imagem/TmConvImagem.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "messages/log/TGravaLogs.h"
+#include "registro/log/TGravaLogs.h"
 
 namespace {
 

@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "display/protocolo/ListaSep.h"
-#include "text/conversao/TmConv.h"
-#include "text/conversao/TmStrNumeros.h"
-#include "text/separacao/TmStrSepara.h"
+#include "texto/conversao/TmConv.h"
+#include "texto/conversao/TmStrNumeros.h"
+#include "texto/separacao/TmStrSepara.h"
 
 namespace {
 

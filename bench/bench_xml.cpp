@@ -10,7 +10,7 @@
 #include <array>
 #include <vector>
 
-#include "system/xml/TmXMLLeitura.h"
+#include "sistema/xml/TmXMLLeitura.h"
 
 namespace {
 

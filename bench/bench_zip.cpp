@@ -13,7 +13,7 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
-#include "system/zip/TZip.h"
+#include "sistema/zip/TZip.h"
 
 namespace {
 

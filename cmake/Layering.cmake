@@ -1,29 +1,44 @@
-# The library is layered. Every target declares its layer; a target may link only targets of its
-# own layer or of layers below it, and a target that does not draw must never reach Qt Widgets,
-# not even through a dependency. orvane_check_layering() fails the configuration otherwise.
+# The library is layered, and its folders are the layers: the top folders of src/ are the layers,
+# lowest first, and a target belongs to the layer of the folder it is declared in. A target may
+# link only targets of its own layer or of layers below it, and a target that does not draw must
+# never reach Qt Widgets, not even through a dependency. orvane_check_layering() fails the
+# configuration otherwise.
 #
 # Layers, lowest first:
 #   base      the floor: regional settings, currency, date-time, clock, paths, code page, readers
 #   texto     text conversion and splitting, the settings file
 #   dialogos  the dialog facade and its hooks (does not draw)
-#   sistema   dates, files, versions, archives, values and the rest of the text routines
-#   registro  the log writer and the wait window, on the file helpers
-#   desenho   drawing targets: fonts, dialog forms, controls, platform dialogs
+#   sistema   files, archives, XML, versions, values and the rest of the text routines
+#   registro  what writes records over the file layer: the log writer
+#   desenho   drawing targets: fonts, dialog forms, controls, the text measurer, file choosers
 #   display   the display program
 set(ORVANE_CAMADAS base texto dialogos sistema registro desenho display)
 # One include root: every include names its folder ("base/Currency.h").
 set(ORVANE_RAIZ_SRC ${CMAKE_CURRENT_LIST_DIR}/../src)
 get_filename_component(ORVANE_RAIZ_SRC ${ORVANE_RAIZ_SRC} ABSOLUTE)
+# The folder whose subfolders are the layers; a project may name its own (the layering test does).
+if(NOT DEFINED ORVANE_RAIZ_CAMADAS)
+  set(ORVANE_RAIZ_CAMADAS ${ORVANE_RAIZ_SRC})
+endif()
 
 set_property(GLOBAL PROPERTY ORVANE_ALVOS "")
 
-# orvane_library(NAME LAYER <layer> [GUI] SOURCES ... DEPENDS ...)
-function(orvane_library name)
-  cmake_parse_arguments(ARG "GUI" "LAYER" "SOURCES;DEPENDS" ${ARGN})
-  list(FIND ORVANE_CAMADAS "${ARG_LAYER}" nivel)
-  if(nivel EQUAL -1)
-    message(FATAL_ERROR "Target ${name}: LAYER must be one of ${ORVANE_CAMADAS}")
+# The layer of the folder being declared: the first folder below the layers' root.
+function(_orvane_camada_da_pasta out)
+  file(RELATIVE_PATH relativo ${ORVANE_RAIZ_CAMADAS} ${CMAKE_CURRENT_SOURCE_DIR})
+  string(REGEX REPLACE "/.*" "" camada "${relativo}")
+  if(NOT camada IN_LIST ORVANE_CAMADAS)
+    message(FATAL_ERROR "${CMAKE_CURRENT_SOURCE_DIR} is not inside a layer folder "
+      "(${ORVANE_CAMADAS}) of ${ORVANE_RAIZ_CAMADAS}")
   endif()
+  set(${out} ${camada} PARENT_SCOPE)
+endfunction()
+
+# orvane_library(NAME [GUI] SOURCES ... DEPENDS ...): GUI marks a target that draws with widgets.
+function(orvane_library name)
+  cmake_parse_arguments(ARG "GUI" "" "SOURCES;DEPENDS" ${ARGN})
+  _orvane_camada_da_pasta(camada)
+  list(FIND ORVANE_CAMADAS "${camada}" nivel)
   add_library(${name} STATIC ${ARG_SOURCES})
   target_include_directories(${name} PUBLIC ${ORVANE_RAIZ_SRC})
   target_link_libraries(${name} PUBLIC ${ARG_DEPENDS})

@@ -12,7 +12,7 @@
 #include "Exigir.h"
 #include "base/EConvertError.h"
 #include "base/ErrosAritmeticos.h"
-#include "text/arredondamento/TmConvArredonda.h"
+#include "sistema/arredondamento/TmConvArredonda.h"
 
 namespace {
 

@@ -21,7 +21,7 @@
 #include "display/janela/TPrincipalVivavaDazovadForm.h"
 #include "display/protocolo/Protocolo.h"
 #include "display/telas/PaginasSimples.h"
-#include "messages/dialogos/mMensagem.h"
+#include "dialogos/mensagens/mMensagem.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "Exigir.h"
-#include "text/formatacao/TmStrCodifica.h"
+#include "sistema/formatacao/TmStrCodifica.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QString texto =

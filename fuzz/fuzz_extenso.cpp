@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "Exigir.h"
-#include "text/extenso/TmStrExtenso.h"
+#include "sistema/extenso/TmStrExtenso.h"
 
 namespace {
 

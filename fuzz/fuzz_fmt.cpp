@@ -9,7 +9,7 @@
 #include "Exigir.h"
 #include "base/EConvertError.h"
 #include "base/mConst.h"
-#include "text/formatacao/TmStrSql.h"
+#include "sistema/formatacao/TmStrSql.h"
 
 namespace {
 

@@ -13,8 +13,8 @@
 #include "Exigir.h"
 #include "base/EConvertError.h"
 #include "base/mConst.h"
-#include "text/conversao/TmConv.h"
-#include "text/conversao/TmStrNumeros.h"
+#include "texto/conversao/TmConv.h"
+#include "texto/conversao/TmStrNumeros.h"
 
 namespace {
 

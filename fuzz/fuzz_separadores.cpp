@@ -9,7 +9,7 @@
 #include "base/EConvertError.h"
 #include "base/mConst.h"
 #include "display/protocolo/ListaSep.h"
-#include "text/separacao/TmStrSepara.h"
+#include "texto/separacao/TmStrSepara.h"
 
 namespace {
 

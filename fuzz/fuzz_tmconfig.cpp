@@ -21,7 +21,7 @@
 
 #include "Exigir.h"
 #include "base/mConst.h"
-#include "settings/TmConfig.h"
+#include "texto/config/TmConfig.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include "Exigir.h"
 #include "base/CodePage.h"
-#include "system/xml/TmXMLLeitura.h"
+#include "sistema/xml/TmXMLLeitura.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include <cstdint>
 
 #include "Exigir.h"
-#include "system/zip/TZip.h"
+#include "sistema/zip/TZip.h"
 
 namespace {
 

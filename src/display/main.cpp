@@ -6,8 +6,8 @@
 #include "base/mConst.h"
 #include "display/instancia/InstanciaUnica.h"
 #include "display/janela/TPrincipalVivavaDazovadForm.h"
-#include "messages/formularios/DialogosQt.h"
-#include "messages/formularios/TAplicacao.h"
+#include "desenho/formularios/DialogosQt.h"
+#include "desenho/formularios/TAplicacao.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include <QTimer>
 
 #include "base/mConst.h"
-#include "controls/ACombo.h"
+#include "desenho/controles/ACombo.h"
 #include "display/janela/TPrincipalVivavaDazovadForm.h"
 #include "display/telas/PaginaConfiguracao.h"
 #include "display/telas/PaginaVenda.h"

@@ -8,10 +8,10 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "controls/ACombo.h"
-#include "controls/ASpin.h"
+#include "desenho/controles/ACombo.h"
+#include "desenho/controles/ASpin.h"
 #include "display/telas/PaginaConfiguracao.h"
-#include "messages/formularios/mMensagemPlus.h"
+#include "desenho/formularios/mMensagemPlus.h"
 #include "support/RaizTemporaria.h"
 #include "support/Respostas.h"
 

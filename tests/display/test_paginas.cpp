@@ -9,7 +9,7 @@
 #include <QTest>
 #include <QTextBlock>
 
-#include "base/gui/Fontes.h"
+#include "desenho/fontes/Fontes.h"
 #include "display/telas/CorTexto.h"
 #include "display/telas/ImagemFundo.h"
 #include "display/telas/LeitorImagem.h"

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "VersaoConfig.h"
-#include "settings/TmConfig.h"
+#include "texto/config/TmConfig.h"
 
 int main(int argc, char** argv) {
     if (argc != 2)

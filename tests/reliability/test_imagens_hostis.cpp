@@ -13,7 +13,7 @@
 #include "display/janela/TPrincipalVivavaDazovadForm.h"
 #include "display/telas/PaginaVenda.h"
 #include "display/telas/PaginasSimples.h"
-#include "messages/dialogos/mMensagem.h"
+#include "dialogos/mensagens/mMensagem.h"
 #include "support/RaizTemporaria.h"
 
 namespace {

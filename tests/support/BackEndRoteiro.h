@@ -7,7 +7,7 @@
 #include <deque>
 #include <vector>
 
-#include "messages/dialogos/mMensagem.h"
+#include "dialogos/mensagens/mMensagem.h"
 
 class TBackEndRoteiro : public TDialogosBackEnd {
 public:

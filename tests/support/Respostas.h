@@ -5,7 +5,7 @@
 #include <QObject>
 #include <QString>
 
-#include "messages/formularios/mMensagemPlus.h"
+#include "desenho/formularios/mMensagemPlus.h"
 
 namespace Respostas {
 

@@ -6,8 +6,8 @@
 #include <QApplication>
 
 #include "base/mConst.h"
-#include "messages/formularios/DialogosQt.h"
-#include "messages/formularios/TAplicacao.h"
+#include "desenho/formularios/DialogosQt.h"
+#include "desenho/formularios/TAplicacao.h"
 
 int main(int argc, char** argv) {
     // Offscreen unless told otherwise: the test list is also read without CTest's environment.

@@ -14,7 +14,7 @@
 
 #include "base/CaminhoWindows.h"
 #include "base/Relogio.h"
-#include "base/gui/Fontes.h"
+#include "desenho/fontes/Fontes.h"
 #include "display/canal/CanalComandos.h"
 #include "display/regras/FundoDoDia.h"
 #include "display/telas/FundoPadrao.h"
@@ -24,8 +24,8 @@
 #include "display/telas/PaginaPagamento.h"
 #include "display/telas/PaginaVenda.h"
 #include "display/telas/PaginasSimples.h"
-#include "messages/dialogos/TratamentoErros.h"
-#include "system/versao/TmFileVersao.h"
+#include "dialogos/mensagens/TratamentoErros.h"
+#include "sistema/versao/TmFileVersao.h"
 
 namespace {
 const QString kArquivoImagem = QStringLiteral("c:\\frente\\OrvaneImg.bmp");

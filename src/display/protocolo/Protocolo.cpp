@@ -3,8 +3,8 @@
 #include <QStringList>
 
 #include "display/protocolo/ListaSep.h"
-#include "text/conversao/TmConv.h"
-#include "text/separacao/TmStrSepara.h"
+#include "texto/conversao/TmConv.h"
+#include "texto/separacao/TmStrSepara.h"
 
 namespace Protocolo {
 

@@ -1,7 +1,7 @@
 #include "display/regras/ConfiguracaoDisplay.h"
 
 #include "base/CaminhoWindows.h"
-#include "settings/TmConfig.h"
+#include "texto/config/TmConfig.h"
 
 QString ConfiguracaoDisplay::Arquivo() {
     return CaminhoWindows::Mapear(QStringLiteral("c:\\frente\\config\\Orvane.crv"));

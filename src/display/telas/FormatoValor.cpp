@@ -1,6 +1,6 @@
 #include "display/telas/FormatoValor.h"
 
-#include "text/conversao/TmStrNumeros.h"
+#include "texto/conversao/TmStrNumeros.h"
 
 QString FormataValor(Currency valor) {
     return TmStr::Formata(valor, QStringLiteral("#,##0.00"), false);

@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "base/gui/Fontes.h"
+#include "desenho/fontes/Fontes.h"
 
 namespace {
 

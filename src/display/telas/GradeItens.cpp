@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QScrollBar>
 
-#include "base/gui/Fontes.h"
+#include "desenho/fontes/Fontes.h"
 
 namespace {
 // Insets of a cell's text.

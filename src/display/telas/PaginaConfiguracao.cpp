@@ -3,10 +3,10 @@
 #include <QCheckBox>
 #include <QPushButton>
 
-#include "controls/ACombo.h"
-#include "controls/ASpin.h"
+#include "desenho/controles/ACombo.h"
+#include "desenho/controles/ASpin.h"
 #include "display/regras/ConfiguracaoDisplay.h"
-#include "messages/dialogos/mMensagem.h"
+#include "dialogos/mensagens/mMensagem.h"
 
 namespace {
 

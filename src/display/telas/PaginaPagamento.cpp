@@ -2,7 +2,7 @@
 
 #include <QLabel>
 
-#include "base/gui/Fontes.h"
+#include "desenho/fontes/Fontes.h"
 #include "display/telas/CorTexto.h"
 #include "display/telas/FormatoValor.h"
 #include "display/telas/RotuloTexto.h"

@@ -2,7 +2,7 @@
 
 #include <QLabel>
 
-#include "base/gui/Fontes.h"
+#include "desenho/fontes/Fontes.h"
 #include "display/telas/FormatoValor.h"
 #include "display/telas/GradeItens.h"
 #include "display/telas/ImagemFundo.h"

@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "base/gui/Fontes.h"
+#include "desenho/fontes/Fontes.h"
 #include "display/telas/RotuloTexto.h"
 
 void TCaixaImagem::DefinirImagem(const QImage& imagem) {

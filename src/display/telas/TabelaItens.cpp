@@ -1,7 +1,7 @@
 #include "display/telas/TabelaItens.h"
 
 #include "base/CodePage.h"
-#include "text/conversao/TmStrNumeros.h"
+#include "texto/conversao/TmStrNumeros.h"
 
 namespace {
 

@@ -1,0 +1,70 @@
+#include "sistema/arquivos/internal/Lixeira.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include "base/Relogio.h"
+#include "sistema/arquivos/TmFileCaminhos.h"
+#include "sistema/arquivos/TmFileCopia.h"
+
+// Qt's own QFile::moveToTrash (6.4) writes the origin without the URL escaping
+// the trash format requires, which misplaces names holding "%" on restore.
+
+namespace {
+
+QString PastaLixeira() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/Trash");
+}
+
+// Reserves a name in the trash by creating its .trashinfo exclusively: "nome", "nome.2.ext",
+// "nome.3.ext"... The file is left open for the caller to fill.
+QString ReservarNome(const QString& lixeira, const QString& nome, QFile& info) {
+    const QString extensao = TmFile::FileExtension(nome);
+    const QString base = nome.chopped(extensao.size());
+    for (int n = 1;; ++n) {
+        const QString candidato =
+            n == 1 ? nome : base + QLatin1Char('.') + QString::number(n) + extensao;
+        info.setFileName(lixeira + QStringLiteral("/info/") + candidato +
+                         QStringLiteral(".trashinfo"));
+        if (info.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return candidato;
+        if (!info.exists())
+            return {};  // the folder refuses new files: no name will do
+    }
+}
+
+}  // namespace
+
+namespace ArquivosInterno {
+
+bool MandarParaLixeira(const QString& caminho) {
+    const QFileInfo item(caminho);
+    const QString lixeira = PastaLixeira();
+    if (!QDir().mkpath(lixeira + QStringLiteral("/files")) ||
+        !QDir().mkpath(lixeira + QStringLiteral("/info")))
+        return false;
+    QFile info;
+    const QString nome = ReservarNome(lixeira, item.fileName(), info);
+    if (nome.isEmpty())
+        return false;
+    const QString hora =
+        DataHora::ToQDateTime(Relogio::Agora()).toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss"));
+    const QByteArray conteudo =
+        "[Trash Info]\nPath=" + QUrl::toPercentEncoding(item.absoluteFilePath(), "/") +
+        "\nDeletionDate=" + hora.toLatin1() + "\n";
+    const bool escrito = info.write(conteudo) == conteudo.size() && info.flush();
+    info.close();
+    const QString destino = lixeira + QStringLiteral("/files/") + nome;
+    const bool pasta = item.isDir() && !item.isSymLink();
+    if (escrito && (pasta ? MoverPasta(caminho, destino) : QFile::rename(caminho, destino)))
+        return true;
+    info.remove();
+    return false;
+}
+
+}  // namespace ArquivosInterno

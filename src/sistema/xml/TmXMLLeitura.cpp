@@ -1,0 +1,405 @@
+#include "sistema/xml/TmXMLLeitura.h"
+
+#include <QDate>
+#include <QFile>
+#include <QLatin1StringView>
+#include <QTime>
+#include <QVarLengthArray>
+#include <optional>
+
+#include "base/CodePage.h"
+#include "base/RtlNumeros.h"
+#include "base/internal/Texto.h"
+
+namespace {
+
+// The tag forms of one name, built once per search in one buffer (on the stack for names of
+// ordinary length) and seen through views.
+class Tags {
+public:
+    explicit Tags(QStringView nome) {
+        // "<N>" "</N>" "<N />"; the attribute opening "<N " is the start of the empty form.
+        const qsizetype n = nome.size();
+        buffer_.reserve(3 * n + 10);
+        Acrescentar(u"<");
+        Acrescentar(nome);
+        Acrescentar(u"></");
+        Acrescentar(nome);
+        Acrescentar(u"><");
+        Acrescentar(nome);
+        Acrescentar(u" />");
+        const QStringView tudo(buffer_.constData(), buffer_.size());
+        Abertura = tudo.sliced(0, n + 2);
+        Fechamento = tudo.sliced(n + 2, n + 3);
+        Vazia = tudo.sliced(2 * n + 5, n + 4);
+        ComAtributos = Vazia.first(n + 2);
+    }
+    Tags(const Tags&) = delete;
+    Tags& operator=(const Tags&) = delete;
+
+    QStringView Abertura, Fechamento, Vazia, ComAtributos;
+
+private:
+    void Acrescentar(QStringView texto) { buffer_.append(texto.constData(), texto.size()); }
+    QVarLengthArray<QChar, 192> buffer_;
+};
+
+// The first opening tag of the name at or after pos, in either form ("<N>" or "<N "); -1 when
+// there is none.
+qsizetype BuscarAbertura(QStringView xml, const Tags& tag, qsizetype pos, bool& comAtributos) {
+    const QStringView prefixo = tag.Abertura.chopped(1);  // "<N"
+    for (qsizetype i = xml.indexOf(prefixo, pos); i >= 0; i = xml.indexOf(prefixo, i + 1)) {
+        const qsizetype depois = i + prefixo.size();
+        if (depois < xml.size() && (xml[depois] == u'>' || xml[depois] == u' ')) {
+            comAtributos = xml[depois] == u' ';
+            return i;
+        }
+    }
+    return -1;
+}
+
+// The search for one element from the 0-based position pos (see Elemento). When an element is
+// found, pos moves to just past the start of its closing tag, also when its content is empty.
+bool BuscarElemento(QStringView xml, QStringView chave, qsizetype& pos, QStringView& resultado,
+                    bool manterTag) {
+    resultado = {};
+    const Tags tag(chave);
+    bool comAtributos = false;
+    qsizetype inicio = BuscarAbertura(xml, tag, pos, comAtributos);
+    if (inicio < 0)
+        return false;
+    if (comAtributos) {
+        if (xml.sliced(inicio).startsWith(tag.Vazia))
+            return false;  // "<N />" counts as absent
+        const qsizetype fimAbertura = xml.indexOf(u'>', inicio);
+        if (fimAbertura < 0)
+            return false;
+        if (xml[fimAbertura - 1] == u'/') {
+            // Closed by itself: no content, the element alone with its tags.
+            pos = fimAbertura;
+            if (!manterTag)
+                return false;
+            resultado = xml.sliced(inicio, fimAbertura + 1 - inicio);
+            return true;
+        }
+        if (!manterTag)
+            inicio = fimAbertura + 1;
+    } else if (!manterTag) {
+        inicio += tag.Abertura.size();
+    }
+    // The first closing tag from pos ends the element. One before the opening tag finds nothing
+    // (never the rest of the text).
+    qsizetype fim = xml.indexOf(tag.Fechamento, pos);
+    if (fim < 0)
+        return false;
+    pos = fim + 1;
+    if (manterTag)
+        fim += tag.Fechamento.size();
+    if (fim <= inicio)
+        return false;
+    resultado = xml.sliced(inicio, fim - inicio);
+    return true;
+}
+
+bool BuscarCaminho(QStringView xml, const TcrvArrayString& chaves, QStringView& resultado,
+                   bool manterTag) {
+    resultado = xml;
+    for (const QString& chave : chaves) {
+        qsizetype pos = 0;
+        if (!BuscarElemento(resultado, chave, pos, resultado, manterTag))
+            return false;
+    }
+    return !resultado.isEmpty();
+}
+
+// The element's text with surrounding blanks and line breaks dropped (empty when absent).
+QStringView TextoDoElemento(QStringView xml, const TcrvArrayString& chaves) {
+    QStringView texto;
+    if (!BuscarCaminho(xml, chaves, texto, false))
+        return {};
+    return TextoInterno::Aparar(texto);
+}
+
+// XML's number form: "." as the decimal point, no grouping.
+const TFormatSettings& FormatoNumericoXml() {
+    static const TFormatSettings formato = [] {
+        TFormatSettings s = TFormatSettings::Brasileiro();
+        s.DecimalSeparator = QLatin1Char('.');
+        s.ThousandSeparator = QLatin1Char(',');
+        return s;
+    }();
+    return formato;
+}
+
+// Digits at [inicio, inicio + quantidade) as a number; nothing when any is not a digit.
+std::optional<int> LerDigitos(QStringView texto, qsizetype inicio, qsizetype quantidade) {
+    if (inicio + quantidade > texto.size())
+        return std::nullopt;
+    int valor = 0;
+    for (const QChar c : texto.sliced(inicio, quantidade)) {
+        if (!TextoInterno::Digito(c))
+            return std::nullopt;
+        valor = valor * 10 + (c.unicode() - u'0');
+    }
+    return valor;
+}
+
+// "hh:nn" or "hh:nn:ss" at the start of the text; what follows is ignored.
+std::optional<QTime> LerHoraXml(QStringView texto) {
+    const auto horas = LerDigitos(texto, 0, 2), minutos = LerDigitos(texto, 3, 2);
+    if (!horas || !minutos || texto[2] != u':')
+        return std::nullopt;
+    int segundos = 0;
+    if (texto.size() > 5 && texto[5] == u':') {
+        const auto lidos = LerDigitos(texto, 6, 2);
+        if (!lidos)
+            return std::nullopt;
+        segundos = *lidos;
+    }
+    const QTime hora(*horas, *minutos, segundos);
+    return hora.isValid() ? std::optional(hora) : std::nullopt;
+}
+
+// "yyyy-mm-dd", optionally followed by "T" or a blank and a time; a time zone or anything else
+// after the date or the seconds is ignored.
+std::optional<TDateTime> LerDataHoraXml(QStringView texto) {
+    texto = TextoInterno::Aparar(texto);
+    const auto ano = LerDigitos(texto, 0, 4), mes = LerDigitos(texto, 5, 2),
+               dia = LerDigitos(texto, 8, 2);
+    if (!ano || !mes || !dia || texto[4] != u'-' || texto[7] != u'-')
+        return std::nullopt;
+    const QDate data(*ano, *mes, *dia);
+    if (!data.isValid())
+        return std::nullopt;
+    TDateTime valor = DataHora::FromQDate(data);
+    if (texto.size() > 10 && (texto[10] == u'T' || texto[10] == u' ')) {
+        const auto hora = LerHoraXml(texto.sliced(11));
+        if (!hora)
+            return std::nullopt;
+        valor = DataHora::Combinar(valor, DataHora::FromQTime(*hora));
+    }
+    return valor;
+}
+
+// Where the value of attribute nome starts in the attribute area: after the first nome="
+// that begins the area or follows a blank, a tab or a line break (never the end of a longer
+// name); -1 when there is none.
+qsizetype InicioDoValor(QStringView area, QStringView nome) {
+    const qsizetype tamanho = nome.size() + 2;
+    for (qsizetype i = area.indexOf(nome); i >= 0; i = area.indexOf(nome, i + 1)) {
+        const bool noComeco = i == 0 || area[i - 1].unicode() <= 32;
+        const QStringView resto = area.sliced(i + nome.size());
+        if (noComeco && resto.startsWith(u"=\""))
+            return i + tamanho;
+    }
+    return -1;
+}
+
+bool BuscarAtributo(QStringView xml, QStringView chave, QStringView nome, QStringView& valor) {
+    valor = {};
+    const Tags tag(chave);
+    const qsizetype abertura = xml.indexOf(tag.ComAtributos);
+    if (abertura < 0)
+        return false;
+    const qsizetype inicioArea = abertura + tag.ComAtributos.size();
+    const qsizetype fimArea = xml.indexOf(u'>', inicioArea);
+    if (fimArea < 0 || nome.isEmpty())
+        return false;
+    const QStringView area = TextoInterno::Aparar(xml.sliced(inicioArea, fimArea - inicioArea));
+    const qsizetype inicio = InicioDoValor(area, nome);
+    if (inicio < 0)
+        return false;
+    const qsizetype fim = area.indexOf(u'"', inicio);
+    if (fim < 0)
+        return false;
+    valor = area.sliced(inicio, fim - inicio);
+    return !valor.isEmpty();
+}
+
+}  // namespace
+
+TmXMLLeitura::TmXMLLeitura(const QString& asArquivo) {
+    setArquivo(asArquivo);
+}
+
+void TmXMLLeitura::setArquivo(const QString& asArquivo) {
+    tsArquivo = asArquivo;
+    if (asArquivo.isEmpty())
+        return;
+    QFile arquivo(asArquivo);
+    tsXML = arquivo.open(QIODevice::ReadOnly) ? CodePage::DeArquivo(arquivo.readAll()) : QString();
+}
+
+// ---- Element content ----
+
+bool TmXMLLeitura::Elemento(QStringView asXML, QStringView asChave, qsizetype& aiPosInicial,
+                            QString& asResult, bool abManterTag) {
+    qsizetype pos = std::max<qsizetype>(aiPosInicial, 1) - 1;
+    QStringView achado;
+    const bool ok = BuscarElemento(asXML, asChave, pos, achado, abManterTag);
+    aiPosInicial = pos + 1;
+    asResult = achado.toString();
+    return ok;
+}
+
+bool TmXMLLeitura::Elemento(QStringView asXML, QStringView asChave, QString& asResult,
+                            bool abManterTag) {
+    qsizetype pos = 1;
+    return Elemento(asXML, asChave, pos, asResult, abManterTag);
+}
+
+bool TmXMLLeitura::Elemento(QStringView asChave, QString& asResult, bool abManterTag) const {
+    return Elemento(QStringView(tsXML), asChave, asResult, abManterTag);
+}
+
+bool TmXMLLeitura::Elemento(QStringView asXML, const TcrvArrayString& aaChaves, QString& asResult,
+                            bool abManterTag) {
+    QStringView achado;
+    const bool ok = BuscarCaminho(asXML, aaChaves, achado, abManterTag);
+    asResult = ok ? achado.toString() : QString();
+    return ok;
+}
+
+bool TmXMLLeitura::Elemento(const TcrvArrayString& aaChaves, QString& asResult,
+                            bool abManterTag) const {
+    return Elemento(tsXML, aaChaves, asResult, abManterTag);
+}
+
+bool TmXMLLeitura::Elemento(QStringView asXML, QStringView asChave, TcrvArrayString& aaResult,
+                            bool abManterTag) {
+    aaResult.clear();
+    qsizetype pos = 0;
+    QStringView achado;
+    // Each success moves pos past the start of a closing tag at or after it: the walk ends.
+    while (BuscarElemento(asXML, asChave, pos, achado, abManterTag))
+        aaResult.append(achado.toString());
+    return !aaResult.isEmpty();
+}
+
+bool TmXMLLeitura::Elemento(QStringView asChave, TcrvArrayString& aaResult,
+                            bool abManterTag) const {
+    return Elemento(QStringView(tsXML), asChave, aaResult, abManterTag);
+}
+
+// ---- Typed element readers ----
+
+QString TmXMLLeitura::ElementoStr(QStringView asXML, const TcrvArrayString& aaChaves,
+                                  QStringView asDefault, bool abManterTag) {
+    QStringView achado;
+    if (!BuscarCaminho(asXML, aaChaves, achado, abManterTag))
+        achado = asDefault;
+    return pfConvertSpecialEntities(achado);
+}
+
+QString TmXMLLeitura::ElementoStr(const TcrvArrayString& aaChaves, QStringView asDefault,
+                                  bool abManterTag) const {
+    return ElementoStr(tsXML, aaChaves, asDefault, abManterTag);
+}
+
+int TmXMLLeitura::ElementoInt(QStringView asXML, const TcrvArrayString& aaChaves, int aiDefault) {
+    return Rtl::TryStrToIntDecimal(TextoDoElemento(asXML, aaChaves)).value_or(aiDefault);
+}
+
+int TmXMLLeitura::ElementoInt(const TcrvArrayString& aaChaves, int aiDefault) const {
+    return ElementoInt(tsXML, aaChaves, aiDefault);
+}
+
+double TmXMLLeitura::ElementoFloat(QStringView asXML, const TcrvArrayString& aaChaves,
+                                   double avDefault) {
+    return Rtl::TryStrToFloat(TextoDoElemento(asXML, aaChaves), FormatoNumericoXml())
+        .value_or(avDefault);
+}
+
+double TmXMLLeitura::ElementoFloat(const TcrvArrayString& aaChaves, double avDefault) const {
+    return ElementoFloat(tsXML, aaChaves, avDefault);
+}
+
+Currency TmXMLLeitura::ElementoCurr(QStringView asXML, const TcrvArrayString& aaChaves,
+                                    Currency avDefault) {
+    return Rtl::TryStrToCurr(TextoDoElemento(asXML, aaChaves), FormatoNumericoXml())
+        .value_or(avDefault);
+}
+
+Currency TmXMLLeitura::ElementoCurr(const TcrvArrayString& aaChaves, Currency avDefault) const {
+    return ElementoCurr(tsXML, aaChaves, avDefault);
+}
+
+TDateTime TmXMLLeitura::ElementoDt(QStringView asXML, const TcrvArrayString& aaChaves,
+                                   TDateTime adDefault) {
+    return LerDataHoraXml(TextoDoElemento(asXML, aaChaves)).value_or(adDefault);
+}
+
+TDateTime TmXMLLeitura::ElementoDt(const TcrvArrayString& aaChaves, TDateTime adDefault) const {
+    return ElementoDt(tsXML, aaChaves, adDefault);
+}
+
+// ---- Attributes ----
+
+bool TmXMLLeitura::Atributo(QStringView asXML, QStringView asChave, QStringView asAttr,
+                            QString& asResult) {
+    QStringView valor;
+    const bool ok = BuscarAtributo(asXML, asChave, asAttr, valor);
+    asResult = valor.toString();
+    return ok;
+}
+
+bool TmXMLLeitura::Atributo(QStringView asChave, QStringView asAttr, QString& asResult) const {
+    return Atributo(tsXML, asChave, asAttr, asResult);
+}
+
+QString TmXMLLeitura::AtributoStr(QStringView asXML, QStringView asChave, QStringView asAttr,
+                                  QStringView asDefault) {
+    QStringView valor;
+    if (!BuscarAtributo(asXML, asChave, asAttr, valor))
+        valor = asDefault;
+    return pfConvertSpecialEntities(valor);
+}
+
+QString TmXMLLeitura::AtributoStr(QStringView asChave, QStringView asAttr,
+                                  QStringView asDefault) const {
+    return AtributoStr(tsXML, asChave, asAttr, asDefault);
+}
+
+TDateTime TmXMLLeitura::AtributoDt(QStringView asXML, QStringView asChave, QStringView asAttr,
+                                   TDateTime ahDefault) {
+    QStringView valor;
+    BuscarAtributo(asXML, asChave, asAttr, valor);
+    return LerDataHoraXml(valor).value_or(ahDefault);
+}
+
+TDateTime TmXMLLeitura::AtributoDt(QStringView asChave, QStringView asAttr,
+                                   TDateTime ahDefault) const {
+    return AtributoDt(tsXML, asChave, asAttr, ahDefault);
+}
+
+// ---- Entities ----
+
+QString TmXMLLeitura::pfConvertSpecialEntities(QStringView asValor) {
+    static constexpr std::pair<QLatin1StringView, QLatin1StringView> kEntidades[] = {
+        {QLatin1StringView("&quot;"), QLatin1StringView("\"")},
+        {QLatin1StringView("&amp;"), QLatin1StringView("&")},
+        {QLatin1StringView("&lt;"), QLatin1StringView("<")},
+        {QLatin1StringView("&gt;"), QLatin1StringView(">")},
+        {QLatin1StringView("&circ;"), QLatin1StringView("^")},
+        {QLatin1StringView("&tilde;"), QLatin1StringView("~")},
+        {QLatin1StringView("&QUOT;"), QLatin1StringView("\"")},
+        {QLatin1StringView("&AMP;"), QLatin1StringView("&")},
+        {QLatin1StringView("&LT;"), QLatin1StringView("<")},
+        {QLatin1StringView("&GT;"), QLatin1StringView(">")},
+        {QLatin1StringView("&CIRC;"), QLatin1StringView("^")},
+        {QLatin1StringView("&TILDE;"), QLatin1StringView("~")},
+    };
+    QString texto = asValor.toString();
+    if (!asValor.contains(u'&'))
+        return texto;
+    for (const auto& [entidade, caractere] : kEntidades)
+        texto.replace(entidade, caractere);
+    return texto;
+}
+
+QString TmXMLLeitura::pfTagValida(QStringView asTag) {
+    QString texto = asTag.toString();
+    for (const char* marca : {"<![CDATA[", "<![cdata[", "]]>"})
+        texto.remove(QLatin1StringView(marca));
+    return pfConvertSpecialEntities(texto);
+}
