@@ -19,10 +19,6 @@ bool NoCalendario(TDateTime valor) {
     return std::isfinite(valor) && valor > kPrimeiroDia - 1 && valor < kUltimoDia + 1;
 }
 
-QChar MaiusculaAscii(QChar c) {
-    return c >= u'a' && c <= u'z' ? QChar(c.unicode() - 32) : c;
-}
-
 // Whether texto starts with marca (ASCII letters and "/") in either case.
 bool ComecaCom(QStringView texto, QLatin1StringView marca) {
     return texto.startsWith(marca, Qt::CaseInsensitive);
@@ -45,7 +41,7 @@ public:
             while (fim < f.size() && f[fim] == inicial)
                 ++fim;
             const qsizetype n = fim - i;
-            QChar letra = MaiusculaAscii(inicial);
+            QChar letra = TextoInterno::MaiusculaAscii(inicial);
             if (TextoInterno::LetraAscii(inicial)) {
                 if (letra == u'M' && ultimaLetra == u'H')
                     letra = u'N';
@@ -189,7 +185,7 @@ private:
     static bool DozeHorasAdiante(QStringView resto) {
         bool entreAspas = false;
         for (qsizetype i = 0; i < resto.size(); ++i) {
-            const QChar c = MaiusculaAscii(resto[i]);
+            const QChar c = TextoInterno::MaiusculaAscii(resto[i]);
             if (c == u'\'' || c == u'"')
                 entreAspas = !entreAspas;
             else if (c == u'H' && !entreAspas)

@@ -2,12 +2,10 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <limits>
 #include <string_view>
 
+#include "base/internal/Digitos.h"
 #include "base/internal/Texto.h"
 
 namespace Rtl {
@@ -19,12 +17,9 @@ QString FloatToStr(double value, const TFormatSettings& fs) {
         return value > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
     if (value == 0)
         return QStringLiteral("0");
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));  // d.dddddddddddddde±xx
-    const char* e = std::strchr(buf, 'e');
-    const int expoente = std::atoi(e + 1);
-    std::string digitos(1, buf[0]);
-    digitos.append(buf + 2, static_cast<std::size_t>(e - (buf + 2)));
+    const DigitosInterno::Digitos escrito = DigitosInterno::Escrever(std::fabs(value), 15);
+    const int expoente = escrito.expoente;
+    std::string digitos(escrito.digitos, std::size_t(escrito.quantidade));
     while (digitos.size() > 1 && digitos.back() == '0')
         digitos.pop_back();
 

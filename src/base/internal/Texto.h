@@ -14,6 +14,10 @@ inline bool Digito(QChar c) {
 inline bool LetraAscii(QChar c) {
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
 }
+// Upper case of an ASCII letter; every other character unchanged (no locale, no accents).
+inline QChar MaiusculaAscii(QChar c) {
+    return c >= u'a' && c <= u'z' ? QChar(c.unicode() - 32) : c;
+}
 
 // The platform readers' blanks (strict number and date parses): a space or a tab, nothing else.
 inline bool EspacoOuTab(QChar c) {

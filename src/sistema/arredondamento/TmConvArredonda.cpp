@@ -12,6 +12,7 @@
 #include "base/EConvertError.h"
 #include "base/ErrosAritmeticos.h"
 #include "base/RtlNumeros.h"
+#include "base/internal/Digitos.h"
 #include "base/internal/Texto.h"
 #include "texto/conversao/TmStrNumeros.h"
 
@@ -61,17 +62,10 @@ struct Escrito {
 };
 
 Escrito Escrever(double magnitude) {
-    char texto[32];  // d.dddddddddddddde±ddd
-    const auto fim = std::to_chars(texto, texto + sizeof texto, magnitude,
-                                   std::chars_format::scientific, kDigitosEscritos - 1)
-                         .ptr;
+    const DigitosInterno::Digitos escrito = DigitosInterno::Escrever(magnitude, kDigitosEscritos);
     Escrito e{};
-    e.digitos[0] = texto[0];
-    std::copy(texto + 2, texto + 1 + kDigitosEscritos, e.digitos.begin() + 1);
-    const char* expoente = texto + 2 + kDigitosEscritos;  // after the "e"
-    if (*expoente == '+')
-        ++expoente;
-    std::from_chars(expoente, fim, e.expoente);
+    std::copy(escrito.digitos, escrito.digitos + kDigitosEscritos, e.digitos.begin());
+    e.expoente = escrito.expoente;
     return e;
 }
 

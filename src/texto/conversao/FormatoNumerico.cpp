@@ -9,6 +9,7 @@
 
 #include "base/EConvertError.h"
 #include "base/RtlNumeros.h"
+#include "base/internal/Digitos.h"
 
 namespace FormatoNumerico {
 namespace {
@@ -85,19 +86,11 @@ Decimal DeDouble(double valor, bool curto) {
     r.negativo = valor < 0;
     r.curto = curto;
     r.origem = valor;
-    char buf[48];
-    const double magnitude = std::fabs(valor);
-    const char* fim =
-        curto ? std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific).ptr
-              : std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific,
-                              kDigitosSignificativos - 1)
-                    .ptr;
-    const char* e = std::find(static_cast<const char*>(buf), fim, 'e');
-    r.d[r.n++] = buf[0];
-    for (const char* p = buf + 2; p < e; ++p)
-        r.d[r.n++] = *p;
-    int expoente = 0;
-    std::from_chars(e + 1 + (e[1] == '+'), fim, expoente);
+    const DigitosInterno::Digitos escrito =
+        DigitosInterno::Escrever(std::fabs(valor), curto ? 0 : kDigitosSignificativos);
+    std::copy(escrito.digitos, escrito.digitos + escrito.quantidade, r.d);
+    r.n = escrito.quantidade;
+    const int expoente = escrito.expoente;
     r.expoente = expoente + 1;
     r.Normalizar();
     return r;

@@ -1,10 +1,10 @@
-// TmStr: splitting, joining, searching and counting.
+#include "texto/separacao/TmStrSepara.h"
+
 #include <algorithm>
 
 #include "base/EConvertError.h"
 #include "base/RtlNumeros.h"
 #include "base/internal/Texto.h"
-#include "texto/separacao/TmStrSepara.h"
 
 using namespace TextoInterno;
 
@@ -46,13 +46,9 @@ QString Juntar(const Lista& itens, QStringView separador, bool aspas) {
     return out;
 }
 
-QChar MaiusculaAscii(QChar c) {
-    return c >= u'a' && c <= u'z' ? QChar(c.unicode() - 32) : c;
-}
-
 bool IguaisAscii(QStringView a, QStringView b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](QChar x, QChar y) {
-               return MaiusculaAscii(x) == MaiusculaAscii(y);
+               return TextoInterno::MaiusculaAscii(x) == TextoInterno::MaiusculaAscii(y);
            });
 }
 
