@@ -10,8 +10,8 @@
 #include <QTextLayout>
 #include <QTextOption>
 
-#include "sistema/formatacao/TmStrInfo.h"
 #include "desenho/medidor/TMedidorFonte.h"
+#include "sistema/formatacao/TmStrInfo.h"
 
 namespace {
 

@@ -16,12 +16,12 @@
 
 #include "base/CaminhoWindows.h"
 #include "base/mConst.h"
+#include "dialogos/mensagens/mMensagem.h"
 #include "display/canal/CanalComandos.h"
 #include "display/canal/LeitorLinhas.h"
 #include "display/janela/TPrincipalVivavaDazovadForm.h"
 #include "display/protocolo/Protocolo.h"
 #include "display/telas/PaginasSimples.h"
-#include "dialogos/mensagens/mMensagem.h"
 
 namespace {
 

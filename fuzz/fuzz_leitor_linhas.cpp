@@ -18,7 +18,7 @@ struct Resultado {
 };
 
 // The rules written as directly as possible: the bytes between line feeds, each at most
-// MaximoBytesLinha long (a trailing line without its line feed included), a CR before the line
+// kMaximoBytesLinha long (a trailing line without its line feed included), a CR before the line
 // feed dropped, bytes above 127 as U+FFFD.
 Resultado Modelo(QByteArrayView fluxo) {
     Resultado r;
@@ -26,7 +26,7 @@ Resultado Modelo(QByteArrayView fluxo) {
     for (;;) {
         const qsizetype lf = fluxo.indexOf('\n', inicio);
         const QByteArrayView linha = fluxo.sliced(inicio, (lf < 0 ? fluxo.size() : lf) - inicio);
-        if (linha.size() > LeitorLinhas::MaximoBytesLinha) {
+        if (linha.size() > LeitorLinhas::kMaximoBytesLinha) {
             r.aceito = false;
             return r;
         }
@@ -64,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const qsizetype n = std::min(pedaco, fluxo.size() - pos);
         QString esperadaUltima = ultima;
         lido.aceito = leitor.Alimentar(fluxo.sliced(pos, n), [&](QString linha) {
-            if (linha.size() > LeitorLinhas::MaximoBytesLinha)
+            if (linha.size() > LeitorLinhas::kMaximoBytesLinha)
                 __builtin_trap();
             if (!linha.isEmpty())
                 esperadaUltima = linha;

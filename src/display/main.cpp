@@ -4,10 +4,10 @@
 #include <QCommandLineParser>
 
 #include "base/mConst.h"
-#include "display/instancia/InstanciaUnica.h"
-#include "display/janela/TPrincipalVivavaDazovadForm.h"
 #include "desenho/formularios/DialogosQt.h"
 #include "desenho/formularios/TAplicacao.h"
+#include "display/instancia/InstanciaUnica.h"
+#include "display/janela/TPrincipalVivavaDazovadForm.h"
 
 namespace {
 

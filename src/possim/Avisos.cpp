@@ -1,4 +1,4 @@
-#include "Avisos.h"
+#include "possim/Avisos.h"
 
 #include <QTextStream>
 

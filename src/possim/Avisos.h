@@ -1,6 +1,6 @@
 #pragma once
+// Writes "pos-simulador: <texto>" as a line on the standard error.
 
 #include <QString>
 
-// Writes "pos-simulador: <texto>" as a line on the standard error.
 void Avisar(const QString& texto);

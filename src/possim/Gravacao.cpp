@@ -1,4 +1,4 @@
-#include "Gravacao.h"
+#include "possim/Gravacao.h"
 
 #include <algorithm>
 #include <cctype>

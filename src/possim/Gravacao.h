@@ -1,13 +1,4 @@
 #pragma once
-
-#include <QByteArray>
-#include <QByteArrayView>
-#include <QIODevice>
-#include <QList>
-#include <QString>
-
-#include <optional>
-
 // The recording format of the POS simulator: what a POS sent, line by line, with its pace.
 //
 // One text line per command line received, ended by a line feed:
@@ -22,6 +13,15 @@
 // gives the same bytes. Lines that are empty or start with # are comments and are skipped; a
 // file saved with carriage return and line feed line ends (a raw carriage return is never
 // written) reads the same.
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QIODevice>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
 namespace Gravacao {
 
 struct Linha {

@@ -1,12 +1,12 @@
-#include "Gravador.h"
+#include "possim/Gravador.h"
 
 #include <QTcpSocket>
 
 #include <memory>
 
-#include "Avisos.h"
-#include "Gravacao.h"
 #include "display/canal/LeitorLinhas.h"
+#include "possim/Avisos.h"
+#include "possim/Gravacao.h"
 
 TGravador::TGravador(QString host, quint16 portaDisplay, QObject* parent)
     : QObject(parent), host_(std::move(host)), portaDisplay_(portaDisplay) {
@@ -53,16 +53,16 @@ void TGravador::AtenderConexao() {
         qsizetype inicio = 0;
         for (qsizetype lf; (lf = parcial->indexOf('\n', inicio)) >= 0; inicio = lf + 1) {
             const QByteArrayView linha = QByteArrayView(*parcial).sliced(inicio, lf - inicio);
-            if (linha.size() > LeitorLinhas::MaximoBytesLinha)
+            if (linha.size() > LeitorLinhas::kMaximoBytesLinha)
                 break;
             GravarLinha(linha);
             if (display->isOpen())
                 display->write(linha.toByteArray() + '\n');
         }
         parcial->remove(0, inicio);
-        if (parcial->indexOf('\n') >= 0 || parcial->size() > LeitorLinhas::MaximoBytesLinha) {
+        if (parcial->indexOf('\n') >= 0 || parcial->size() > LeitorLinhas::kMaximoBytesLinha) {
             Avisar(QStringLiteral("linha com mais de %1 bytes: conexão fechada, como faz o display")
-                       .arg(LeitorLinhas::MaximoBytesLinha));
+                       .arg(LeitorLinhas::kMaximoBytesLinha));
             parcial->clear();
             pdv->abort();
         }

@@ -1,11 +1,4 @@
 #pragma once
-
-#include <QElapsedTimer>
-#include <QFile>
-#include <QObject>
-#include <QString>
-#include <QTcpServer>
-
 // Records what a POS sends: listens for POS connections on a port, passes every line on to the
 // display (one connection to the display per POS connection) and appends it to a recording
 // (Gravacao.h) with the time since the first line. The recording is flushed line by line, so
@@ -14,6 +7,13 @@
 // Like the display, a line longer than 16384 bytes closes the POS connection, and a partial line
 // left when the POS closes is dropped; both are reported on the standard error. When the display
 // cannot be reached the lines are still recorded, and the failure is reported.
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QObject>
+#include <QString>
+#include <QTcpServer>
+
 class TGravador : public QObject {
 public:
     TGravador(QString host, quint16 portaDisplay, QObject* parent = nullptr);

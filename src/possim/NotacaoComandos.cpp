@@ -1,4 +1,4 @@
-#include "NotacaoComandos.h"
+#include "possim/NotacaoComandos.h"
 
 #include "display/protocolo/Protocolo.h"
 

@@ -1,11 +1,4 @@
 #pragma once
-
-#include <QByteArray>
-#include <QString>
-#include <QStringView>
-
-#include <optional>
-
 // The readable notation of a command line for the POS simulator: "<code>:<parameters>", where
 // <code> is the command's number, 1 to 9 or 101 to 104 (the letters e to h are accepted for
 // 101 to 104), and <parameters> the parameter text, possibly empty. "1:1|123|ARROZ" is command 1
@@ -17,4 +10,11 @@
 // carriage return inside the parameters is refused, as it would cut the line.
 //
 // Returns the bytes to send, or nothing with the reason in erro.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
 std::optional<QByteArray> CodificarLinha(QStringView notacao, QString& erro);

@@ -1,4 +1,4 @@
-#include "VendaDemonstracao.h"
+#include "possim/VendaDemonstracao.h"
 
 namespace {
 

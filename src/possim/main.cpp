@@ -11,11 +11,11 @@
 #include <functional>
 #include <optional>
 
-#include "Avisos.h"
-#include "Gravacao.h"
-#include "Gravador.h"
-#include "NotacaoComandos.h"
-#include "VendaDemonstracao.h"
+#include "possim/Avisos.h"
+#include "possim/Gravacao.h"
+#include "possim/Gravador.h"
+#include "possim/NotacaoComandos.h"
+#include "possim/VendaDemonstracao.h"
 
 namespace {
 

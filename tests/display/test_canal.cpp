@@ -71,7 +71,7 @@ TEST(LeitorLinhas, GivesEveryLineWhateverTheChunking) {
 }
 
 TEST(LeitorLinhas, LimitCountsEveryByteBeforeTheLineFeed) {
-    const qsizetype limite = LeitorLinhas::MaximoBytesLinha;
+    const qsizetype limite = LeitorLinhas::kMaximoBytesLinha;
     struct Caso {
         QByteArray dados;
         bool aceito;

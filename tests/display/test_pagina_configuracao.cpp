@@ -10,8 +10,8 @@
 
 #include "desenho/controles/ACombo.h"
 #include "desenho/controles/ASpin.h"
-#include "display/telas/PaginaConfiguracao.h"
 #include "desenho/formularios/mMensagemPlus.h"
+#include "display/telas/PaginaConfiguracao.h"
 #include "support/RaizTemporaria.h"
 #include "support/Respostas.h"
 

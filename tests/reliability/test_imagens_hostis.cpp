@@ -10,10 +10,10 @@
 #include <QtEndian>
 #include <memory>
 
+#include "dialogos/mensagens/mMensagem.h"
 #include "display/janela/TPrincipalVivavaDazovadForm.h"
 #include "display/telas/PaginaVenda.h"
 #include "display/telas/PaginasSimples.h"
-#include "dialogos/mensagens/mMensagem.h"
 #include "support/RaizTemporaria.h"
 
 namespace {

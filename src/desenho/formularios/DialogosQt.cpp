@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QWidget>
 
-#include "dialogos/mensagens/BarraTarefas.h"
 #include "desenho/formularios/mMensagemPlus.h"
+#include "dialogos/mensagens/BarraTarefas.h"
 
 namespace {
 

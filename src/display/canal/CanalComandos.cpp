@@ -41,7 +41,7 @@ QString MotivoFalhaEscuta(const QTcpServer& servidor) {
 }
 
 // How long a listener whose accept failed (no descriptors left) waits before accepting again.
-constexpr int EsperaAposFalhaAceiteMs = 1000;
+constexpr int kEsperaAposFalhaAceiteMs = 1000;
 
 }  // namespace
 
@@ -52,14 +52,14 @@ public:
     using Entrega = std::function<void(QString)>;
 
     ServidorComandos(Entrega entregar, std::atomic<int>& conexoes)
-        : fEntregar(std::move(entregar)), fConexoes(conexoes) {
-        fServidor.setListenBacklogSize(CanalComandos::BacklogEscuta);
-        connect(&fServidor, &QTcpServer::newConnection, this, &ServidorComandos::Aceitar);
+        : entregar_(std::move(entregar)), conexoes_(conexoes) {
+        servidor_.setListenBacklogSize(CanalComandos::kBacklogEscuta);
+        connect(&servidor_, &QTcpServer::newConnection, this, &ServidorComandos::Aceitar);
         // The listener pauses itself when an accept fails for want of descriptors; retry later
         // instead of going deaf for good.
-        connect(&fServidor, &QTcpServer::acceptError, this, [this] {
-            QTimer::singleShot(EsperaAposFalhaAceiteMs, this,
-                               [this] { fServidor.resumeAccepting(); });
+        connect(&servidor_, &QTcpServer::acceptError, this, [this] {
+            QTimer::singleShot(kEsperaAposFalhaAceiteMs, this,
+                               [this] { servidor_.resumeAccepting(); });
         });
     }
 
@@ -70,31 +70,31 @@ public:
             conexao->disconnect(this);
             delete conexao;
         }
-        fConexoes = 0;
+        conexoes_ = 0;
     }
 
     // Listens on every IPv6 and IPv4 address, or on IPv4 only where IPv6 is unavailable.
     bool Escutar(quint16 porta, QString& erro) {
-        bool escutando = fServidor.listen(QHostAddress::Any, porta);
-        if (!escutando && fServidor.serverError() != QAbstractSocket::AddressInUseError &&
-            fServidor.serverError() != QAbstractSocket::SocketAccessError) {
-            escutando = fServidor.listen(QHostAddress::AnyIPv4, porta);
+        bool escutando = servidor_.listen(QHostAddress::Any, porta);
+        if (!escutando && servidor_.serverError() != QAbstractSocket::AddressInUseError &&
+            servidor_.serverError() != QAbstractSocket::SocketAccessError) {
+            escutando = servidor_.listen(QHostAddress::AnyIPv4, porta);
         }
         if (!escutando) {
             erro = QStringLiteral("Não foi possível ativar o canal de comandos na porta %1: %2.")
                        .arg(porta)
-                       .arg(MotivoFalhaEscuta(fServidor));
+                       .arg(MotivoFalhaEscuta(servidor_));
         }
         return escutando;
     }
 
-    quint16 PortaEscutada() const { return fServidor.serverPort(); }
+    quint16 PortaEscutada() const { return servidor_.serverPort(); }
 
 private:
     void Aceitar() {
-        while (QTcpSocket* conexao = fServidor.nextPendingConnection()) {
-            ++fConexoes;
-            connect(conexao, &QObject::destroyed, this, [this] { --fConexoes; });
+        while (QTcpSocket* conexao = servidor_.nextPendingConnection()) {
+            ++conexoes_;
+            connect(conexao, &QObject::destroyed, this, [this] { --conexoes_; });
             auto leitor = std::make_shared<LeitorLinhas>();
             connect(conexao, &QTcpSocket::readyRead, this,
                     [this, conexao, leitor] { Ler(*conexao, *leitor); });
@@ -106,14 +106,14 @@ private:
         QString ultima;
         bool dentroDoLimite = true;
         while (dentroDoLimite) {
-            const qint64 lidos = conexao.read(fBloco.data(), qint64(fBloco.size()));
+            const qint64 lidos = conexao.read(bloco_.data(), qint64(bloco_.size()));
             if (lidos <= 0) {
                 break;
             }
-            dentroDoLimite = leitor.AlimentarUltima(QByteArrayView(fBloco.data(), lidos), ultima);
+            dentroDoLimite = leitor.AlimentarUltima(QByteArrayView(bloco_.data(), lidos), ultima);
         }
         if (!ultima.isEmpty()) {
-            fEntregar(std::move(ultima));
+            entregar_(std::move(ultima));
         }
         if (!dentroDoLimite) {
             conexao.abort();
@@ -121,17 +121,17 @@ private:
         }
     }
 
-    QTcpServer fServidor{this};
-    Entrega fEntregar;
-    std::atomic<int>& fConexoes;
-    std::array<char, 64 * 1024> fBloco;  // one I/O thread, so one read buffer for every connection
+    QTcpServer servidor_{this};
+    Entrega entregar_;
+    std::atomic<int>& conexoes_;
+    std::array<char, 64 * 1024> bloco_;  // one I/O thread, so one read buffer for every connection
 };
 
 CanalComandos::CanalComandos(QObject* parent) : QObject(parent) {
     ComandoTimer.setSingleShot(true);
-    ComandoTimer.setInterval(IntervaloComandoMs);
+    ComandoTimer.setInterval(kIntervaloComandoMs);
     connect(&ComandoTimer, &QTimer::timeout, this, &CanalComandos::ComandoTimerTimer);
-    fThreadES.setObjectName(QStringLiteral("CanalComandos"));
+    threadES_.setObjectName(QStringLiteral("CanalComandos"));
 }
 
 CanalComandos::~CanalComandos() {
@@ -141,17 +141,17 @@ CanalComandos::~CanalComandos() {
 bool CanalComandos::Ativar(quint16 porta, QString& erro) {
     Desativar();
     ElevarLimiteArquivosAbertos();
-    fServidor = new ServidorComandos([this](QString linha) { ArmazenarLinha(std::move(linha)); },
-                                     fConexoes);
-    fServidor->moveToThread(&fThreadES);
-    connect(&fThreadES, &QThread::finished, fServidor, &QObject::deleteLater);
-    fThreadES.start();
+    servidor_ = new ServidorComandos([this](QString linha) { ArmazenarLinha(std::move(linha)); },
+                                     conexoes_);
+    servidor_->moveToThread(&threadES_);
+    connect(&threadES_, &QThread::finished, servidor_, &QObject::deleteLater);
+    threadES_.start();
 
     bool escutando = false;
     quint16 portaEscutada = 0;
     QMetaObject::invokeMethod(
-        fServidor,
-        [&, servidor = fServidor] {
+        servidor_,
+        [&, servidor = servidor_] {
             escutando = servidor->Escutar(porta, erro);
             portaEscutada = servidor->PortaEscutada();
         },
@@ -160,30 +160,30 @@ bool CanalComandos::Ativar(quint16 porta, QString& erro) {
         Desativar();
         return false;
     }
-    fPorta = portaEscutada;
+    porta_ = portaEscutada;
     return true;
 }
 
 void CanalComandos::Desativar() {
-    if (!fServidor) {
+    if (!servidor_) {
         return;
     }
     // The server is deleted on its own thread as the thread finishes, closing every connection.
-    fThreadES.quit();
-    fThreadES.wait();
-    fServidor = nullptr;
-    fPorta = 0;
+    threadES_.quit();
+    threadES_.wait();
+    servidor_ = nullptr;
+    porta_ = 0;
 }
 
 QString CanalComandos::UltimoComando() const {
-    QMutexLocker trava(&fMutexComando);
-    return fUltimoComando;
+    QMutexLocker trava(&mutexComando_);
+    return ultimoComando_;
 }
 
 void CanalComandos::ArmazenarLinha(QString linha) {
     {
-        QMutexLocker trava(&fMutexComando);
-        fUltimoComando = std::move(linha);
+        QMutexLocker trava(&mutexComando_);
+        ultimoComando_ = std::move(linha);
     }
     QMetaObject::invokeMethod(
         this,
@@ -198,20 +198,20 @@ void CanalComandos::ArmazenarLinha(QString linha) {
 void CanalComandos::ComandoTimerTimer() {
     ComandoTimer.stop();
     {
-        QMutexLocker trava(&fMutexComando);
-        fComandoEmExecucao = std::exchange(fUltimoComando, QString());
+        QMutexLocker trava(&mutexComando_);
+        comandoEmExecucao_ = std::exchange(ultimoComando_, QString());
     }
-    if (!fComandoEmExecucao.isEmpty()) {
-        ExecutarComando(fComandoEmExecucao.at(0).unicode());
+    if (!comandoEmExecucao_.isEmpty()) {
+        ExecutarComando(comandoEmExecucao_.at(0).unicode());
     }
 }
 
 void CanalComandos::ExecutarComando(int codigo) {
     // Cleared even when a receiver throws (its error is shown by the application's handler).
-    const auto limpar = qScopeGuard([this] { fComandoEmExecucao.clear(); });
+    const auto limpar = qScopeGuard([this] { comandoEmExecucao_.clear(); });
     emit Comando(codigo, ParametrosComando());
 }
 
 QString CanalComandos::ParametrosComando() const {
-    return fComandoEmExecucao.mid(2);
+    return comandoEmExecucao_.mid(2);
 }

@@ -1,15 +1,4 @@
 #pragma once
-
-#include <QMutex>
-#include <QObject>
-#include <QString>
-#include <QThread>
-#include <QTimer>
-
-#include <atomic>
-
-class ServidorComandos;
-
 // The TCP command channel of the display: the POS connects and sends one command per line;
 // nothing is ever sent back.
 //
@@ -33,12 +22,23 @@ class ServidorComandos;
 //   the slot, so a stray blank line cannot erase a command just sent.
 // - The line rules and the 16384-byte limit are LeitorLinhas's. A connection whose line passes the
 //   limit is closed at once; lines it completed before that are kept.
+
+#include <QMutex>
+#include <QObject>
+#include <QString>
+#include <QThread>
+#include <QTimer>
+
+#include <atomic>
+
+class ServidorComandos;
+
 class CanalComandos : public QObject {
     Q_OBJECT
 
 public:
-    static constexpr int IntervaloComandoMs = 100;
-    static constexpr int BacklogEscuta = 15;
+    static constexpr int kIntervaloComandoMs = 100;
+    static constexpr int kBacklogEscuta = 15;
 
     explicit CanalComandos(QObject* parent = nullptr);
     ~CanalComandos() override;
@@ -53,12 +53,12 @@ public:
     // Stops listening and closes every open connection. A line waiting in the slot stays there.
     void Desativar();
 
-    bool Ativo() const { return fServidor != nullptr; }
+    bool Ativo() const { return servidor_ != nullptr; }
     // The port listened on while active, 0 otherwise.
-    quint16 Porta() const { return fPorta; }
+    quint16 Porta() const { return porta_; }
 
     // The connections open at this moment (thread-safe; for monitoring).
-    int Conexoes() const { return fConexoes.load(); }
+    int Conexoes() const { return conexoes_.load(); }
 
     // The pending line (thread-safe): the last line received and not yet taken by a tick.
     QString UltimoComando() const;
@@ -73,11 +73,11 @@ private:
     QString ParametrosComando() const;
 
     QTimer ComandoTimer;
-    mutable QMutex fMutexComando;
-    QString fUltimoComando;  // guarded by fMutexComando
-    QString fComandoEmExecucao;
-    QThread fThreadES;
-    ServidorComandos* fServidor = nullptr;  // lives on fThreadES
-    quint16 fPorta = 0;
-    std::atomic<int> fConexoes = 0;
+    mutable QMutex mutexComando_;
+    QString ultimoComando_;  // guarded by mutexComando_
+    QString comandoEmExecucao_;
+    QThread threadES_;
+    ServidorComandos* servidor_ = nullptr;  // lives on threadES_
+    quint16 porta_ = 0;
+    std::atomic<int> conexoes_ = 0;
 };

@@ -1,11 +1,4 @@
 #pragma once
-
-#include <QByteArray>
-#include <QByteArrayView>
-#include <QString>
-
-#include <cstring>
-
 // Cuts the byte stream of one command connection into lines and decodes them.
 //
 // A line is the bytes up to a line feed (byte 10). A carriage return just before the line feed is
@@ -13,13 +6,20 @@
 // character of that code, every byte 128..255 becomes U+FFFD.
 //
 // Length limit: the bytes between the previous line feed (or the start of the connection) and the
-// line's own line feed may number at most MaximoBytesLinha, a carriage return before the line
+// line's own line feed may number at most kMaximoBytesLinha, a carriage return before the line
 // feed included (the limit is on what travels, before any decoding). The reader fails as soon as
 // the line in progress passes the limit, without waiting for its line feed, so a peer that never
-// sends one cannot make the reader hold more than MaximoBytesLinha bytes.
+// sends one cannot make the reader hold more than kMaximoBytesLinha bytes.
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+#include <cstring>
+
 class LeitorLinhas {
 public:
-    static constexpr qsizetype MaximoBytesLinha = 16384;
+    static constexpr qsizetype kMaximoBytesLinha = 16384;
 
     // Takes the next bytes received and calls aoLinha(QString) for every line they complete, in
     // order, empty ones included. Returns false when the line in progress passed the limit: the
@@ -40,11 +40,11 @@ public:
 private:
     // Cuts the lines that dados completes and calls aoLinha(QByteArrayView bytes, bool nosDados)
     // for each with the bytes before its line feed; nosDados tells that the bytes lie in dados
-    // (and live as long as it does) rather than in fParcial (valid only during the call).
+    // (and live as long as it does) rather than in parcial_ (valid only during the call).
     template <typename AoLinha>
     bool Cortar(QByteArrayView dados, AoLinha&& aoLinha);
 
-    QByteArray fParcial;  // bytes of the line in progress, when a read ended before its line feed
+    QByteArray parcial_;  // bytes of the line in progress, when a read ended before its line feed
 };
 
 template <typename AoLinha>
@@ -59,20 +59,20 @@ bool LeitorLinhas::Cortar(QByteArrayView dados, AoLinha&& aoLinha) {
     while (inicio != fim) {
         const auto* lf = static_cast<const char*>(std::memchr(inicio, '\n', fim - inicio));
         const qsizetype tamanho = (lf ? lf : fim) - inicio;
-        if (fParcial.size() + tamanho > MaximoBytesLinha) {
-            fParcial.clear();
+        if (parcial_.size() + tamanho > kMaximoBytesLinha) {
+            parcial_.clear();
             return false;
         }
         if (!lf) {
-            fParcial.append(inicio, tamanho);
+            parcial_.append(inicio, tamanho);
             break;
         }
-        if (fParcial.isEmpty()) {
+        if (parcial_.isEmpty()) {
             aoLinha(QByteArrayView(inicio, tamanho), true);
         } else {
-            fParcial.append(inicio, tamanho);
-            aoLinha(QByteArrayView(fParcial), false);
-            fParcial.resize(0);  // keeps the capacity for the next split line
+            parcial_.append(inicio, tamanho);
+            aoLinha(QByteArrayView(parcial_), false);
+            parcial_.resize(0);  // keeps the capacity for the next split line
         }
         inicio = lf + 1;
     }

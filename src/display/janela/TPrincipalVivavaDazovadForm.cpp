@@ -15,6 +15,7 @@
 #include "base/CaminhoWindows.h"
 #include "base/Relogio.h"
 #include "desenho/fontes/Fontes.h"
+#include "dialogos/mensagens/TratamentoErros.h"
 #include "display/canal/CanalComandos.h"
 #include "display/regras/FundoDoDia.h"
 #include "display/telas/FundoPadrao.h"
@@ -24,7 +25,6 @@
 #include "display/telas/PaginaPagamento.h"
 #include "display/telas/PaginaVenda.h"
 #include "display/telas/PaginasSimples.h"
-#include "dialogos/mensagens/TratamentoErros.h"
 #include "sistema/versao/TmFileVersao.h"
 
 namespace {

@@ -1,9 +1,4 @@
 #pragma once
-
-#include <QChar>
-#include <QStringList>
-#include <QStringView>
-
 // Splits a text into fields on one delimiter character, strictly: only the delimiter separates,
 // spaces and control characters are ordinary characters. This is the rule of the display's field
 // list `ListaSep` (delimiter '|') and of the item list of command 1 (delimiter '&').
@@ -19,4 +14,9 @@
 //
 // With '|': "a|b" gives a and b; "a|" gives a and an empty field; "|" two empty fields; "a||b"
 // three fields, the middle one empty; "\"a|b\"|c" gives a|b and c.
+
+#include <QChar>
+#include <QStringList>
+#include <QStringView>
+
 QStringList DividirCampos(QStringView texto, QChar delimitador);

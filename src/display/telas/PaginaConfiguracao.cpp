@@ -5,8 +5,8 @@
 
 #include "desenho/controles/ACombo.h"
 #include "desenho/controles/ASpin.h"
-#include "display/regras/ConfiguracaoDisplay.h"
 #include "dialogos/mensagens/mMensagem.h"
+#include "display/regras/ConfiguracaoDisplay.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-// TmStr: numbers to text for screens and printed columns.
+#include "texto/conversao/TmStrNumeros.h"
+
 #include <algorithm>
 #include <cmath>
 
 #include "base/EConvertError.h"
 #include "base/RtlNumeros.h"
 #include "texto/conversao/FormatoNumerico.h"
-#include "texto/conversao/TmStrNumeros.h"
 #include "texto/separacao/TmStrSepara.h"
 
 namespace {

@@ -16,8 +16,8 @@
 #include <QWindow>
 
 #include "base/CodePage.h"
-#include "dialogos/mensagens/mMensagem.h"
 #include "desenho/formularios/mMensagemPlus.h"
+#include "dialogos/mensagens/mMensagem.h"
 #include "support/Respostas.h"
 
 namespace {

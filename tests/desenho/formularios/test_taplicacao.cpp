@@ -5,9 +5,9 @@
 #include <QTest>
 #include <stdexcept>
 
-#include "dialogos/mensagens/mMensagem.h"
 #include "desenho/formularios/TAplicacao.h"
 #include "desenho/formularios/mMensagemPlus.h"
+#include "dialogos/mensagens/mMensagem.h"
 #include "support/Respostas.h"
 
 namespace {

@@ -11,8 +11,8 @@
 #include "base/Relogio.h"
 #include "dialogos/mensagens/LogMensagens.h"
 #include "registro/log/TGravaLogs.h"
-#include "support/RaizTemporaria.h"
 #include "support/ComRegionais.h"
+#include "support/RaizTemporaria.h"
 
 namespace {
 

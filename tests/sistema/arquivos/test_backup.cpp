@@ -9,10 +9,10 @@
 
 #include "base/EInOutError.h"
 #include "base/Relogio.h"
-#include "support/RaizTemporaria.h"
 #include "sistema/arquivos/TesteArquivos.h"
 #include "sistema/arquivos/TmFileBackup.h"
 #include "sistema/arquivos/TmFileDialogos.h"
+#include "support/RaizTemporaria.h"
 
 namespace {
 

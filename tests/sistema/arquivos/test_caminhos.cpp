@@ -1,11 +1,11 @@
 // Path texts (tables of cases), unique names, file sizes in words and the installation root.
 #include <gtest/gtest.h>
 
-#include "support/RaizTemporaria.h"
 #include "sistema/arquivos/TesteArquivos.h"
 #include "sistema/arquivos/TmFileCaminhos.h"
 #include "sistema/arquivos/TmFileListagem.h"
 #include "sistema/arquivos/TmFilePastas.h"
+#include "support/RaizTemporaria.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
-#include "support/RaizTemporaria.h"
 #include "sistema/arquivos/TesteArquivos.h"
 #include "sistema/arquivos/TmFileCopia.h"
 #include "sistema/arquivos/TmFileListagem.h"
+#include "support/RaizTemporaria.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include <QFile>
 
 #include "base/Relogio.h"
-#include "support/RaizTemporaria.h"
 #include "sistema/arquivos/TesteArquivos.h"
 #include "sistema/arquivos/TmFileCaminhos.h"
 #include "sistema/arquivos/TmFileListagem.h"
+#include "support/RaizTemporaria.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <QTemporaryDir>
 
 #include "base/EInOutError.h"
-#include "support/RaizTemporaria.h"
 #include "sistema/arquivos/TesteArquivos.h"
 #include "sistema/arquivos/TmFileTexto.h"
+#include "support/RaizTemporaria.h"
 
 namespace {
 

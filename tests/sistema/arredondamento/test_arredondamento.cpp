@@ -9,8 +9,8 @@
 
 #include "base/EConvertError.h"
 #include "base/ErrosAritmeticos.h"
-#include "support/ComRegionais.h"
 #include "sistema/arredondamento/TmConvArredonda.h"
+#include "support/ComRegionais.h"
 #include "texto/conversao/TmStrNumeros.h"
 
 namespace {

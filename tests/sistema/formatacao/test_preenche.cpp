@@ -1,8 +1,8 @@
 // Filling to a width.
 #include <gtest/gtest.h>
 
-#include "texto/conversao/TmStrNumeros.h"
 #include "sistema/formatacao/TmStrPreenche.h"
+#include "texto/conversao/TmStrNumeros.h"
 
 namespace {
 

@@ -63,9 +63,12 @@ TEST(GetVersaoArquivo, ReadsTheRunningProgramsOwnVersion) {
     ASSERT_TRUE(VersaoRecurso::Ler(proprio, bloco));
     EXPECT_EQ(VersaoRecurso::Traducao(bloco), 0x04e40416u);
     const std::pair<const char*, const char*> textos[] = {
-        {"CompanyName", "Orvane"},       {"FileDescription", "test_sistema_versao"},
-        {"InternalName", "test_sistema_versao"}, {"OriginalFilename", "test_sistema_versao"},
-        {"ProductName", "Orvane"},       {"ProductVersion", VERSAO_PROJETO},
+        {"CompanyName", "Orvane"},
+        {"FileDescription", "test_sistema_versao"},
+        {"InternalName", "test_sistema_versao"},
+        {"OriginalFilename", "test_sistema_versao"},
+        {"ProductName", "Orvane"},
+        {"ProductVersion", VERSAO_PROJETO},
     };
     for (const auto& [chave, valor] : textos)
         EXPECT_EQ(VersaoRecurso::TextoDaTabela(bloco, chave), QString::fromLatin1(valor)) << chave;

@@ -3,8 +3,8 @@
 
 #include <climits>
 
-#include "support/ComRegionais.h"
 #include "base/EConvertError.h"
+#include "support/ComRegionais.h"
 #include "texto/conversao/TmStrNumeros.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "support/ComRegionais.h"
 #include "base/EConvertError.h"
+#include "support/ComRegionais.h"
 #include "texto/conversao/TmStrNumeros.h"
 
 namespace {

@@ -5,9 +5,9 @@
 #include <QRegularExpression>
 #include <random>
 
-#include "support/ComRegionais.h"
 #include "base/EConvertError.h"
 #include "base/TDateTime.h"
+#include "support/ComRegionais.h"
 #include "texto/conversao/TmConv.h"
 
 namespace {
