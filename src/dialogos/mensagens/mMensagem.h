@@ -10,6 +10,11 @@
 // LogMensagens::GravaLogMsg after its dialog closed. Both do nothing until the wait window and
 // the log writer installed themselves.
 //
+// The calls that run upward from here (to the Qt dialogs, the wait window, the log writer) go
+// only through these installed back ends: the drawing layer includes this header and installs
+// itself (desenho/formularios/DialogosQt.h), this layer never includes a header above it. Read
+// from the calls, facade, wait-window hook and Qt back end form a circle; it is this hook.
+//
 // All operations run on the user-interface thread; the dialogs are modal.
 
 #include <QString>
