@@ -1,0 +1,26 @@
+# Every include of a file under src/ names a folder of the file's own layer or of a lower one.
+# Run with -DRAIZ=<src folder>; prints each include that runs upward and fails when there is one.
+get_filename_component(RAIZ ${RAIZ} ABSOLUTE)
+include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/Layering.cmake)  # the layers, lowest first
+set(camadas ${ORVANE_CAMADAS})
+file(GLOB_RECURSE arquivos RELATIVE ${RAIZ} ${RAIZ}/*.h ${RAIZ}/*.cpp)
+set(ascendentes "")
+foreach(arquivo IN LISTS arquivos)
+  string(REGEX MATCH "^[^/]+" camada "${arquivo}")
+  list(FIND camadas "${camada}" nivel)
+  if(nivel EQUAL -1)
+    continue()  # the tools beside the layers (the POS simulator) may use any layer
+  endif()
+  file(STRINGS ${RAIZ}/${arquivo} includes REGEX "^#include \"[^\"]+\"")
+  foreach(linha IN LISTS includes)
+    string(REGEX REPLACE "^#include \"([^/\"]+)/.*" "\\1" alvo "${linha}")
+    list(FIND camadas "${alvo}" nivelAlvo)
+    if(nivelAlvo GREATER nivel)
+      list(APPEND ascendentes "${arquivo}: ${linha}")
+    endif()
+  endforeach()
+endforeach()
+if(ascendentes)
+  list(JOIN ascendentes "\n" texto)
+  message(FATAL_ERROR "Includes that run upward:\n${texto}")
+endif()
