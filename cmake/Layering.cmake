@@ -37,6 +37,10 @@ endfunction()
 # orvane_library(NAME [GUI] SOURCES ... DEPENDS ...): GUI marks a target that draws with widgets.
 function(orvane_library name)
   cmake_parse_arguments(ARG "GUI" "" "SOURCES;DEPENDS" ${ARGN})
+  if(ARG_UNPARSED_ARGUMENTS)
+    message(FATAL_ERROR "Target ${name}: unknown arguments ${ARG_UNPARSED_ARGUMENTS} (the layer is "
+      "the folder the target is declared in)")
+  endif()
   _orvane_camada_da_pasta(camada)
   list(FIND ORVANE_CAMADAS "${camada}" nivel)
   add_library(${name} STATIC ${ARG_SOURCES})
