@@ -1,5 +1,6 @@
-// The XML readers on arbitrary documents, names and positions: no crash, no hang, and every
-// answer a piece of the document (the Str readers: that piece with entities decoded).
+// The XML readers on arbitrary documents, names and positions: no crash, no hang, every answer a
+// piece of the document (the Str readers: that piece with entities decoded), and a loaded
+// document's indexed search answering exactly as the text search.
 //
 // Input: three lines (element name, inner element name, attribute name), then the document,
 // read as the library reads files.
@@ -45,6 +46,28 @@ void VerificarElementos(const QString& xml, const QString& chave, const QString&
         ExigirPedaco(xml, true, um);
 }
 
+// A reader holding the document finds its tags through an index; it answers as the text search.
+void VerificarIndice(const QString& xml, const QString& chave, const QString& interna,
+                     const QString& atributo) {
+    TmXMLLeitura leitor;
+    leitor.setXML(xml);
+    for (const bool manterTag : {false, true}) {
+        const TcrvArrayString caminho = {chave, interna};
+        QString indexado, buscado;
+        Exigir(leitor.Elemento(caminho, indexado, manterTag) ==
+               TmXMLLeitura::Elemento(xml, caminho, buscado, manterTag));
+        Exigir(indexado == buscado);
+        TcrvArrayString todosIndexados, todosBuscados;
+        leitor.Elemento(interna, todosIndexados, manterTag);
+        TmXMLLeitura::Elemento(xml, interna, todosBuscados, manterTag);
+        Exigir(todosIndexados == todosBuscados);
+    }
+    QString indexado, buscado;
+    Exigir(leitor.Atributo(chave, atributo, indexado) ==
+           TmXMLLeitura::Atributo(xml, chave, atributo, buscado));
+    Exigir(indexado == buscado);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -56,6 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     VerificarElementos(xml, chave, interna, false);
     VerificarElementos(xml, chave, interna, true);
+    VerificarIndice(xml, chave, interna, atributo);
 
     // The search from a position: the position only moves forward.
     for (qsizetype pos = size % 7 - 3, volta = 0; volta < 4; ++volta) {

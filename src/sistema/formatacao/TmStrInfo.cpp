@@ -100,7 +100,7 @@ private:
     const int limite_;
     QHash<QString, int> larguras_;  // each distinct item's width, measured once
     QString linha_;                 // the line being filled
-    int largura_ = 0;       // of linha_: last measured whole, plus the items summed since
+    int largura_ = 0;               // of linha_: last measured whole, plus the items summed since
     int itensSomados_ = 0;  // items whose widths were summed since linha_ was measured whole
     QStringList linhas_;
     TStringInfo info_;

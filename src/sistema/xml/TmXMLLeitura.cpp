@@ -5,11 +5,13 @@
 #include <QLatin1StringView>
 #include <QTime>
 #include <QVarLengthArray>
+#include <memory>
 #include <optional>
 
 #include "base/CodePage.h"
 #include "base/RtlNumeros.h"
 #include "base/internal/Texto.h"
+#include "sistema/xml/IndiceTags.h"
 
 namespace {
 
@@ -44,9 +46,23 @@ private:
     QVarLengthArray<QChar, 192> buffer_;
 };
 
+// Where the searches look: a part of the document (the whole of it, or the text found for the
+// previous name of a key path) and, for a loaded document, the index of its tags.
+struct Busca {
+    QStringView xml;
+    const TIndiceTags* indice = nullptr;
+
+    bool PeloIndice(QStringView nome) const { return indice && TIndiceTags::Indexavel(nome); }
+    Busca Parte(QStringView parte) const { return {parte, indice}; }
+};
+
 // The first opening tag of the name at or after pos, in either form ("<N>" or "<N "); -1 when
 // there is none.
-qsizetype BuscarAbertura(QStringView xml, const Tags& tag, qsizetype pos, bool& comAtributos) {
+qsizetype BuscarAbertura(const Busca& busca, QStringView nome, const Tags& tag, qsizetype pos,
+                         bool& comAtributos) {
+    if (busca.PeloIndice(nome))
+        return busca.indice->Abertura(busca.xml, nome, pos, comAtributos);
+    const QStringView xml = busca.xml;
     const QStringView prefixo = tag.Abertura.chopped(1);  // "<N"
     for (qsizetype i = xml.indexOf(prefixo, pos); i >= 0; i = xml.indexOf(prefixo, i + 1)) {
         const qsizetype depois = i + prefixo.size();
@@ -60,12 +76,13 @@ qsizetype BuscarAbertura(QStringView xml, const Tags& tag, qsizetype pos, bool& 
 
 // The search for one element from the 0-based position pos (see Elemento). When an element is
 // found, pos moves to just past the start of its closing tag, also when its content is empty.
-bool BuscarElemento(QStringView xml, QStringView chave, qsizetype& pos, QStringView& resultado,
+bool BuscarElemento(const Busca& busca, QStringView chave, qsizetype& pos, QStringView& resultado,
                     bool manterTag) {
     resultado = {};
+    const QStringView xml = busca.xml;
     const Tags tag(chave);
     bool comAtributos = false;
-    qsizetype inicio = BuscarAbertura(xml, tag, pos, comAtributos);
+    qsizetype inicio = BuscarAbertura(busca, chave, tag, pos, comAtributos);
     if (inicio < 0)
         return false;
     if (comAtributos) {
@@ -89,7 +106,8 @@ bool BuscarElemento(QStringView xml, QStringView chave, qsizetype& pos, QStringV
     }
     // The first closing tag from pos ends the element. One before the opening tag finds nothing
     // (never the rest of the text).
-    qsizetype fim = xml.indexOf(tag.Fechamento, pos);
+    qsizetype fim = busca.PeloIndice(chave) ? busca.indice->Fechamento(xml, chave, pos)
+                                            : xml.indexOf(tag.Fechamento, pos);
     if (fim < 0)
         return false;
     pos = fim + 1;
@@ -101,21 +119,21 @@ bool BuscarElemento(QStringView xml, QStringView chave, qsizetype& pos, QStringV
     return true;
 }
 
-bool BuscarCaminho(QStringView xml, const TcrvArrayString& chaves, QStringView& resultado,
+bool BuscarCaminho(const Busca& busca, const TcrvArrayString& chaves, QStringView& resultado,
                    bool manterTag) {
-    resultado = xml;
+    resultado = busca.xml;
     for (const QString& chave : chaves) {
         qsizetype pos = 0;
-        if (!BuscarElemento(resultado, chave, pos, resultado, manterTag))
+        if (!BuscarElemento(busca.Parte(resultado), chave, pos, resultado, manterTag))
             return false;
     }
     return !resultado.isEmpty();
 }
 
 // The element's text with surrounding blanks and line breaks dropped (empty when absent).
-QStringView TextoDoElemento(QStringView xml, const TcrvArrayString& chaves) {
+QStringView TextoDoElemento(const Busca& busca, const TcrvArrayString& chaves) {
     QStringView texto;
-    if (!BuscarCaminho(xml, chaves, texto, false))
+    if (!BuscarCaminho(busca, chaves, texto, false))
         return {};
     return TextoInterno::Aparar(texto);
 }
@@ -195,10 +213,12 @@ qsizetype InicioDoValor(QStringView area, QStringView nome) {
     return -1;
 }
 
-bool BuscarAtributo(QStringView xml, QStringView chave, QStringView nome, QStringView& valor) {
+bool BuscarAtributo(const Busca& busca, QStringView chave, QStringView nome, QStringView& valor) {
     valor = {};
+    const QStringView xml = busca.xml;
     const Tags tag(chave);
-    const qsizetype abertura = xml.indexOf(tag.ComAtributos);
+    const qsizetype abertura = busca.PeloIndice(chave) ? busca.indice->AberturaComAtributos(chave)
+                                                       : xml.indexOf(tag.ComAtributos);
     if (abertura < 0)
         return false;
     const qsizetype inicioArea = abertura + tag.ComAtributos.size();
@@ -226,150 +246,209 @@ void TmXMLLeitura::setArquivo(const QString& asArquivo) {
     tsArquivo = asArquivo;
     if (asArquivo.isEmpty())
         return;
+    indice_.reset();
     QFile arquivo(asArquivo);
     tsXML = arquivo.open(QIODevice::ReadOnly) ? CodePage::DeArquivo(arquivo.readAll()) : QString();
 }
 
 // ---- Element content ----
 
+namespace {
+
+bool LerElemento(const Busca& busca, QStringView chave, qsizetype& posicao, QString& resultado,
+                 bool manterTag) {
+    qsizetype pos = std::max<qsizetype>(posicao, 1) - 1;
+    QStringView achado;
+    const bool ok = BuscarElemento(busca, chave, pos, achado, manterTag);
+    posicao = pos + 1;
+    resultado = achado.toString();
+    return ok;
+}
+
+bool LerCaminho(const Busca& busca, const TcrvArrayString& chaves, QString& resultado,
+                bool manterTag) {
+    QStringView achado;
+    const bool ok = BuscarCaminho(busca, chaves, achado, manterTag);
+    resultado = ok ? achado.toString() : QString();
+    return ok;
+}
+
+bool LerTodos(const Busca& busca, QStringView chave, TcrvArrayString& resultado, bool manterTag) {
+    resultado.clear();
+    qsizetype pos = 0;
+    QStringView achado;
+    // Each success moves pos past the start of a closing tag at or after it: the walk ends.
+    while (BuscarElemento(busca, chave, pos, achado, manterTag))
+        resultado.append(achado.toString());
+    return !resultado.isEmpty();
+}
+
+QString LerStr(const Busca& busca, const TcrvArrayString& chaves, QStringView padrao,
+               bool manterTag) {
+    QStringView achado;
+    if (!BuscarCaminho(busca, chaves, achado, manterTag))
+        achado = padrao;
+    return TmXMLLeitura::pfConvertSpecialEntities(achado);
+}
+
+int LerInt(const Busca& busca, const TcrvArrayString& chaves, int padrao) {
+    return Rtl::TryStrToIntDecimal(TextoDoElemento(busca, chaves)).value_or(padrao);
+}
+
+double LerFloat(const Busca& busca, const TcrvArrayString& chaves, double padrao) {
+    return Rtl::TryStrToFloat(TextoDoElemento(busca, chaves), FormatoNumericoXml())
+        .value_or(padrao);
+}
+
+Currency LerCurr(const Busca& busca, const TcrvArrayString& chaves, Currency padrao) {
+    return Rtl::TryStrToCurr(TextoDoElemento(busca, chaves), FormatoNumericoXml()).value_or(padrao);
+}
+
+TDateTime LerDt(const Busca& busca, const TcrvArrayString& chaves, TDateTime padrao) {
+    return LerDataHoraXml(TextoDoElemento(busca, chaves)).value_or(padrao);
+}
+
+bool LerAtributo(const Busca& busca, QStringView chave, QStringView nome, QString& resultado) {
+    QStringView valor;
+    const bool ok = BuscarAtributo(busca, chave, nome, valor);
+    resultado = valor.toString();
+    return ok;
+}
+
+QString LerAtributoStr(const Busca& busca, QStringView chave, QStringView nome,
+                       QStringView padrao) {
+    QStringView valor;
+    if (!BuscarAtributo(busca, chave, nome, valor))
+        valor = padrao;
+    return TmXMLLeitura::pfConvertSpecialEntities(valor);
+}
+
+TDateTime LerAtributoDt(const Busca& busca, QStringView chave, QStringView nome, TDateTime padrao) {
+    QStringView valor;
+    BuscarAtributo(busca, chave, nome, valor);
+    return LerDataHoraXml(valor).value_or(padrao);
+}
+
+}  // namespace
+
+const TIndiceTags* TmXMLLeitura::Indice() const {
+    if (!indice_)
+        indice_ = std::make_shared<const TIndiceTags>(tsXML);
+    return indice_.get();
+}
+
 bool TmXMLLeitura::Elemento(QStringView asXML, QStringView asChave, qsizetype& aiPosInicial,
                             QString& asResult, bool abManterTag) {
-    qsizetype pos = std::max<qsizetype>(aiPosInicial, 1) - 1;
-    QStringView achado;
-    const bool ok = BuscarElemento(asXML, asChave, pos, achado, abManterTag);
-    aiPosInicial = pos + 1;
-    asResult = achado.toString();
-    return ok;
+    return LerElemento({asXML}, asChave, aiPosInicial, asResult, abManterTag);
 }
 
 bool TmXMLLeitura::Elemento(QStringView asXML, QStringView asChave, QString& asResult,
                             bool abManterTag) {
     qsizetype pos = 1;
-    return Elemento(asXML, asChave, pos, asResult, abManterTag);
+    return LerElemento({asXML}, asChave, pos, asResult, abManterTag);
 }
 
 bool TmXMLLeitura::Elemento(QStringView asChave, QString& asResult, bool abManterTag) const {
-    return Elemento(QStringView(tsXML), asChave, asResult, abManterTag);
+    qsizetype pos = 1;
+    return LerElemento({tsXML, Indice()}, asChave, pos, asResult, abManterTag);
 }
 
 bool TmXMLLeitura::Elemento(QStringView asXML, const TcrvArrayString& aaChaves, QString& asResult,
                             bool abManterTag) {
-    QStringView achado;
-    const bool ok = BuscarCaminho(asXML, aaChaves, achado, abManterTag);
-    asResult = ok ? achado.toString() : QString();
-    return ok;
+    return LerCaminho({asXML}, aaChaves, asResult, abManterTag);
 }
 
 bool TmXMLLeitura::Elemento(const TcrvArrayString& aaChaves, QString& asResult,
                             bool abManterTag) const {
-    return Elemento(tsXML, aaChaves, asResult, abManterTag);
+    return LerCaminho({tsXML, Indice()}, aaChaves, asResult, abManterTag);
 }
 
 bool TmXMLLeitura::Elemento(QStringView asXML, QStringView asChave, TcrvArrayString& aaResult,
                             bool abManterTag) {
-    aaResult.clear();
-    qsizetype pos = 0;
-    QStringView achado;
-    // Each success moves pos past the start of a closing tag at or after it: the walk ends.
-    while (BuscarElemento(asXML, asChave, pos, achado, abManterTag))
-        aaResult.append(achado.toString());
-    return !aaResult.isEmpty();
+    return LerTodos({asXML}, asChave, aaResult, abManterTag);
 }
 
 bool TmXMLLeitura::Elemento(QStringView asChave, TcrvArrayString& aaResult,
                             bool abManterTag) const {
-    return Elemento(QStringView(tsXML), asChave, aaResult, abManterTag);
+    return LerTodos({tsXML, Indice()}, asChave, aaResult, abManterTag);
 }
 
 // ---- Typed element readers ----
 
 QString TmXMLLeitura::ElementoStr(QStringView asXML, const TcrvArrayString& aaChaves,
                                   QStringView asDefault, bool abManterTag) {
-    QStringView achado;
-    if (!BuscarCaminho(asXML, aaChaves, achado, abManterTag))
-        achado = asDefault;
-    return pfConvertSpecialEntities(achado);
+    return LerStr({asXML}, aaChaves, asDefault, abManterTag);
 }
 
 QString TmXMLLeitura::ElementoStr(const TcrvArrayString& aaChaves, QStringView asDefault,
                                   bool abManterTag) const {
-    return ElementoStr(tsXML, aaChaves, asDefault, abManterTag);
+    return LerStr({tsXML, Indice()}, aaChaves, asDefault, abManterTag);
 }
 
 int TmXMLLeitura::ElementoInt(QStringView asXML, const TcrvArrayString& aaChaves, int aiDefault) {
-    return Rtl::TryStrToIntDecimal(TextoDoElemento(asXML, aaChaves)).value_or(aiDefault);
+    return LerInt({asXML}, aaChaves, aiDefault);
 }
 
 int TmXMLLeitura::ElementoInt(const TcrvArrayString& aaChaves, int aiDefault) const {
-    return ElementoInt(tsXML, aaChaves, aiDefault);
+    return LerInt({tsXML, Indice()}, aaChaves, aiDefault);
 }
 
 double TmXMLLeitura::ElementoFloat(QStringView asXML, const TcrvArrayString& aaChaves,
                                    double avDefault) {
-    return Rtl::TryStrToFloat(TextoDoElemento(asXML, aaChaves), FormatoNumericoXml())
-        .value_or(avDefault);
+    return LerFloat({asXML}, aaChaves, avDefault);
 }
 
 double TmXMLLeitura::ElementoFloat(const TcrvArrayString& aaChaves, double avDefault) const {
-    return ElementoFloat(tsXML, aaChaves, avDefault);
+    return LerFloat({tsXML, Indice()}, aaChaves, avDefault);
 }
 
 Currency TmXMLLeitura::ElementoCurr(QStringView asXML, const TcrvArrayString& aaChaves,
                                     Currency avDefault) {
-    return Rtl::TryStrToCurr(TextoDoElemento(asXML, aaChaves), FormatoNumericoXml())
-        .value_or(avDefault);
+    return LerCurr({asXML}, aaChaves, avDefault);
 }
 
 Currency TmXMLLeitura::ElementoCurr(const TcrvArrayString& aaChaves, Currency avDefault) const {
-    return ElementoCurr(tsXML, aaChaves, avDefault);
+    return LerCurr({tsXML, Indice()}, aaChaves, avDefault);
 }
 
 TDateTime TmXMLLeitura::ElementoDt(QStringView asXML, const TcrvArrayString& aaChaves,
                                    TDateTime adDefault) {
-    return LerDataHoraXml(TextoDoElemento(asXML, aaChaves)).value_or(adDefault);
+    return LerDt({asXML}, aaChaves, adDefault);
 }
 
 TDateTime TmXMLLeitura::ElementoDt(const TcrvArrayString& aaChaves, TDateTime adDefault) const {
-    return ElementoDt(tsXML, aaChaves, adDefault);
+    return LerDt({tsXML, Indice()}, aaChaves, adDefault);
 }
 
 // ---- Attributes ----
 
 bool TmXMLLeitura::Atributo(QStringView asXML, QStringView asChave, QStringView asAttr,
                             QString& asResult) {
-    QStringView valor;
-    const bool ok = BuscarAtributo(asXML, asChave, asAttr, valor);
-    asResult = valor.toString();
-    return ok;
+    return LerAtributo({asXML}, asChave, asAttr, asResult);
 }
 
 bool TmXMLLeitura::Atributo(QStringView asChave, QStringView asAttr, QString& asResult) const {
-    return Atributo(tsXML, asChave, asAttr, asResult);
+    return LerAtributo({tsXML, Indice()}, asChave, asAttr, asResult);
 }
 
 QString TmXMLLeitura::AtributoStr(QStringView asXML, QStringView asChave, QStringView asAttr,
                                   QStringView asDefault) {
-    QStringView valor;
-    if (!BuscarAtributo(asXML, asChave, asAttr, valor))
-        valor = asDefault;
-    return pfConvertSpecialEntities(valor);
+    return LerAtributoStr({asXML}, asChave, asAttr, asDefault);
 }
 
 QString TmXMLLeitura::AtributoStr(QStringView asChave, QStringView asAttr,
                                   QStringView asDefault) const {
-    return AtributoStr(tsXML, asChave, asAttr, asDefault);
+    return LerAtributoStr({tsXML, Indice()}, asChave, asAttr, asDefault);
 }
 
 TDateTime TmXMLLeitura::AtributoDt(QStringView asXML, QStringView asChave, QStringView asAttr,
                                    TDateTime ahDefault) {
-    QStringView valor;
-    BuscarAtributo(asXML, asChave, asAttr, valor);
-    return LerDataHoraXml(valor).value_or(ahDefault);
+    return LerAtributoDt({asXML}, asChave, asAttr, ahDefault);
 }
 
 TDateTime TmXMLLeitura::AtributoDt(QStringView asChave, QStringView asAttr,
                                    TDateTime ahDefault) const {
-    return AtributoDt(tsXML, asChave, asAttr, ahDefault);
+    return LerAtributoDt({tsXML, Indice()}, asChave, asAttr, ahDefault);
 }
 
 // ---- Entities ----

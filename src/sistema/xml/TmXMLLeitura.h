@@ -12,7 +12,10 @@
 // content (with its tags kept, it is the element itself).
 //
 // Every reader exists twice: as a member working on the reader's document, and as a static form
-// taking the document as its first argument. None raises: a missing element or attribute, empty
+// taking the document as its first argument. Both answer alike; the member forms find the tags of
+// their document through an index built at the first search (sistema/xml/IndiceTags.h), so many
+// fields of one large document cost one pass over its text, not one per field. A reader is for
+// one thread at a time. None raises: a missing element or attribute, empty
 // content or an unreadable value gives false, the empty text or the caller's default. Results are
 // the raw text of the document; only the Str readers decode entities (pfConvertSpecialEntities).
 //
@@ -23,10 +26,13 @@
 
 #include <QString>
 #include <QStringView>
+#include <memory>
 
 #include "base/Currency.h"
 #include "base/TDateTime.h"
 #include "base/mConst.h"
+
+class TIndiceTags;
 
 class TmXMLLeitura {
 public:
@@ -39,7 +45,10 @@ public:
     // file cannot be read. An empty name leaves the document as it is.
     void setArquivo(const QString& asArquivo);
     const QString& XML() const { return tsXML; }
-    void setXML(const QString& asXML) { tsXML = asXML; }
+    void setXML(const QString& asXML) {
+        tsXML = asXML;
+        indice_.reset();
+    }
 
     // ---- Element content (abManterTag: the whole element, its tags included) ----
     // The first element named asChave; true when its content is not empty.
@@ -107,6 +116,10 @@ public:
     static QString pfTagValida(QStringView asTag);
 
 private:
+    // The index of the document's tags, built at the first search of a loaded document.
+    const TIndiceTags* Indice() const;
+
     QString tsArquivo;
     QString tsXML;
+    mutable std::shared_ptr<const TIndiceTags> indice_;
 };

@@ -1,9 +1,11 @@
 // The XML reader: an electronic invoice read through its file, the search rules on small
 // documents, entities, typed readers, and agreement with Python's xml.etree on generated flat
-// documents.
+// documents and on every element path of real invoices (tests/sistema/xml/nfe-real, SOURCES.md),
+// where the indexed search of a loaded document must also answer exactly as the text search.
 #include <gtest/gtest.h>
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -353,6 +355,67 @@ TEST(XmlEtree, AgreesWithPythonOnGeneratedFlatDocuments) {
                 << leitor.Arquivo().toStdString() << " " << it.key().toStdString();
         }
     }
+}
+
+// Kinds of text where the plain text search answers otherwise than a parser, by design (named by
+// caminhos_nfe.py): CDATA markers kept, numeric character references not decoded, names written
+// with a namespace prefix not matched, elements closing themselves not matched ("<N/>") or absent
+// ("<N />"), the first tags of a name in the parent's text belonging to another element of that
+// name (an earlier branch, or one nested inside), tags written inside comments, carriage returns
+// kept (a parser reads CR LF as LF).
+TEST(XmlEtree, EveryPathOfRealInvoicesAgreesWithPythonAndTheIndexWithTheTextSearch) {
+    const QStringList arquivos =
+        QDir(PASTA_XML "/nfe-real").entryList({"*.xml"}, QDir::Files, QDir::Name);
+    ASSERT_EQ(arquivos.size(), 19);
+    QStringList argumentos = {PASTA_XML "/caminhos_nfe.py"};
+    for (const QString& arquivo : arquivos)
+        argumentos << QStringLiteral(PASTA_XML "/nfe-real/") + arquivo;
+    QProcess python;
+    python.start("/usr/bin/python3", argumentos);
+    ASSERT_TRUE(python.waitForFinished(60000));
+    ASSERT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
+    const QJsonObject porArquivo = QJsonDocument::fromJson(python.readAllStandardOutput()).object();
+
+    int comparados = 0, diferentesPorDesenho = 0;
+    for (auto it = porArquivo.begin(); it != porArquivo.end(); ++it) {
+        const TmXMLLeitura leitor(it.key());
+        const QString xml = leitor.XML();
+        ASSERT_FALSE(xml.isEmpty()) << it.key().toStdString();
+        for (const QJsonValue& valor : it.value().toArray()) {
+            const QJsonObject caminho = valor.toObject();
+            const TcrvArrayString chaves = caminho["caminho"].toVariant().toStringList();
+            const std::string onde = it.key().toStdString() + " " + chaves.join(u'/').toStdString();
+
+            // The index answers as the text search, with and without tags, and for the walk over
+            // every element of the name.
+            for (const bool manterTag : {false, true}) {
+                QString indexado, buscado;
+                EXPECT_EQ(leitor.Elemento(chaves, indexado, manterTag),
+                          TmXMLLeitura::Elemento(xml, chaves, buscado, manterTag))
+                    << onde;
+                EXPECT_EQ(indexado, buscado) << onde;
+            }
+            TcrvArrayString todosIndexados, todosBuscados;
+            leitor.Elemento(chaves.last(), todosIndexados);
+            TmXMLLeitura::Elemento(xml, chaves.last(), todosBuscados);
+            EXPECT_EQ(todosIndexados, todosBuscados) << onde;
+            EXPECT_EQ(leitor.AtributoStr(chaves.last(), u"Id"),
+                      TmXMLLeitura::AtributoStr(xml, chaves.last(), u"Id", {}))
+                << onde;
+
+            if (caminho["texto"].isNull())
+                continue;
+            if (!caminho["tipos"].toArray().isEmpty()) {
+                ++diferentesPorDesenho;
+                continue;
+            }
+            EXPECT_EQ(leitor.ElementoStr(chaves), caminho["texto"].toString()) << onde;
+            ++comparados;
+        }
+    }
+    // Most paths are compared; the kinds above stay the exception.
+    EXPECT_GT(comparados, 2500);
+    EXPECT_LT(diferentesPorDesenho, comparados / 10);
 }
 
 }  // namespace
