@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <string>
+#include <string_view>
 
 #include "base/internal/Texto.h"
 #include "base/mConst.h"
@@ -48,17 +50,27 @@ int M11(int soma) {
     return resto < 2 ? 0 : 11 - resto;
 }
 
-QString DigitosCpf(QStringView base) {
+// The two check digits as one number (first × 10 + second).
+int DigitosCpf(QStringView base) {
     const int primeiro = Soma(base, {10, 9, 8, 7, 6, 5, 4, 3, 2}) * 10 % 11 % 10;
     const int segundo =
         (Soma(base, {11, 10, 9, 8, 7, 6, 5, 4, 3}) + 2 * primeiro) * 10 % 11 % 10;
-    return QString::number(primeiro) + QString::number(segundo);
+    return primeiro * 10 + segundo;
 }
 
-QString DigitosCnpj(QStringView base) {
+int DigitosCnpj(QStringView base) {
     const int primeiro = M11(Soma(base, {5, 4, 3, 2, 9, 8, 7, 6, 5, 4, 3, 2}));
     const int segundo = M11(Soma(base, {6, 5, 4, 3, 2, 9, 8, 7, 6, 5, 4, 3}) + 2 * primeiro);
-    return QString::number(primeiro) + QString::number(segundo);
+    return primeiro * 10 + segundo;
+}
+
+QString DoisDigitos(int digitos) {
+    return QString::number(digitos).rightJustified(2, u'0');
+}
+
+// The check digits a number ends with, as DigitosCpf and DigitosCnpj give them.
+int Finais(QStringView numero) {
+    return Alfanumerico::Valor(numero[numero.size() - 2]) * 10 + Alfanumerico::Valor(numero.back());
 }
 
 bool SoUm(QStringView texto) {
@@ -86,33 +98,34 @@ QString CalculaDigitoCnpjCpf(QStringView Numero) {
     if (numero.size() == 11) {
         const QStringView base = QStringView(numero).first(9);
         return TodosDigitos(base) && base != u"000000000"
-                   ? DigitosCpf(base)
+                   ? DoisDigitos(DigitosCpf(base))
                    : QString();
     }
     if (numero.size() < 14)
         return {};
     const QStringView base = QStringView(numero).first(12);
-    return SoUm(base) && base[0] == u'0' ? QString() : DigitosCnpj(base);
+    return SoUm(base) && base[0] == u'0' ? QString() : DoisDigitos(DigitosCnpj(base));
 }
 
 bool IsCPFValido(QStringView Codigo) {
-    QString caracteres;
+    char16_t caracteres[14];
+    qsizetype quantidade = 0;
     for (QChar c : Codigo) {
         if (c == u'.' || c == u'/' || c == u'-')
             continue;
         if (c >= u'a' && c <= u'z')
             c = QChar(c.unicode() - 32);
-        if (!Alfanumerico::Valido(c))
+        if (!Alfanumerico::Valido(c) || quantidade == 14)
             return false;
-        caracteres += c;
+        caracteres[quantidade++] = c.unicode();
     }
-    const QStringView numero(caracteres);
+    const QStringView numero(caracteres, quantidade);
     if ((numero.size() != 11 && numero.size() != 14) || SoUm(numero) ||
         !TodosDigitos(numero.last(2)))
         return false;
     if (numero.size() == 11)
-        return TodosDigitos(numero) && numero.last(2) == DigitosCpf(numero);
-    return numero.last(2) == DigitosCnpj(numero);
+        return TodosDigitos(numero) && Finais(numero) == DigitosCpf(numero);
+    return Finais(numero) == DigitosCnpj(numero);
 }
 
 bool IsPISValido(QStringView Codigo) {
@@ -135,14 +148,18 @@ QString CalcModulo11(QStringView S, int aiValorCasoCalculoMaior9) {
 }
 
 bool isIEValido(const QString& aUF, const QString& aIE, const QString& aCGC) {
-    QString numero = SoDigitos(aIE);
-    if (TextoInterno::Aparar(aCGC).size() == 11 || numero.isEmpty())
+    std::string numero;
+    for (const QChar c : aIE)
+        if (Digito(c))
+            numero += char(c.unicode());
+    if (TextoInterno::Aparar(aCGC).size() == 11 || numero.empty())
         return true;
-    if (aUF.size() != 2)
+    if (aUF.size() != 2 || aUF[0].unicode() > 127 || aUF[1].unicode() > 127)
         return false;
+    const char uf[] = {char(aUF[0].unicode()), char(aUF[1].unicode())};
     if (aUF == u"SP" && TextoInterno::Aparar(aIE).startsWith(u'P'))
-        numero.prepend(u'P');
-    return RegrasIE::Valida(aUF.toLatin1().toStdString(), numero.toLatin1().toStdString());
+        numero.insert(0, 1, 'P');
+    return RegrasIE::Valida(std::string_view(uf, 2), numero);
 }
 
 bool isNumeroSequencial(QStringView strNumero, int NrSequencias) {
