@@ -172,6 +172,9 @@ TEST(NumeroSequencial, Runs) {
 TEST(ChaveAcesso, ControlCode) {
     EXPECT_EQ(TmStr::GetCodigoParaNFe(123, Data(2020, 1, 1)), 20013219);
     EXPECT_EQ(TmStr::GetCodigoParaNFe(7, Data(2020, 7, 15)), 219778);
+    // A code equal to the number gets its first digit moved on (9 to the "1" of 10).
+    EXPECT_EQ(TmStr::GetCodigoParaNFe(99999990, Data(2020, 1, 1)), 19999990);
+    EXPECT_EQ(TmStr::GetCodigoParaNFe(11111115, Data(2020, 1, 1)), 21111115);
     // «123457» starts with four ascending digits: made again from the next day.
     EXPECT_EQ(TmStr::GetCodigoParaNFe(5, Data(2019, 8, 22)), 123556);
     // Before 2018 the years are counted backwards, without raising.
