@@ -171,8 +171,7 @@ bool RN9(std::string_view n) {
     return Prefixo(n, {"20"}) && D(n, 9) == Vezes10Mod11(Soma(n, 1, {9, 8, 7, 6, 5, 4, 3, 2}));
 }
 bool RN10(std::string_view n) {
-    return Prefixo(n, {"20"}) &&
-           D(n, 10) == Vezes10Mod11(Soma(n, 1, {10, 9, 8, 7, 6, 5, 4, 3, 2}));
+    return Prefixo(n, {"20"}) && D(n, 10) == Vezes10Mod11(Soma(n, 1, {10, 9, 8, 7, 6, 5, 4, 3, 2}));
 }
 
 bool RS(std::string_view n) {
@@ -192,7 +191,8 @@ bool SPNono(std::string_view n) {
     return D(n, 9) == Soma(n, 1, {1, 3, 4, 5, 6, 7, 8, 10}) % 11 % 10;
 }
 bool SP(std::string_view n) {
-    return Digitos(n) && SPNono(n) && D(n, 12) == Soma(n, 1, {3, 2, 10, 9, 8, 7, 6, 5, 4, 3, 2}) % 11 % 10;
+    return Digitos(n) && SPNono(n) &&
+           D(n, 12) == Soma(n, 1, {3, 2, 10, 9, 8, 7, 6, 5, 4, 3, 2}) % 11 % 10;
 }
 bool SPRural(std::string_view n) {
     return n[0] == 'P' && Digitos(n.substr(1)) && SPNono(n.substr(1));

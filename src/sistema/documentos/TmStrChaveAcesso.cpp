@@ -23,16 +23,16 @@ QString Zeros(qint64 valor, int largura) {
 
 QString Modelo(TModeloDocumentoEletronico tipo) {
     switch (tipo) {
-    case mdeNFe:
-        return QStringLiteral("55");
-    case mdeNFCe:
-        return QStringLiteral("65");
-    case mdeCTe:
-        return QStringLiteral("57");
-    case mdeCFe:
-        return QStringLiteral("60");
-    case mdeMDFe:
-        return QStringLiteral("58");
+        case mdeNFe:
+            return QStringLiteral("55");
+        case mdeNFCe:
+            return QStringLiteral("65");
+        case mdeCTe:
+            return QStringLiteral("57");
+        case mdeCFe:
+            return QStringLiteral("60");
+        case mdeMDFe:
+            return QStringLiteral("58");
     }
     return {};
 }
@@ -46,8 +46,8 @@ QString Invertido(int numero) {
 
 // Steps 1 to 3 of the control code for one day.
 QString CodigoDoDia(int numero, const QDate& dia) {
-    const QString corpo = QString::number(std::abs(dia.year() - 2018)) +
-                          Zeros(dia.dayOfYear(), 3) + Invertido(numero);
+    const QString corpo = QString::number(std::abs(dia.year() - 2018)) + Zeros(dia.dayOfYear(), 3) +
+                          Invertido(numero);
     QString codigo = (corpo + TmStr::GetCodBarraDigito(corpo)).right(8);
     if (codigo.toLongLong() == numero) {
         const int primeiro = codigo[0].unicode() - u'0';

@@ -53,8 +53,7 @@ int M11(int soma) {
 // The two check digits as one number (first × 10 + second).
 int DigitosCpf(QStringView base) {
     const int primeiro = Soma(base, {10, 9, 8, 7, 6, 5, 4, 3, 2}) * 10 % 11 % 10;
-    const int segundo =
-        (Soma(base, {11, 10, 9, 8, 7, 6, 5, 4, 3}) + 2 * primeiro) * 10 % 11 % 10;
+    const int segundo = (Soma(base, {11, 10, 9, 8, 7, 6, 5, 4, 3}) + 2 * primeiro) * 10 % 11 % 10;
     return primeiro * 10 + segundo;
 }
 
@@ -97,9 +96,8 @@ QString CalculaDigitoCnpjCpf(QStringView Numero) {
         return {};
     if (numero.size() == 11) {
         const QStringView base = QStringView(numero).first(9);
-        return TodosDigitos(base) && base != u"000000000"
-                   ? DoisDigitos(DigitosCpf(base))
-                   : QString();
+        return TodosDigitos(base) && base != u"000000000" ? DoisDigitos(DigitosCpf(base))
+                                                          : QString();
     }
     if (numero.size() < 14)
         return {};
@@ -218,19 +216,19 @@ QString FormataCEP(QStringView Valor) {
 QString FormataFone(QStringView Valor) {
     const QString fone = SoDigitos(Valor).left(11);
     switch (fone.size()) {
-    case 7:
-    case 8:
-    case 9: {
-        const qsizetype prefixo = fone.size() - 4;
-        return QStringLiteral("(00)") + fone.left(prefixo) + u'-' + fone.mid(prefixo);
-    }
-    case 10:
-    case 11: {
-        const qsizetype prefixo = fone.size() - 6;
-        return u'(' + fone.left(2) + u')' + fone.mid(2, prefixo) + u'-' + fone.mid(2 + prefixo);
-    }
-    default:
-        return {};
+        case 7:
+        case 8:
+        case 9: {
+            const qsizetype prefixo = fone.size() - 4;
+            return QStringLiteral("(00)") + fone.left(prefixo) + u'-' + fone.mid(prefixo);
+        }
+        case 10:
+        case 11: {
+            const qsizetype prefixo = fone.size() - 6;
+            return u'(' + fone.left(2) + u')' + fone.mid(2, prefixo) + u'-' + fone.mid(2 + prefixo);
+        }
+        default:
+            return {};
     }
 }
 

@@ -191,11 +191,11 @@ QString Instalar(const QString& pasta, const TConfiguracaoValidadorIE& configura
     const QByteArray destino = QFile::encodeName(pasta + u'/' + biblioteca);
     // Another program may have placed the library meanwhile: it is checked like any other.
     if (chmod(origem.constData(), 0755) != 0 ||
-        (renameat2(AT_FDCWD, origem.constData(), AT_FDCWD, destino.constData(),
-                   RENAME_NOREPLACE) != 0 &&
+        (renameat2(AT_FDCWD, origem.constData(), AT_FDCWD, destino.constData(), RENAME_NOREPLACE) !=
+             0 &&
          errno != EEXIST))
-        return ErroDownload(endereco, QStringLiteral("não foi possível gravar %1")
-                                          .arg(QFile::decodeName(destino)));
+        return ErroDownload(
+            endereco, QStringLiteral("não foi possível gravar %1").arg(QFile::decodeName(destino)));
     return {};
 }
 
@@ -256,12 +256,12 @@ QString Validar(const QString& IE, const QString& UF, const QString& pasta,
     if (!consiste)
         return erro;
     switch (consiste(Digitos(IE, UF).constData(), CodePage::ParaAnsi(UF).constData())) {
-    case 0:
-        return {};
-    case 1:
-        return QStringLiteral("Inscrição inválida para ") + UF;
-    default:
-        return QStringLiteral("Parâmetros inválidos");
+        case 0:
+            return {};
+        case 1:
+            return QStringLiteral("Inscrição inválida para ") + UF;
+        default:
+            return QStringLiteral("Parâmetros inválidos");
     }
 }
 

@@ -52,7 +52,7 @@ TEST(TmUF, GetIEValidada) {
         {" 110042490114 ", "SP", "110042490114"},
         {"P011004243002", "SP", "P011004243002"},
         {"00000000625213", "RO", "00000000625213"},  // was cut to 9 digits
-        {"271234563", "SE", "271234563"},             // was padded to 10 and then failed
+        {"271234563", "SE", "271234563"},            // was padded to 10 and then failed
         {"1234567890123", "AL", "567890123"},
         {"123", "XX", "123"},
     };
@@ -83,12 +83,15 @@ TEST(CpfCnpj, Validation) {
         const char* codigo;
         bool valido;
     } casos[] = {
-        {"123.456.789-09", true},     {"12345678909", true},         {"123.456.789 09", false},
-        {"111.111.111-11", false},    {"123.456.789-08", false},     {"11.222.333/0001-81", true},
-        {"11222333000181", true},     {"11222333000182", false},     {"00000000000000", false},
-        {"12.ABC.345/01DE-35", true}, {"12abc34501de35", true},      {"12ABC34501DE34", false},
-        {"12ABC34501DEAB", false},    {"1234567890A", false},        {"1234567890", false},
-        {"", false},                  {"12.ABC.345/01DE-35!", false}, {"ÀBC", false},
+        {"123.456.789-09", true},       {"12345678909", true},
+        {"123.456.789 09", false},      {"111.111.111-11", false},
+        {"123.456.789-08", false},      {"11.222.333/0001-81", true},
+        {"11222333000181", true},       {"11222333000182", false},
+        {"00000000000000", false},      {"12.ABC.345/01DE-35", true},
+        {"12abc34501de35", true},       {"12ABC34501DE34", false},
+        {"12ABC34501DEAB", false},      {"1234567890A", false},
+        {"1234567890", false},          {"", false},
+        {"12.ABC.345/01DE-35!", false}, {"ÀBC", false},
     };
     for (const auto& c : casos)
         EXPECT_EQ(TmStr::IsCPFValido(QString::fromUtf8(c.codigo)), c.valido) << c.codigo;
@@ -118,18 +121,41 @@ TEST(InscricaoEstadual, PublishedNumbers) {
         const char* uf;
         const char* ie;
     } validas[] = {
-        {"AC", "01.004.823/001-12"}, {"AL", "240000048"},     {"AP", "030123459"},
-        {"AM", "999999990"},         {"BA", "123456-63"},     {"BA", "612345-57"},
-        {"BA", "1000003-06"},        {"BA", "1234567-48"},    {"CE", "06000001-5"},
-        {"DF", "07300001001-09"},    {"ES", "999999990"},     {"GO", "10.987.654-7"},
-        {"MA", "120000385"},         {"MT", "0013000001-9"},  {"MT", "130000019"},
-        {"MS", "280000006"},         {"MG", "062.307.904/0081"}, {"PA", "15-999999-5"},
-        {"PR", "123.45678-50"},      {"PE", "0321418-40"},    {"PE", "18.1.001.0000004-9"},
-        {"RJ", "99.999.99-3"},       {"RN", "20.040.040-1"},  {"RN", "20.0.040.040-0"},
-        {"RN", "2004004010"},        {"RS", "224/3658792"},   {"RO", "0000000062521-3"},
-        {"RR", "24006628-1"},        {"SC", "251.040.852"},   {"SE", "27123456-3"},
-        {"SP", "110.042.490.114"},   {"SP", "P-01100424.3/002"}, {"TO", "29010227836"},
-        {"AC", "ISENTO"},            {"SP", ""},
+        {"AC", "01.004.823/001-12"},
+        {"AL", "240000048"},
+        {"AP", "030123459"},
+        {"AM", "999999990"},
+        {"BA", "123456-63"},
+        {"BA", "612345-57"},
+        {"BA", "1000003-06"},
+        {"BA", "1234567-48"},
+        {"CE", "06000001-5"},
+        {"DF", "07300001001-09"},
+        {"ES", "999999990"},
+        {"GO", "10.987.654-7"},
+        {"MA", "120000385"},
+        {"MT", "0013000001-9"},
+        {"MT", "130000019"},
+        {"MS", "280000006"},
+        {"MG", "062.307.904/0081"},
+        {"PA", "15-999999-5"},
+        {"PR", "123.45678-50"},
+        {"PE", "0321418-40"},
+        {"PE", "18.1.001.0000004-9"},
+        {"RJ", "99.999.99-3"},
+        {"RN", "20.040.040-1"},
+        {"RN", "20.0.040.040-0"},
+        {"RN", "2004004010"},
+        {"RS", "224/3658792"},
+        {"RO", "0000000062521-3"},
+        {"RR", "24006628-1"},
+        {"SC", "251.040.852"},
+        {"SE", "27123456-3"},
+        {"SP", "110.042.490.114"},
+        {"SP", "P-01100424.3/002"},
+        {"TO", "29010227836"},
+        {"AC", "ISENTO"},
+        {"SP", ""},
     };
     for (const auto& c : validas)
         EXPECT_TRUE(TmStr::isIEValido(QString::fromUtf8(c.uf), QString::fromUtf8(c.ie), {}))
@@ -140,11 +166,11 @@ TEST(InscricaoEstadual, PublishedNumbers) {
         const char* ie;
     } invalidas[] = {
         {"SP", "1100424901140"},  // 13 digits without the P
-        {"SP", "110042490115"},   {"sp", "110042490114"}, {"S", "110042490114"},
-        {"XX", "110042490114"},   {"BA", "123456-64"},    {"BA", "1234567-49"},
-        {"PE", "0321418-41"},     {"RN", "2004004011"},   {"RN", "3004004010"},
-        {"RO", "000000062521"},   {"SE", "0271234563"},   {"AL", "250000048"},
-        {"GO", "20.987.654-7"},   {"TO", "29040227836"},  {"MG", "062.307.904/0082"},
+        {"SP", "110042490115"},  {"sp", "110042490114"}, {"S", "110042490114"},
+        {"XX", "110042490114"},  {"BA", "123456-64"},    {"BA", "1234567-49"},
+        {"PE", "0321418-41"},    {"RN", "2004004011"},   {"RN", "3004004010"},
+        {"RO", "000000062521"},  {"SE", "0271234563"},   {"AL", "250000048"},
+        {"GO", "20.987.654-7"},  {"TO", "29040227836"},  {"MG", "062.307.904/0082"},
     };
     for (const auto& c : invalidas)
         EXPECT_FALSE(TmStr::isIEValido(QString::fromUtf8(c.uf), QString::fromUtf8(c.ie), {}))
@@ -192,10 +218,10 @@ TEST(ChaveAcesso, Composition) {
         u"SP"_qs, Data(2020, 7, 15), u"14.200.166/0001-87"_qs, mdeNFCe, 1, 7, 1, -1);
     EXPECT_EQ(calculada.mid(0, 43), u"3520071420016600018765001000000007100219778");
     Relogio::Fixar(Data(2019, 9, 1));
-    EXPECT_EQ(TmStr::CalculaChaveEletronica(u"SP"_qs, Data(2019, 8, 1), u"1"_qs, mdeCTe, 2, 7,
-                                            1, -1)
-                  .mid(20, 23),
-              u"57002000000007100000007");
+    EXPECT_EQ(
+        TmStr::CalculaChaveEletronica(u"SP"_qs, Data(2019, 8, 1), u"1"_qs, mdeCTe, 2, 7, 1, -1)
+            .mid(20, 23),
+        u"57002000000007100000007");
     Relogio::Fixar(Data(2026, 8, 1));
     const QString alfanumerica = TmStr::CalculaChaveEletronica(
         u"RJ"_qs, Data(2026, 7, 20), u"12.abc.345/01de-35"_qs, mdeMDFe, 123, 123456789, 9, 42);
@@ -219,8 +245,8 @@ TEST(ChaveAcesso, ValidaChaveAcesso) {
     const auto validar = [&](const QString& chaveDada, const QString& cnpj, const QString& serie,
                              const QString& numero) {
         return Mensagem([&] {
-            TmRot::ValidaChaveAcesso(chaveDada, u"35"_qs, u"2007"_qs, cnpj, u"55"_qs, serie,
-                                     numero, u"1"_qs, u"8"_qs);
+            TmRot::ValidaChaveAcesso(chaveDada, u"35"_qs, u"2007"_qs, cnpj, u"55"_qs, serie, numero,
+                                     u"1"_qs, u"8"_qs);
         });
     };
     EXPECT_EQ(validar(u"   "_qs, u"1"_qs, u"1"_qs, u"1"_qs), u"<nada>");
@@ -241,8 +267,8 @@ TEST(ChaveAcesso, ValidaChaveAcesso) {
               u"000000007 <--- 1123456788 \" ");
     const QString alfanumerica = u"33260712ABC34501DE35580000000000421234567895"_qs;
     EXPECT_EQ(Mensagem([&] {
-                  TmRot::ValidaChaveAcesso(alfanumerica, u"33"_qs, {}, u"12abc34501de35"_qs, {},
-                                           {}, {}, {}, {});
+                  TmRot::ValidaChaveAcesso(alfanumerica, u"33"_qs, {}, u"12abc34501de35"_qs, {}, {},
+                                           {}, {}, {});
               }),
               u"<nada>");
 }

@@ -104,7 +104,8 @@ TEST_F(Npm, AlphanumericCnpjs) {
     for (qsizetype i = 0; i < gerados.size(); ++i) {
         const QString& numero = gerados[i];
         // The generator's check digits are ours; then both libraries judge our answer.
-        EXPECT_EQ(TmStr::CalculaDigitoCnpjCpf(numero.left(12)), numero.right(2)) << numero.toStdString();
+        EXPECT_EQ(TmStr::CalculaDigitoCnpjCpf(numero.left(12)), numero.right(2))
+            << numero.toStdString();
         QString dado = i % 3 ? numero : TmStr::FormataCPFCNPJ(numero);
         if (i % 2)
             dado.back() = QChar(char16_t(u'0' + (dado.back().unicode() - u'0' + 1 + i % 9) % 10));
@@ -141,14 +142,14 @@ TEST_F(Npm, AccessKeys) {
     const char* ufs[] = {"SP", "RJ", "MG", "RS", "BA", "PE", "AM", "DF"};
     for (int i = 0; i < 20000; ++i) {
         const bool alfanumerica = i % 4 == 3;
-        QString cnpj = gerador_.Texto(12, alfanumerica ? u"0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ"
-                                                       : u"0123456789");
+        QString cnpj = gerador_.Texto(
+            12, alfanumerica ? u"0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ" : u"0123456789");
         cnpj += TmStr::CalculaDigitoCnpjCpf(cnpj);
         const QDate emissao = QDate(2019, 10, 1).addDays(gerador_.Inteiro(0, 2400));
         QString chave = TmStr::CalculaChaveEletronica(
             QString::fromLatin1(ufs[i % 8]), DataHora::FromQDate(emissao), cnpj,
-            i % 2 ? mdeNFe : mdeNFCe, gerador_.Inteiro(0, 889), gerador_.Inteiro(1, 999999999),
-            1, -1);
+            i % 2 ? mdeNFe : mdeNFCe, gerador_.Inteiro(0, 889), gerador_.Inteiro(1, 999999999), 1,
+            -1);
         if (i % 8 < 4)
             chave.back() = QChar(char16_t(u'0' + (chave.back().unicode() - u'0' + 1 + i % 9) % 10));
         const bool valida = TmStr::CalcModulo11(chave.left(43), 0) == chave.right(1);
@@ -160,7 +161,6 @@ TEST_F(Npm, AccessKeys) {
     Relogio::Liberar();
     Comparar();
 }
-
 
 // Each library on the state registrations where it follows the same rules; left out, with why:
 // - brazilian-utils: PE 14 digits (it knows only the 9-digit eFisco numbers).
@@ -186,9 +186,9 @@ TEST_F(Npm, StateRegistrations) {
         for (const auto& b : kBibliotecasIE)
             if (!b.deixados.contains(uf) &&
                 !b.deixados.contains(uf + u':' + QString::number(numero.size())))
-                diferencial_.Perguntar(QStringLiteral("ie %1 %2 %3")
-                                           .arg(QLatin1String(b.biblioteca), uf, numero),
-                                       nossa);
+                diferencial_.Perguntar(
+                    QStringLiteral("ie %1 %2 %3").arg(QLatin1String(b.biblioteca), uf, numero),
+                    nossa);
     });
     Comparar();
 }

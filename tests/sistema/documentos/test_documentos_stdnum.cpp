@@ -39,7 +39,8 @@ protected:
             GTEST_SKIP() << "python3 with the stdnum module is missing (Debian: python3-stdnum)";
     }
     void Comparar() {
-        diferencial_.Comparar(QLatin1String(kPython), {QStringLiteral("-c"), QLatin1String(kScript)});
+        diferencial_.Comparar(QLatin1String(kPython),
+                              {QStringLiteral("-c"), QLatin1String(kScript)});
     }
 
     Diferencial diferencial_;
@@ -50,7 +51,8 @@ TEST_F(Stdnum, MillionCpfBases) {
     for (int i = 0; i < 1000000; ++i) {
         const QString base = gerador_.Texto(9);
         if (base != u"000000000")
-            diferencial_.Perguntar(QStringLiteral("cpf ") + base, TmStr::CalculaDigitoCnpjCpf(base));
+            diferencial_.Perguntar(QStringLiteral("cpf ") + base,
+                                   TmStr::CalculaDigitoCnpjCpf(base));
     }
     Comparar();
 }
@@ -59,7 +61,8 @@ TEST_F(Stdnum, MillionCnpjBases) {
     for (int i = 0; i < 1000000; ++i) {
         const QString base = gerador_.Texto(12);
         if (base != u"000000000000")
-            diferencial_.Perguntar(QStringLiteral("cnpj ") + base, TmStr::CalculaDigitoCnpjCpf(base));
+            diferencial_.Perguntar(QStringLiteral("cnpj ") + base,
+                                   TmStr::CalculaDigitoCnpjCpf(base));
     }
     Comparar();
 }

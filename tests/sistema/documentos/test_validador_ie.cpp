@@ -65,14 +65,14 @@ protected:
         QDir().mkpath(publico_);
         const QString chave = raiz_->filePath(QStringLiteral("chave.pem"));
         certificado_ = raiz_->filePath(QStringLiteral("certificado.pem"));
-        ASSERT_EQ(Rodar(QStringLiteral("openssl"),
-                        {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"),
-                         QStringLiteral("rsa:2048"), QStringLiteral("-nodes"),
-                         QStringLiteral("-keyout"), chave, QStringLiteral("-out"), certificado_,
-                         QStringLiteral("-days"), QStringLiteral("1"), QStringLiteral("-subj"),
-                         QStringLiteral("/CN=127.0.0.1"), QStringLiteral("-addext"),
-                         QStringLiteral("subjectAltName=IP:127.0.0.1")}),
-                  0);
+        ASSERT_EQ(
+            Rodar(QStringLiteral("openssl"),
+                  {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"),
+                   QStringLiteral("rsa:2048"), QStringLiteral("-nodes"), QStringLiteral("-keyout"),
+                   chave, QStringLiteral("-out"), certificado_, QStringLiteral("-days"),
+                   QStringLiteral("1"), QStringLiteral("-subj"), QStringLiteral("/CN=127.0.0.1"),
+                   QStringLiteral("-addext"), QStringLiteral("subjectAltName=IP:127.0.0.1")}),
+            0);
         const QString biblioteca = QStringLiteral("DllInscE32.so=" VALIDADOR_IE);
         Empacotar(QStringLiteral("pacote.zip"), {biblioteca});
         Empacotar(QStringLiteral("maligno.zip"), {biblioteca, QStringLiteral("../x=")});
@@ -98,10 +98,10 @@ protected:
         delete raiz_;
     }
     static void Empacotar(const QString& nome, const QStringList& entradas) {
-        ASSERT_EQ(Rodar(QLatin1String(kPython), QStringList{QStringLiteral("-c"),
-                                                            QLatin1String(kEmpacotar),
-                                                            publico_ + u'/' + nome} +
-                                                    entradas),
+        ASSERT_EQ(Rodar(QLatin1String(kPython),
+                        QStringList{QStringLiteral("-c"), QLatin1String(kEmpacotar),
+                                    publico_ + u'/' + nome} +
+                            entradas),
                   0);
     }
 
@@ -160,8 +160,8 @@ TEST_F(ValidadorIETeste, RefusedPackagesAndServers) {
           Configuracao(u"pacote.zip"_qs).SHA256Pacote, certificado_},
          "not supported"},
         {"unknown certificate",
-         {Configuracao(u"pacote.zip"_qs).EnderecoPacote, Configuracao(u"pacote.zip"_qs).SHA256Pacote,
-          QString()},
+         {Configuracao(u"pacote.zip"_qs).EnderecoPacote,
+          Configuracao(u"pacote.zip"_qs).SHA256Pacote, QString()},
          "certificate"},
         {"no configuration", {}, "não configurado"},
     };
@@ -172,8 +172,8 @@ TEST_F(ValidadorIETeste, RefusedPackagesAndServers) {
         const QString endereco = c.configuracao.EnderecoPacote.isEmpty()
                                      ? u"DllInscE32.zip"_qs
                                      : c.configuracao.EnderecoPacote;
-        EXPECT_TRUE(erro.startsWith(u"Erro ao baixar o arquivo "_qs + endereco)) << c.caso << ": "
-                                                                               << erro.toStdString();
+        EXPECT_TRUE(erro.startsWith(u"Erro ao baixar o arquivo "_qs + endereco))
+            << c.caso << ": " << erro.toStdString();
         EXPECT_TRUE(erro.contains(QString::fromUtf8(c.motivo), Qt::CaseInsensitive))
             << c.caso << ": " << erro.toStdString();
         // Nothing left behind: no library, no package, no "x" beside the folder.
