@@ -140,9 +140,8 @@ void ValidaChaveAcesso(const QString& asChaveAcesso, const QString& asUF, const 
         return;
     if (asChaveAcesso.size() != 44)
         throw EChaveAcesso(QStringLiteral("Chave de acesso deve ter o tamanho de 44 caracteres."));
-    bool lido = false;
-    const int serie = Aparar(asSerie).toInt(&lido);
-    const bool comCnpj = !lido || serie < 890 || serie >= 900;
+    const int serie = Aparar(asSerie).toInt();  // 0 when unreadable
+    const bool comCnpj = serie < 890 || serie >= 900;
     const QString cnpj = comCnpj ? asCNPJ : QString();
     const Campo campos[] = {
         {asUF, 1, 2, "Código da UF do emitente do documento fiscal "},

@@ -19,6 +19,7 @@
 #include <mutex>
 
 #include "base/CodePage.h"
+#include "base/EInOutError.h"
 #include "base/internal/Texto.h"
 #include "base/mConst.h"
 #include "settings/TConfigStatic.h"
@@ -157,7 +158,7 @@ private:
 
 // Downloads, checks and unpacks the package, and moves the library beside the program.
 QString Instalar(const QString& pasta, const TConfiguracaoValidadorIE& configuracao) {
-    const QString& endereco = configuracao.EnderecoPacote;
+    const QString endereco = configuracao.EnderecoPacote;
     if (endereco.isEmpty() || configuracao.SHA256Pacote.isEmpty())
         return ErroDownload(QString::fromLatin1(ValidadorIE::kPacote),
                             QStringLiteral("endereço ou SHA-256 do pacote não configurado"));
@@ -200,7 +201,7 @@ QString Instalar(const QString& pasta, const TConfiguracaoValidadorIE& configura
 }
 
 // The call of the library of pasta, installed first when missing; loaded once per process.
-Consiste Biblioteca(const QString& pasta, const TConfiguracaoValidadorIE& configuracao,
+Consiste Biblioteca(const QString& pasta, const ValidadorIE::FonteConfiguracao& configuracao,
                     QString& erro) {
     static std::mutex mutex;
     static std::map<QString, Consiste> carregadas;
@@ -210,7 +211,11 @@ Consiste Biblioteca(const QString& pasta, const TConfiguracaoValidadorIE& config
     if (const auto it = carregadas.find(caminho); it != carregadas.end())
         return it->second;
     if (!QFileInfo::exists(caminho) && !QFileInfo(caminho).isSymLink()) {
-        erro = Instalar(pasta, configuracao);
+        try {
+            erro = Instalar(pasta, configuracao());
+        } catch (const EInOutError& e) {
+            erro = e.Mensagem();
+        }
         if (!erro.isEmpty())
             return nullptr;
     }
@@ -249,6 +254,11 @@ namespace ValidadorIE {
 
 QString Validar(const QString& IE, const QString& UF, const QString& pasta,
                 const TConfiguracaoValidadorIE& configuracao) {
+    return Validar(IE, UF, pasta, [&] { return configuracao; });
+}
+
+QString Validar(const QString& IE, const QString& UF, const QString& pasta,
+                const FonteConfiguracao& configuracao) {
     if (TextoInterno::Aparar(IE).toString().toUpper() == u"ISENTO")
         return {};
     QString erro;
@@ -270,7 +280,7 @@ QString Validar(const QString& IE, const QString& UF, const QString& pasta,
 namespace TmStr {
 
 QString ValidarInscricaoDLLSintegra(const QString& IE, const QString& UF) {
-    return ValidadorIE::Validar(IE, UF, TmFile::DirExe(), TConfiguracaoValidadorIE::Ler());
+    return ValidadorIE::Validar(IE, UF, TmFile::DirExe(), &TConfiguracaoValidadorIE::Ler);
 }
 
 }  // namespace TmStr

@@ -19,6 +19,7 @@
 // second for 30 s; packages larger than 16 MiB are refused.
 
 #include <QString>
+#include <functional>
 
 #include "base/mLib.h"
 
@@ -36,7 +37,12 @@ namespace ValidadorIE {
 inline constexpr char kBiblioteca[] = "DllInscE32.so";
 inline constexpr char kPacote[] = "DllInscE32.zip";
 
+// Where the configuration comes from: asked only when the library must be downloaded.
+using FonteConfiguracao = std::function<TConfiguracaoValidadorIE()>;
+
 // ValidarInscricaoDLLSintegra with the library of pasta and that configuration.
+QString Validar(const QString& IE, const QString& UF, const QString& pasta,
+                const FonteConfiguracao& configuracao);
 QString Validar(const QString& IE, const QString& UF, const QString& pasta,
                 const TConfiguracaoValidadorIE& configuracao);
 
@@ -46,7 +52,8 @@ namespace TmStr {
 
 // Empty when IE is a valid registration of UF (or «ISENTO»), else the message: "Inscrição
 // inválida para " and the state, "Parâmetros inválidos", or why the validator library could not
-// be had ("Erro ao baixar o arquivo " and the address, among others).
+// be had ("Erro ao baixar o arquivo " and the address, among others, or why the settings file
+// could not be read). Nothing is raised.
 QString ValidarInscricaoDLLSintegra(const QString& IE, const QString& UF);
 
 }  // namespace TmStr

@@ -194,17 +194,20 @@ TEST_F(ValidadorIETeste, NeverLoadedFromAFolderOthersCanWrite) {
     const QString pasta = Pasta();
     ASSERT_TRUE(QFile::copy(QStringLiteral(VALIDADOR_IE), pasta + u"/DllInscE32.so"_qs));
     chmod(QFile::encodeName(pasta).constData(), 0777);
-    EXPECT_TRUE(ValidadorIE::Validar(u"110042490114"_qs, u"SP"_qs, pasta, {})
-                    .startsWith(u"Validador de inscrição estadual recusado: "_qs));
+    EXPECT_TRUE(
+        ValidadorIE::Validar(u"110042490114"_qs, u"SP"_qs, pasta, TConfiguracaoValidadorIE{})
+            .startsWith(u"Validador de inscrição estadual recusado: "_qs));
     // Nor a library that others can change, nor a link to one.
     chmod(QFile::encodeName(pasta).constData(), 0755);
     chmod(QFile::encodeName(pasta + u"/DllInscE32.so"_qs).constData(), 0777);
-    EXPECT_TRUE(ValidadorIE::Validar(u"110042490114"_qs, u"SP"_qs, pasta, {})
-                    .startsWith(u"Validador de inscrição estadual recusado: "_qs));
+    EXPECT_TRUE(
+        ValidadorIE::Validar(u"110042490114"_qs, u"SP"_qs, pasta, TConfiguracaoValidadorIE{})
+            .startsWith(u"Validador de inscrição estadual recusado: "_qs));
     const QString outra = Pasta();
     QFile::link(QStringLiteral(VALIDADOR_IE), outra + u"/DllInscE32.so"_qs);
-    EXPECT_TRUE(ValidadorIE::Validar(u"110042490114"_qs, u"SP"_qs, outra, {})
-                    .startsWith(u"Validador de inscrição estadual recusado: "_qs));
+    EXPECT_TRUE(
+        ValidadorIE::Validar(u"110042490114"_qs, u"SP"_qs, outra, TConfiguracaoValidadorIE{})
+            .startsWith(u"Validador de inscrição estadual recusado: "_qs));
 }
 
 // The library is built from the same rule table as the library's own validator.
@@ -215,7 +218,8 @@ TEST_F(ValidadorIETeste, AgreesWithIsIEValido) {
     int discordancias = 0;
     CandidatosIE(gerador, 20, [&](const QString& uf, const QString& numero) {
         const bool nossa = TmStr::isIEValido(uf, numero, {});
-        const bool dela = ValidadorIE::Validar(numero, uf, pasta, {}).isEmpty();
+        const bool dela =
+            ValidadorIE::Validar(numero, uf, pasta, TConfiguracaoValidadorIE{}).isEmpty();
         if (nossa != dela && ++discordancias <= 10)
             ADD_FAILURE() << uf.toStdString() << " " << numero.toStdString();
     });
