@@ -34,6 +34,8 @@ RATIOS = [
     ("Log entry at a cap of 1 000 lines: 1 GiB log / 1 MiB log", "GravaLogs_Entrada/1024", "GravaLogs_Entrada/1", "cpu_time", 1.5),
     ("Zip: pack a 200 MB tree / zip -r -6", "Compactar/iterations:1/real_time", "Compactar_ZipR6/iterations:1/real_time", "real_time", 1.2),
     ("Zip: unpack a 200 MB tree / unzip", "Descompactar/iterations:1/real_time", "Descompactar_Unzip/iterations:1/real_time", "real_time", 1.2),
+    ("A million CNPJs validated / bare check-digit loop", "ValidarCnpjs", "ValidarCnpjs_LacoNu", "cpu_time", 4),
+    ("A million state registrations validated / bare check-digit loop", "ValidarInscricoes", "ValidarInscricoes_LacoNu", "cpu_time", 10),
 ]
 
 # (what, benchmark, field, unit, target as the largest value that passes, or None)

@@ -25,6 +25,8 @@ add_custom_target(orvane_pacote_arquivos ALL DEPENDS
   ${_ORVANE_GERADOS}/orvane.1.gz ${_ORVANE_GERADOS}/pos-simulador.1.gz ${_ORVANE_GERADOS}/changelog.gz)
 
 install(TARGETS orvane pos-simulador RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The state registration validator library is loaded from the program's own folder.
+install(TARGETS validador_ie LIBRARY DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${_ORVANE_GERADOS}/orvane.1.gz ${_ORVANE_GERADOS}/pos-simulador.1.gz
   DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${_ORVANE_PACOTE}/orvane.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

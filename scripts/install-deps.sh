@@ -14,6 +14,8 @@ packages=(
   postgresql python3-pyftpdlib
   python3-num2words python3-stdnum
 )
+# node and npm run the differential tests of document numbers; nodejs from elsewhere brings npm.
+command -v npm >/dev/null || packages+=(nodejs npm)
 
 missing=()
 for p in "${packages[@]}"; do
