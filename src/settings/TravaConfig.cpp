@@ -60,10 +60,10 @@ TTravaConfig::TTravaConfig(const QString& arquivo, Modo modo) {
     if (modo == Modo::Leitura || (fd_ < 0 && !Plantado(errno)))
         fd_ = AbrirComum(trava, O_RDONLY);
     if (fd_ < 0 && Plantado(errno) && modo == Modo::Escrita)
-        throw EInOutError(QStringLiteral("Não foi possível travar o arquivo \"%1\": outra coisa "
-                                         "que um arquivo comum está no nome da trava \"%2\"")
-                              .arg(QDir::toNativeSeparators(arquivo),
-                                   QDir::toNativeSeparators(nomeTrava)));
+        throw EInOutError(
+            QStringLiteral("Não foi possível travar o arquivo \"%1\": a trava \"%2\" é um link "
+                           "ou outra coisa que não um arquivo comum")
+                .arg(QDir::toNativeSeparators(arquivo), QDir::toNativeSeparators(nomeTrava)));
     if (fd_ < 0)  // no lock file: a folder that takes no new file has its saves in place
         fd_ = AbrirComum(QFile::encodeName(arquivo), O_RDONLY);
     if (fd_ < 0)

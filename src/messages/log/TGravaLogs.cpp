@@ -145,8 +145,8 @@ TInicioDoLog Decodificar(QStringList linhas) {
     const TCodificacao codificacao = CodificacaoSemMarca(linhas.join(u'\n').toLatin1());
     for (QString& linha : linhas) {
         const QByteArray bytes = linha.toLatin1();
-        linha = codificacao == TCodificacao::Ansi ? CodePage::DeAnsi(bytes)
-                                                  : QString::fromUtf8(bytes);
+        linha =
+            codificacao == TCodificacao::Ansi ? CodePage::DeAnsi(bytes) : QString::fromUtf8(bytes);
     }
     return {codificacao, std::move(linhas)};
 }
