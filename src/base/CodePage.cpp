@@ -1,6 +1,6 @@
 #include "base/CodePage.h"
 
-#include <QStringDecoder>
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -56,9 +56,12 @@ QString DeArquivo(QByteArrayView bytes) {
     constexpr QByteArrayView kMarcaUtf8("\xEF\xBB\xBF");
     if (bytes.startsWith(kMarcaUtf8))
         return QString::fromUtf8(bytes.sliced(kMarcaUtf8.size()));
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString texto = utf8.decode(bytes);
-    return utf8.hasError() ? DeAnsi(bytes) : texto;
+    return bytes.isValidUtf8() ? QString::fromUtf8(bytes) : DeAnsi(bytes);
+}
+
+bool SemMarcaEmUtf8(QByteArrayView bytes) {
+    const bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char b) { return b >= 0; });
+    return !ascii && bytes.isValidUtf8();
 }
 
 }  // namespace CodePage

@@ -20,4 +20,9 @@ namespace CodePage {
 // other; a Windows-1252 text with accents is practically never valid UTF-8, and plain ASCII reads
 // the same either way.
 QString DeArquivo(QByteArrayView bytes);
+// Whether the bytes of a file without a byte-order mark are read, and written back, as UTF-8:
+// valid UTF-8 holding some byte above 127. Plain ASCII reads the same in both encodings and is
+// written back as Windows-1252, the encoding of new files, so that a program of the Windows
+// installations reading the file with its code page still reads what is added to it.
+bool SemMarcaEmUtf8(QByteArrayView bytes);
 }  // namespace CodePage

@@ -1,11 +1,16 @@
 #include "registro/log/TGravaLogs.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <algorithm>
+#include <cerrno>
+#include <memory>
 #include <utility>
 
 #include "base/ArquivoInteiro.h"
@@ -21,8 +26,11 @@
 namespace {
 
 const QString kSeparador(80, u'-');
-// How much of the file one read takes.
+// How much of the file one read takes, and how much of the old log is kept at most per line of
+// the cap.
 constexpr qint64 kBloco = 64 * 1024;
+// How much of the old log is kept at most, whatever the cap.
+constexpr qint64 kMaximoMantido = 4 * 1024 * 1024;
 
 QString Falha(const QString& operacao, const QString& caminho, const QString& motivo) {
     return QStringLiteral("Não foi possível %1 \"%2\": %3")
@@ -36,18 +44,20 @@ QStringConverter::Encoding Conversor(TCodificacao c) {
 }
 
 // The text of the file's bytes, given piece by piece after the mark: a character cut between two
-// pieces is decoded whole with the second; a second mark is text.
+// pieces is decoded whole with the second; a second mark is text. Without a mark each byte is one
+// character (Latin-1), and the lines are decoded once the kept ones are known (Decodificar).
 class TDecodificador {
 public:
-    explicit TDecodificador(TCodificacao c)
-        : ansi_(c == TCodificacao::Ansi),
-          decodificador_(Conversor(c), QStringConverter::Flag::ConvertInitialBom) {}
+    explicit TDecodificador(std::optional<TCodificacao> marcada)
+        : bytes_(!marcada),
+          decodificador_(Conversor(marcada.value_or(TCodificacao::Ansi)),
+                         QStringConverter::Flag::ConvertInitialBom) {}
     QString operator()(QByteArrayView bytes) {
-        return ansi_ ? CodePage::DeAnsi(bytes) : QString(decodificador_.decode(bytes));
+        return bytes_ ? QString::fromLatin1(bytes) : QString(decodificador_.decode(bytes));
     }
 
 private:
-    bool ansi_;
+    bool bytes_;
     QStringDecoder decodificador_;
 };
 
@@ -77,10 +87,10 @@ public:
             pendente_ += texto.sliced(inicio);
     }
 
-    // At the end of the file: a last line without a line break is a line too; a final line break
-    // opens no further one.
-    QStringList Terminar() {
-        if (!Completo() && !pendente_.isEmpty())
+    // At the end of the file, a last line without a line break is a line too (a final line break
+    // opens no further one); before it, a line not yet ended is dropped.
+    QStringList Terminar(bool fimDoArquivo) {
+        if (fimDoArquivo && !Completo() && !pendente_.isEmpty())
             linhas_.append(std::move(pendente_));
         return std::move(linhas_);
     }
@@ -92,11 +102,35 @@ private:
     bool crNoFim_ = false;  // the last piece ended in CR
 };
 
-QByteArray LerBloco(QFile& arquivo) {
-    QByteArray bloco = arquivo.read(kBloco);
+EInOutError FalhaAoLer(const QString& caminho, const QString& motivo) {
+    return EInOutError(Falha(QStringLiteral("ler o arquivo"), caminho, motivo));
+}
+
+// The log open for reading, or nothing when there is none yet. A link at its name is refused,
+// never followed (whether it points to a file or nowhere), and so is anything but a regular file
+// (a FIFO there is not waited on).
+std::unique_ptr<QFile> AbrirLog(const QString& caminho) {
+    const int fd = ::open(QFile::encodeName(caminho).constData(),
+                          O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0 && errno == ENOENT)
+        return nullptr;
+    if (fd < 0)
+        throw FalhaAoLer(caminho, errno == ELOOP ? QStringLiteral("o nome do log é um link")
+                                                 : qt_error_string(errno));
+    struct stat st {};
+    auto arquivo = std::make_unique<QFile>();
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
+        !arquivo->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        throw FalhaAoLer(caminho, QStringLiteral("não é um arquivo comum"));
+    }
+    return arquivo;
+}
+
+QByteArray LerBloco(QFile& arquivo, const QString& caminho, qint64 tamanho) {
+    QByteArray bloco = arquivo.read(tamanho);
     if (arquivo.error() != QFileDevice::NoError)
-        throw EInOutError(
-            Falha(QStringLiteral("ler o arquivo"), arquivo.fileName(), arquivo.errorString()));
+        throw FalhaAoLer(caminho, arquivo.errorString());
     return bloco;
 }
 
@@ -105,21 +139,39 @@ struct TInicioDoLog {
     QStringList linhas;
 };
 
-// The encoding of the log by its mark and its first `maximo` lines, read from the top: reading
-// stops once they are complete, so the rest of the file is never read.
-TInicioDoLog LerInicio(const QString& caminho, qsizetype maximo) {
-    QFile arquivo(caminho);
-    if (!arquivo.open(QIODevice::ReadOnly))
-        throw EInOutError(Falha(QStringLiteral("ler o arquivo"), caminho, arquivo.errorString()));
-    QByteArray bloco = LerBloco(arquivo);
-    const TCodificacao codificacao = CodificacaoPelaMarca(bloco);
-    bloco.remove(0, MarcaDaCodificacao(codificacao).size());
-    TDecodificador decodificar(codificacao);
+// The lines of a log without a mark, cut with one character per byte, decoded by the library's
+// rule for unmarked files applied to the bytes that are kept.
+TInicioDoLog Decodificar(QStringList linhas) {
+    const TCodificacao codificacao = CodificacaoSemMarca(linhas.join(u'\n').toLatin1());
+    for (QString& linha : linhas) {
+        const QByteArray bytes = linha.toLatin1();
+        linha =
+            codificacao == TCodificacao::Ansi ? CodePage::DeAnsi(bytes) : QString::fromUtf8(bytes);
+    }
+    return {codificacao, std::move(linhas)};
+}
+
+// The encoding of the log and its first `maximo` lines, read from the top: reading stops once they
+// are complete, or once kBloco bytes per line of the cap (kMaximoMantido in all) are read, so an
+// entry costs the same whatever the rest of the file holds. A line that has not ended by then is
+// dropped with all after it.
+TInicioDoLog LerInicio(QFile& arquivo, const QString& caminho, qsizetype maximo) {
+    const qint64 limite = std::clamp(qint64(maximo) * kBloco, kBloco, kMaximoMantido);
+    QByteArray bloco = LerBloco(arquivo, caminho, kBloco);
+    qint64 lidos = bloco.size();
+    const std::optional<TCodificacao> marcada = CodificacaoMarcada(bloco);
+    if (marcada)
+        bloco.remove(0, MarcaDaCodificacao(*marcada).size());
+    TDecodificador decodificar(marcada);
     TCortadorLinhas cortador(maximo);
     cortador.Acrescentar(decodificar(bloco));
-    while (!cortador.Completo() && !arquivo.atEnd())
-        cortador.Acrescentar(decodificar(LerBloco(arquivo)));
-    return {codificacao, cortador.Terminar()};
+    while (!cortador.Completo() && !arquivo.atEnd() && lidos < limite) {
+        bloco = LerBloco(arquivo, caminho, std::min(kBloco, limite - lidos));
+        lidos += bloco.size();
+        cortador.Acrescentar(decodificar(bloco));
+    }
+    QStringList linhas = cortador.Terminar(arquivo.atEnd());
+    return marcada ? TInicioDoLog{*marcada, std::move(linhas)} : Decodificar(std::move(linhas));
 }
 
 // Every line followed by CR LF, after the encoding's mark.
@@ -169,9 +221,10 @@ void TGravaLogs::setDiretorio(const QString& pDiretorio) {
 }
 
 void TGravaLogs::loadLogMensagem() {
-    if (!QFileInfo::exists(Arquivo()))
+    const std::unique_ptr<QFile> arquivo = AbrirLog(Arquivo());
+    if (!arquivo)
         return;
-    TInicioDoLog inicio = LerInicio(Arquivo(), iMaximoLinhas);
+    TInicioDoLog inicio = LerInicio(*arquivo, Arquivo(), iMaximoLinhas);
     codificacao_ = inicio.codificacao;
     iLogs = std::move(inicio.linhas);
 }

@@ -8,12 +8,20 @@
 // with the date and time of the library's clock as "yyyy/mm/dd hh:nn:ss" (the regional date and
 // time separators) and the message unchanged, so a message with line breaks spans several lines.
 // The encoding is the one the file has by its byte-order mark (UTF-8, UTF-16 LE or BE, the mark
-// kept), else Windows-1252, which is also that of a new file: a character the code page lacks is
-// written "?". Lines end at CR LF, a lone CR or a lone LF, and are all written back with CR LF.
+// kept); without one it is read by the library's one rule for unmarked files and kept (UTF-8
+// when the kept lines' bytes are valid UTF-8 holding some byte above 127, else Windows-1252). A
+// new file is Windows-1252: a character the code page lacks is written "?". Lines end at CR LF, a
+// lone CR or a lone LF, and are all written back with CR LF.
 //
-// Only the lines that are kept are read: the file is read from its top and reading stops as soon
-// as the cap is reached, so an entry costs the same into a log of a megabyte and of a gigabyte
-// that has grown past its cap.
+// Only the lines that are kept are read, and the old part kept is bounded in bytes as well as in
+// lines: the file is read from its top, and reading stops once the cap is reached or once 64 KiB
+// of the file per line of the cap (4 MiB in all) are read; a line that has not ended by then is
+// dropped with everything after it. So an entry costs the same into a log of a megabyte and of a
+// gigabyte that has grown past its cap, or into one of a single endless line.
+//
+// A link at the log's name is refused, never followed: the entry raises EInOutError and neither
+// the link nor what it points to (or the missing file it names) is read or written. So is
+// anything at that name other than a regular file. The folder may be a link.
 //
 // The file is written through the library's whole-file rewrite: a failure or a killed process
 // leaves the old log whole. A folder that cannot be created or a log that cannot be read or
@@ -34,10 +42,10 @@ public:
     explicit TGravaLogs(const QObject* AOwner = nullptr);
 
     // Writes one entry with pMensagem from pOrigem on top of the log pNomeLog, below which at most
-    // pMaximoLinhas of the old lines stay, the newest; a negative cap counts as 0. pDiretorio is
-    // used as a prefix of pNomeLog as it is given, so it ends with a separator ("\" reads as one,
-    // and a path on drive C: is mapped); when blank it is the program's own folder. A missing
-    // folder is created with its missing parents.
+    // pMaximoLinhas of the old lines stay, the newest, within the bound in bytes above; a negative
+    // cap counts as 0. pDiretorio is used as a prefix of pNomeLog as it is given, so it ends with
+    // a separator ("\" reads as one, and a path on drive C: is mapped); when blank it is the
+    // program's own folder. A missing folder is created with its missing parents.
     static void Execute(const QObject* pOrigem, const QString& pNomeLog, const QString& pMensagem,
                         const QString& pDiretorio, int pMaximoLinhas);
 

@@ -16,16 +16,25 @@ QByteArrayView MarcaDaCodificacao(TCodificacao c) {
         case TCodificacao::Utf16BE:
             return "\xFE\xFF";
         case TCodificacao::Ansi:
+        case TCodificacao::Utf8SemMarca:
             break;
     }
     return {};
 }
 
-TCodificacao CodificacaoPelaMarca(QByteArrayView bytes) {
+std::optional<TCodificacao> CodificacaoMarcada(QByteArrayView bytes) {
     for (TCodificacao c : {TCodificacao::Utf8, TCodificacao::Utf16LE, TCodificacao::Utf16BE})
         if (bytes.startsWith(MarcaDaCodificacao(c)))
             return c;
-    return TCodificacao::Ansi;
+    return std::nullopt;
+}
+
+TCodificacao CodificacaoSemMarca(QByteArrayView bytes) {
+    return CodePage::SemMarcaEmUtf8(bytes) ? TCodificacao::Utf8SemMarca : TCodificacao::Ansi;
+}
+
+TCodificacao CodificacaoPelaMarca(QByteArrayView bytes) {
+    return CodificacaoMarcada(bytes).value_or(CodificacaoSemMarca(bytes));
 }
 
 namespace {

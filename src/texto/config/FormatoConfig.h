@@ -4,9 +4,13 @@
 // and erases lines. Nothing here knows typed values, files on disk or the modified state.
 //
 // Bytes and lines:
-// - A byte-order mark selects UTF-8, UTF-16 LE or UTF-16 BE; bytes without one are
-//   Windows-1252. Decoding in a given encoding skips that encoding's mark only: a second mark,
-//   or another encoding's, is text.
+// - A byte-order mark selects UTF-8, UTF-16 LE or UTF-16 BE. Bytes without one are UTF-8 when
+//   they are valid UTF-8 and hold some byte above 127, else Windows-1252 (plain ASCII reads
+//   the same either way and stays Windows-1252, the encoding of new files): the library's one
+//   rule for unmarked files (CodePage::SemMarcaEmUtf8). A file is written back in the encoding
+//   it was read in, so a file saved by a Linux editor stays UTF-8 without a mark. Decoding in a
+//   given encoding skips that encoding's mark only: a second mark, or another encoding's, is
+//   text.
 // - Lines end at CR LF, a lone CR or a lone LF; a final terminator opens no further line.
 // - Encoding writes the encoding's mark, then every line, the last included, followed by CR LF.
 //   A line break inside a line (a value given with one) is written as a blank, so a value can
@@ -47,11 +51,16 @@ enum class TCodificacao {
     Utf8,     // with the mark EF BB BF
     Utf16LE,  // with the mark FF FE
     Utf16BE,  // with the mark FE FF
+    Utf8SemMarca,  // UTF-8 without a mark
 };
 
-// The byte-order mark a file in the encoding starts with (none for Ansi).
+// The byte-order mark a file in the encoding starts with (none for Ansi and Utf8SemMarca).
 QByteArrayView MarcaDaCodificacao(TCodificacao c);
-// The encoding whose mark the bytes start with; Ansi when none.
+// The encoding whose mark the bytes start with; none without a mark.
+std::optional<TCodificacao> CodificacaoMarcada(QByteArrayView bytes);
+// The encoding of bytes without a mark: Utf8SemMarca or Ansi (see the file comment).
+TCodificacao CodificacaoSemMarca(QByteArrayView bytes);
+// The encoding a file of these bytes is read in: that of its mark, else that of its bytes.
 TCodificacao CodificacaoPelaMarca(QByteArrayView bytes);
 
 namespace FormatoConfig {
@@ -71,7 +80,7 @@ std::optional<QString> SecaoListada(QStringView linha);
 // A file's bytes decoded into lines. Immutable, so the objects opened on the same bytes can share
 // one decoding.
 struct TLinhasCarregadas {
-    // Decodes in the requested encoding or, with none, in the one of the bytes' mark.
+    // Decodes in the requested encoding or, with none, in the one the bytes are read in.
     TLinhasCarregadas(QByteArray bytes, std::optional<TCodificacao> pedida);
     TLinhasCarregadas(const TLinhasCarregadas&) = delete;
     TLinhasCarregadas& operator=(const TLinhasCarregadas&) = delete;

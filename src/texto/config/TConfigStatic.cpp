@@ -1,53 +1,11 @@
 #include "texto/config/TConfigStatic.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
-
-#include <QFile>
-#include <QFileInfo>
-#include <cerrno>
 #include <functional>
 #include <utility>
 
 #include "texto/config/TmConfig.h"
 
 namespace {
-
-// The lock a call holds on its settings file, released when the call ends (also by an error).
-// Only a write creates the lock file, so reading a file never leaves one behind. Without any
-// lockable file (no folder, or neither the lock file nor the file can be opened) the call goes
-// on unlocked: it fails or succeeds on the file just as it would alone.
-class TTravaArquivo {
-public:
-    enum class Modo { Leitura, Escrita };
-
-    TTravaArquivo(const QString& arquivo, Modo modo) {
-        if (QFileInfo(arquivo).fileName().isEmpty())
-            return;
-        const QByteArray trava = QFile::encodeName(arquivo + QStringLiteral(".lock"));
-        if (modo == Modo::Escrita)
-            fd_ = ::open(trava.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-        if (fd_ < 0)
-            fd_ = ::open(trava.constData(), O_RDONLY | O_CLOEXEC);
-        if (fd_ < 0)  // no lock file: a folder that takes no new file has its saves in place
-            fd_ = ::open(QFile::encodeName(arquivo).constData(), O_RDONLY | O_CLOEXEC);
-        if (fd_ < 0)
-            return;
-        const int operacao = modo == Modo::Escrita ? LOCK_EX : LOCK_SH;
-        while (::flock(fd_, operacao) != 0 && errno == EINTR) {
-        }
-    }
-    ~TTravaArquivo() {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    TTravaArquivo(const TTravaArquivo&) = delete;
-    TTravaArquivo& operator=(const TTravaArquivo&) = delete;
-
-private:
-    int fd_ = -1;
-};
 
 QString Resolver(const QString& Arquivo) {
     return Arquivo.isEmpty() ? TConfigStatic::ArquivoPadrao() : Arquivo;
@@ -56,18 +14,15 @@ QString Resolver(const QString& Arquivo) {
 // One read: the TmConfig operation on the file as it stands.
 template <typename Leitura, typename... Argumentos>
 auto Consultar(const QString& Arquivo, Leitura leitura, Argumentos&&... argumentos) {
-    const QString arquivo = Resolver(Arquivo);
-    const TTravaArquivo trava(arquivo, TTravaArquivo::Modo::Leitura);
-    const TmConfig cfg(arquivo, true);
+    const TmConfig cfg(Resolver(Arquivo), true);
     return std::invoke(leitura, cfg, std::forward<Argumentos>(argumentos)...);
 }
 
-// One write: the TmConfig operation on the file as it stands, saved when it changed anything.
+// One write: the TmConfig operation on the file as it stands, saved when it changed anything (the
+// save makes it again on the file as it is under the lock).
 template <typename Escrita, typename... Argumentos>
 void Alterar(const QString& Arquivo, Escrita escrita, const Argumentos&... argumentos) {
-    const QString arquivo = Resolver(Arquivo);
-    const TTravaArquivo trava(arquivo, TTravaArquivo::Modo::Escrita);
-    TmConfig cfg(arquivo, true);
+    TmConfig cfg(Resolver(Arquivo), true);
     std::invoke(escrita, cfg, argumentos...);
     cfg.Flush();
 }

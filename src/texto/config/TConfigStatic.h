@@ -8,19 +8,15 @@
 // empty: blanks are a name) is the running program's file with its extension replaced by ".ini"
 // (ArquivoPadrao).
 //
-// Several programs write one file (the display and the POS): a write holds an exclusive lock on
-// the file from its load to its save, so writers queue and none loses the keys of another; a
-// read holds a shared lock, so it never sees a file half rewritten in place. The lock is flock on
-// "<file>.lock" beside the file: a save replaces the file by a new one, and a lock on the file
-// itself would be left on the replaced copy while the next writer locked the new one. The lock
-// file stays (removing it would reopen that gap). Where the folder takes no new file the save
-// rewrites the file in place, and the file itself is locked. Locks are advisory: they order the
-// callers of this unit, not other writers of the file, and a write waits as long as a writer
-// ahead of it holds the lock.
+// Several programs write one file (the display and the POS): every call goes through TmConfig,
+// whose load takes the file's lock shared and whose save takes it exclusively, reads the file
+// again and makes the call's change on what it finds (TravaConfig.h, TmConfig.h), so writers
+// queue and none loses the keys of another, and a read never sees a file half rewritten in place.
 //
 // Failures: a missing file reads as empty, so every read gives its default. A file that exists
 // but cannot be read raises EInOutError, and so does a write that cannot be saved (folder
-// missing, read-only file): a lost write is reported, never passed off as done.
+// missing, read-only file, a link or other planted thing at the lock file's name): a lost write
+// is reported, never passed off as done.
 //
 // A text default or value given as a literal ("22334") is text: the const char* overloads keep
 // it from converting to bool, which C++ would prefer to the conversion to QString.

@@ -12,6 +12,7 @@
 #include "base/RtlDatas.h"
 #include "base/RtlNumeros.h"
 #include "texto/config/DecodificacoesRecentes.h"
+#include "texto/config/TravaConfig.h"
 
 using FormatoConfig::EmBranco;
 using FormatoConfig::NomeChave;
@@ -49,16 +50,40 @@ QString CaminhoDoPrograma() {
     return programa;
 }
 
+struct TDocumentoLido {
+    TLinhasConfig linhas;
+    TCodificacao codificacao;
+};
+
+// The document the file holds, with the stray mark dropped, and the encoding it was read in;
+// nothing when the file does not exist.
+std::optional<TDocumentoLido> LerDocumento(const QString& caminho,
+                                           std::optional<TCodificacao> pedida) {
+    QFile arquivo(caminho);
+    if (!arquivo.exists())
+        return std::nullopt;
+    if (!arquivo.open(QIODevice::ReadOnly))
+        throw EInOutError(Falha(QStringLiteral("ler"), caminho, arquivo.errorString()));
+    const QByteArray bytes = arquivo.readAll();
+    if (arquivo.error() != QFileDevice::NoError)
+        throw EInOutError(Falha(QStringLiteral("ler"), caminho, arquivo.errorString()));
+    auto carga = DecodificacoesRecentes::Decodificar(bytes, pedida);
+    TDocumentoLido lido{TLinhasConfig(carga), carga->codificacao};
+    lido.linhas.RemoverMarcaSolta();
+    return lido;
+}
+
 }  // namespace
 
 TmConfig::TmConfig(const QString& Arquivo, bool CarregarArquivoExistenteParaUpdate)
-    : arquivo_(Arquivo) {
-    if (CarregarArquivoExistenteParaUpdate)
-        Carregar(std::nullopt);
+    : arquivo_(Arquivo), carregado_(CarregarArquivoExistenteParaUpdate) {
+    if (carregado_)
+        Carregar();
 }
 
-TmConfig::TmConfig(const QString& Arquivo, TCodificacao Encoding) : arquivo_(Arquivo) {
-    Carregar(Encoding);
+TmConfig::TmConfig(const QString& Arquivo, TCodificacao Encoding)
+    : arquivo_(Arquivo), pedida_(Encoding), carregado_(true) {
+    Carregar();
 }
 
 TmConfig::TmConfig(const QStringList& aLista) : linhas_(aLista) {
@@ -70,26 +95,36 @@ TmConfig::~TmConfig() {
     if (!modificado_)
         return;
     try {
-        Gravar(arquivo_);
+        Salvar();
     } catch (...) {
         // A settings object freed after a change must not fail its caller; the change is lost.
     }
 }
 
-void TmConfig::Carregar(std::optional<TCodificacao> pedida) {
-    QFile arquivo(arquivo_);
-    if (!arquivo.exists())
+void TmConfig::Carregar() {
+    const TTravaConfig trava(arquivo_, TTravaConfig::Modo::Leitura);
+    std::optional<TDocumentoLido> lido = LerDocumento(arquivo_, pedida_);
+    if (!lido)
         return;
-    if (!arquivo.open(QIODevice::ReadOnly))
-        throw EInOutError(Falha(QStringLiteral("ler"), arquivo_, arquivo.errorString()));
-    const QByteArray bytes = arquivo.readAll();
-    if (arquivo.error() != QFileDevice::NoError)
-        throw EInOutError(Falha(QStringLiteral("ler"), arquivo_, arquivo.errorString()));
-    auto carga = DecodificacoesRecentes::Decodificar(bytes, pedida);
-    codificacao_ = carga->codificacao;
-    linhas_ = TLinhasConfig(std::move(carga));
-    linhas_.RemoverMarcaSolta();
+    linhas_ = std::move(lido->linhas);
+    codificacao_ = lido->codificacao;
     totalLinhas_ = int(linhas_.Total());
+}
+
+void TmConfig::Mesclar() {
+    std::optional<TDocumentoLido> lido = LerDocumento(arquivo_, pedida_);
+    linhas_ = lido ? std::move(lido->linhas) : TLinhasConfig();
+    codificacao_ = lido ? lido->codificacao : TCodificacao::Ansi;
+    for (const TAlteracao& alteracao : alteracoes_)
+        Aplicar(linhas_, alteracao);
+}
+
+void TmConfig::Salvar() {
+    const TTravaConfig trava(arquivo_, TTravaConfig::Modo::Escrita);
+    if (carregado_)
+        Mesclar();
+    Gravar(arquivo_);
+    alteracoes_.clear();
 }
 
 void TmConfig::Gravar(const QString& destino) const {
@@ -105,7 +140,7 @@ void TmConfig::Gravar(const QString& destino) const {
 void TmConfig::Flush() {
     if (!modificado_)
         return;
-    Gravar(arquivo_);
+    Salvar();
     modificado_ = false;
 }
 
@@ -163,22 +198,58 @@ TDateTime TmConfig::ReadTime(const QString& Secao, const QString& Item, TDateTim
 
 // ---- writing ----
 
-void TmConfig::WriteString(const QString& Secao, const QString& Item, const QString& Valor) {
-    const qsizetype k = linhas_.IndiceChave(Secao, Item);
-    if (k >= 0) {
-        if (Valor.isEmpty())
-            linhas_.Remover(k);
-        else
-            linhas_.Substituir(k, NomeChave(linhas_.Linha(k)).toString() + u'=' + Valor);
-    } else if (const qsizetype p = linhas_.PosicaoInsercao(Secao); p >= 0) {
-        linhas_.Inserir(p, Item + u'=' + Valor);
-    } else {
-        if (linhas_.Total() > 0 && !EmBranco(linhas_.Linha(linhas_.Total() - 1)))
-            linhas_.Acrescentar(QString());
-        linhas_.Acrescentar(u'[' + Secao + u']');
-        linhas_.Acrescentar(Item + u'=' + Valor);
+bool TmConfig::Aplicar(TLinhasConfig& linhas, const TAlteracao& alteracao) {
+    const auto& [tipo, secao, item, valor] = alteracao;
+    switch (tipo) {
+        case TAlteracao::Tipo::Escrever:
+            if (const qsizetype k = linhas.IndiceChave(secao, item); k >= 0) {
+                if (valor.isEmpty())
+                    linhas.Remover(k);
+                else
+                    linhas.Substituir(k, NomeChave(linhas.Linha(k)).toString() + u'=' + valor);
+            } else if (const qsizetype p = linhas.PosicaoInsercao(secao); p >= 0) {
+                linhas.Inserir(p, item + u'=' + valor);
+            } else {
+                if (linhas.Total() > 0 && !EmBranco(linhas.Linha(linhas.Total() - 1)))
+                    linhas.Acrescentar(QString());
+                linhas.Acrescentar(u'[' + secao + u']');
+                linhas.Acrescentar(item + u'=' + valor);
+            }
+            return true;
+        case TAlteracao::Tipo::ExcluirChave:
+            if (const qsizetype k = linhas.IndiceChave(secao, item); k >= 0) {
+                linhas.Remover(k);
+                return true;
+            }
+            return false;
+        case TAlteracao::Tipo::ApagarSecao:
+            if (const qsizetype h = linhas.IndiceSecao(secao); h >= 0) {
+                linhas.Remover(h, linhas.FimDoBloco(h) - h);
+                return true;
+            }
+            return false;
+        case TAlteracao::Tipo::AcrescentarLinha:
+            linhas.Acrescentar(valor);
+            return true;
     }
+    return false;
+}
+
+bool TmConfig::Alterar(TAlteracao alteracao) {
+    if (!Aplicar(linhas_, alteracao))
+        return false;
+    if (carregado_)
+        alteracoes_.append(std::move(alteracao));
+    return true;
+}
+
+void TmConfig::WriteString(const QString& Secao, const QString& Item, const QString& Valor) {
+    Alterar({TAlteracao::Tipo::Escrever, Secao, Item, Valor});
     modificado_ = true;
+}
+
+void TmConfig::WriteLinha(const QString& Valor) {
+    Alterar({TAlteracao::Tipo::AcrescentarLinha, {}, {}, Valor});
 }
 
 void TmConfig::WriteInteger(const QString& Secao, const QString& Item, std::int32_t Valor) {
@@ -294,17 +365,11 @@ int TmConfig::GetSectionItemCount(const QString& Secao) const {
 }
 
 void TmConfig::EraseSection(const QString& Secao) {
-    const qsizetype h = linhas_.IndiceSecao(Secao);
-    if (h < 0)
-        return;
-    linhas_.Remover(h, linhas_.FimDoBloco(h) - h);
-    modificado_ = true;
+    if (Alterar({TAlteracao::Tipo::ApagarSecao, Secao, {}, {}}))
+        modificado_ = true;
 }
 
 void TmConfig::DeleteKey(const QString& Secao, const QString& Item) {
-    const qsizetype k = linhas_.IndiceChave(Secao, Item);
-    if (k < 0)
-        return;
-    linhas_.Remover(k);
-    modificado_ = true;
+    if (Alterar({TAlteracao::Tipo::ExcluirChave, Secao, Item, {}}))
+        modificado_ = true;
 }

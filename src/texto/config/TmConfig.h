@@ -6,9 +6,19 @@
 // when it is freed after a change. The format (encodings, lines, headers, keys and where new
 // lines go) is that of texto/config/FormatoConfig.h.
 //
-// The document is written back in the encoding it was read in, with that encoding's mark; a
-// document never read from a file (no file yet, not loaded, or built from a list) is written in
-// Windows-1252 without one.
+// The document is written back in the encoding it was read in, with that encoding's mark (a file
+// without a mark is read by the library's one rule, see FormatoConfig.h); a document never read
+// from a file (no file yet, not loaded, or built from a list) is written in Windows-1252 without
+// one.
+//
+// Several programs write one file (the display's settings page, the POS through the static
+// access), so a document opened with loading does not write back the file it loaded: its save
+// takes the file's exclusive lock (TTravaConfig), reads the file again under it and applies to
+// what it finds the changes this object made (writes, deleted keys, erased sections, appended
+// lines, in their order), then writes that and holds it as its document. What other writers
+// saved since this object loaded the file stays; a key both changed takes this object's value,
+// the last writer's. A document opened without loading replaces the file, as asked. Loading takes
+// the lock shared. SaveCopyTo writes the document as it stands, without lock or merge.
 //
 // Typed values are written and parsed in the process's current regional settings
 // (FormatSettings()): integers in decimal, Booleans as "1"/"0", floats and currency in the
@@ -55,8 +65,9 @@ public:
     TmConfig(const TmConfig&) = delete;
     TmConfig& operator=(const TmConfig&) = delete;
 
-    // Writes a modified document and clears Modificado; on failure raises EInOutError and
-    // Modificado stays true. Does nothing when nothing changed.
+    // Saves a modified document (merged with the file as it is now, see above) and clears
+    // Modificado; on failure raises EInOutError and Modificado stays true. Does nothing when
+    // nothing changed.
     void Flush();
     // Writes the document to NomeArquivo, changed or not; Modificado is untouched.
     void SaveCopyTo(const QString& NomeArquivo) const;
@@ -94,7 +105,7 @@ public:
     void WriteDateTime(const QString& Secao, const QString& Item, TDateTime Valor);
     void WriteTime(const QString& Secao, const QString& Item, TDateTime Valor);
     // Appends a raw line; does not set Modificado.
-    void WriteLinha(const QString& Valor) { linhas_.Acrescentar(Valor); }
+    void WriteLinha(const QString& Valor);
 
     // The same operations on the section "Config".
     QString ReadStringConfig(const QString& Item, const QString& Padrao) const;
@@ -130,13 +141,31 @@ public:
     void DeleteKey(const QString& Secao, const QString& Item);
 
 private:
-    // Loads the file when it exists, in the given encoding or, with none, by its mark.
-    void Carregar(std::optional<TCodificacao> pedida);
+    // A change this object made, kept until it is saved so that the save can make it again on
+    // the file as it is then.
+    struct TAlteracao {
+        enum class Tipo { Escrever, ExcluirChave, ApagarSecao, AcrescentarLinha } tipo;
+        QString secao, item, valor;
+    };
+
+    // Makes the change on the lines; false when it changed nothing.
+    static bool Aplicar(TLinhasConfig& linhas, const TAlteracao& alteracao);
+    // Makes the change on the document and keeps it; true when it changed anything.
+    bool Alterar(TAlteracao alteracao);
+    // Loads the file (taking its lock shared) when it exists, in the requested encoding or,
+    // with none, in the one its bytes are read in.
+    void Carregar();
+    // Replaces the document by the file as it is now, with this object's changes made again.
+    void Mesclar();
+    void Salvar();
     void Gravar(const QString& destino) const;
 
     QString arquivo_;
     TLinhasConfig linhas_;
     TCodificacao codificacao_ = TCodificacao::Ansi;
+    std::optional<TCodificacao> pedida_;
+    bool carregado_ = false;  // opened with loading: a save merges
+    QList<TAlteracao> alteracoes_;
     bool modificado_ = false;
     int totalLinhas_ = 0;
 };

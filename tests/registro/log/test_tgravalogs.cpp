@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 
@@ -216,6 +218,75 @@ TEST_F(GravaLogs, TheDialogsEntryAndTheMailerLeaveEveryFileAlone) {
     EXPECT_EQ(QDir(Pasta()).entryList(QDir::Files | QDir::Hidden),
               QStringList(QStringLiteral("app.log")));
     EXPECT_EQ(QDir(QCoreApplication::applicationDirPath()).entryList(), doPrograma);
+}
+
+}  // namespace
+
+namespace {
+
+// The old part kept is bounded in bytes as well as in lines, so that one entry costs the same
+// whatever the log holds: at most 64 KiB of the file per line of the cap and 4 MiB in all. A line
+// that ends past the bound is dropped with every line after it.
+TEST_F(GravaLogs, ALineLongerThanTheBoundIsDroppedWithWhatFollows) {
+    const QByteArray longa(1 << 20, 'x');
+    const QByteArray media(70 * 1024, 'z');
+    struct Caso {
+        QByteArray antes;
+        int maximo;
+        QByteArray mantidas;
+    };
+    const Caso casos[] = {
+        {longa + "\r\n", 1, ""},
+        {longa, 1, ""},
+        {"a\r\nb\r\n" + longa + "\r\nc\r\n", 10, "a\r\nb\r\n"},
+        {"a\r\n" + media + "\r\n", 2, "a\r\n" + media + "\r\n"},  // the bound is per cap
+        {QByteArray(5 << 20, 'y'), 1000, ""},                     // 4 MiB in all
+    };
+    for (const Caso& c : casos) {
+        ASSERT_TRUE(Criar(Log(), c.antes));
+        Gravar(QStringLiteral("n"), c.maximo);
+        EXPECT_EQ(Ler(Log()), kSeparador + kData + " - -> n\r\n" + c.mantidas)
+            << c.antes.size() << " bytes, cap " << c.maximo;
+    }
+}
+
+// Without a mark the log is UTF-8 when its bytes are (and stays so), else Windows-1252.
+TEST_F(GravaLogs, AnUnmarkedLogKeepsTheEncodingOfItsBytes) {
+    const struct {
+        QByteArray antes;
+        QByteArray entrada;
+    } casos[] = {
+        {"antiga a\xC3\xA7\xC3\xA3o\r\n", "nova a\xC3\xA7\xC3\xA3o \xE2\x82\xAC"},
+        {"antiga a\xE7\xE3o\r\n", "nova a\xE7\xE3o \x80"},
+        {"antiga\r\n", "nova a\xE7\xE3o \x80"},
+    };
+    for (const auto& c : casos) {
+        ASSERT_TRUE(Criar(Log(), c.antes));
+        Gravar(QStringLiteral("nova ação €"), 10);
+        EXPECT_EQ(Ler(Log()), kSeparador + kData + " - -> " + c.entrada + "\r\n" + c.antes)
+            << c.antes.toStdString();
+    }
+}
+
+// A link at the log's name is neither read nor written through: the entry is refused and the
+// file it points to, or the missing one it names, stays as it was.
+TEST_F(GravaLogs, ALinkAtTheLogsNameIsRefused) {
+    const QString vitima = Pasta() + QStringLiteral("vitima");
+    for (const bool existe : {true, false}) {
+        QFile::remove(vitima);
+        QFile::remove(Log());
+        if (existe) {
+            ASSERT_TRUE(Criar(vitima, Linhas(3)));
+        }
+        ASSERT_TRUE(QFile::link(vitima, Log()));
+        EXPECT_THROW(Gravar(QStringLiteral("n"), 1), EInOutError) << existe;
+        EXPECT_EQ(Ler(vitima), existe ? Linhas(3) : QByteArray("(sem arquivo)"));
+        EXPECT_TRUE(QFileInfo(Log()).isSymLink());
+    }
+    // Nor is a FIFO there waited on.
+    QFile::remove(Log());
+    ASSERT_EQ(::mkfifo(QFile::encodeName(Log()).constData(), 0600), 0);
+    EXPECT_THROW(Gravar(QStringLiteral("n"), 1), EInOutError);
 }
 
 }  // namespace

@@ -238,3 +238,53 @@ TEST_F(AcessoEstatico, TwoProgramsWritingOneFileLoseNoKey) {
 }
 
 }  // namespace
+
+// ---- the lock file ----
+
+namespace {
+
+// Something planted at the lock file's name (a link to another file, dangling or not, or a FIFO)
+// is never opened through: a write is refused and changes nothing, a read goes on.
+TEST_F(AcessoEstatico, SomethingPlantedAtTheLockNameIsNeverWrittenThrough) {
+    const QString trava = arquivo_ + QStringLiteral(".lock");
+    const QString vitima = dir_.filePath(QStringLiteral("vitima"));
+    const struct {
+        const char* nome;
+        std::function<bool()> plantar;
+        QByteArray vitimaDepois;
+    } casos[] = {
+        {"link to a missing file", [&] { return QFile::link(vitima, trava); }, "(ausente)"},
+        {"link to a file",
+         [&] {
+             QFile f(vitima);
+             return f.open(QIODevice::WriteOnly) && f.write("segredo") == 7 &&
+                    QFile::link(vitima, trava);
+         },
+         "segredo"},
+        {"FIFO", [&] { return ::mkfifo(QFile::encodeName(trava).constData(), 0600) == 0; },
+         "(ausente)"},
+    };
+    for (const auto& c : casos) {
+        QFile::remove(vitima);
+        QFile::remove(trava);
+        Escrever(Doc({"[Config]", "Porta=1"}));
+        ASSERT_TRUE(c.plantar()) << c.nome;
+        EXPECT_THROW(TCS::GravarConfig("Porta", 2, arquivo_), EInOutError) << c.nome;
+        EXPECT_EQ(TCS::LerConfig("Porta", 0, arquivo_), 1) << c.nome;
+        QFile f(vitima);
+        EXPECT_EQ(f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(ausente)"),
+                  c.vitimaDepois)
+            << c.nome;
+    }
+}
+
+// The static access reads a file without a mark by the one rule: UTF-8 when its bytes are.
+TEST_F(AcessoEstatico, AFileOfALinuxEditorReadsAsUtf8) {
+    QFile f(arquivo_);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("[Config]\nMsg=Promo\xC3\xA7\xC3\xA3o\n");
+    f.close();
+    EXPECT_EQ(TCS::LerConfig("Msg", "", arquivo_), QStringLiteral("Promoção"));
+}
+
+}  // namespace

@@ -1,6 +1,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sched.h>
+#include <sys/file.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/statvfs.h>
@@ -10,9 +11,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <chrono>
 #include <csignal>
 #include <functional>
+#include <future>
 #include <limits>
 #include <memory>
 #include <optional>
@@ -38,6 +42,12 @@ void Escrever(const QString& caminho, const QByteArray& bytes) {
     QFile f(caminho);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(bytes);
+}
+
+// The names of a folder's files without the lock file of "c.ini", which a save leaves by design.
+QStringList SemTrava(QStringList nomes) {
+    nomes.removeOne(QStringLiteral("c.ini.lock"));
+    return nomes;
 }
 
 TDateTime Dia(int ano, int mes, int dia) {
@@ -614,7 +624,7 @@ TEST_F(Arquivos, WhereOnlyTheFolderIsInTheWayTheFileIsRewrittenInPlace) {
         EXPECT_EQ(*resultado, kComoEsperado) << c.nome;
         EXPECT_EQ(Ler(arquivo), c.grava ? "[Config]\r\nA=" + valor.toLatin1() + "\r\n" : antes)
             << c.nome;
-        EXPECT_EQ(QDir(pasta).entryList(QDir::Files | QDir::Hidden), QStringList{"c.ini"})
+        EXPECT_EQ(SemTrava(QDir(pasta).entryList(QDir::Files | QDir::Hidden)), QStringList{"c.ini"})
             << c.nome;
     }
 }
@@ -651,7 +661,8 @@ TEST_F(Arquivos, AFailedSaveLeavesThePreviousFileWhole) {
 
     EXPECT_TRUE(cfg.Modificado());
     EXPECT_EQ(Ler(caminho), antes);
-    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"c.ini"});
+    EXPECT_EQ(SemTrava(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden)),
+              QStringList{"c.ini"});
     cfg.Flush();  // the limit gone, the same document saves
     EXPECT_TRUE(Ler(caminho).contains("Longo=xxxx"));
 }
@@ -672,6 +683,142 @@ TEST_F(Arquivos, AFileThatCannotBeReadFailsTheConstructor) {
 TEST(TmConfigNome, DefaultFileNameIsTheProgramsWithIni) {
     const QString programa = QCoreApplication::applicationFilePath();
     EXPECT_EQ(TmConfig::GetFileNameDefault(), programa + QStringLiteral(".ini"));  // no extension
+}
+
+}  // namespace
+
+// ---- the encoding of a file without a mark ----
+
+namespace {
+
+// A file without a mark is UTF-8 when its bytes are (as a Linux editor saves it), else
+// Windows-1252, and is written back in the encoding it was read in; plain ASCII is written as a
+// new file is.
+TEST_F(Arquivos, AFileWithoutAMarkIsReadAndWrittenBackInTheEncodingOfItsBytes) {
+    const struct {
+        const char* nome;
+        QByteArray antes;
+        const char* lido;
+        QByteArray depois;
+    } casos[] = {
+        {"UTF-8 of a Linux editor", "[Config]\nMsg=Promo\xC3\xA7\xC3\xA3o\n", "Promoção",
+         "[Config]\r\nMsg=Promo\xC3\xA7\xC3\xA3o\r\nNova=A\xC3\xA7\xC3\xA3o \xE2\x82\xAC\r\n"},
+        {"Windows-1252", "[Config]\r\nMsg=Promo\xE7\xE3o\r\n", "Promoção",
+         "[Config]\r\nMsg=Promo\xE7\xE3o\r\nNova=A\xE7\xE3o \x80\r\n"},
+        {"ASCII", "[Config]\r\nMsg=Promocao\r\n", "Promocao",
+         "[Config]\r\nMsg=Promocao\r\nNova=A\xE7\xE3o \x80\r\n"},
+    };
+    const QString caminho = Caminho("Orvane.crv");
+    for (const auto& c : casos) {
+        Escrever(caminho, c.antes);
+        {
+            TmConfig cfg(caminho, true);
+            EXPECT_EQ(cfg.ReadStringConfig(QStringLiteral("Msg"), {}), QString::fromUtf8(c.lido))
+                << c.nome;
+            cfg.WriteStringConfig(QStringLiteral("Nova"), QStringLiteral("Ação €"));
+        }
+        EXPECT_EQ(Ler(caminho), c.depois) << c.nome;
+    }
+}
+
+}  // namespace
+
+// ---- other writers of the file ----
+
+namespace {
+
+class OutrosGravadores : public ::testing::Test {
+protected:
+    QString Arquivo() const { return dir_.filePath(QStringLiteral("Orvane.crv")); }
+    QTemporaryDir dir_;
+};
+
+// A save reads the file again and applies to it only what this object changed: what another
+// writer saved since this object was opened stays, and a key both changed takes this object's
+// value (the last writer's).
+TEST_F(OutrosGravadores, ASaveKeepsWhatAnotherWriterSavedMeanwhile) {
+    Escrever(Arquivo(), "[Config]\r\nPorta=1\r\nMonitor=1\r\nApagar=1\r\n\r\n[Rede]\r\nIp=a\r\n");
+    TmConfig tela(Arquivo(), true);
+    {
+        TmConfig caixa(Arquivo(), true);
+        caixa.WriteStringConfig(QStringLiteral("Monitor"), QStringLiteral("2"));
+        caixa.WriteStringConfig(QStringLiteral("Caixa"), QStringLiteral("9"));
+        caixa.WriteString(QStringLiteral("Rede"), QStringLiteral("Ip"), QStringLiteral("b"));
+        caixa.WriteString(QStringLiteral("Nova"), QStringLiteral("X"), QStringLiteral("1"));
+    }
+    tela.WriteStringConfig(QStringLiteral("Porta"), QStringLiteral("5"));
+    tela.WriteStringConfig(QStringLiteral("Monitor"), QStringLiteral("3"));
+    tela.DeleteKey(QStringLiteral("Config"), QStringLiteral("Apagar"));
+    tela.WriteLinha(QStringLiteral("; fim"));
+    tela.Flush();
+    const QStringList esperadas = Doc({"[Config]", "Porta=5", "Monitor=3", "Caixa=9", "", "[Rede]",
+                                       "Ip=b", "", "[Nova]", "X=1", "; fim"});
+    EXPECT_EQ(Texto(TmConfig(Arquivo(), true).Lista()), Texto(esperadas));
+    EXPECT_EQ(Texto(tela.Lista()), Texto(esperadas));  // the object holds what it saved
+}
+
+// A document opened on a file that did not exist yet merges with the file saved since; one
+// opened without loading replaces the file, as it was asked to.
+TEST_F(OutrosGravadores, OnlyADocumentThatWasLoadedMerges) {
+    TmConfig tela(Arquivo(), true);
+    TmConfig novo(Arquivo(), false);
+    TmConfig(Arquivo(), true).WriteStringConfig(QStringLiteral("A"), QStringLiteral("1"));
+    tela.WriteStringConfig(QStringLiteral("B"), QStringLiteral("2"));
+    tela.Flush();
+    EXPECT_EQ(Texto(TmConfig(Arquivo(), true).Lista()), Texto(Doc({"[Config]", "A=1", "B=2"})));
+    novo.WriteStringConfig(QStringLiteral("C"), QStringLiteral("3"));
+    novo.Flush();
+    EXPECT_EQ(Texto(TmConfig(Arquivo(), true).Lista()), Texto(Doc({"[Config]", "C=3"})));
+}
+
+// The save takes the lock the file's other writers take (flock on "<file>.lock"): while one
+// holds it the save waits, and then it reads the file that writer left.
+TEST_F(OutrosGravadores, ASaveWaitsForTheLockAndReadsTheFileUnderIt) {
+    Escrever(Arquivo(), "[Config]\r\nA=1\r\n");
+    TmConfig tela(Arquivo(), true);
+    tela.WriteStringConfig(QStringLiteral("B"), QStringLiteral("2"));
+    const QByteArray nomeTrava = QFile::encodeName(Arquivo() + QStringLiteral(".lock"));
+    const int trava = ::open(nomeTrava.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    ASSERT_GE(trava, 0);
+    ASSERT_EQ(::flock(trava, LOCK_EX), 0);
+    auto salvar = std::async(std::launch::async, [&tela] { tela.Flush(); });
+    EXPECT_EQ(salvar.wait_for(std::chrono::milliseconds(300)), std::future_status::timeout)
+        << "saved while another writer held the lock";
+    Escrever(Arquivo(), "[Config]\r\nA=1\r\nC=3\r\n");
+    ::flock(trava, LOCK_UN);
+    ::close(trava);
+    salvar.get();
+    EXPECT_EQ(Texto(TmConfig(Arquivo(), true).Lista()),
+              Texto(Doc({"[Config]", "A=1", "C=3", "B=2"})));
+}
+
+// The display's settings page saving again and again (open, change, free) while another program
+// writes keys through the static access: neither loses the other's keys.
+TEST_F(OutrosGravadores, ThePageAndAProgramOfStaticAccessKeepEachOthersKeys) {
+    constexpr int kVezes = 300;
+    QProcess caixa;
+    caixa.start(QStringLiteral(CLIENTE_INI), {QStringLiteral("gravar"), Arquivo(),
+                                              QStringLiteral("Caixa"), QString::number(kVezes)});
+    ASSERT_TRUE(caixa.waitForStarted(30000));
+    int porta = 0;
+    for (; porta < kVezes || !caixa.waitForFinished(0); ++porta) {
+        TmConfig pagina(Arquivo(), true);
+        pagina.WriteIntegerConfig(QStringLiteral("Porta"), porta);
+        pagina.WriteBoolConfig(QStringLiteral("Ativa"), true);
+    }
+    ASSERT_TRUE(caixa.state() == QProcess::NotRunning || caixa.waitForFinished(900000));
+    ASSERT_EQ(caixa.exitCode(), 0) << caixa.readAllStandardError().data();
+
+    const TmConfig lido(Arquivo(), true);
+    EXPECT_EQ(lido.ReadIntegerConfig(QStringLiteral("Porta"), -1), porta - 1);
+    QStringList presentes, esperadas;
+    lido.ReadSectionValues(QStringLiteral("Chaves"), presentes);
+    for (int i = 0; i < kVezes; i += 2)
+        esperadas.append(QStringLiteral("Caixa%1=%1").arg(i));
+    esperadas.append(QStringLiteral("CaixaUltimo=%1").arg(kVezes - 1));
+    presentes.sort();
+    esperadas.sort();
+    EXPECT_EQ(presentes, esperadas);
 }
 
 }  // namespace
