@@ -13,12 +13,16 @@ packages=(
   binutils-mingw-w64-x86-64 zip unzip
   postgresql python3-pyftpdlib
   python3-num2words python3-stdnum
+  python3-dateutil
 )
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
+# npm (with node) for the tests that compare with npm packages; a node that brings its own npm
+# (as NodeSource's does) is kept.
+command -v npm >/dev/null || missing+=(nodejs npm)
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 sudo=""
