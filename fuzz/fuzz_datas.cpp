@@ -1,5 +1,6 @@
 // Completion of typed dates and times on any text: no crash and no undefined behaviour, always
-// an answer, the typed day kept and a five-character time without blanks but at the colon; clock texts and minute counts read back to the same count.
+// an answer, the typed day kept and a five-character time without blanks but at the colon; clock
+// texts and minute counts read back to the same count.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstddef>

@@ -83,9 +83,9 @@ bool Digitado(QStringView texto, int posicao, int tamanho) {
     return valor && *valor != 0;
 }
 
+// At least two digits.
 QString Dois(qint64 valor) {
-    return valor < 10 && valor >= 0 ? QLatin1Char('0') + QString::number(valor)
-                                    : QString::number(valor);
+    return TmStr::StrZero(int(valor), 2);
 }
 
 QString FormatoAnoPeriodo(TDateTime data) {
@@ -102,10 +102,10 @@ QString Ate(const QString& inicio, const QString& fim) {
 }
 
 const std::array<QString, 12> kMeses = {
-    QStringLiteral("Janeiro"),  QStringLiteral("Fevereiro"), QStringLiteral("Março"),
-    QStringLiteral("Abril"),    QStringLiteral("Maio"),      QStringLiteral("Junho"),
-    QStringLiteral("Julho"),    QStringLiteral("Agosto"),    QStringLiteral("Setembro"),
-    QStringLiteral("Outubro"),  QStringLiteral("Novembro"),  QStringLiteral("Dezembro")};
+    QStringLiteral("Janeiro"), QStringLiteral("Fevereiro"), QStringLiteral("Março"),
+    QStringLiteral("Abril"),   QStringLiteral("Maio"),      QStringLiteral("Junho"),
+    QStringLiteral("Julho"),   QStringLiteral("Agosto"),    QStringLiteral("Setembro"),
+    QStringLiteral("Outubro"), QStringLiteral("Novembro"),  QStringLiteral("Dezembro")};
 const std::array<QString, 7> kDias = {
     QStringLiteral("Domingo"),      QStringLiteral("Segunda-feira"), QStringLiteral("Terça-feira"),
     QStringLiteral("Quarta-feira"), QStringLiteral("Quinta-feira"),  QStringLiteral("Sexta-feira"),
@@ -298,8 +298,8 @@ int HoraParaMin(QStringView Hora) {
     const qint64 horas = TmConv::ToInt(TmStr::Separa(Hora, u':', 1), 0);
     const qint64 minutos = TmConv::ToInt(sinal + TmStr::Separa(Hora, u':', 2), 0);
     const qint64 total = horas * 60 + minutos;
-    const bool cabe = total >= std::numeric_limits<int>::min() &&
-                      total <= std::numeric_limits<int>::max();
+    const bool cabe =
+        total >= std::numeric_limits<int>::min() && total <= std::numeric_limits<int>::max();
     return cabe ? int(total) : 0;
 }
 
@@ -416,8 +416,8 @@ QString GetExtPeriodo(TDateTime ahDtInicial, TDateTime ahDtFinal, QStringView as
     if (ahDtInicial == ahDtFinal)
         return DataCurta(ahDtInicial);
     const bool iniciaMes = ahDtInicial == SetInicioDoMes(ahDtInicial);
-    const bool terminaMes = IsUltimoDiaMes(ahDtFinal) &&
-                            (DataHora::TimePart(ahDtFinal) == 0 || ahDtFinal == SetFimDoMes(ahDtFinal));
+    const bool terminaMes = IsUltimoDiaMes(ahDtFinal) && (DataHora::TimePart(ahDtFinal) == 0 ||
+                                                          ahDtFinal == SetFimDoMes(ahDtFinal));
     const bool mesmoMes = GetMes(ahDtInicial) == GetMes(ahDtFinal) &&
                           GetAno(ahDtInicial, false) == GetAno(ahDtFinal, false);
     if (iniciaMes && terminaMes)

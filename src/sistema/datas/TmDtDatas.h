@@ -10,8 +10,9 @@
 // the ANSI texts, which always write "-" and ":". Days of the week are numbered 1 Sunday to
 // 7 Saturday unless an operation says otherwise. Nothing here raises: bad input gives the neutral
 // value that each operation names; a value that is not a date of the years 1..9999 gives 0,
-// false or the empty text wherever a calendar date is needed. Moving a date by days, hours or minutes follows the calendar
-// across 30 December 1899 (where the number's sign flips while the fraction still counts forward).
+// false or the empty text wherever a calendar date is needed. Moving a date by days, hours or
+// minutes follows the calendar across 30 December 1899 (where the number's sign flips while the
+// fraction still counts forward).
 
 #include <QString>
 #include <QStringView>
@@ -60,9 +61,9 @@ bool IsLeapYear(TDateTime Data);
 bool Between(TDateTime adData, TDateTime adDataInicial, TDateTime adDataFinal);
 
 // ---- Parts ----
-int GetDia(TDateTime ahData);                      // 1..31
-int GetMes(TDateTime ahData);                      // 1..12
-int GetAno(TDateTime ahData, bool abAbreviado);    // four digits, or the last two (0..99)
+int GetDia(TDateTime ahData);                    // 1..31
+int GetMes(TDateTime ahData);                    // 1..12
+int GetAno(TDateTime ahData, bool abAbreviado);  // four digits, or the last two (0..99)
 // DtFinal - DtInicial in days, truncated toward zero (1 March 18:00 to 2 March 06:00 is 0).
 int GetDiasDatas(TDateTime DtInicial, TDateTime DtFinal);
 // Elapsed years, months and days from Data to DataAtual, each with at least two digits, joined
@@ -120,7 +121,7 @@ QString Hora2Ansi(TDateTime Data, bool ComAspas);
 QString DataDetalhe(TDateTime Data);
 
 // ---- Names (fixed Brazilian Portuguese, not regional) ----
-QString GetNomeMes(int aiNumero);                    // 1..12 «Março»; else ""
+QString GetNomeMes(int aiNumero);                      // 1..12 «Março»; else ""
 QString GetDiaSemana(int aiNumero, bool abAbreviado);  // 1 Sunday..7 «Sábado»/«Sáb»; else ""
 // 1 Monday .. 7 Sunday from the third character of a Portuguese day name (seGunda, teRça,
 // quArta, quInta, seXta, sáBado, doMingo), any case; shorter texts and other letters give 0.

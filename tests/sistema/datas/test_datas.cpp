@@ -22,7 +22,9 @@ std::string Texto(TDateTime data) {
 
 // A format given as a string literal must not reach the Boolean overload of Data2Ansi.
 template <class T>
-concept AceitaFormato = requires(T formato) { TmDt::Data2Ansi(0.0, formato); };
+concept AceitaFormato = requires(T formato) {
+    TmDt::Data2Ansi(0.0, formato);
+};
 
 class Datas : public ::testing::Test {
 protected:
@@ -115,7 +117,8 @@ TEST_F(Datas, CompletaData) {
         {u"15/12/ab  ", u"15/12/2026"},
     };
     for (const auto& c : casos)
-        EXPECT_EQ(TmDt::CompletaData(QString::fromUtf16(c.digitado)), QString::fromUtf16(c.completo))
+        EXPECT_EQ(TmDt::CompletaData(QString::fromUtf16(c.digitado)),
+                  QString::fromUtf16(c.completo))
             << QString::fromUtf16(c.digitado).toStdString();
 }
 
@@ -123,7 +126,10 @@ TEST_F(Datas, HorasEMinutos) {
     const struct {
         const char16_t* mascara;
         const char16_t* hora;
-    } horas[] = {{u"", u"00:00"}, {u"12:3", u"12:30"}, {u"8", u"80 00"}, {u"1 :3 ", u"10:30"},
+    } horas[] = {{u"", u"00:00"},
+                 {u"12:3", u"12:30"},
+                 {u"8", u"80 00"},
+                 {u"1 :3 ", u"10:30"},
                  {u"12:345", u"12:34"}};
     for (const auto& c : horas)
         EXPECT_EQ(TmDt::CompletaHora(QString::fromUtf16(c.mascara)), QString::fromUtf16(c.hora));
@@ -131,9 +137,8 @@ TEST_F(Datas, HorasEMinutos) {
     const struct {
         int minutos;
         const char* texto;
-    } relogio[] = {{90, "01:30"},      {0, "00:00"},       {-30, "-00:30"},
-                   {-90, "-001:30"},   {6000, "100:00"},   {-6000, "-0100:00"},
-                   {-5940, "-099:00"}, {125, "02:05"}};
+    } relogio[] = {{90, "01:30"},    {0, "00:00"},        {-30, "-00:30"},    {-90, "-001:30"},
+                   {6000, "100:00"}, {-6000, "-0100:00"}, {-5940, "-099:00"}, {125, "02:05"}};
     for (const auto& c : relogio) {
         EXPECT_EQ(TmDt::MinParaHora(c.minutos), QLatin1String(c.texto));
         EXPECT_EQ(TmDt::HoraParaMin(QString::fromLatin1(c.texto)), c.minutos) << c.texto;
@@ -150,10 +155,16 @@ TEST_F(Datas, FormatarTempo) {
     const struct {
         qint64 segundos;
         const char* texto;
-    } casos[] = {{3723, "1 hora, 2 minutos e 3 segundos"}, {7200, "2 horas"},
-                 {61, "1 minuto e 1 segundo"}, {59, "59 segundos"}, {60, "1 minuto"},
-                 {3600, "1 hora"}, {3601, "1 hora e 1 segundo"}, {3660, "1 hora e 1 minuto"},
-                 {0, ""}, {-5, ""}};
+    } casos[] = {{3723, "1 hora, 2 minutos e 3 segundos"},
+                 {7200, "2 horas"},
+                 {61, "1 minuto e 1 segundo"},
+                 {59, "59 segundos"},
+                 {60, "1 minuto"},
+                 {3600, "1 hora"},
+                 {3601, "1 hora e 1 segundo"},
+                 {3660, "1 hora e 1 minuto"},
+                 {0, ""},
+                 {-5, ""}};
     for (const auto& c : casos)
         EXPECT_EQ(TmDt::FormatarTempo(c.segundos), QLatin1String(c.texto)) << c.segundos;
 }
@@ -187,7 +198,8 @@ TEST_F(Datas, LeituraDeTextos) {
     for (const char* ruim : {"2026-12-09", "2026-02-30 10:00:00", "2026-12-09 24:00:00",
                              "0000-01-01 00:00:00", "2026-1x-09 10:00:00", ""})
         EXPECT_EQ(TmDt::StrToDateTime(QString::fromLatin1(ruim), padrao), padrao) << ruim;
-    EXPECT_EQ(Texto(TmDt::StrToDataHora(u"09/12/2026 14:35", padrao)), Texto(D(2026, 12, 9, 14, 35)));
+    EXPECT_EQ(Texto(TmDt::StrToDataHora(u"09/12/2026 14:35", padrao)),
+              Texto(D(2026, 12, 9, 14, 35)));
     EXPECT_EQ(TmDt::StrToDataHora(u"31/02/2026", padrao), padrao);
     EXPECT_TRUE(TmDt::DataValida(u"29/02/2024"));
     EXPECT_FALSE(TmDt::DataValida(u"29/02/2023"));
@@ -204,7 +216,7 @@ TEST_F(Datas, Nomes) {
     const struct {
         const char16_t* nome;
         int numero;
-    } casos[] = {{u"segunda", 1}, {u"TERÇA", 2}, {u"qua", 3}, {u"quinta-feira", 4},
+    } casos[] = {{u"segunda", 1}, {u"TERÇA", 2}, {u"qua", 3},    {u"quinta-feira", 4},
                  {u"sex", 5},     {u"sáb", 6},   {u"Sábado", 6}, {u"domingo", 7},
                  {u"do", 0},      {u"abc", 0},   {u"", 0}};
     for (const auto& c : casos)
@@ -252,7 +264,9 @@ TEST_F(Datas, GetPeriodosCasosDoContrato) {
     for (const int dias : {0, -1, std::numeric_limits<int>::min()})
         EXPECT_EQ(periodos(D(2026, 3, 1), D(2026, 3, 10), dias), (V{"2026-03-01..2026-03-10"}));
     EXPECT_EQ(TmDt::GetPeriodos(0, std::numeric_limits<double>::infinity(), 1).size(), 1);
-    EXPECT_EQ(TmDt::GetPeriodos(D(2026, 3, 1), D(2026, 3, 10), std::numeric_limits<int>::max()).size(), 1);
+    EXPECT_EQ(
+        TmDt::GetPeriodos(D(2026, 3, 1), D(2026, 3, 10), std::numeric_limits<int>::max()).size(),
+        1);
 }
 
 TEST_F(Datas, GetPeriodosCobreCadaDiaUmaVez) {
@@ -270,7 +284,8 @@ TEST_F(Datas, GetPeriodosCobreCadaDiaUmaVez) {
         ASSERT_EQ(periodos.last().DtFinal, ate);
         QDate esperado = DataHora::ToQDate(de);
         for (const TPeriodo& p : periodos) {
-            const QDate primeiro = DataHora::ToQDate(p.DtInicial), ultimo = DataHora::ToQDate(p.DtFinal);
+            const QDate primeiro = DataHora::ToQDate(p.DtInicial),
+                        ultimo = DataHora::ToQDate(p.DtFinal);
             ASSERT_EQ(primeiro, esperado) << Texto(de) << " " << Texto(ate) << " " << porPeriodo;
             ASSERT_LE(primeiro, ultimo);
             ASSERT_LT(primeiro.daysTo(ultimo), porPeriodo);
@@ -284,14 +299,27 @@ TEST_F(Datas, GetTimeZone) {
     const struct {
         const char* zona;
         const char* texto;
-    } casos[] = {{"America/Sao_Paulo", "-03:00"}, {"America/Noronha", "-02:00"},
-                 {"Europe/Moscow", "03:00"},      {"Asia/Kolkata", "05:30"},
-                 {"America/St_Johns", "-03:30"},  {"Asia/Kathmandu", "05:45"},
-                 {"UTC", "00:00"},                {"Europe/Berlin", "01:00"}};  // standard, not summer
+    } casos[] = {{"America/Sao_Paulo", "-03:00"},
+                 {"America/Noronha", "-02:00"},
+                 {"Europe/Moscow", "03:00"},
+                 {"Asia/Kolkata", "05:30"},
+                 {"America/St_Johns", "-03:30"},
+                 {"Asia/Kathmandu", "05:45"},
+                 {"UTC", "00:00"},
+                 {"Europe/Berlin", "01:00"}};  // standard, not summer
     for (const auto& c : casos) {
         const QTimeZone zona(c.zona);
         ASSERT_TRUE(zona.isValid()) << c.zona;
         EXPECT_EQ(TmDt::GetTimeZone(zona), QLatin1String(c.texto)) << c.zona;
     }
-    EXPECT_EQ(TmDt::GetTimeZone(), TmDt::GetTimeZone(QTimeZone::systemTimeZone()));
+    // The system's zone, as the TZ variable names it.
+    const QByteArray antes = qgetenv("TZ");
+    qputenv("TZ", "Asia/Kolkata");
+    EXPECT_EQ(TmDt::GetTimeZone(), u"05:30");
+    qputenv("TZ", "America/Sao_Paulo");
+    EXPECT_EQ(TmDt::GetTimeZone(), u"-03:00");
+    if (antes.isNull())
+        qunsetenv("TZ");
+    else
+        qputenv("TZ", antes);
 }

@@ -57,7 +57,8 @@ TEST(Pascoa, DatasConhecidas) {
     // Every year of the range gives a Sunday in March or April.
     for (int ano = 1; ano <= 9999; ++ano) {
         const QDate pascoa = DataHora::ToQDate(TmDt::GetPascoa(ano));
-        ASSERT_TRUE(pascoa.dayOfWeek() == Qt::Sunday && (pascoa.month() == 3 || pascoa.month() == 4))
+        ASSERT_TRUE(pascoa.dayOfWeek() == Qt::Sunday &&
+                    (pascoa.month() == 3 || pascoa.month() == 4))
             << ano;
     }
 }
@@ -79,13 +80,15 @@ TEST(Feriados, NomesEHoras) {
         {D(2024, 11, 20), u"Dia Nacional de Zumbi e da Consciência Negra"},
         {D(2030, 11, 20) + 0.5, u"Dia Nacional de Zumbi e da Consciência Negra"},
         {D(2026, 12, 24), u""},
-        {DataHora::Combinar(D(1850, 12, 25), 0.25), u"Natal"},  // before 1899 the fraction still counts forward
+        {DataHora::Combinar(D(1850, 12, 25), 0.25),
+         u"Natal"},  // before 1899 the fraction still counts forward
         {std::nan(""), u""},
         {1e300, u""},
     };
     for (const auto& c : casos) {
         const QString nome = QString::fromUtf16(c.nome);
-        EXPECT_EQ(TmDt::GetFeriadoStr(c.data).toStdString(), nome.toStdString()) << Iso(c.data).toStdString();
+        EXPECT_EQ(TmDt::GetFeriadoStr(c.data).toStdString(), nome.toStdString())
+            << Iso(c.data).toStdString();
         EXPECT_EQ(TmDt::IsFeriado(c.data), !nome.isEmpty()) << Iso(c.data).toStdString();
     }
 }
@@ -95,18 +98,20 @@ TEST(Pascoa, ConcordaComDateutil) {
     QString python;
     for (const QString& candidato :
          {QStringLiteral("/usr/bin/python3"), QStandardPaths::findExecutable("python3")}) {
-        if (!candidato.isEmpty() && QProcess::execute(candidato, {"-c", "import dateutil.easter"}) == 0) {
+        if (!candidato.isEmpty() &&
+            QProcess::execute(candidato, {"-c", "import dateutil.easter"}) == 0) {
             python = candidato;
             break;
         }
     }
     if (python.isEmpty())
         GTEST_SKIP() << "python3 with dateutil is missing (Debian: python3-dateutil)";
-    const QStringList deles = Rodar(
-        python,
-        {"-c", "from dateutil.easter import easter\n"
+    const QStringList deles =
+        Rodar(python,
+              {"-c",
+               "from dateutil.easter import easter\n"
                "for ano in range(1583, 4100): print(easter(ano).isoformat())"},
-        QDir::tempPath());
+              QDir::tempPath());
     ASSERT_EQ(deles.size(), 4099 - 1583 + 1);
     for (int ano = 1583; ano <= 4099; ++ano)
         ASSERT_EQ(Iso(TmDt::GetPascoa(ano)), deles[ano - 1583]) << ano;
@@ -123,7 +128,8 @@ TEST(Feriados, ConcordamComDateHolidays) {
     const QString pasta = QStringLiteral(ORVANE_PASTA_NPM);
     QDir().mkpath(pasta);
     if (!QFile::exists(pasta + "/node_modules/date-holidays/package.json"))
-        Rodar(npm, {"install", "--prefix", pasta, "--no-audit", "--no-fund", "date-holidays"}, pasta);
+        Rodar(npm, {"install", "--prefix", pasta, "--no-audit", "--no-fund", "date-holidays"},
+              pasta);
     QStringList deles = Rodar(node, {"-e", R"(
         const Holidays = require('date-holidays');
         const br = new Holidays('BR');
@@ -131,7 +137,8 @@ TEST(Feriados, ConcordamComDateHolidays) {
           for (const f of br.getHolidays(ano))
             if ((f.type === 'public' && !/Eleição/.test(f.name)) || f.name === 'Páscoa')
               console.log(f.date.slice(0, 10));
-    )"}, pasta);
+    )"},
+                              pasta);
     ASSERT_FALSE(deles.isEmpty());
     deles.removeDuplicates();  // Easter 2030 falls on Tiradentes
     QStringList nossos;
