@@ -36,6 +36,7 @@ RATIOS = [
     ("Zip: unpack a 200 MB tree / unzip", "Descompactar/iterations:1/real_time", "Descompactar_Unzip/iterations:1/real_time", "real_time", 1.2),
     ("A million CNPJs validated / bare check-digit loop", "ValidarCnpjs", "ValidarCnpjs_LacoNu", "cpu_time", 4),
     ("A million state registrations validated / bare check-digit loop", "ValidarInscricoes", "ValidarInscricoes_LacoNu", "cpu_time", 10),
+    ("IsFeriado, every day of a century / QDate::dayOfWeek of the same days", "IsFeriadoSeculo", "IsFeriadoSeculo_QDateDayOfWeek", "cpu_time", 20),
 ]
 
 # (what, benchmark, field, unit, target as the largest value that passes, or None)

@@ -13,6 +13,7 @@ packages=(
   binutils-mingw-w64-x86-64 zip unzip
   postgresql python3-pyftpdlib
   python3-num2words python3-stdnum
+  python3-dateutil
 )
 # node and npm run the differential tests of document numbers; nodejs from elsewhere brings npm.
 command -v npm >/dev/null || packages+=(nodejs npm)
@@ -21,6 +22,9 @@ missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
+# npm (with node) for the tests that compare with npm packages; a node that brings its own npm
+# (as NodeSource's does) is kept.
+command -v npm >/dev/null || missing+=(nodejs npm)
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 sudo=""
