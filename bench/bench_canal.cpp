@@ -3,7 +3,11 @@
 // traffic: one thread with a plain poll/recv loop that only counts line feeds.
 //
 // Each iteration connects the clients (untimed), then times sending every line and closing, up
-// to the moment the reader has consumed every connection to its end.
+// to the moment the reader has consumed every connection to its end. A reader that dropped lines
+// would look faster, so an iteration counts only when every line went out, every connection was
+// read to its end (the reader closed none before, as it would a line past the length limit), and
+// the last line sent, the same last line on every connection, is the last one the channel
+// dispatched; otherwise the benchmark skips with an error.
 
 #include <benchmark/benchmark.h>
 
@@ -55,23 +59,45 @@ bool EnviarTudo(int s, const char* dados, size_t bytes) {
     return true;
 }
 
-// Sends kLinhas lines spread over the connections, a block per connection in turn, and closes
-// them. Blocking sends: the reader drains every connection, so each send completes.
-void EnviarTudoEFechar(const std::vector<int>& conexoes) {
+// Sends kLinhas lines spread over the connections, a block per connection in turn, the last line
+// of each being `ultima`, then ends the sending side of each. Blocking sends: the reader drains
+// every connection, so each send completes. False when a send failed: the reader closed the
+// connection.
+bool EnviarTudoEEncerrar(const std::vector<int>& conexoes, const std::string& ultima) {
     const int porConexao = kLinhas / int(conexoes.size());
     const int linhasPorBloco = std::min(porConexao, 512);
     std::string bloco;
     for (int i = 0; i < linhasPorBloco; ++i)
         bloco += kLinha;
     bool enviando = true;
-    for (int enviadas = 0; enviando && enviadas < porConexao; enviadas += linhasPorBloco) {
+    for (int enviadas = 0; enviando && enviadas < porConexao - 1; enviadas += linhasPorBloco) {
         const size_t bytes =
-            size_t(std::min(linhasPorBloco, porConexao - enviadas)) * kLinha.size();
+            size_t(std::min(linhasPorBloco, porConexao - 1 - enviadas)) * kLinha.size();
         for (int s : conexoes)
             enviando = enviando && EnviarTudo(s, bloco.data(), bytes);
     }
-    for (int s : conexoes)
+    for (int s : conexoes) {
+        enviando = enviando && EnviarTudo(s, ultima.data(), ultima.size());
+        ::shutdown(s, SHUT_WR);
+    }
+    return enviando;
+}
+
+// Closes the connections once the reader has: true when it ended every one in order, having read
+// it to its end, rather than resetting it with data unread.
+bool FecharTodas(const std::vector<int>& conexoes) {
+    bool inteiras = true;
+    for (int s : conexoes) {
+        char byte;
+        inteiras = inteiras && ::recv(s, &byte, 1, 0) == 0;
         ::close(s);
+    }
+    return inteiras;
+}
+
+// The last line of every connection in iteration i, a command 1 line like the others.
+std::string UltimaLinha(long iteracao) {
+    return "\x01 " + std::to_string(iteracao) + "|7891234567895|ULTIMA|1|UN|1,00|1,00||0|0|0\n";
 }
 
 // Connects one by one, never more than a few ahead of the connections the reader has accepted:
@@ -106,14 +132,31 @@ void Canal(benchmark::State& state) {
         state.SkipWithError(erro.toStdString().c_str());
         return;
     }
+    QString despachada;
+    QObject::connect(&canal, &CanalComandos::Comando,
+                     [&](int, const QString& parametros) { despachada = parametros; });
+    long iteracao = 0;
     for (auto _ : state) {
         state.PauseTiming();
         const std::vector<int> conexoes =
             ConectarTodas(canal.Porta(), quantas, [&] { return canal.Conexoes(); });
+        const std::string ultima = UltimaLinha(++iteracao);
         state.ResumeTiming();
-        EnviarTudoEFechar(conexoes);
+        const bool enviadas = EnviarTudoEEncerrar(conexoes, ultima);
         // Every connection is closed by the channel once it has read it to its end.
         Aguardar([&] { return canal.Conexoes() == 0; });
+        state.PauseTiming();
+        const bool inteiras = FecharTodas(conexoes);
+        const QString esperada = QString::fromLatin1(ultima.substr(2, ultima.size() - 3));
+        const auto prazo = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        Aguardar([&] { return despachada == esperada || std::chrono::steady_clock::now() > prazo; });
+        if (!enviadas || !inteiras || despachada != esperada) {
+            state.SkipWithError(!enviadas || !inteiras
+                                    ? "the channel closed a connection before its end"
+                                    : "the channel did not dispatch the last line sent");
+            return;
+        }
+        state.ResumeTiming();
     }
     state.SetItemsProcessed(state.iterations() * kLinhas);
 }
@@ -195,11 +238,14 @@ void Canal_LeitorReferencia(benchmark::State& state) {
         const std::vector<int> conexoes =
             ConectarTodas(leitor.Porta(), quantas, [&] { return leitor.Aceitas(); });
         state.ResumeTiming();
-        EnviarTudoEFechar(conexoes);
-        if (leitor.Concluir() != kLinhas / quantas * quantas) {
+        const bool enviadas = EnviarTudoEEncerrar(conexoes, kLinha);
+        const long linhas = leitor.Concluir();
+        state.PauseTiming();
+        if (!FecharTodas(conexoes) || !enviadas || linhas != kLinhas / quantas * quantas) {
             state.SkipWithError("the reference reader lost lines");
             return;
         }
+        state.ResumeTiming();
     }
     state.SetItemsProcessed(state.iterations() * kLinhas);
 }

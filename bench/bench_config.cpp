@@ -1,79 +1,22 @@
 // Opening a 10 000-line settings file and reading 20 typed values, with TmConfig and with
-// QSettings in INI format on the same file.
+// QSettings in INI format on the same file: in a loop of one process, with new contents every
+// iteration (each reader's caches defeated, its code and memory warm) and with the unchanged file
+// (each reader's cache); and the first opening in a fresh process (primeira_abertura_config),
+// where nothing is warm.
 
 #include <benchmark/benchmark.h>
 
-#include <QDateTime>
-#include <QFile>
-#include <QSettings>
-#include <QTemporaryDir>
+#include <QProcess>
+#include <chrono>
 
-#include "texto/config/TmConfig.h"
+#include "ArquivoConfig.h"
 
 namespace {
 
-constexpr int kSecoes = 100;
-constexpr int kChavesPorSecao = 99;  // with the header, 100 lines per section
+using ArquivoConfig::ArquivoGrande;
 
-// The file, rewritten on demand with new contents and a new modification time so that no reader
-// can serve it from a cache of an earlier read (QSettings keeps parsed files by name and time,
-// TmConfig keeps the decodings of recent contents).
-class ArquivoGrande {
-public:
-    ArquivoGrande() : caminho_(dir_.filePath(QStringLiteral("grande.ini"))) {
-        for (int s = 0; s < kSecoes; ++s) {
-            corpo_ += "[Secao" + QByteArray::number(s) + "]\r\n";
-            for (int c = 0; c < kChavesPorSecao; ++c) {
-                corpo_ += "Chave" + QByteArray::number(c) + '=';
-                corpo_ += c % 3 == 0   ? QByteArray::number(s * 1000 + c)
-                          : c % 3 == 1 ? QByteArray(c % 2 ? "1" : "0")
-                                       : "texto de exemplo " + QByteArray::number(c);
-                corpo_ += "\r\n";
-            }
-        }
-        Renovar();
-    }
-    const QString& Caminho() const { return caminho_; }
-
-    // A first line of its own (a key outside any section) makes the contents new.
-    void Renovar() {
-        QFile f(caminho_);
-        f.open(QIODevice::WriteOnly);
-        f.write("Versao=" + QByteArray::number(++versao_) + "\r\n" + corpo_);
-        f.setFileTime(QDateTime::fromSecsSinceEpoch(1'700'000'000 + versao_),
-                      QFileDevice::FileModificationTime);
-    }
-
-private:
-    QTemporaryDir dir_;
-    QString caminho_;
-    QByteArray corpo_;
-    int versao_ = 0;
-};
-
-struct Leitura {
-    QString secao;
-    QString chave;
-    enum { Texto, Inteiro, Logico } tipo;
-};
-
-// 8 texts, 8 integers and 4 Booleans from sections at the start, middle and end of the file.
-const std::vector<Leitura>& Leituras() {
-    static const std::vector<Leitura> leituras = [] {
-        std::vector<Leitura> l;
-        const int secoes[] = {0, 13, 50, 77, 99};
-        for (int i = 0; i < 20; ++i) {
-            const int s = secoes[i % 5];
-            const auto tipo = i < 8 ? Leitura::Texto : i < 16 ? Leitura::Inteiro : Leitura::Logico;
-            const int c = (tipo == Leitura::Texto ? 2 : tipo == Leitura::Inteiro ? 0 : 1) + 3 * i;
-            l.push_back({QStringLiteral("Secao%1").arg(s), QStringLiteral("Chave%1").arg(c), tipo});
-        }
-        return l;
-    }();
-    return leituras;
-}
-
-void LerTmConfig(benchmark::State& state, bool renovar) {
+template <typename Ler>
+void AbrirELer(benchmark::State& state, bool renovar, Ler&& ler) {
     ArquivoGrande arquivo;
     for (auto _ : state) {
         if (renovar) {
@@ -81,61 +24,47 @@ void LerTmConfig(benchmark::State& state, bool renovar) {
             arquivo.Renovar();
             state.ResumeTiming();
         }
-        TmConfig config(arquivo.Caminho(), true);
-        for (const Leitura& l : Leituras()) {
-            switch (l.tipo) {
-                case Leitura::Texto:
-                    benchmark::DoNotOptimize(config.ReadString(l.secao, l.chave, QString()));
-                    break;
-                case Leitura::Inteiro:
-                    benchmark::DoNotOptimize(config.ReadInteger(l.secao, l.chave, 0));
-                    break;
-                case Leitura::Logico:
-                    benchmark::DoNotOptimize(config.ReadBool(l.secao, l.chave, false));
-                    break;
-            }
-        }
+        ler(arquivo.Caminho());
     }
 }
 
-void LerQSettings(benchmark::State& state, bool renovar) {
+// Each iteration: new contents, then a fresh process that times its own first opening.
+void PrimeiraAbertura(benchmark::State& state, const char* leitor) {
     ArquivoGrande arquivo;
     for (auto _ : state) {
-        if (renovar) {
-            state.PauseTiming();
-            arquivo.Renovar();
-            state.ResumeTiming();
+        arquivo.Renovar();
+        QProcess processo;
+        processo.start(QStringLiteral(PRIMEIRA_ABERTURA_CONFIG),
+                       {arquivo.Caminho(), QString::fromLatin1(leitor)});
+        bool lido = false;
+        const qlonglong ns = processo.waitForFinished(60'000) && processo.exitCode() == 0
+                                 ? processo.readAllStandardOutput().trimmed().toLongLong(&lido)
+                                 : 0;
+        if (!lido) {
+            state.SkipWithError("the first-opening helper gave no time");
+            return;
         }
-        QSettings config(arquivo.Caminho(), QSettings::IniFormat);
-        for (const Leitura& l : Leituras()) {
-            const QVariant valor = config.value(l.secao + QLatin1Char('/') + l.chave);
-            switch (l.tipo) {
-                case Leitura::Texto:
-                    benchmark::DoNotOptimize(valor.toString());
-                    break;
-                case Leitura::Inteiro:
-                    benchmark::DoNotOptimize(valor.toInt());
-                    break;
-                case Leitura::Logico:
-                    benchmark::DoNotOptimize(valor.toBool());
-                    break;
-            }
-        }
+        state.SetIterationTime(double(ns) / 1e9);
     }
 }
 
-// A file read for the first time, and the same unchanged file opened again (each reader's cache).
 void TmConfigAbrirELer(benchmark::State& state) {
-    LerTmConfig(state, true);
+    AbrirELer(state, true, ArquivoConfig::LerTmConfig);
 }
 void TmConfigAbrirELer_QSettingsIni(benchmark::State& state) {
-    LerQSettings(state, true);
+    AbrirELer(state, true, ArquivoConfig::LerQSettings);
 }
 void TmConfigReabrirELer(benchmark::State& state) {
-    LerTmConfig(state, false);
+    AbrirELer(state, false, ArquivoConfig::LerTmConfig);
 }
 void TmConfigReabrirELer_QSettingsIni(benchmark::State& state) {
-    LerQSettings(state, false);
+    AbrirELer(state, false, ArquivoConfig::LerQSettings);
+}
+void TmConfigPrimeiraAbertura(benchmark::State& state) {
+    PrimeiraAbertura(state, "tmconfig");
+}
+void TmConfigPrimeiraAbertura_QSettingsIni(benchmark::State& state) {
+    PrimeiraAbertura(state, "qsettings");
 }
 
 }  // namespace
@@ -144,3 +73,8 @@ BENCHMARK(TmConfigAbrirELer)->Unit(benchmark::kMicrosecond);
 BENCHMARK(TmConfigAbrirELer_QSettingsIni)->Unit(benchmark::kMicrosecond);
 BENCHMARK(TmConfigReabrirELer)->Unit(benchmark::kMicrosecond);
 BENCHMARK(TmConfigReabrirELer_QSettingsIni)->Unit(benchmark::kMicrosecond);
+BENCHMARK(TmConfigPrimeiraAbertura)->Iterations(30)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(TmConfigPrimeiraAbertura_QSettingsIni)
+    ->Iterations(30)
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond);

@@ -3,6 +3,8 @@
 
 Usage: ratios.py RESULT.json... > table.md
 Every figure is the median of the repetitions. A ratio is measured / baseline of the same run.
+A benchmark that is missing from the results, or that skipped itself with an error, leaves its
+row in the table as missing, and a row with a target is then not met.
 """
 import json
 import sys
@@ -23,7 +25,8 @@ RATIOS = [
     ("Separa (2 fields) / QString::split", "Separa", "Separa_QStringSplit", "cpu_time", 2),
     ("ListaSep splitting (11 fields) / QString::split", "ListaSep", "ListaSep_QStringSplit", "cpu_time", 2),
     ("ArredondaSimples / llround of the amount in cents", "ArredondaSimples", "ArredondaSimples_Llround", "cpu_time", 2),
-    ("TmConfig open 10 000 new lines + 20 reads / QSettings INI", "TmConfigAbrirELer", "TmConfigAbrirELer_QSettingsIni", "cpu_time", 1),
+    ("TmConfig open 10 000 new lines + 20 reads, warm process / QSettings INI", "TmConfigAbrirELer", "TmConfigAbrirELer_QSettingsIni", "cpu_time", 1),
+    ("TmConfig first open 10 000 lines + 20 reads in a fresh process / QSettings INI", "TmConfigPrimeiraAbertura/iterations:30/manual_time", "TmConfigPrimeiraAbertura_QSettingsIni/iterations:30/manual_time", "real_time", 1),
     ("TmConfig reopen the unchanged file + 20 reads / QSettings INI", "TmConfigReabrirELer", "TmConfigReabrirELer_QSettingsIni", "cpu_time", 1),
     ("Extenso / QLocale::toString of the same amounts", "Extenso", "Extenso_QLocaleToString", "cpu_time", 15),
     ("XML: 20 fields of 1 000 invoices, key-path reader / QXmlStreamReader", "Xml_ElementoStr", "Xml_QXmlStreamReader", "cpu_time", 2),
@@ -55,17 +58,37 @@ TO_MS = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}
 
 
 def medians(paths):
-    result = {}
+    """The median of every benchmark that ran, in ms, and the error of every one that skipped."""
+    result, skipped = {}, {}
     for path in paths:
         with open(path) as f:
             for b in json.load(f)["benchmarks"]:
-                if b.get("aggregate_name", "median") != "median" or b.get("error_occurred"):
-                    continue
                 name = b.get("run_name", b["name"])
+                if b.get("error_occurred"):
+                    skipped[name] = b.get("error_message", "skipped")
+                    continue
+                if b.get("aggregate_name", "median") != "median":
+                    continue
                 for key in ("real_time", "cpu_time"):
                     b[key] = b[key] * TO_MS[b.get("time_unit", "ns")]  # in ms from here on
                 result[name] = b
-    return result
+    return result, skipped
+
+
+def missing(names, runs, skipped, field=None):
+    """Why a row has no figure ("" when it has one): a benchmark skipped or absent."""
+    for name in names:
+        if name in skipped:
+            return f"missing: {name} skipped ({skipped[name]})"
+        if name not in runs or (field is not None and field not in runs[name]):
+            return f"missing: {name} not in the results"
+    return ""
+
+
+def missing_row(what, why, target, unit=""):
+    goal = f"<= {target}{unit}" if target is not None else "(for reference)"
+    met = "**no**" if target is not None else ""
+    print(f"| {what} | {why} | {goal} | {met} |")
 
 
 def verdict(value, target):
@@ -75,23 +98,29 @@ def verdict(value, target):
 
 
 def main():
-    runs = medians(sys.argv[1:])
+    runs, skipped = medians(sys.argv[1:])
     print("| Measure | Ratio (median) | Target | Met |")
     print("|---|---|---|---|")
     for what, measured, baseline, kind, target in RATIOS:
-        if measured in runs and baseline in runs:
-            ratio = runs[measured][kind] / runs[baseline][kind]
-            goal = f"<= {target}" if target is not None else "(for reference)"
-            print(f"| {what} | {ratio:.2f} | {goal} | {verdict(ratio, target)} |")
+        why = missing((measured, baseline), runs, skipped)
+        if why:
+            missing_row(what, why, target)
+            continue
+        ratio = runs[measured][kind] / runs[baseline][kind]
+        goal = f"<= {target}" if target is not None else "(for reference)"
+        print(f"| {what} | {ratio:.2f} | {goal} | {verdict(ratio, target)} |")
     print()
     print("| Measure | Value (median) | Target | Met |")
     print("|---|---|---|---|")
     for what, name, field, unit, target in ABSOLUTES:
-        if name in runs and field in runs[name]:
-            value = runs[name][field]
-            goal = f"<= {target} {unit}" if target is not None else ""
-            shown = f"{value:.0f}" if value == int(value) else f"{value:.2f}"
-            print(f"| {what} | {shown} {unit} | {goal} | {verdict(value, target)} |")
+        why = missing((name,), runs, skipped, field)
+        if why:
+            missing_row(what, why, target, f" {unit}")
+            continue
+        value = runs[name][field]
+        goal = f"<= {target} {unit}" if target is not None else ""
+        shown = f"{value:.0f}" if value == int(value) else f"{value:.2f}"
+        print(f"| {what} | {shown} {unit} | {goal} | {verdict(value, target)} |")
 
 
 if __name__ == "__main__":

@@ -1,18 +1,23 @@
 // The rounding, comparison and integer routines on any double (NaN, infinities, subnormals),
 // any count of decimals and any currency amount. Besides the sanitizers' checks: a cut never
-// grows the written value nor changes its sign, and a currency amount rounds to a multiple of
-// its unit no further than half a unit away (or to the largest such multiple in the range).
+// grows the written value nor changes its sign; a rounding stays within its unit of the value;
+// a currency amount rounds to a multiple of its unit no further than half a unit away (or to the
+// largest such multiple in the range); the integer routines raise their documented errors
+// exactly when due and give the remainder and the bits they promise.
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <type_traits>
 
 #include "Exigir.h"
 #include "base/EConvertError.h"
 #include "base/ErrosAritmeticos.h"
 #include "sistema/arredondamento/TmConvArredonda.h"
+#include "texto/conversao/TmStrNumeros.h"
 
 namespace {
 
@@ -25,17 +30,36 @@ void VerificarCorte(double valor, int decimais) {
     Exigir(cortado == 0 || std::signbit(cortado) == std::signbit(valor));
 }
 
+// Moderate finite values: a rounding lands within half a unit of its last decimal, a cut and
+// round within a unit, the five rule within a unit of its last kept decimal (its six written
+// decimals rounded half away from zero first), up to the double's own error.
 void VerificarArredondamentos(double valor, int decimais, double outro) {
-    TmConv::Arredonda(valor, decimais);
-    TmConv::TruncaArredonda(valor, decimais);
-    TmConv::ArredondaAritmetica(valor, decimais, true);
-    TmConv::ArredondaAritmetica(valor, decimais, false);
+    const double arredondado = TmConv::Arredonda(valor, decimais);
+    const double cortadoArredondado = TmConv::TruncaArredonda(valor, decimais);
+    const double aritmetico = TmConv::ArredondaAritmetica(valor, decimais, true);
+    const double aritmeticoCortado = TmConv::ArredondaAritmetica(valor, decimais, false);
     TmConv::ConfereBugZero(valor);
+    const bool maior = TmConv::FloatMaior(valor, outro, decimais);
+    const bool menor = TmConv::FloatMenor(valor, outro, decimais);
+    Exigir(!(maior && menor));
     TmConv::FloatIgual(valor, outro, decimais, outro);
-    TmConv::FloatMaior(valor, outro, decimais);
-    TmConv::FloatMenor(valor, outro, decimais);
     Exigir(std::isfinite(TmConv::Divide(valor, outro)));
     TmConv::CalcCubaM(valor, outro, valor);
+    if (!std::isfinite(valor) || std::fabs(valor) >= 1e9)
+        return;
+    Exigir(TmConv::FloatIgual(valor, valor, decimais, 0));
+    const int casas = std::clamp(decimais, 0, 15);
+    const double unidade = std::pow(10.0, -casas);
+    // The binary rounding errs by the double's precision; the routines that go through the
+    // written form by half a unit of its 15th significant digit too.
+    const double erroBinario = std::fabs(valor) * 1e-15;
+    const double erroEscrito = std::fabs(valor) * 1e-14;
+    Exigir(std::fabs(arredondado - valor) <= unidade / 2 * (1 + 1e-9) + erroBinario);
+    Exigir(std::fabs(cortadoArredondado - valor) <= unidade + erroEscrito);
+    if (decimais >= 0 && decimais <= 6) {
+        Exigir(std::fabs(aritmetico - valor) <= unidade + 0.5e-6 + erroEscrito);
+        Exigir(std::fabs(aritmeticoCortado - valor) <= unidade + 0.5e-6 + erroEscrito);
+    }
 }
 
 void VerificarMoeda(std::int64_t bruto, int casas) {
@@ -58,22 +82,65 @@ void VerificarMoeda(std::int64_t bruto, int casas) {
     Exigir(2 * distancia <= unidade || (distancia < unidade && foraDaFaixa));
 }
 
-template <typename Funcao>
-void SemTravar(Funcao&& funcao) {
+// Runs funcao, which may raise only the error E, and exactly when devido: true when it raised.
+template <typename E, typename Funcao>
+bool SoErroDevido(bool devido, Funcao&& funcao) {
     try {
         funcao();
-    } catch (const EIntError&) {
-    } catch (const EConvertError&) {
+    } catch (const E&) {
+        Exigir(devido);
+        return true;
+    }
+    Exigir(!devido);
+    return false;
+}
+
+// A zero Valor raises only when the division is reached: Multiplo not 0, not below Valor, and
+// not 1 in the overloads with an Integer.
+template <typename V, typename M>
+void VerificarMultiplo(V valor, M multiplo) {
+    constexpr bool umNaoE = std::is_integral_v<V> || std::is_integral_v<M>;
+    const long double v = valor, m = multiplo;
+    const bool chegaADivisao = m != 0 && !(m < v) && !(umNaoE && m == 1);
+    SoErroDevido<EDivByZero>(chegaADivisao && v == 0, [&] { TmConv::IsMultiplo(valor, multiplo); });
+}
+
+// The remainder of the whole parts, with the dividend's sign; a zero whole divisor raises
+// EDivByZero, a remainder beyond 32 bits EIntOverflow, nothing else raises.
+void VerificarResto(std::int64_t a, std::int64_t b) {
+    const std::int64_t dividendo = a / Currency::Escala, divisor = b / Currency::Escala;
+    const std::int64_t esperado = divisor == 0 ? 0 : dividendo % divisor;
+    const bool estoura = esperado < INT32_MIN || esperado > INT32_MAX;
+    try {
+        Exigir(TmConv::RestoInt(Currency::FromRaw(a), Currency::FromRaw(b)) == esperado);
+        Exigir(divisor != 0 && !estoura);
+    } catch (const EDivByZero&) {
+        Exigir(divisor == 0);
+    } catch (const EIntOverflow&) {
+        Exigir(divisor != 0 && estoura);
     }
 }
 
+// Bit 0 last; the bits above 31 repeat the sign bit. Widths beyond the column limit raise.
+void VerificarBinario(int valor, int digitos) {
+    QString texto;
+    SoErroDevido<EConvertError>(digitos >= TmStr::kLarguraMaxima,
+                                [&] { texto = TmConv::IntToBin(valor, digitos); });
+    if (digitos < 0 || digitos >= TmStr::kLarguraMaxima)
+        return Exigir(texto.isEmpty());
+    Exigir(texto.size() == qsizetype(digitos) + 1);
+    for (int bit = 0; bit <= digitos; bit += bit < 40 ? 1 : 997)
+        Exigir(texto[digitos - bit] == QLatin1Char('0' + ((std::uint32_t(valor) >> std::min(bit, 31)) & 1)));
+}
+
 void VerificarInteiros(std::int64_t a, std::int64_t b, int i, int j, double valor) {
-    SemTravar([&] { TmConv::RestoInt(Currency::FromRaw(a), Currency::FromRaw(b)); });
-    SemTravar([&] { TmConv::IsMultiplo(i, j); });
-    SemTravar([&] { TmConv::IsMultiplo(valor, j); });
-    SemTravar([&] { TmConv::IsMultiplo(i, valor); });
-    SemTravar([&] { TmConv::IsMultiplo(valor, valor * j); });
-    SemTravar([&] { TmConv::IntToBin(i, j % 4096); });
+    VerificarResto(a, b);
+    VerificarMultiplo(i, j);
+    VerificarMultiplo(valor, j);
+    VerificarMultiplo(i, valor);
+    VerificarMultiplo(valor, valor * j);
+    // Mostly short texts; now and then widths from the column limit on, which raise.
+    VerificarBinario(i, j % 64 == 0 ? TmStr::kLarguraMaxima + (j / 64 & 0xFF) : j % 4096);
 }
 
 }  // namespace

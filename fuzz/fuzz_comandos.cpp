@@ -1,8 +1,9 @@
 // Every command of the display window with arbitrary parameter text, in arbitrary sequences, on
 // a window shown under Qt's offscreen platform and painted after each input, so that what the
-// commands leave on the pages is drawn too. An error must reach the application's handler (here
-// a back end that only counts dialogs) and leave the window usable: one of its pages visible,
-// nothing crashed, no undefined behaviour.
+// commands leave on the pages is drawn too. An error reaches the application's handler, here a
+// back end that keeps every dialog instead of showing it: no command may raise one, except the
+// picture command's error naming the picture file it could not show. The window stays usable:
+// one of its pages visible, nothing crashed or leaked, no undefined behaviour.
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -14,6 +15,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "Exigir.h"
 #include "base/CaminhoWindows.h"
 #include "base/mConst.h"
 #include "dialogos/mensagens/mMensagem.h"
@@ -25,12 +27,18 @@
 
 namespace {
 
-class DialogosMudos : public TDialogosBackEnd {
+// Keeps the dialogs the commands raise, and answers each as a click on OK would.
+class DialogosGuardados : public TDialogosBackEnd {
 public:
-    bool Executar(const TParametrosDialogo&) override { return true; }
+    bool Executar(const TParametrosDialogo& dialogo) override {
+        dialogos.append(dialogo);
+        return true;
+    }
     void SetTaskbarEstado(int) override {}
     void TocarSom(TMsgDlgType) override {}
     void Focar(QObject*) override {}
+
+    QList<TParametrosDialogo> dialogos;
 };
 
 using Protocolo::EComando;
@@ -62,6 +70,26 @@ TPrincipalVivavaDazovadForm* Janela() {
     return janela;
 }
 
+const std::shared_ptr<DialogosGuardados>& Dialogos() {
+    static const auto dialogos = std::make_shared<DialogosGuardados>();
+    return dialogos;
+}
+
+const QString& ArquivoImagem() {
+    static const QString arquivo =
+        CaminhoWindows::Mapear(QStringLiteral("c:\\frente\\OrvaneImg.bmp"));
+    return arquivo;
+}
+
+// The dialogs a command raised: none, or for the picture command errors naming the picture.
+void ExigirSemDialogos(int codigo) {
+    const bool imagem = codigo == Protocolo::CodigoDoComando(EComando::ExibirImagem);
+    for (const TParametrosDialogo& dialogo : std::as_const(Dialogos()->dialogos))
+        Exigir(imagem && dialogo.Tipo == TMsgDlgType::mtError &&
+               dialogo.Mensagem.contains(ArquivoImagem()));
+    Dialogos()->dialogos.clear();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
@@ -70,8 +98,9 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     // the application object in the static destructors.
     new QApplication(*argc, *argv);
     mConst::DefinirRegionais(TFormatSettings::Brasileiro());
-    TmDlg::InstalarBackEnd(std::make_shared<DialogosMudos>());
+    TmDlg::InstalarBackEnd(Dialogos());
     Janela();
+    Dialogos()->dialogos.clear();  // what starting the window said, about the port for instance
     return 0;
 }
 
@@ -81,7 +110,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TPrincipalVivavaDazovadForm& janela = *Janela();
     // Each input starts from an empty sale and debug log: the window lives on between inputs,
     // and what they add would otherwise pile up.
-    janela.ExecutarComando(Protocolo::CodigoDoComando(EComando::LimparVenda), QString());
+    const int limpar = Protocolo::CodigoDoComando(EComando::LimparVenda);
+    janela.ExecutarComando(limpar, QString());
+    ExigirSemDialogos(limpar);
     janela.TabDebug->Memo1->clear();
     const QByteArrayView entrada(reinterpret_cast<const char*>(data), qsizetype(size));
     for (qsizetype inicio = 0, fim; inicio < entrada.size(); inicio = fim + 1) {
@@ -94,14 +125,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const int codigo = kCodigos[static_cast<unsigned char>(linha[0]) % std::size(kCodigos)];
         const QByteArrayView resto = linha.sliced(1);
         if (codigo == Protocolo::CodigoDoComando(EComando::ExibirImagem)) {
-            QFile imagem(CaminhoWindows::Mapear(QStringLiteral("c:\\frente\\OrvaneImg.bmp")));
+            QFile imagem(ArquivoImagem());
             if (imagem.open(QIODevice::WriteOnly | QIODevice::Truncate))
                 imagem.write(resto.data(), resto.size());
         }
         janela.ExecutarComando(codigo, LeitorLinhas::Decodificar(resto));
         QCoreApplication::processEvents();
-        if (janela.PageControl->currentIndex() < 0)
-            __builtin_trap();
+        ExigirSemDialogos(codigo);
+        Exigir(janela.PageControl->currentIndex() >= 0);
     }
     // Paints the page the input left shown, with everything on it.
     janela.grab();

@@ -1,7 +1,8 @@
 // The forgiving number readers and the number-pattern formatter on arbitrary text, patterns and
 // values. Besides the sanitizers' checks, the readers must agree with each other: the exact
 // currency reading is the float reading rounded to ten-thousandths, and the 32- and 64-bit
-// integer readers give the same value wherever both can hold it.
+// integer readers read the same texts to the same value wherever both can hold it (hexadecimal
+// being a bit pattern of each reader's width).
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <bit>
@@ -23,6 +24,51 @@ QString Texto(FuzzedDataProvider& dados, std::size_t maximo) {
     return QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
 }
 
+// How the integer readers see the text: its sign and whether a "$", "x" or "0x" prefix makes it
+// hexadecimal.
+struct Prefixo {
+    bool negativo = false;
+    bool hexadecimal = false;
+};
+
+Prefixo LerPrefixo(QStringView texto) {
+    qsizetype i = 0;
+    while (i < texto.size() && (texto[i] == u' ' || texto[i] == u'\t'))
+        ++i;
+    Prefixo prefixo;
+    if (i < texto.size() && (texto[i] == u'+' || texto[i] == u'-'))
+        prefixo.negativo = texto[i++] == u'-';
+    const QStringView resto = texto.sliced(i);
+    prefixo.hexadecimal = resto.startsWith(u'$') || resto.startsWith(u'x', Qt::CaseInsensitive) ||
+                          resto.startsWith(u"0x", Qt::CaseInsensitive);
+    return prefixo;
+}
+
+// The 32- and 64-bit integer readers agree. Decimal text: the 32-bit reader reads it exactly when
+// the 64-bit one does and the value fits in 32 bits, and then gives the same value. Hexadecimal
+// text is a bit pattern of the reader's width (two's complement): the 32-bit reader reads it
+// exactly when the 64-bit one does and the pattern, before its sign, fits in 32 bits, and then
+// gives the low 32 bits of the 64-bit value. Unreadable text gives the default, sign-extended.
+void VerificarInteiros(const QString& texto, int padrao) {
+    const int outroPadrao = padrao ^ 1;
+    const int inteiro = TmConv::ToInt(texto, padrao);
+    const std::int64_t longo = TmConv::ToInt64(texto, padrao);
+    const bool leu32 = inteiro == TmConv::ToInt(texto, outroPadrao);
+    const bool leu64 = longo == TmConv::ToInt64(texto, outroPadrao);
+    Exigir(leu32 || inteiro == padrao);
+    Exigir(leu64 || longo == padrao);
+
+    const Prefixo prefixo = LerPrefixo(texto);
+    const auto bits = std::uint64_t(longo);
+    const bool cabe32 =
+        prefixo.hexadecimal
+            ? (prefixo.negativo ? std::uint64_t(0) - bits : bits) <= 0xFFFF'FFFFu
+            : longo >= std::numeric_limits<int>::min() && longo <= std::numeric_limits<int>::max();
+    Exigir(leu32 == (leu64 && cabe32));
+    if (leu32)
+        Exigir(inteiro == std::int32_t(std::uint32_t(bits)));
+}
+
 void VerificarLeitores(const QString& texto, int padrao) {
     const double real = TmConv::Str2Float(texto);
     const Currency moeda = TmConv::Str2Curr(texto);
@@ -34,16 +80,7 @@ void VerificarLeitores(const QString& texto, int padrao) {
         Exigir(diferenca <= 0.00005 + std::fabs(real) * 4e-16);
     }
 
-    const int inteiro = TmConv::ToInt(texto, padrao);
-    const std::int64_t longo = TmConv::ToInt64(texto, padrao);
-    // Hexadecimal of the full 32 bits reads as two's complement in the 32-bit reader only.
-    const bool hexadecimal = texto.contains(u'$') || texto.contains(u'x', Qt::CaseInsensitive);
-    if (inteiro != padrao)
-        Exigir(longo == inteiro ||
-               (hexadecimal && std::int32_t(std::uint32_t(std::uint64_t(longo))) == inteiro));
-    if (longo != padrao && longo >= std::numeric_limits<int>::min() &&
-        longo <= std::numeric_limits<int>::max())
-        Exigir(inteiro == longo);
+    VerificarInteiros(texto, padrao);
 }
 
 void VerificarFormata(double valor, const QString& formato, bool pontoQuandoZero) {

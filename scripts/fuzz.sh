@@ -4,13 +4,17 @@
 #   scripts/fuzz.sh [seconds] [target ...]      targets: the names under fuzz/corpus/
 # The seed corpus in fuzz/corpus/<target> is read, never written; what a run learns is kept in
 # build-fuzz/corpus/<target> for the next run. A finding stops the run with a non-zero status and
-# leaves the input in build-fuzz/artifacts/<target>/.
+# leaves the input in build-fuzz/artifacts/<target>/; a finding, once mended, goes into the seed
+# corpus, so that every run starts by running every past finding again.
+# ORVANE_FUZZ_SEED fixes the fuzzer's random seed (default: a new one, printed), so that a run can
+# be repeated exactly.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 segundos=${1:-600}
 shift || true
 alvos=("$@")
+semente=${ORVANE_FUZZ_SEED:-$(( (RANDOM << 15 | RANDOM) + 1 ))}
 if [ ${#alvos[@]} -eq 0 ]; then
   for pasta in fuzz/corpus/*/; do alvos+=("$(basename "$pasta")"); done
 fi
@@ -24,16 +28,17 @@ nice -n 10 cmake --build build-fuzz --target "${alvos[@]/#/fuzz_}"
 
 for alvo in "${alvos[@]}"; do
   mkdir -p "build-fuzz/corpus/$alvo" "build-fuzz/artifacts/$alvo"
-  opcoes=(-max_total_time="$segundos" -timeout=30 -print_final_stats=1
+  opcoes=(-max_total_time="$segundos" -timeout=30 -print_final_stats=1 -seed="$semente"
           -artifact_prefix="build-fuzz/artifacts/$alvo/")
   ambiente=()
   case "$alvo" in
     leitor_linhas) opcoes+=(-max_len=40000) ;;  # lines up to and past the 16384-byte limit
-    comandos)  # the window lives on; separators and markup in the dictionary
-      ambiente=(ASAN_OPTIONS=detect_leaks=0 QT_QPA_PLATFORM=offscreen)
+    comandos)  # the window lives on; separators and markup in the dictionary; the platform's
+      # libraries' own leaks suppressed by name, every other leak a finding
+      ambiente=(LSAN_OPTIONS=suppressions=fuzz/comandos.supp QT_QPA_PLATFORM=offscreen)
       opcoes+=(-dict=fuzz/comandos.dict) ;;
   esac
-  echo "== fuzz_$alvo: ${segundos} s"
+  echo "== fuzz_$alvo: ${segundos} s, seed $semente"
   registro="build-fuzz/fuzz_$alvo.log"
   status=0
   env "${ambiente[@]}" nice -n 10 "build-fuzz/fuzz_$alvo" "${opcoes[@]}" \

@@ -23,7 +23,12 @@ double Str2Float(QStringView Valor);
 // the text counts as unreadable: 0.
 Currency Str2Curr(QStringView Valor);
 // A whole signed decimal integer (leading blanks, one "+" or "-"; "$", "x" or "0x" prefix
-// for hexadecimal); DefaultParaErro when unreadable or out of range.
+// for hexadecimal); DefaultParaErro when unreadable or out of range (sign-extended by ToInt64).
+// Decimal text must lie in the type's signed range. Hexadecimal text is a bit pattern of the
+// type's width: its digits, leading zeros aside, must fit in 32 bits (64 for ToInt64) and are
+// read as two's complement, so «$FFFFFFFF» is -1 for ToInt and «0x0ffffffffffffffff» is -1 for
+// ToInt64, while ToInt gives the default for the latter; a "-" before it negates the pattern.
+// This is the platform's own integer reading, which settings holding colours and masks rely on.
 int ToInt(QStringView Texto, int DefaultParaErro);
 std::int64_t ToInt64(QStringView Texto, int DefaultParaErro);
 // True exactly when the first character is "S", "s" or "1".

@@ -1,13 +1,14 @@
 // Helper of the kill test: writes entries into the log named by its arguments for ever, numbered
-// from the one given, with the clock fixed. Writes a line to its output after its first entry.
+// from the one given, with the clock fixed, reporting each entry written (MorteAposGravacoes.h).
 //   gravadora_log FOLDER/ NAME FIRST
 #include <QCoreApplication>
-#include <cstdio>
+#include <cstdlib>
 
 #include "EntradaLog.h"
 #include "base/Relogio.h"
 #include "base/mConst.h"
 #include "registro/log/TGravaLogs.h"
+#include "support/MorteAposGravacoes.h"
 
 int main(int argc, char** argv) {
     if (argc != 4)
@@ -22,9 +23,6 @@ int main(int argc, char** argv) {
     for (int numero = std::atoi(argv[3]);; ++numero) {
         TGravaLogs::Execute(&origem, nome, EntradaLog::Mensagem(numero), pasta,
                             EntradaLog::kMaximoLinhas);
-        if (numero == std::atoi(argv[3])) {
-            std::puts("gravou");
-            std::fflush(stdout);
-        }
+        MorteAposGravacoes::Relatar(numero);
     }
 }

@@ -97,12 +97,15 @@ TEST(VersaoRecurso, TruncatedPeFilesHaveNoVersion) {
     }
 }
 
-// Any single corrupted byte of a real file is read safely: the answer is the version, another
-// text taken from inside the file, or "no version", and the block stays within its 64 KiB.
+// Any single corrupted byte of a real file is read safely: the block stays within its 64 KiB, and
+// the version read is "no version", the original version, or another text that the damaged
+// bytes hold (as UTF-16), never a text made up from outside the file nor the lookup's failure.
 TEST(VersaoRecurso, CorruptedPeFilesAreReadSafely) {
     Copia copia;
     for (const char* nome : {"versao_normal", "versao_ingles"}) {
         const QByteArray original = conteudo(fixture(nome));
+        const QString versao = TmFile::GetVersaoArquivo(fixture(nome));
+        ASSERT_FALSE(versao.isEmpty()) << nome;
         for (qsizetype pos = 0; pos < original.size(); ++pos) {
             for (char valor : {'\x00', '\xff', char(original[pos] ^ 0x80)}) {
                 QByteArray dados = original;
@@ -111,7 +114,18 @@ TEST(VersaoRecurso, CorruptedPeFilesAreReadSafely) {
                 QByteArray bloco;
                 VersaoRecurso::Ler(arquivo, bloco);
                 ASSERT_LE(bloco.size(), 0xFFFF);
-                VersaoRecurso::TextoDaTabela(bloco, "FileVersion");
+                const auto possivel = [&](const QString& lido) {
+                    return lido.isEmpty() || lido == versao ||
+                           dados.contains(QByteArray(reinterpret_cast<const char*>(lido.utf16()),
+                                                     lido.size() * 2));
+                };
+                const QString daTabela =
+                    VersaoRecurso::TextoDaTabela(bloco, QStringLiteral("FileVersion"))
+                        .value_or(QString());
+                ASSERT_TRUE(possivel(daTabela))
+                    << nome << " byte " << pos << ": " << daTabela.toStdString();
+                const QString lido = TmFile::GetVersaoArquivo(arquivo);
+                ASSERT_TRUE(possivel(lido)) << nome << " byte " << pos << ": " << lido.toStdString();
             }
         }
     }

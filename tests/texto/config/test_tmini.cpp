@@ -19,9 +19,12 @@ TEST(TmINI, TheOlderNamesReachTheStaticAccess) {
     const QString arquivo = dir.filePath(QStringLiteral("cfg.ini"));
     TmConfig(Doc({"[A]", "n=12", "h=0x1F", "x=1 ", "", "[B]", "s=texto"})).SaveCopyTo(arquivo);
 
-    for (const char* item : {"n", "h", "x", "falta"})
-        EXPECT_EQ(TmINI::LerInt("A", item, -1, arquivo), TmINI::Ler("A", item, -1, arquivo))
-            << item;
+    // A trailing blank is not accepted; a missing key gives the default.
+    const std::pair<const char*, int> esperados[] = {{"n", 12}, {"h", 31}, {"x", -1}, {"falta", -1}};
+    for (const auto& [item, esperado] : esperados) {
+        EXPECT_EQ(TmINI::LerInt("A", item, -1, arquivo), esperado) << item;
+        EXPECT_EQ(TmINI::Ler("A", item, -1, arquivo), esperado) << item;
+    }
     EXPECT_EQ(mINI::LerInt("A", "h", -1, arquivo), 31);
     EXPECT_EQ(mINI::Ler("B", "s", "padrao", arquivo), QStringLiteral("texto"));
 

@@ -148,6 +148,33 @@ TEST(ToInt, WholeIntegerOrTheDefault) {
     EXPECT_EQ(TmConv::ToInt64(u"9223372036854775808", -1), -1LL);  // the default, sign-extended
 }
 
+// Hexadecimal is a bit pattern of the reader's width, read as two's complement; wider is out of
+// range, and a sign negates the pattern.
+TEST(ToInt, HexadecimalIsABitPatternOfTheReadersWidth) {
+    const struct {
+        const char16_t* texto;
+        int inteiro;
+        std::int64_t longo;
+    } casos[] = {
+        {u"$7FFFFFFF", INT32_MAX, 0x7FFFFFFFLL},
+        {u"$FFFFFFFF", -1, 0xFFFFFFFFLL},
+        {u"0x000000000FFFFFFFF", -1, 0xFFFFFFFFLL},
+        {u"-$FFFFFFFF", 1, -0xFFFFFFFFLL},
+        {u"x100000000", 7, 0x100000000LL},
+        {u"0x0ffffffffffffffff", 7, -1},
+        {u"$8000000000000000", 7, INT64_MIN},
+        {u"-0xFFFFFFFFFFFFFFFF", 7, 1},
+        {u"$10000000000000000", 7, 7},
+        {u"0x", 7, 7},
+        {u"$-1", 7, 7},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(QString::fromUtf16(caso.texto).toStdString());
+        EXPECT_EQ(TmConv::ToInt(caso.texto, 7), caso.inteiro);
+        EXPECT_EQ(TmConv::ToInt64(caso.texto, 7), caso.longo);
+    }
+}
+
 TEST(Booleanos, LettersAndQuotes) {
     EXPECT_TRUE(TmConv::ToBoolean(u"sim"));
     EXPECT_TRUE(TmConv::ToBoolean(u"1"));
