@@ -1,5 +1,6 @@
 // Twenty fields of each of 1 000 electronic invoices, read through the key-path reader, beside
-// Qt's streaming XML reader pulling the same fields out of the same texts.
+// Qt's streaming XML reader pulling the same fields out of the same texts; and the decoding of
+// entities in an element of 1 MB beside one of 10 MB (linear: ten times as long).
 
 #include <benchmark/benchmark.h>
 
@@ -176,7 +177,23 @@ void Xml_QXmlStreamReader(benchmark::State& state) {
     Medir<LerComQXmlStreamReader>(state);
 }
 
+// ElementoStr of an element holding state.range(0) MB of "&amp;" (quadratic once: 93 times as
+// long for ten times the text).
+void Xml_Entidades(benchmark::State& state) {
+    const qsizetype tamanho = state.range(0) << 20;
+    const QString xml = QStringLiteral("<t>") + QStringLiteral("&amp;").repeated(tamanho / 5) +
+                        QStringLiteral("</t>");
+    const TcrvArrayString chave{QStringLiteral("t")};
+    if (TmXMLLeitura::ElementoStr(xml, chave, {}, false) != QString(tamanho / 5, u'&')) {
+        state.SkipWithError("entities not decoded");
+        return;
+    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(TmXMLLeitura::ElementoStr(xml, chave, {}, false));
+}
+
 }  // namespace
 
+BENCHMARK(Xml_Entidades)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(Xml_ElementoStr)->Unit(benchmark::kMillisecond);
 BENCHMARK(Xml_QXmlStreamReader)->Unit(benchmark::kMillisecond);

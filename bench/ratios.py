@@ -33,6 +33,7 @@ RATIOS = [
     ("XML: 20 fields of the 101 KB invoice, loaded reader / one QXmlStreamReader pass", "Nfe101KB_VinteCampos", "Nfe101KB_QXmlStreamReader", "cpu_time", 1),
     ("XML: 136 paths of a 5 MB batch of invoices, loaded reader / one QXmlStreamReader pass", "Lote5MB_136Caminhos", "Lote5MB_QXmlStreamReader", "cpu_time", 1),
     ("GetStringInfo 10 000 words at 400 px / QTextLayout wrapping the same text", "GetStringInfo", "GetStringInfo_QTextLayout", "cpu_time", 3),
+    ("XML entities decoded (ElementoStr of \"&amp;\"): 10 MB / 1 MB", "Xml_Entidades/10", "Xml_Entidades/1", "cpu_time", 12),
     ("resizeImage 4000x3000 JPEG to 800x600 / QImage::scaled smooth", "Redimensionar", "Redimensionar_QImageScaledSmooth", "cpu_time", 1.5),
     ("Log entry at a cap of 1 000 lines: 1 GiB log / 1 MiB log", "GravaLogs_Entrada/1024", "GravaLogs_Entrada/1", "cpu_time", 1.5),
     ("Zip: pack a 200 MB tree / zip -r -6", "Compactar/iterations:1/real_time", "Compactar_ZipR6/iterations:1/real_time", "real_time", 1.2),

@@ -6,9 +6,15 @@ cd "$(dirname "$0")/.."
 
 {
   bash scripts/install-deps.sh
-  # dpkg-shlibdeps works out the package's dependencies on shared libraries.
-  command -v dpkg-shlibdeps >/dev/null ||
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends dpkg-dev
+  # CPack finds the programs with file(1) and hands them to dpkg-shlibdeps, which works out the
+  # package's dependencies on shared libraries. A bare Debian has neither.
+  ferramentas=()
+  command -v dpkg-shlibdeps >/dev/null || ferramentas+=(dpkg-dev)
+  command -v file >/dev/null || ferramentas+=(file)
+  if [ ${#ferramentas[@]} -gt 0 ]; then
+    apt-get update -q
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${ferramentas[@]}"
+  fi
 
   build=build-pacote
   lancador=()

@@ -1,20 +1,18 @@
 #!/usr/bin/env bash
-# Checks the Debian package as an installer meets it: lintian, desktop-file-validate on the menu
-# and autostart entries, then apt-get install in a fresh Debian 12 chroot made with debootstrap,
-# where both programs must answer --version with the package's version and the display must take
-# a command from the simulator (on Qt's offscreen platform). Needs root and Debian's package
-# registry; not part of CI.
+# Checks the Debian package as an installer meets it: built by scripts/package.sh in a fresh
+# Debian 12 chroot made with debootstrap (minbase: the machine the README starts from), then
+# lintian, desktop-file-validate on the menu and autostart entries, then apt-get install in
+# another fresh chroot, where both programs must answer --version with the package's version and
+# the display must take a command from the simulator (on Qt's offscreen platform). Needs root and
+# Debian's package registry; not part of CI.
 #
-#   bash scripts/verify-package.sh [orvane_<version>_amd64.deb]   (default: build it first)
+#   bash scripts/verify-package.sh [orvane_<version>_amd64.deb]   (default: build it as above)
 #
-# The bare bookworm system is made once and kept in /var/cache/orvane-verify; every run installs
-# into a new copy of it, so each check starts clean.
+# The bare bookworm system is made once and kept in /var/cache/orvane-verify, beside the
+# downloaded .deb files; every chroot is a new copy of it, so each check starts clean.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 [ "$(id -u)" -eq 0 ] || { echo "verify-package.sh: run as root" >&2; exit 2; }
-
-deb=$(realpath "${1:-$(bash scripts/package.sh)}")
-versao=$(dpkg-deb -f "$deb" Version)
 
 ferramentas=(debootstrap lintian desktop-file-utils)
 faltam=()
@@ -25,13 +23,47 @@ if [ ${#faltam[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${faltam[@]}"
 fi
 
+cache=/var/cache/orvane-verify
+base=$cache/bookworm
+if [ ! -f "$base/.pronto" ]; then
+  rm -rf "$base"
+  debootstrap --variant=minbase bookworm "$base" http://deb.debian.org/debian
+  touch "$base/.pronto"
+fi
+mkdir -p "$cache/archives/partial"
+
 trabalho=$(mktemp -d /var/tmp/orvane-verify.XXXXXX)
-raiz=$trabalho/raiz
+montados=()
 desmontar() {
-  mountpoint -q "$raiz/proc" && umount "$raiz/proc"
-  rm -rf "$trabalho"
+  for ((i = ${#montados[@]} - 1; i >= 0; i--)); do umount "${montados[i]}" || true; done
+  rm -rf --one-file-system "$trabalho"
 }
 trap desmontar EXIT
+
+# A new copy of the bare system, with the network's names, /proc and the shared .deb cache.
+novo_chroot() {
+  local raiz=$1
+  cp -a "$base" "$raiz"
+  cp /etc/resolv.conf "$raiz/etc/resolv.conf"
+  mount -t proc proc "$raiz/proc" && montados+=("$raiz/proc")
+  mount --bind "$cache/archives" "$raiz/var/cache/apt/archives" &&
+    montados+=("$raiz/var/cache/apt/archives")
+}
+
+if [ $# -ge 1 ]; then
+  deb=$(realpath "$1")
+else
+  echo "== scripts/package.sh in a clean Debian 12"
+  construcao=$trabalho/construcao
+  novo_chroot "$construcao"
+  mkdir "$construcao/src"
+  tar -c --exclude='./build*' --exclude=./.git . | tar -x -C "$construcao/src"
+  pacote=$(chroot "$construcao" env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin \
+    bash /src/scripts/package.sh)
+  deb=$trabalho/$(basename "$pacote")
+  cp "$construcao$pacote" "$deb"
+fi
+versao=$(dpkg-deb -f "$deb" Version)
 
 echo "== lintian"
 lintian --info "$deb" | tee "$trabalho/lintian.txt" || true
@@ -45,15 +77,8 @@ desktop-file-validate "$trabalho/conteudo/usr/share/applications/orvane.desktop"
   "$trabalho/conteudo/etc/xdg/autostart/orvane.desktop"
 
 echo "== apt-get install in a clean Debian 12"
-base=/var/cache/orvane-verify/bookworm
-if [ ! -f "$base/.pronto" ]; then
-  rm -rf "$base"
-  debootstrap --variant=minbase bookworm "$base" http://deb.debian.org/debian
-  touch "$base/.pronto"
-fi
-cp -a "$base" "$raiz"
-cp /etc/resolv.conf "$raiz/etc/resolv.conf"
-mount -t proc proc "$raiz/proc"
+raiz=$trabalho/raiz
+novo_chroot "$raiz"
 cp "$deb" "$raiz/tmp/"
 chroot "$raiz" apt-get update -q
 chroot "$raiz" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "/tmp/$(basename "$deb")"

@@ -10,9 +10,14 @@ constexpr QChar kSemByte = u'?';
 constexpr QChar kEscapeTransporte = u'æ';
 constexpr QChar kEscapeTransporteEscapado = u'¾';
 
-// The byte a character carries in the 8-bit encodings.
+// The byte a character carries in the 8-bit encodings: "?" for one above 255.
 std::uint8_t Byte(QChar c) {
     return static_cast<std::uint8_t>(c.unicode() <= 0xFF ? c.unicode() : kSemByte.unicode());
+}
+
+// The low 8 bits of the character's code, what Base64 and the compressor have always carried.
+std::uint8_t OitoBitsBaixos(QChar c) {
+    return static_cast<std::uint8_t>(c.unicode() & 0xFF);
 }
 
 int ValorHexa(QChar c) {
@@ -26,7 +31,8 @@ int ValorHexa(QChar c) {
     return -1;
 }
 
-QString DoisDigitosHexa(std::uint8_t codigo) {
+// The code in upper-case hexadecimal, at least two digits.
+QString DigitosHexa(char16_t codigo) {
     return QStringLiteral("%1").arg(codigo, 2, 16, QLatin1Char('0')).toUpper();
 }
 
@@ -122,7 +128,7 @@ QString TmStr::Heximiza(QStringView Palavra) {
     QString out;
     out.reserve(Palavra.size() * 2);
     for (const QChar c : Palavra)
-        out += DoisDigitosHexa(Byte(c));
+        out += DigitosHexa(Byte(c));
     return out;
 }
 
@@ -140,7 +146,7 @@ QString TmStr::EncodeBase64(QStringView inStr) {
     QByteArray bytes;
     bytes.reserve(inStr.size());
     for (const QChar c : inStr)
-        bytes.append(static_cast<char>(Byte(c)));
+        bytes.append(static_cast<char>(OitoBitsBaixos(c)));
     return QString::fromLatin1(bytes.toBase64());
 }
 
@@ -153,7 +159,7 @@ QString TmStr::ComprimeString(QStringView Original) {
         else if (frequente >= 0)
             pacote.Codigo(kPrimeiroFrequente + static_cast<int>(frequente));
         else
-            pacote.Escapado(Byte(c));
+            pacote.Escapado(OitoBitsBaixos(c));
     }
     pacote.Escapado(0);
     return pacote.Texto();
@@ -190,8 +196,7 @@ QString TmStr::DescomprimeString(QStringView Original) {
 QString TmStr::Asc2Ansi(QStringView Original) {
     QString out;
     out.reserve(Original.size());
-    for (const QChar original : Original) {
-        const QChar c(Byte(original));
+    for (const QChar c : Original) {
         if (c == u'"')
             out += u'_';
         else if (c == u'\'')
@@ -203,7 +208,7 @@ QString TmStr::Asc2Ansi(QStringView Original) {
         else if (c == kEscapeTransporte)
             out += kEscapeTransporteEscapado;
         else
-            out += kEscapeTransporte + DoisDigitosHexa(Byte(c));
+            out += kEscapeTransporte + DigitosHexa(c.unicode());
     }
     return out;
 }

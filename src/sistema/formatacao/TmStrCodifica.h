@@ -30,14 +30,15 @@ QString Heximiza(QStringView Palavra);
 // so is a pair that is not two hexadecimal digits.
 QString DesHeximiza(QStringView Palavra);
 
-// Standard Base64 (RFC 4648 alphabet, "=" fill) of the characters' bytes.
+// Standard Base64 (RFC 4648 alphabet, "=" fill) of the low 8 bits of each character (UTF-16
+// unit): Latin-1 texts come through whole, "€" gives the byte 0xAC.
 QString EncodeBase64(QStringView inStr);
 
 // 2-bit symbol packing: a blank is one symbol (0); each of the letters e t a o n i r s h d l is
-// two (its code 4 to 14, high half first); any other character is the escape code 15 then its
-// byte in four symbols, highest first. The escape code and a character 0 end the text. Symbols
-// are packed four to a byte from the highest bits down, one byte to a result character (0 to
-// 255); the last byte's free symbols are 0. There is no length limit.
+// two (its code 4 to 14, high half first); any other character is the escape code 15 then the
+// low 8 bits of its code in four symbols, highest first. The escape code and a character 0 end the
+// text. Symbols are packed four to a byte from the highest bits down, one byte to a result
+// character (0 to 255); the last byte's free symbols are 0. There is no length limit.
 QString ComprimeString(QStringView Original);
 // The inverse. A character 0 ends the text only where its escape is the last thing in the data
 // (nothing but the last byte's fill after it); before that it is a character 0 of the text, so a
@@ -46,10 +47,12 @@ QString DescomprimeString(QStringView Original);
 
 // Transport escaping into printable 7-bit text: 32 to 126 stay, except the double quote, the
 // single quote and the grave accent, which become "_", "-" and "~" (and are not restored); "æ"
-// becomes "¾"; any other character becomes "æ" and its code in two upper-case hexadecimal digits.
+// becomes "¾"; any other character (UTF-16 unit) becomes "æ" and its whole code in upper-case
+// hexadecimal, at least two digits ("€" is "æ20AC").
 QString Asc2Ansi(QStringView Original);
 // The inverse, in one pass: "æ" and two hexadecimal digits is the character of that code, "¾" is
-// "æ"; anything else (an "æ" without two digits after it included) is copied.
+// "æ"; anything else (an "æ" without two digits after it included) is copied. It reads two
+// digits only, so it restores the characters up to 255.
 QString Ansi2Asc(QStringView Original);
 
 }  // namespace TmStr

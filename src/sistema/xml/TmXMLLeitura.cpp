@@ -453,6 +453,28 @@ TDateTime TmXMLLeitura::AtributoDt(QStringView asChave, QStringView asAttr,
 
 // ---- Entities ----
 
+namespace {
+
+// Every occurrence of entidade, left to right, replaced by caractere; a replacement is not
+// searched again. One pass building a new text: QString::replace moves the rest of the text
+// once for each match that shrinks it, quadratic over a document full of entities.
+QString SubstituirTodas(const QString& texto, QLatin1StringView entidade,
+                        QLatin1StringView caractere) {
+    qsizetype achado = texto.indexOf(entidade);
+    if (achado < 0)
+        return texto;
+    QString saida;
+    saida.reserve(texto.size());
+    qsizetype inicio = 0;
+    for (; achado >= 0; achado = texto.indexOf(entidade, inicio)) {
+        saida.append(QStringView(texto).sliced(inicio, achado - inicio)).append(caractere);
+        inicio = achado + entidade.size();
+    }
+    return saida.append(QStringView(texto).sliced(inicio));
+}
+
+}  // namespace
+
 QString TmXMLLeitura::pfConvertSpecialEntities(QStringView asValor) {
     static constexpr std::pair<QLatin1StringView, QLatin1StringView> kEntidades[] = {
         {QLatin1StringView("&quot;"), QLatin1StringView("\"")},
@@ -472,7 +494,7 @@ QString TmXMLLeitura::pfConvertSpecialEntities(QStringView asValor) {
     if (!asValor.contains(u'&'))
         return texto;
     for (const auto& [entidade, caractere] : kEntidades)
-        texto.replace(entidade, caractere);
+        texto = SubstituirTodas(texto, entidade, caractere);
     return texto;
 }
 

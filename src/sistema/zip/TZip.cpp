@@ -5,9 +5,12 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 #include <zip.h>
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <exception>
 #include <memory>
 #include <vector>
@@ -24,6 +27,9 @@ namespace {
 // Unpacking reads and writes in blocks of this size: large enough that the calls cost nothing
 // beside inflating, small enough that no entry is ever held whole in memory.
 constexpr qsizetype kBloco = 256 * 1024;
+
+// The most one unpacking may write, all its entries together (see TZip.h).
+constexpr quint64 kLimiteDescompactado = quint64(4) << 30;
 
 // zlib's own default level, the one zip uses. libzip's default for deflate is the slowest, 9,
 // which made packing take about twice as long as zip (docs/performance.md).
@@ -306,6 +312,59 @@ QString PastaSemBarra(const QString& DirDestino) {
     return pasta;
 }
 
+// The entries this unpacking writes: those the mask takes, less the files that exist when they
+// are not to be overwritten.
+std::vector<Entrada> Escolher(std::vector<Entrada> entradas, const QString& pasta,
+                              bool sobrescrever, QString mascara) {
+    mascara.replace(u'\\', u'/');
+    std::erase_if(entradas, [&](const Entrada& entrada) {
+        const QString relativo = entrada.caminho.partes.join(u'/');
+        return (!mascara.isEmpty() && !ArquivosInterno::Corresponde(relativo, mascara)) ||
+               (!entrada.caminho.pasta && !sobrescrever &&
+                QFileInfo::exists(pasta + u'/' + relativo));
+    });
+    return entradas;
+}
+
+// The bytes this user may still write on the file system of pasta, or of its nearest existing
+// folder when it is still to be made.
+quint64 EspacoLivre(QString pasta) {
+    struct statvfs sistema {};
+    while (::statvfs(Nativo(pasta).constData(), &sistema) != 0) {
+        const int erro = errno;
+        const QString acima = QFileInfo(pasta).path();
+        if ((erro != ENOENT && erro != ENOTDIR) || acima == pasta)
+            Falhar(QStringLiteral("Não foi possível ver o espaço livre em \"%1\": %2")
+                       .arg(pasta, QString::fromLocal8Bit(strerror(erro))));
+        pasta = acima;
+    }
+    return quint64(sistema.f_bavail) * sistema.f_frsize;
+}
+
+// Refuses, before anything is written, entries that together declare more than the limit or
+// than the free space of the target: overlapping entries are refused when the archive is
+// opened, so what an entry may write is what it declares (Extrair holds it to that).
+void ConferirTamanho(const QString& caminhoZip, const std::vector<Entrada>& entradas,
+                     const QString& pasta) {
+    quint64 total = 0;
+    for (const Entrada& entrada : entradas) {
+        total += std::min(entrada.tamanho, kLimiteDescompactado + 1);
+        if (total > kLimiteDescompactado)
+            Falhar(QStringLiteral("Arquivo zip \"%1\" recusado: declara mais de %2 bytes "
+                                  "descompactados, o limite.")
+                       .arg(caminhoZip)
+                       .arg(kLimiteDescompactado));
+    }
+    const quint64 livre = EspacoLivre(pasta);
+    if (total > livre)
+        Falhar(QStringLiteral("Arquivo zip \"%1\" recusado: declara %2 bytes descompactados e "
+                              "há %3 livres em \"%4\".")
+                   .arg(caminhoZip)
+                   .arg(total)
+                   .arg(livre)
+                   .arg(pasta));
+}
+
 // Where a file entry is written: its folders created below raiz, then its name.
 QString LocalDoArquivo(const QString& raiz, const QStringList& partes) {
     return DestinoSeguro::CriarPastas(raiz, partes.first(partes.size() - 1)) + u'/' + partes.last();
@@ -355,28 +414,25 @@ bool TZip::DescompactarERetornarNomes(const QString& ArquivoZipOrigem, const QSt
         ArquivosDescompactados->clear();
     return Relatando([&] {
         const QString caminhoZip = CaminhoWindows::Mapear(ArquivoZipOrigem);
-        const Arquivo zip(caminhoZip, ZIP_RDONLY);
-        const std::vector<Entrada> entradas = ListarEntradas(zip, caminhoZip);
+        // The consistency check refuses entries that share or overlap their data, the way a
+        // small archive claims gigabytes without declaring them.
+        const Arquivo zip(caminhoZip, ZIP_RDONLY | ZIP_CHECKCONS);
         const QString pasta = PastaSemBarra(DirDestino);
+        const std::vector<Entrada> entradas = Escolher(ListarEntradas(zip, caminhoZip), pasta,
+                                                       Overwrite, MascaraArquivosDescompactar);
+        ConferirTamanho(caminhoZip, entradas, pasta);
         const QString raiz = DestinoSeguro::PrepararRaiz(pasta);
-        QString mascara = MascaraArquivosDescompactar;
-        mascara.replace(u'\\', u'/');
         for (const Entrada& entrada : entradas) {
-            const QString relativo = entrada.caminho.partes.join(u'/');
-            if (!mascara.isEmpty() && !ArquivosInterno::Corresponde(relativo, mascara))
-                continue;
             if (entrada.caminho.pasta) {
                 DestinoSeguro::CriarPastas(raiz, entrada.caminho.partes);
                 continue;
             }
-            const QString nome = pasta + u'/' + relativo;
-            if (!Overwrite && QFileInfo::exists(nome))
-                continue;
+            const QString nome = pasta + u'/' + entrada.caminho.partes.join(u'/');
             if (MensagemCallBack)
                 MensagemCallBack(nome);
+            Extrair(zip, entrada, LocalDoArquivo(raiz, entrada.caminho.partes), GaugeCallBack);
             if (ArquivosDescompactados)
                 ArquivosDescompactados->append(nome);
-            Extrair(zip, entrada, LocalDoArquivo(raiz, entrada.caminho.partes), GaugeCallBack);
         }
         return !ArquivosDescompactados || !ArquivosDescompactados->isEmpty();
     });

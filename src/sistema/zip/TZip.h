@@ -22,6 +22,11 @@
 //   name (also "C:..." or a leading "\"), or a symbolic link refuses the whole archive before
 //   anything is written, and UltimoErroZip names the entry and the reason. A folder of the target
 //   that is a symbolic link leading out of it stops the unpacking at that entry.
+// - An archive whose entries share or overlap their data (a few kilobytes claiming gigabytes)
+//   is refused when opened. The entries to unpack (after the mask and Overwrite) must declare
+//   together at most 4 GiB and no more than the free space of the target folder's file system;
+//   otherwise the whole archive is refused before anything is written. An entry never writes
+//   more than it declares.
 // - "\" in entry names is read as a folder separator, as Windows tools write them.
 // - Entries stream to disk in blocks; each file is written beside its target and renamed over it
 //   when complete and checked (CRC and size), so a damaged entry never replaces a good file.
@@ -30,6 +35,8 @@
 // - The mask is matched against the entry's whole name (folders included, "*" crosses "/"), with
 //   the file helpers' mask rules (case ignored). A folder entry is created only when it matches
 //   too.
+// - The names listed are those of the files written: a failure stops the unpacking, and the
+//   entry that failed is not listed.
 // - Names of unpacked files are the target folder, "/" and the entry's name, whether or not the
 //   folder was given with a final separator.
 // - Permission bits stored by Unix tools are kept (an unpacked program stays executable), less

@@ -70,13 +70,35 @@ TEST(Codificacoes, KnownForms) {
     EXPECT_EQ(TmStr::EncodeBase64(u"Orvane"), QStringLiteral("T3J2YW5l"));
     EXPECT_EQ(TmStr::Asc2Ansi(u"a\"b'c`dæ¾\n"), QStringLiteral("a_b-c~d¾æBEæ0A"));
     EXPECT_EQ(TmStr::Ansi2Asc(u"æ4¾ææ41"), QStringLiteral("æ4ææA"));
-    // One byte per character: above 255 there is none, and "?" stands for it.
+    // Heximiza has two digits for a character: above 255 "?" stands for it.
     EXPECT_EQ(TmStr::Heximiza(u"€"), QStringLiteral("3F"));
-    EXPECT_EQ(TmStr::Asc2Ansi(u"€"), QStringLiteral("?"));
-    EXPECT_EQ(TmStr::DescomprimeString(TmStr::ComprimeString(u"€")), QStringLiteral("?"));
     // A blank is one symbol, a frequent letter two, anything else six, then the end mark:
     // " e" is 0 | 1 0 | 3 3 0 0 0 0, packed 0b00'01'00'11, 0b11'00'00'00, 0b00'00'00'00.
     EXPECT_EQ(TmStr::ComprimeString(u" e"), QString::fromLatin1("\x13\xC0\x00", 3));
+}
+
+// Above 255, Base64 and the compressor take the low 8 bits of each character (of each UTF-16
+// unit); the transport escaping writes the whole code.
+TEST(Codificacoes, CharactersAbove255) {
+    struct Caso {
+        const char16_t* texto;
+        const char* base64;
+        const char16_t* transporte;
+        QString descomprimido;
+    };
+    const Caso casos[] = {
+        {u"€", "rA==", u"æ20AC", QStringLiteral("\u00AC")},
+        {u"aőb", "YVFi", u"aæ151b", QStringLiteral("aQb")},
+        {u"\U0001F600", "PQA=", u"æD83DæDE00", QStringLiteral("=") + QChar(0)},
+        {u"\uFFFF", "/w==", u"æFFFF", QStringLiteral("\u00FF")},
+    };
+    for (const Caso& c : casos) {
+        const QString texto = QString::fromUtf16(c.texto);
+        EXPECT_EQ(TmStr::EncodeBase64(texto), QLatin1StringView(c.base64)) << texto.toStdString();
+        EXPECT_EQ(TmStr::Asc2Ansi(texto), QString::fromUtf16(c.transporte)) << texto.toStdString();
+        EXPECT_EQ(TmStr::DescomprimeString(TmStr::ComprimeString(texto)), c.descomprimido)
+            << texto.toStdString();
+    }
 }
 
 TEST(Codificacoes, RoundTripsLoseNothing) {

@@ -13,6 +13,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <cmath>
+#include <random>
 
 #include "base/CodePage.h"
 #include "sistema/xml/TmXMLLeitura.h"
@@ -264,10 +265,34 @@ TEST(XmlEntidades, AppliesTheTableInItsOrderAndNothingElse) {
         {"&Amp; &#233; &apos;", "&Amp; &#233; &apos;"},
         {"sem entidades", "sem entidades"},
         {"&amp", "&amp"},
+        {"&amp;amp;lt;", "&amp;lt;"},  // a replacement is not searched again by its own step
+        {"&AMP;lt;", "&lt;"},          // the capitals come after the small letters
+        {"&amp;AMP;LT;", "<"},
+        {"&&amp;&amp;&", "&&&&"},
     };
     for (const auto& [entrada, saida] : casos)
         EXPECT_EQ(TmXMLLeitura::pfConvertSpecialEntities(QString(entrada)), saida) << entrada;
     EXPECT_EQ(TmXMLLeitura::pfTagValida(u"<![CDATA[a &lt; b]]><![cdata[c]]>"), "a < bc");
+}
+
+// Texts made of pieces of entities decode as Qt's replace of each entity of the table in turn
+// would decode them.
+TEST(XmlEntidades, DecodeAsReplacingEachEntityInTurn) {
+    const QStringList tabela{"&quot;", "\"", "&amp;",   "&", "&lt;",   "<",  "&gt;",    ">",
+                             "&circ;", "^",  "&tilde;", "~", "&QUOT;", "\"", "&AMP;",   "&",
+                             "&LT;",   "<",  "&GT;",    ">", "&CIRC;", "^",  "&TILDE;", "~"};
+    const QStringList pedacos{"&",   "amp;",   "AMP;", "lt;", "LT;",   "quot;", "&amp;",
+                              "gt;", "tilde;", "x",    ";",   "&AMP;", "circ;"};
+    std::mt19937 gerador(18);
+    for (int i = 0; i < 2000; ++i) {
+        QString texto;
+        for (int n = int(gerador() % 12); n > 0; --n)
+            texto += pedacos[qsizetype(gerador() % pedacos.size())];
+        QString esperado = texto;
+        for (qsizetype e = 0; e < tabela.size(); e += 2)
+            esperado.replace(tabela[e], tabela[e + 1]);
+        EXPECT_EQ(TmXMLLeitura::pfConvertSpecialEntities(texto), esperado) << texto.toStdString();
+    }
 }
 
 // ---- Typed readers ----

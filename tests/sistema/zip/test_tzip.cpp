@@ -10,8 +10,14 @@
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QtEndian>
 
+#include <sys/mount.h>
+
+#include <cerrno>
+#include <cstring>
 #include <map>
+#include <memory>
 #include <stdexcept>
 
 #include "sistema/zip/TZip.h"
@@ -101,6 +107,45 @@ with zipfile.ZipFile(sys.argv[1], "w", zipfile.ZIP_DEFLATED) as z:
                            QString::fromUtf8(QJsonDocument(lista).toJson(QJsonDocument::Compact))});
     ASSERT_EQ(s.codigo, 0) << s.texto.toStdString();
 }
+
+// An archive's records: the local headers with their data, and the central directory's entries;
+// Montar writes the end record again (no comment), so entries may be added or changed.
+struct Registros {
+    QByteArray locais;
+    QList<QByteArray> centrais;
+
+    static Registros De(const QByteArray& zip) {
+        const qsizetype fim = zip.size() - 22;
+        const auto inicio = qsizetype(qFromLittleEndian<quint32>(zip.constData() + fim + 16));
+        Registros r{zip.first(inicio), {}};
+        for (qsizetype p = inicio; p < fim;) {
+            const auto campo = [&](int o) {
+                return qFromLittleEndian<quint16>(zip.constData() + p + o);
+            };
+            const qsizetype tamanho = 46 + campo(28) + campo(30) + campo(32);
+            r.centrais += zip.mid(p, tamanho);
+            p += tamanho;
+        }
+        return r;
+    }
+    // The size an entry declares, in its central and its local header alike.
+    void DeclararTamanho(qsizetype entrada, quint32 tamanho) {
+        QByteArray& central = centrais[entrada];
+        qToLittleEndian(tamanho, central.data() + 24);
+        qToLittleEndian(tamanho,
+                        locais.data() + qFromLittleEndian<quint32>(central.constData() + 42) + 22);
+    }
+    QByteArray Montar() const {
+        const QByteArray diretorio = centrais.join();
+        QByteArray fim(22, '\0');
+        qToLittleEndian<quint32>(0x06054b50, fim.data());
+        qToLittleEndian(quint16(centrais.size()), fim.data() + 8);
+        qToLittleEndian(quint16(centrais.size()), fim.data() + 10);
+        qToLittleEndian(quint32(diretorio.size()), fim.data() + 12);
+        qToLittleEndian(quint32(locais.size()), fim.data() + 16);
+        return locais + diretorio + fim;
+    }
+};
 
 class Zip : public ::testing::Test {
 protected:
@@ -436,6 +481,78 @@ TEST_F(Zip, ArquivoDanificadoNaoSubstituiONemDeixaRestos) {
     EXPECT_TRUE(
         TZip::Descompactar(zip, Em(QStringLiteral("alvo")), true, {}, {}, QStringLiteral("*.pdf")));
     EXPECT_TRUE(UltimoErroZip.isEmpty());
+}
+
+// ---- Bounds ----
+
+// One kernel of data under many names (entries whose data overlap): refused when opened, so a
+// small archive never unpacks to many times its size.
+TEST_F(Zip, EntradasSobrepostasSaoRecusadas) {
+    Gravar(Em(QStringLiteral("d/a")), QByteArray(4 << 20, '0'));
+    const QString zip = Em(QStringLiteral("s.zip"));
+    ASSERT_TRUE(TZip::Compactar(Em(QStringLiteral("d/a")), zip));
+    Registros r = Registros::De(Ler(zip));
+    ASSERT_EQ(r.centrais.size(), 1);
+    for (const char nome : {'b', 'c', 'd', 'e'}) {
+        r.centrais += r.centrais.first();
+        r.centrais.last()[46] = nome;  // the one-letter name, pointing at the data of "a"
+    }
+    const QString bomba = Em(QStringLiteral("bomba.zip"));
+    Gravar(bomba, r.Montar());
+
+    QStringList nomes{QStringLiteral("antigo")};
+    EXPECT_FALSE(TZip::DescompactarRetornarNomes(bomba, Em(QStringLiteral("alvo")), {}, nomes));
+    EXPECT_TRUE(UltimoErroZip.contains(bomba)) << UltimoErroZip.toStdString();
+    EXPECT_TRUE(nomes.isEmpty());
+    EXPECT_TRUE(Conteudo(Em(QStringLiteral("alvo"))).empty());
+}
+
+// Entries that declare more than the limit, or than the free space of the target, are refused
+// before any is written; the names listed are those written, never one that failed.
+TEST_F(Zip, TamanhoDeclaradoAcimaDoLimiteOuDoEspacoNaoEscreveNada) {
+    Gravar(Em(QStringLiteral("d/a")), Texto(2000));
+    Gravar(Em(QStringLiteral("d/b")), Texto(3000));
+    const QString zip = Em(QStringLiteral("s.zip"));
+    ASSERT_TRUE(
+        TZip::Compactar(QStringList{Em(QStringLiteral("d/a")), Em(QStringLiteral("d/b"))}, zip));
+    Registros mentira = Registros::De(Ler(zip));
+    mentira.DeclararTamanho(1, 0xFFFFFFFE);  // "b" claims 4 GiB: with "a", over the limit
+    const QString bomba = Em(QStringLiteral("bomba.zip"));
+    Gravar(bomba, mentira.Montar());
+    QStringList nomes;
+    EXPECT_FALSE(TZip::DescompactarRetornarNomes(bomba, Em(QStringLiteral("alvo")), {}, nomes));
+    EXPECT_TRUE(UltimoErroZip.contains(QStringLiteral("limite"))) << UltimoErroZip.toStdString();
+    EXPECT_TRUE(nomes.isEmpty());
+    EXPECT_TRUE(Conteudo(Em(QStringLiteral("alvo"))).empty());
+
+    // "b" damaged: "a" is written and listed, "b" is not.
+    QByteArray danificado = Ler(zip);
+    Registros r = Registros::De(danificado);
+    const quint32 localB = qFromLittleEndian<quint32>(r.centrais[1].constData() + 42);
+    danificado[localB + 30 + 1 + 100] = char(danificado[localB + 30 + 1 + 100] ^ 0x55);
+    Gravar(Em(QStringLiteral("danificado.zip")), danificado);
+    EXPECT_FALSE(TZip::DescompactarRetornarNomes(Em(QStringLiteral("danificado.zip")),
+                                                 Em(QStringLiteral("alvo")), {}, nomes));
+    EXPECT_EQ(nomes, QStringList{Em(QStringLiteral("alvo/a"))});
+
+    // A target of 1 MiB takes 600 KB and refuses twice that, whole.
+    const QString pequeno = Em(QStringLiteral("pequeno"));
+    QDir().mkpath(pequeno);
+    if (::mount("tmpfs", QFile::encodeName(pequeno).constData(), "tmpfs", 0, "size=1m") != 0)
+        GTEST_SKIP() << "a small file system to fill needs root: " << std::strerror(errno);
+    const std::unique_ptr<const QString, void (*)(const QString*)> desmontar(
+        &pequeno, [](const QString* p) { ::umount(QFile::encodeName(*p).constData()); });
+    Gravar(Em(QStringLiteral("e/x")), QByteArray(600 << 10, 'x'));
+    Gravar(Em(QStringLiteral("e/y")), QByteArray(600 << 10, 'y'));
+    ASSERT_TRUE(TZip::Compactar(Em(QStringLiteral("e/x")), Em(QStringLiteral("x.zip"))));
+    ASSERT_TRUE(TZip::Compactar(Em(QStringLiteral("e/*")), Em(QStringLiteral("xy.zip"))));
+    EXPECT_FALSE(
+        TZip::Descompactar(Em(QStringLiteral("xy.zip")), pequeno + QStringLiteral("/sub")));
+    EXPECT_TRUE(UltimoErroZip.contains(QStringLiteral("livres"))) << UltimoErroZip.toStdString();
+    EXPECT_TRUE(Conteudo(pequeno).empty());
+    EXPECT_TRUE(TZip::Descompactar(Em(QStringLiteral("x.zip")), pequeno))
+        << UltimoErroZip.toStdString();
+    EXPECT_EQ(Conteudo(pequeno).size(), 1u);
 }
 
 }  // namespace
