@@ -1,0 +1,42 @@
+#!/usr/bin/env python3
+"""FTP server on loopback for the tests: serves a folder to one account, prints its port on the
+first line of its output, and writes every command it receives to a log (one per line)."""
+import argparse
+import logging
+
+from pyftpdlib.authorizers import DummyAuthorizer
+from pyftpdlib.handlers import FTPHandler
+from pyftpdlib.servers import FTPServer
+
+parametros = argparse.ArgumentParser()
+parametros.add_argument("--raiz", required=True)
+parametros.add_argument("--registro", required=True)
+parametros.add_argument("--usuario", default="usuario")
+parametros.add_argument("--senha", default="senha")
+parametros.add_argument("--sem-size", action="store_true", help="refuse SIZE")
+args = parametros.parse_args()
+
+registro = open(args.registro, "a", buffering=1)
+# Quiet: warnings and errors only.
+logging.getLogger("pyftpdlib").addHandler(logging.NullHandler())
+
+
+class Atendente(FTPHandler):
+    def pre_process_command(self, line, cmd, arg):
+        registro.write(cmd + "\n")
+        super().pre_process_command(line, cmd, arg)
+
+    def ftp_SIZE(self, path):
+        if args.sem_size:
+            self.respond("502 Command not implemented.")
+            return
+        super().ftp_SIZE(path)
+
+
+autorizador = DummyAuthorizer()
+autorizador.add_user(args.usuario, args.senha, args.raiz, perm="elradfmwMT")
+Atendente.authorizer = autorizador
+Atendente.auth_failed_timeout = 0.5
+servidor = FTPServer(("127.0.0.1", 0), Atendente)
+print(servidor.address[1], flush=True)
+servidor.serve_forever()
