@@ -417,24 +417,23 @@ void TCorvelFTP::Status(const QString& texto) {
         OnStatus(*this, texto);
 }
 
+std::unique_ptr<TCorvelFTP> TCorvelFTP::Conectado(const QString& aHost, const QString& aUserName,
+                                                  const QString& aPass, int aPort) {
+    auto cliente = std::make_unique<TCorvelFTP>();
+    cliente->Host = aHost;
+    cliente->Username = aUserName;
+    cliente->Password = aPass;
+    cliente->Port = aPort;
+    cliente->Conectar();
+    return cliente;
+}
+
 bool TCorvelFTP::Download(const QString& aHost, const QString& aUserName, const QString& aPass,
                           int aPort, const QString& aArquivoOrigem, const QString& aPastaDestino) {
-    TCorvelFTP cliente;
-    cliente.Host = aHost;
-    cliente.Username = aUserName;
-    cliente.Password = aPass;
-    cliente.Port = aPort;
-    cliente.Conectar();
-    return cliente.Download(aArquivoOrigem, aPastaDestino, true);
+    return Conectado(aHost, aUserName, aPass, aPort)->Download(aArquivoOrigem, aPastaDestino, true);
 }
 
 bool TCorvelFTP::Upload(const QString& aHost, const QString& aUserName, const QString& aPass,
                         int aPort, const QString& aArquivoOrigem, const QString& aPastaDestino) {
-    TCorvelFTP cliente;
-    cliente.Host = aHost;
-    cliente.Username = aUserName;
-    cliente.Password = aPass;
-    cliente.Port = aPort;
-    cliente.Conectar();
-    return cliente.Upload(aArquivoOrigem, aPastaDestino);
+    return Conectado(aHost, aUserName, aPass, aPort)->Upload(aArquivoOrigem, aPastaDestino);
 }

@@ -98,6 +98,9 @@ private:
     struct TConexao;
     class TTransferencia;
 
+    // A new client, connected (the one-shot operations).
+    static std::unique_ptr<TCorvelFTP> Conectado(const QString& aHost, const QString& aUserName,
+                                                 const QString& aPass, int aPort);
     void ValidarParametros() const;
     void ExigirConexao() const;
     bool Transferir(TTransferencia& transferencia);

@@ -11,6 +11,7 @@
 #include "dialogos/mensagens/Aguarde.h"
 #include "registro/atualizacao/ListaVersoes.h"
 #include "registro/atualizacao/TmFileAtualizacao.h"
+#include "sistema/ftp/ArquivoTeste.h"
 #include "sistema/ftp/ServidorFtp.h"
 #include "sistema/versao/TmFileVersao.h"
 #include "support/BackEndRoteiro.h"
@@ -19,22 +20,10 @@ namespace {
 
 const QString kRemota = QStringLiteral("/web/files/vestra/Externo/");
 
-QByteArray Ler(const QString& caminho) {
-    QFile arquivo(caminho);
-    arquivo.open(QIODevice::ReadOnly);
-    return arquivo.readAll();
-}
-
-void Gravar(const QString& caminho, const QByteArray& conteudo) {
-    QFile arquivo(caminho);
-    arquivo.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    arquivo.write(conteudo);
-}
-
 // A Windows program file built by the version tests: versao_normal is at 23.9.4.0, versao_nova
 // at 23.10.0.0, sem_versao has no version.
 QByteArray Programa(const char* fixture) {
-    return Ler(QStringLiteral(FIXTURES_PE "/%1.exe").arg(fixture));
+    return ArquivoTeste::Ler(QStringLiteral(FIXTURES_PE "/%1.exe").arg(fixture));
 }
 
 std::string Texto(const QString& texto) {
@@ -46,10 +35,11 @@ class Atualizacao : public ::testing::Test {
 protected:
     Atualizacao() {
         configuracao_ = config_.filePath("Atualizacao.ini");
-        Gravar(configuracao_, QStringLiteral("[FTP]\nHost=127.0.0.1\nPorta=%1\nUsuario=usuario\n"
-                                             "Senha=senha\n")
-                                  .arg(servidor_.Porta())
-                                  .toUtf8());
+        ArquivoTeste::Gravar(configuracao_,
+                             QStringLiteral("[FTP]\nHost=127.0.0.1\nPorta=%1\nUsuario=usuario\n"
+                                            "Senha=senha\n")
+                                 .arg(servidor_.Porta())
+                                 .toUtf8());
         QFile::setPermissions(configuracao_, QFile::ReadOwner | QFile::WriteOwner);
     }
 
@@ -59,7 +49,7 @@ protected:
                      QFile::Permissions permissoes = QFile::ReadOwner | QFile::WriteOwner |
                                                      QFile::ExeOwner | QFile::ReadGroup |
                                                      QFile::ExeGroup) {
-        Gravar(Local(nome), Programa(fixture));
+        ArquivoTeste::Gravar(Local(nome), Programa(fixture));
         QFile::setPermissions(Local(nome), permissoes);
         return Local(nome);
     }
@@ -94,14 +84,14 @@ TEST_F(Atualizacao, ReplacesNewerKeepsCurrent) {
     ASSERT_TRUE(Nova().GetExePorVersao({app, atual, Local("novo.exe"), semLista}, mensagem));
     EXPECT_EQ(Texto(mensagem), "\r-O arquivo atual.exe já possui a última versão");
     EXPECT_EQ(TmFile::GetVersaoArquivo(app), QStringLiteral("23.10.0.0"));
-    EXPECT_EQ(Ler(Local("app.23940")), Programa("versao_normal"));
+    EXPECT_EQ(ArquivoTeste::Ler(Local("app.23940")), Programa("versao_normal"));
     EXPECT_EQ(QFileInfo(app).permissions() & 0x0fff,
               QFileInfo(Local("app.23940")).permissions() & 0x0fff);
     EXPECT_TRUE(QFileInfo(app).isExecutable());
-    EXPECT_EQ(Ler(atual), Programa("versao_normal"));
-    EXPECT_EQ(Ler(Local("novo.exe")), Programa("versao_nova"));
+    EXPECT_EQ(ArquivoTeste::Ler(atual), Programa("versao_normal"));
+    EXPECT_EQ(ArquivoTeste::Ler(Local("novo.exe")), Programa("versao_nova"));
     EXPECT_TRUE(QFileInfo(Local("novo.exe")).isExecutable());
-    EXPECT_EQ(Ler(semLista), Programa("versao_nova"));
+    EXPECT_EQ(ArquivoTeste::Ler(semLista), Programa("versao_nova"));
     EXPECT_EQ(Arquivos(), (QStringList{"Versoes.ini", "app.23940", "app.exe", "atual.exe",
                                        "novo.exe", "semlista.23940", "semlista.exe"}));
     EXPECT_TRUE(QDir(Local("Temp")).isEmpty());
@@ -116,7 +106,7 @@ TEST_F(Atualizacao, EmptyVersionDoesNotBlockLaterUpdates) {
     for (int vez = 0; vez < 3; ++vez)
         ASSERT_TRUE(Nova().GetExePorVersao({app}, mensagem)) << vez;
     EXPECT_EQ(Arquivos().filter(QStringLiteral("anterior")).size(), 3);
-    EXPECT_EQ(Ler(app), Programa("sem_versao"));
+    EXPECT_EQ(ArquivoTeste::Ler(app), Programa("sem_versao"));
 }
 
 // When the new file cannot take the program's name, the program gets its name back.
@@ -137,7 +127,7 @@ TEST_F(Atualizacao, RollsBackWhenTheFinalRenameFails) {
             e.Mensagem(),
             QStringLiteral("Não possivel mover o arquivo app.exe para a pasta ") + pasta_.path());
     }
-    EXPECT_EQ(Ler(app), Programa("versao_normal"));
+    EXPECT_EQ(ArquivoTeste::Ler(app), Programa("versao_normal"));
     EXPECT_EQ(Arquivos(), (QStringList{"Versoes.ini", "app.exe"}));
 }
 
@@ -159,9 +149,9 @@ TEST_F(Atualizacao, StopsAtTheFirstFailure) {
             QStringLiteral("Não possivel efetuar o download do arquivo b.exe (")))
             << e.what();
     }
-    EXPECT_EQ(Ler(a), Programa("versao_nova"));
-    EXPECT_EQ(Ler(b), Programa("versao_normal"));
-    EXPECT_EQ(Ler(c), Programa("versao_normal"));
+    EXPECT_EQ(ArquivoTeste::Ler(a), Programa("versao_nova"));
+    EXPECT_EQ(ArquivoTeste::Ler(b), Programa("versao_normal"));
+    EXPECT_EQ(ArquivoTeste::Ler(c), Programa("versao_normal"));
     EXPECT_EQ(Arquivos(), (QStringList{"Versoes.ini", "a.23940", "a.exe", "b.exe", "c.exe"}));
 }
 
@@ -180,12 +170,12 @@ TEST_F(Atualizacao, ChecksTheSha256WhenTheListGivesOne) {
         EXPECT_EQ(Texto(e.Mensagem()),
                   "O arquivo app.exe baixado não confere com o sha256 da lista de versões");
     }
-    EXPECT_EQ(Ler(app), Programa("versao_normal"));
+    EXPECT_EQ(ArquivoTeste::Ler(app), Programa("versao_normal"));
     EXPECT_TRUE(QDir(Local("Temp")).isEmpty());
 
     PublicarLista("app.exe=23.10.0.0\nAPP.EXE.SHA256=" + certo.toUpper() + "\n");
     ASSERT_TRUE(Nova().GetExePorVersao({app}, mensagem));
-    EXPECT_EQ(Ler(app), Programa("versao_nova"));
+    EXPECT_EQ(ArquivoTeste::Ler(app), Programa("versao_nova"));
 }
 
 // The messages of the endpoint: a file others can read, a missing file, a refused login, a
@@ -207,17 +197,17 @@ TEST_F(Atualizacao, EndpointAndListFailures) {
     EXPECT_TRUE(erro(Nova()).contains(QStringLiteral("chmod 600"))) << Texto(erro(Nova()));
     EXPECT_TRUE(erro(TAtualizacao(config_.filePath("ausente.ini"), pasta_.path()))
                     .contains(QStringLiteral("ausente.ini")));
-    Gravar(configuracao_, "Host=127.0.0.1\nUsuario=usuario\nSenha=errada\nPorta=" +
-                              QByteArray::number(servidor_.Porta()));
+    ArquivoTeste::Gravar(configuracao_, "Host=127.0.0.1\nUsuario=usuario\nSenha=errada\nPorta=" +
+                                            QByteArray::number(servidor_.Porta()));
     QFile::setPermissions(configuracao_, QFile::ReadOwner | QFile::WriteOwner);
     EXPECT_TRUE(erro(Nova()).startsWith(QStringLiteral("Erro ao conectar no ftp (")));
     QDir(Local("Temp")).removeRecursively();
-    Gravar(Local("Temp"), "um arquivo no lugar da pasta");
+    ArquivoTeste::Gravar(Local("Temp"), "um arquivo no lugar da pasta");
     EXPECT_EQ(
         Texto(erro(Nova())),
         Texto(
             QStringLiteral("Não foi possivel criar o diretório \"%1/Temp/\"").arg(pasta_.path())));
-    EXPECT_EQ(Ler(app), Programa("versao_normal"));
+    EXPECT_EQ(ArquivoTeste::Ler(app), Programa("versao_normal"));
 }
 
 // A wait window that records what it was asked.

@@ -8,22 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "sistema/ftp/ArquivoTeste.h"
 #include "sistema/ftp/ServidorFtp.h"
 #include "sistema/ftp/TCorvelFTP.h"
 
 namespace {
-
-QByteArray Ler(const QString& caminho) {
-    QFile arquivo(caminho);
-    arquivo.open(QIODevice::ReadOnly);
-    return arquivo.readAll();
-}
-
-void Gravar(const QString& caminho, const QByteArray& conteudo) {
-    QFile arquivo(caminho);
-    arquivo.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    arquivo.write(conteudo);
-}
 
 QByteArray Bytes(qsizetype tamanho) {
     QByteArray bytes(tamanho, Qt::Uninitialized);
@@ -113,7 +102,7 @@ TEST(TCorvelFTP, DownloadReportsEachPercentageOnceUpTo100) {
     const QByteArray conteudo = Bytes(1000);
     servidor.Publicar(QStringLiteral("/dir/sub/f.txt"), conteudo);
     QTemporaryDir local;
-    Gravar(local.filePath("f.txt"), "copia antiga");
+    ArquivoTeste::Gravar(local.filePath("f.txt"), "copia antiga");
 
     TCorvelFTP cliente;
     Configurar(cliente, servidor);
@@ -130,7 +119,7 @@ TEST(TCorvelFTP, DownloadReportsEachPercentageOnceUpTo100) {
     EXPECT_TRUE(cliente.Conectado());
     ASSERT_TRUE(cliente.Download(QStringLiteral("/dir/sub/f.txt"), local.path(), false))
         << Texto(cliente.MsgErro());
-    EXPECT_EQ(Ler(local.filePath("f.txt")), conteudo);
+    EXPECT_EQ(ArquivoTeste::Ler(local.filePath("f.txt")), conteudo);
     EXPECT_EQ(Conteudo(local.path()), QStringList{QStringLiteral("f.txt")});
     EXPECT_EQ(cliente.ArquivoOrigem(), QString());
     ASSERT_FALSE(percentuais.empty());
@@ -158,7 +147,7 @@ TEST(TCorvelFTP, ServerRefusingSizeGivesOneReportOfZero) {
     ASSERT_TRUE(cliente.Download(QStringLiteral("/f.bin"), local.path(), true))
         << Texto(cliente.MsgErro());
     EXPECT_EQ(percentuais, std::vector<int>{0});
-    EXPECT_EQ(Ler(local.filePath("f.bin")), Bytes(300000));
+    EXPECT_EQ(ArquivoTeste::Ler(local.filePath("f.bin")), Bytes(300000));
     EXPECT_TRUE(servidor.Comandos().contains(QStringLiteral("SIZE")));
 }
 
@@ -182,7 +171,7 @@ TEST(TCorvelFTP, ActiveAndPassiveModes) {
     EXPECT_EQ(depois.count(QStringLiteral("EPSV")) + depois.count(QStringLiteral("PASV")), 2);
     EXPECT_FALSE(depois.contains(QStringLiteral("EPRT")) ||
                  depois.contains(QStringLiteral("PORT")));
-    EXPECT_EQ(Ler(local.filePath("a.txt")), "ativo");
+    EXPECT_EQ(ArquivoTeste::Ler(local.filePath("a.txt")), "ativo");
 }
 
 // The remote name is the folder, "/" and the local name; an older remote file is replaced, not
@@ -191,7 +180,7 @@ TEST(TCorvelFTP, UploadLandsInTheFolderReplacingTheOldFile) {
     TServidorFtp servidor;
     servidor.Publicar(QStringLiteral("/in/f.txt"), "remoto antigo, mais longo que o novo");
     QTemporaryDir local;
-    Gravar(local.filePath("f.txt"), "novo");
+    ArquivoTeste::Gravar(local.filePath("f.txt"), "novo");
     TCorvelFTP cliente;
     Configurar(cliente, servidor);
     QStringList status;
@@ -202,7 +191,7 @@ TEST(TCorvelFTP, UploadLandsInTheFolderReplacingTheOldFile) {
     for (const char* pasta : {"/in", "/in/"}) {
         ASSERT_TRUE(cliente.Upload(local.filePath("f.txt"), QString::fromLatin1(pasta)))
             << Texto(cliente.MsgErro());
-        EXPECT_EQ(Ler(servidor.Raiz() + QStringLiteral("/in/f.txt")), "novo");
+        EXPECT_EQ(ArquivoTeste::Ler(servidor.Raiz() + QStringLiteral("/in/f.txt")), "novo");
     }
     EXPECT_FALSE(QFileInfo::exists(servidor.Raiz() + QStringLiteral("/in\\f.txt")));
     EXPECT_TRUE(status.contains(QStringLiteral("Upload:") + local.filePath("f.txt")));
@@ -225,7 +214,7 @@ TEST(TCorvelFTP, AbortFromTheCallbackKeepsTheOldFile) {
     servidor.Publicar(QStringLiteral("/grande.bin"), Bytes(20 << 20));
     servidor.Publicar(QStringLiteral("/pequeno.txt"), "pequeno");
     QTemporaryDir local;
-    Gravar(local.filePath("grande.bin"), "copia antiga");
+    ArquivoTeste::Gravar(local.filePath("grande.bin"), "copia antiga");
     TCorvelFTP cliente;
     Configurar(cliente, servidor);
     cliente.OnProgresso = [](TCorvelFTP& c, int p) {
@@ -236,40 +225,40 @@ TEST(TCorvelFTP, AbortFromTheCallbackKeepsTheOldFile) {
     EXPECT_FALSE(cliente.Download(QStringLiteral("/grande.bin"), local.path(), true));
     EXPECT_TRUE(cliente.MsgErro().contains(QStringLiteral("cancelada")))
         << Texto(cliente.MsgErro());
-    EXPECT_EQ(Ler(local.filePath("grande.bin")), "copia antiga");
+    EXPECT_EQ(ArquivoTeste::Ler(local.filePath("grande.bin")), "copia antiga");
     EXPECT_EQ(Conteudo(local.path()), QStringList{QStringLiteral("grande.bin")});
     EXPECT_FALSE(cliente.Conectado());
     EXPECT_THROW(cliente.Download(QStringLiteral("/grande.bin"), local.path(), true), ECorvelFTP);
 
     QTemporaryDir fora;
-    Gravar(fora.filePath("alvo.txt"), "fora");
+    ArquivoTeste::Gravar(fora.filePath("alvo.txt"), "fora");
     QFile::link(fora.filePath("alvo.txt"), local.filePath("pequeno.txt"));
     EXPECT_TRUE(TCorvelFTP::Download(QStringLiteral("127.0.0.1"), QStringLiteral("usuario"),
                                      QStringLiteral("senha"), servidor.Porta(),
                                      QStringLiteral("/pequeno.txt"), local.path()));
-    EXPECT_EQ(Ler(fora.filePath("alvo.txt")), "fora");
+    EXPECT_EQ(ArquivoTeste::Ler(fora.filePath("alvo.txt")), "fora");
     EXPECT_FALSE(QFileInfo(local.filePath("pequeno.txt")).isSymLink());
-    EXPECT_EQ(Ler(local.filePath("pequeno.txt")), "pequeno");
+    EXPECT_EQ(ArquivoTeste::Ler(local.filePath("pequeno.txt")), "pequeno");
 }
 
 // Failures of a transfer answer false with their reason and keep the old file.
 TEST(TCorvelFTP, FailedDownloadsKeepTheOldFile) {
     TServidorFtp servidor;
     QTemporaryDir local;
-    Gravar(local.filePath("ausente.txt"), "antigo");
+    ArquivoTeste::Gravar(local.filePath("ausente.txt"), "antigo");
     TCorvelFTP cliente;
     Configurar(cliente, servidor);
     cliente.Conectar();
     EXPECT_FALSE(cliente.Download(QStringLiteral("/ausente.txt"), local.path(), true));
     EXPECT_FALSE(cliente.MsgErro().isEmpty());
-    EXPECT_EQ(Ler(local.filePath("ausente.txt")), "antigo");
+    EXPECT_EQ(ArquivoTeste::Ler(local.filePath("ausente.txt")), "antigo");
     for (const char* remoto : {"/a.txt\r\nDELE /x", "/pasta/", "/.."}) {
         EXPECT_FALSE(cliente.Download(QString::fromLatin1(remoto), local.path(), true)) << remoto;
         EXPECT_TRUE(cliente.MsgErro().startsWith(QStringLiteral("Caminho remoto inválido")));
     }
     servidor.Publicar(QStringLiteral("/a.txt"), "a");
     EXPECT_FALSE(cliente.Download(QStringLiteral("/a.txt"), local.filePath("ausente.txt"), true));
-    EXPECT_EQ(Ler(local.filePath("ausente.txt")), "antigo");
+    EXPECT_EQ(ArquivoTeste::Ler(local.filePath("ausente.txt")), "antigo");
     EXPECT_EQ(Conteudo(local.path()), QStringList{QStringLiteral("ausente.txt")});
 }
 
@@ -308,13 +297,13 @@ TEST(TCorvelFTP, SurvivesAHostileServer) {
     {
         TServidorFtp reset(TServidorFtp::THostil{QStringLiteral("reset")});
         QTemporaryDir local;
-        Gravar(local.filePath("f.bin"), "antigo");
+        ArquivoTeste::Gravar(local.filePath("f.bin"), "antigo");
         TCorvelFTP cliente;
         Configurar(cliente, reset);
         cliente.Conectar();
         EXPECT_FALSE(cliente.Download(QStringLiteral("/f.bin"), local.path(), true));
         EXPECT_FALSE(cliente.MsgErro().isEmpty());
-        EXPECT_EQ(Ler(local.filePath("f.bin")), "antigo");
+        EXPECT_EQ(ArquivoTeste::Ler(local.filePath("f.bin")), "antigo");
         EXPECT_EQ(Conteudo(local.path()), QStringList{QStringLiteral("f.bin")});
     }
 }
