@@ -59,6 +59,17 @@ mode_t PermissoesDoPrograma(const QString& programa) {
     return 0777 & ~mascara;
 }
 
+// Gives the new program file its permission bits and forces it to the disk, so that a power
+// cut after it took the program's name cannot leave an empty program.
+bool Preparar(const QString& novo, mode_t permissoes) {
+    const int fd = ::open(QFile::encodeName(novo).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0)
+        return false;
+    const bool ok = ::fchmod(fd, permissoes) == 0 && ::fsync(fd) == 0;
+    ::close(fd);
+    return ok;
+}
+
 QString Sha256DoArquivo(const QString& caminho) {
     QFile arquivo(caminho);
     QCryptographicHash hash(QCryptographicHash::Sha256);
@@ -201,7 +212,7 @@ void TAtualizacao::Instalar(const QString& baixado, const QString& arquivo,
                                   .arg(info.fileName(), pasta);
     if (!QFile::rename(baixado, novo))
         throw EAtualizacao(naoMovido);
-    if (::chmod(QFile::encodeName(novo).constData(), PermissoesDoPrograma(arquivo)) != 0) {
+    if (!Preparar(novo, PermissoesDoPrograma(arquivo))) {
         QFile::remove(novo);
         throw EAtualizacao(naoMovido);
     }

@@ -35,8 +35,10 @@ struct TConfiguracaoFTP {
     int VelocidadeMinima = 1;
     int TempoVelocidadeSegundos = 60;
     // Explicit TLS (AUTH TLS) for the commands and the data, the server's certificate checked
-    // against the system's authorities; a server that does not offer it is refused.
+    // against the system's authorities, or those of the file AutoridadesTls (PEM) when given; a
+    // server that does not offer TLS is refused.
     bool TlsExplicito = false;
+    QString AutoridadesTls;
 };
 
 class TCorvelFTP {

@@ -5,7 +5,7 @@ import argparse
 import logging
 
 from pyftpdlib.authorizers import DummyAuthorizer
-from pyftpdlib.handlers import FTPHandler
+from pyftpdlib.handlers import FTPHandler, TLS_FTPHandler
 from pyftpdlib.servers import FTPServer
 
 parametros = argparse.ArgumentParser()
@@ -14,6 +14,7 @@ parametros.add_argument("--registro", required=True)
 parametros.add_argument("--usuario", default="usuario")
 parametros.add_argument("--senha", default="senha")
 parametros.add_argument("--sem-size", action="store_true", help="refuse SIZE")
+parametros.add_argument("--tls", help="certificate and key (PEM): TLS required on both channels")
 args = parametros.parse_args()
 
 registro = open(args.registro, "a", buffering=1)
@@ -21,7 +22,7 @@ registro = open(args.registro, "a", buffering=1)
 logging.getLogger("pyftpdlib").addHandler(logging.NullHandler())
 
 
-class Atendente(FTPHandler):
+class Atendente(TLS_FTPHandler if args.tls else FTPHandler):
     def pre_process_command(self, line, cmd, arg):
         registro.write(cmd + "\n")
         super().pre_process_command(line, cmd, arg)
@@ -37,6 +38,10 @@ autorizador = DummyAuthorizer()
 autorizador.add_user(args.usuario, args.senha, args.raiz, perm="elradfmwMT")
 Atendente.authorizer = autorizador
 Atendente.auth_failed_timeout = 0.5
+if args.tls:
+    Atendente.certfile = args.tls
+    Atendente.tls_control_required = True
+    Atendente.tls_data_required = True
 servidor = FTPServer(("127.0.0.1", 0), Atendente)
 print(servidor.address[1], flush=True)
 servidor.serve_forever()
