@@ -32,6 +32,8 @@ RATIOS = [
     ("Log entry at a cap of 1 000 lines: 1 GiB log / 1 MiB log", "GravaLogs_Entrada/1024", "GravaLogs_Entrada/1", "cpu_time", 1.5),
     ("Zip: pack a 200 MB tree / zip -r -6", "Compactar/iterations:1/real_time", "Compactar_ZipR6/iterations:1/real_time", "real_time", 1.2),
     ("Zip: unpack a 200 MB tree / unzip", "Descompactar/iterations:1/real_time", "Descompactar_Unzip/iterations:1/real_time", "real_time", 1.2),
+    ("FTP: download 200 MB over loopback, time / curl", "FtpDownload/iterations:1/real_time", "FtpDownload_Curl/iterations:1/real_time", "real_time", 1.11),
+    ("FTP: upload 200 MB over loopback, time / curl", "FtpUpload/iterations:1/real_time", "FtpUpload_Curl/iterations:1/real_time", "real_time", 1.11),
 ]
 
 # (what, benchmark, field, unit, target as the largest value that passes, or None)
