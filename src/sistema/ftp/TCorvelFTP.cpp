@@ -29,10 +29,10 @@ void IniciarCurl() {
     std::call_once(iniciado, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
 }
 
-// A path that can travel in one FTP command: no control characters (a line feed in it would
-// start a command of its own).
-bool CaminhoTransmissivel(const QString& caminho) {
-    return std::none_of(caminho.cbegin(), caminho.cend(),
+// A text that can travel in one FTP command (a path, a user name, a password): no control
+// characters (a line feed in it would start a command of its own).
+bool Transmissivel(const QString& texto) {
+    return std::none_of(texto.cbegin(), texto.cend(),
                         [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f; });
 }
 
@@ -211,6 +211,9 @@ void TCorvelFTP::ValidarParametros() const {
         throw ECorvelFTP(QStringLiteral("CorvelFTP.Password vazio"));
     if (Port == 0)
         throw ECorvelFTP(QStringLiteral("CorvelFTP.Porta zero"));
+    if (!Transmissivel(Host) || !Transmissivel(Username) || !Transmissivel(Password))
+        throw ECorvelFTP(
+            QStringLiteral("CorvelFTP: servidor, usuário ou senha com caracteres de controle"));
 }
 
 void TCorvelFTP::ExigirConexao() const {
@@ -294,7 +297,7 @@ bool TCorvelFTP::Download(const QString& ArquivoOrigem, const QString& PastaDest
     const QString nome = NomeDoCaminho(ArquivoOrigem);
     bool ok = false;
     if (nome.isEmpty() || nome == QLatin1String(".") || nome == QLatin1String("..") ||
-        !CaminhoTransmissivel(ArquivoOrigem)) {
+        !Transmissivel(ArquivoOrigem)) {
         isMsgErro = QStringLiteral("Caminho remoto inválido: %1").arg(ArquivoOrigem);
     } else {
         QString pasta = CaminhoWindows::Mapear(PastaDestino);
@@ -334,7 +337,7 @@ bool TCorvelFTP::Upload(const QString& ArquivoOrigem, const QString& PastaDestin
     remoto += NomeDoCaminho(ArquivoOrigem);
     QFile origem(CaminhoWindows::Mapear(ArquivoOrigem));
     bool ok = false;
-    if (!CaminhoTransmissivel(remoto)) {
+    if (!Transmissivel(remoto)) {
         isMsgErro = QStringLiteral("Caminho remoto inválido: %1").arg(remoto);
     } else if (!origem.open(QIODevice::ReadOnly)) {
         isMsgErro =

@@ -55,6 +55,8 @@ TEST(TCorvelFTP, ChecksItsParametersInOrder) {
         {"h", "", "s", 21, "CorvelFTP.UserName vazio"},
         {"h", "u", "", 0, "CorvelFTP.Password vazio"},
         {"h", "u", "s", 0, "CorvelFTP.Porta zero"},
+        {"h", "u", "s\r\nDELE /x", 21,
+         "CorvelFTP: servidor, usuário ou senha com caracteres de controle"},
     };
     for (const auto& c : casos) {
         TCorvelFTP cliente;
