@@ -43,11 +43,8 @@ EOSError::EOSError(int codigo)
 QString TmRot::GetFileVersao(const QString& csExeName, int aiQtdNiveis,
                              const QString& asSeparador) {
     try {
-        QByteArray bloco;
-        if (!VersaoRecurso::Ler(csExeName, bloco))
-            return {};
-        QString versao =
-            VersaoRecurso::TextoDaTabela(bloco, QStringLiteral("FileVersion")).value_or(QString());
+        QString versao = VersaoRecurso::TextoDoArquivo(csExeName, QStringLiteral("FileVersion"))
+                             .value_or(QString());
         if (aiQtdNiveis >= 1 && aiQtdNiveis <= 3)
             versao = PrimeirosNiveis(versao, aiQtdNiveis);
         if (asSeparador != QLatin1String("."))

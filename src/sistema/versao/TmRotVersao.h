@@ -39,7 +39,8 @@ namespace TmRot {
 
 // The file's "FileVersion" string (no fall-back to "ProductVersion"), cut to its first
 // aiQtdNiveis non-blank fields when that is 1, 2 or 3 (any other count keeps the text as
-// stored), with every "." replaced by asSeparador. "" on any failure. 23.9.4.0 with 2 and "_" gives 23_9.
+// stored), with every "." replaced by asSeparador. "" on any failure. 23.9.4.0 with 2 and "_" gives
+// 23_9.
 QString GetFileVersao(const QString& csExeName, int aiQtdNiveis, const QString& asSeparador);
 
 // The three-level version of the running program's own file, "." between the levels.
