@@ -75,7 +75,9 @@ public:
         return arquivo_.write(dados, bytes) == bytes;
     }
     qint64 Escritos() const { return escritos_; }
-    QString Erro() const { return arquivo_.errorString(); }
+    QString Erro() const {
+        return QStringLiteral("Não foi possível gravar %1: %2").arg(alvo_, arquivo_.errorString());
+    }
 
     // The complete file replaces the target in one step. It is not forced to the disk first,
     // as the command line tools do not: that would halve a large download's speed. A caller
@@ -146,7 +148,7 @@ public:
     TArquivoParcial* destino = nullptr;
     QFile* origem = nullptr;
     qint64 tamanhoInformado = -1;  // the server's SIZE answer
-    QString falhaCallback;         // what a callback of the caller raised
+    QString falhaCallback;         // what a callback raised, or why the file was not written
 
     // Calls one of the caller's notifications; what it raises ends the transfer as a failure.
     void Chamar(const TCorvelFTP::TNotifyEvent& evento) {
@@ -162,7 +164,11 @@ public:
 
     static size_t Receber(char* dados, size_t, size_t bytes, void* contexto) {
         auto* t = static_cast<TTransferencia*>(contexto);
-        return t->destino && t->destino->Escrever(dados, qint64(bytes)) ? bytes : 0;
+        if (t->destino && t->destino->Escrever(dados, qint64(bytes)))
+            return bytes;
+        if (t->destino)
+            t->falhaCallback = t->destino->Erro();
+        return 0;
     }
 
     static size_t Enviar(char* dados, size_t, size_t bytes, void* contexto) {

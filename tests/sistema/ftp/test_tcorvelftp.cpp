@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <csignal>
 #include <string>
 #include <vector>
 
@@ -259,6 +262,20 @@ TEST(TCorvelFTP, FailedDownloadsKeepTheOldFile) {
         EXPECT_FALSE(cliente.Download(QString::fromLatin1(remoto), local.path(), true)) << remoto;
         EXPECT_TRUE(cliente.MsgErro().startsWith(QStringLiteral("Caminho remoto inválido")));
     }
+    // A full disk, as a file size limit (the server runs in a process of its own, without it).
+    servidor.Publicar(QStringLiteral("/ausente.txt"), Bytes(1 << 20));
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limite{};
+    getrlimit(RLIMIT_FSIZE, &limite);
+    const rlimit pequeno{100000, limite.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &pequeno);
+    const bool baixou = cliente.Download(QStringLiteral("/ausente.txt"), local.path(), true);
+    setrlimit(RLIMIT_FSIZE, &limite);
+    EXPECT_FALSE(baixou);
+    EXPECT_TRUE(cliente.MsgErro().startsWith(QStringLiteral("Não foi possível gravar")))
+        << Texto(cliente.MsgErro());
+    EXPECT_EQ(ArquivoTeste::Ler(local.filePath("ausente.txt")), "antigo");
+
     servidor.Publicar(QStringLiteral("/a.txt"), "a");
     EXPECT_FALSE(cliente.Download(QStringLiteral("/a.txt"), local.filePath("ausente.txt"), true));
     EXPECT_EQ(ArquivoTeste::Ler(local.filePath("ausente.txt")), "antigo");
