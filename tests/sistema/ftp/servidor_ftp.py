@@ -3,6 +3,9 @@
 first line of its output, and writes every command it receives to a log (one per line)."""
 import argparse
 import logging
+import os
+import sys
+import threading
 
 from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.handlers import FTPHandler, TLS_FTPHandler
@@ -42,6 +45,13 @@ if args.tls:
     Atendente.certfile = args.tls
     Atendente.tls_control_required = True
     Atendente.tls_data_required = True
+def terminar_com_o_pai():
+    """Ends the server when the test that started it ends, even if it crashed: its stdin closes."""
+    sys.stdin.buffer.read()
+    os._exit(0)
+
+
+threading.Thread(target=terminar_com_o_pai, daemon=True).start()
 servidor = FTPServer(("127.0.0.1", 0), Atendente)
 print(servidor.address[1], flush=True)
 servidor.serve_forever()

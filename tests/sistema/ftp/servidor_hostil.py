@@ -4,6 +4,7 @@
   sem_fim  a greeting that never ends (continuation lines, for ever, as fast as they go)
   lento    a greeting that never ends, one continuation line every half second
   reset    logs in and starts the download, then resets both connections mid-transfer"""
+import os
 import socket
 import struct
 import sys
@@ -70,6 +71,13 @@ def atender(conexao):
         conexao.close()
 
 
+def terminar_com_o_pai():
+    """Ends the server when the test that started it ends, even if it crashed: its stdin closes."""
+    sys.stdin.buffer.read()
+    os._exit(0)
+
+
+threading.Thread(target=terminar_com_o_pai, daemon=True).start()
 servidor = escutar()
 print(servidor.getsockname()[1], flush=True)
 while True:
