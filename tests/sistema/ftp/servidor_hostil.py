@@ -3,7 +3,8 @@
   lixo     answers with bytes that are no FTP reply, then a reply of an unknown code
   sem_fim  a greeting that never ends (continuation lines, for ever, as fast as they go)
   lento    a greeting that never ends, one continuation line every half second
-  reset    logs in and starts the download, then resets both connections mid-transfer"""
+  reset    logs in and starts the download, then resets both connections mid-transfer
+  curto    announces 10 000 000 bytes, sends 100 000 and reports the transfer complete"""
 import os
 import socket
 import struct
@@ -60,6 +61,10 @@ def atender(conexao):
                     conexao.sendall(b"150 abrindo\r\n")
                     canal, _ = dados.accept()
                     canal.sendall(b"y" * 100000)
+                    if modo == "curto":
+                        canal.close()
+                        conexao.sendall(b"226 completo\r\n")
+                        continue
                     reset(canal)
                     reset(conexao)
                     return
