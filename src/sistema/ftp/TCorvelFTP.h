@@ -4,9 +4,10 @@
 // libcurl; every call blocks and runs on the caller's thread, and the callbacks are called from
 // inside Download and Upload. One client serves one transfer at a time.
 //
-// Lifecycle: set Host, Port, Username and Password, Conectar, any number of Download and Upload,
-// then Desconectar or Abortar (the destructor disconnects). Parameter and connection failures
-// raise ECorvelFTP; transfer failures answer false and leave their text in MsgErro.
+// Lifecycle: set Host, Port, Username and Password, Conectar (which logs in, so a wrong login
+// shows there), any number of Download and Upload (each on a connection of its own with the same
+// login), then Desconectar or Abortar (the destructor disconnects). Parameter and connection
+// failures raise ECorvelFTP; transfer failures answer false and leave their text in MsgErro.
 //
 // Unlike a bare protocol client, this one never waits for ever: every connection has a time-out,
 // every reply a time limit and every transfer a lowest speed (TConfiguracaoFTP). A download goes
