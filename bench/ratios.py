@@ -41,6 +41,8 @@ RATIOS = [
     ("A million CNPJs validated / bare check-digit loop", "ValidarCnpjs", "ValidarCnpjs_LacoNu", "cpu_time", 4),
     ("A million state registrations validated / bare check-digit loop", "ValidarInscricoes", "ValidarInscricoes_LacoNu", "cpu_time", 10),
     ("IsFeriado, every day of a century / QDate::dayOfWeek of the same days", "IsFeriadoSeculo", "IsFeriadoSeculo_QDateDayOfWeek", "cpu_time", 20),
+    ("FTP: download 200 MB over loopback, time / curl", "FtpDownload/iterations:1/real_time", "FtpDownload_Curl/iterations:1/real_time", "real_time", 1.11),
+    ("FTP: upload 200 MB over loopback, time / curl", "FtpUpload/iterations:1/real_time", "FtpUpload_Curl/iterations:1/real_time", "real_time", 1.11),
 ]
 
 # (what, benchmark, field, unit, target as the largest value that passes, or None)

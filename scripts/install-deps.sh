@@ -10,8 +10,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils x11-xserver-utils imagemagick openbox tint2 xdotool
   fonts-liberation fonts-dejavu-core
-  binutils-mingw-w64-x86-64 zip unzip
-  postgresql python3-pyftpdlib
+  binutils-mingw-w64-x86-64 zip unzip libimage-exiftool-perl curl
+  postgresql python3-pyftpdlib python3-openssl openssl
   python3-num2words python3-stdnum
   python3-dateutil
 )

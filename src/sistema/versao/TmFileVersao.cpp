@@ -2,6 +2,7 @@
 
 #include "sistema/versao/VersaoRecurso.h"
 
+#include <QList>
 #include <algorithm>
 #include <exception>
 
@@ -39,4 +40,46 @@ QString TmFile::GetVersaoArquivo3Niveis(const QString& asArquivo) {
     versao.chop(1);
     const qsizetype ponto = versao.lastIndexOf(u'.');
     return ponto < 0 ? QString() : versao.left(ponto);
+}
+
+namespace {
+
+// The comparison key of a version text: every field right-aligned to five characters with "0",
+// cut to its last five, concatenated.
+QString ChaveVersao(const QString& versao) {
+    constexpr qsizetype kLarguraCampo = 5;
+    QString chave;
+    for (QStringView campo : QStringView(versao).split(u'.')) {
+        if (campo.size() > kLarguraCampo)
+            campo = campo.right(kLarguraCampo);
+        chave += QString(kLarguraCampo - campo.size(), u'0');
+        chave += campo;
+    }
+    return chave;
+}
+
+}  // namespace
+
+bool TmFile::VersaoMaior(const QString& asAtual, const QString& asMaior,
+                         geTiposComparacao aeTpComparacao) {
+    const int ordem = QString::compare(ChaveVersao(asMaior), ChaveVersao(asAtual));
+    switch (aeTpComparacao) {
+        case tcIgual:
+            return ordem == 0;
+        case tcDiferente:
+            return ordem != 0;
+        case tcMaior:
+            return ordem > 0;
+        case tcMaiorIgual:
+            return ordem >= 0;
+        case tcMenor:
+            return ordem < 0;
+        case tcMenorIgual:
+            return ordem <= 0;
+    }
+    return false;
+}
+
+bool TmFile::NovaVersao(const QString& asAtual, const QString& asNova) {
+    return emBranco(asAtual) || VersaoMaior(asAtual, asNova, tcMaior);
 }

@@ -1,8 +1,20 @@
 #pragma once
-// File utilities of the library (class operations of a stateless class).
+// File utilities of the library (class operations of a stateless class): the version of a
+// program file, and version texts compared level by level.
 
 #include <QString>
+
 #include "base/mLib.h"
+
+// Comparison operators of VersaoMaior, with the library's ordinal values.
+enum geTiposComparacao {
+    tcIgual = 0,
+    tcDiferente = 1,
+    tcMaior = 2,
+    tcMaiorIgual = 3,
+    tcMenor = 4,
+    tcMenorIgual = 5,
+};
 
 namespace TmFile {
 
@@ -16,5 +28,16 @@ QString GetVersaoArquivo(const QString& asArquivo);
 // GetVersaoArquivo without its last character and then up to and including the last "."
 // before it: 23.9.4.0 gives 23.9.4, "0.0" gives 0, a text without a point gives "".
 QString GetVersaoArquivo3Niveis(const QString& asArquivo);
+
+// asMaior compared with asAtual by the operator (asMaior is the left operand: tcMaior asks
+// whether asMaior is the greater). Each text is split on "." into all its fields, empty ones
+// included; each field is right-aligned to five characters with "0" (a longer field keeps its
+// last five) and the fields are joined into a key; the keys compare ordinally, a proper prefix
+// being the smaller. So 1.2.10 is greater than 1.2.3, 1.2.0 greater than 1.2, and 1.123456
+// equals 1.23456.
+bool VersaoMaior(const QString& asAtual, const QString& asMaior, geTiposComparacao aeTpComparacao);
+
+// True when asAtual is blank, or asNova is a newer version than asAtual (VersaoMaior, tcMaior).
+bool NovaVersao(const QString& asAtual, const QString& asNova);
 
 }  // namespace TmFile

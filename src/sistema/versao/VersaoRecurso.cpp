@@ -299,4 +299,11 @@ std::optional<QString> TextoDaTabela(const QByteArray& aBloco, const QString& as
     return texto;
 }
 
+std::optional<QString> TextoDoArquivo(const QString& asArquivo, const QString& asChave) {
+    QByteArray bloco;
+    if (!Ler(asArquivo, bloco))
+        return std::nullopt;
+    return TextoDaTabela(bloco, asChave);
+}
+
 }  // namespace VersaoRecurso

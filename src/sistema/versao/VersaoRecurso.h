@@ -43,4 +43,7 @@ std::optional<quint32> Traducao(const QByteArray& aBloco);
 // translation there is no table to look in.
 std::optional<QString> TextoDaTabela(const QByteArray& aBloco, const QString& asChave);
 
+// TextoDaTabela of the file's version block; nothing when the file has no block.
+std::optional<QString> TextoDoArquivo(const QString& asArquivo, const QString& asChave);
+
 }  // namespace VersaoRecurso

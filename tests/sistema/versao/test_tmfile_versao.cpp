@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QProcess>
+#include <QStringList>
 #include <QTemporaryDir>
+#include <array>
+#include <cmath>
+#include <random>
 #include <string>
 
 #include "sistema/versao/TmFileVersao.h"
@@ -81,6 +86,92 @@ TEST(GetVersaoArquivo, OwnBlockMatchesTheResourceCompilers) {
     ASSERT_TRUE(VersaoRecurso::Ler(QStringLiteral("/proc/self/exe"), proprio));
     ASSERT_TRUE(VersaoRecurso::Ler(fixture("versao_programa"), compilado));
     EXPECT_EQ(proprio.toHex(' ').toStdString(), compilado.toHex(' ').toStdString());
+}
+
+}  // namespace
+
+namespace {
+
+struct CasoComparacao {
+    const char* atual;
+    const char* maior;
+    // The answer of each operator, in the order of geTiposComparacao.
+    std::array<bool, 6> respostas;
+};
+
+// Fields compare as right-aligned numbers; more fields with the same leading ones is greater;
+// a field keeps its last five characters.
+TEST(VersaoMaior, AnswersEveryOperator) {
+    //                                       =      <>     >      >=     <      <=
+    const CasoComparacao casos[] = {
+        {"1.2.3", "1.2.10", {false, true, true, true, false, false}},
+        {"1.2", "1.2.0", {false, true, true, true, false, false}},
+        {"1.2.0", "1.2", {false, true, false, false, true, true}},
+        {"1.2.3", "1.2.3", {true, false, false, true, false, true}},
+        {"1.123456", "1.23456", {true, false, false, true, false, true}},
+        {"23.9.4.0", "23.10.0.0", {false, true, true, true, false, false}},
+        {"", "", {true, false, false, true, false, true}},
+        {"", "0", {true, false, false, true, false, true}},  // one empty field is 00000
+    };
+    for (const auto& c : casos) {
+        for (int op = tcIgual; op <= tcMenorIgual; ++op) {
+            EXPECT_EQ(TmFile::VersaoMaior(QString::fromLatin1(c.atual),
+                                          QString::fromLatin1(c.maior), geTiposComparacao(op)),
+                      c.respostas[op])
+                << c.atual << " " << c.maior << " operator " << op;
+        }
+    }
+}
+
+TEST(VersaoMaior, NovaVersaoWhenBlankOrNewer) {
+    EXPECT_TRUE(mFile::NovaVersao(QString(), QStringLiteral("1.0")));
+    EXPECT_TRUE(mFile::NovaVersao(QStringLiteral(" \t "), QString()));
+    EXPECT_FALSE(mFile::NovaVersao(QStringLiteral("2.0"), QStringLiteral("2.0")));
+    EXPECT_TRUE(mFile::NovaVersao(QStringLiteral("2.0"), QStringLiteral("2.0.1")));
+    EXPECT_FALSE(mFile::NovaVersao(QStringLiteral("2.1"), QStringLiteral("2.0.9")));
+}
+
+// Random numeric versions (1 to 5 fields of up to five digits, no leading zeros), ordered by
+// sort -V: every operator agrees with that order on every pair of a sample.
+TEST(VersaoMaior, AgreesWithSortV) {
+    std::mt19937 gerador(20261210);
+    const auto campo = [&gerador]() {
+        const int digitos = std::uniform_int_distribution<int>(1, 5)(gerador);
+        const int limite = digitos == 1 ? 10 : int(std::pow(10, digitos));
+        const int minimo = digitos == 1 ? 0 : limite / 10;
+        return QString::number(std::uniform_int_distribution<int>(minimo, limite - 1)(gerador));
+    };
+    QStringList versoes;
+    for (int i = 0; i < 400; ++i) {
+        QStringList campos;
+        const int quantos = std::uniform_int_distribution<int>(1, 5)(gerador);
+        for (int c = 0; c < quantos; ++c)
+            campos << (std::uniform_int_distribution<int>(0, 3)(gerador) == 0
+                           ? versoes.value(i - 1).section(u'.', c, c)
+                           : campo());
+        campos.removeAll(QString());
+        versoes << (campos.isEmpty() ? QStringLiteral("0") : campos.join(u'.'));
+    }
+    QProcess sort;
+    sort.start(QStringLiteral(SORT), {QStringLiteral("-V")});
+    ASSERT_TRUE(sort.waitForStarted());
+    sort.write(versoes.join(u'\n').toLatin1() + '\n');
+    sort.closeWriteChannel();
+    ASSERT_TRUE(sort.waitForFinished());
+    const QStringList ordenadas =
+        QString::fromLatin1(sort.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(ordenadas.size(), versoes.size());
+    const auto posto = [&ordenadas](const QString& v) { return ordenadas.indexOf(v); };
+    for (int i = 0; i < versoes.size(); ++i) {
+        for (int j = i; j < versoes.size(); j += 7) {
+            const int a = posto(versoes[i]), b = posto(versoes[j]);
+            const std::array<bool, 6> esperadas{b == a, b != a, b > a, b >= a, b < a, b <= a};
+            for (int op = tcIgual; op <= tcMenorIgual; ++op)
+                ASSERT_EQ(TmFile::VersaoMaior(versoes[i], versoes[j], geTiposComparacao(op)),
+                          esperadas[op])
+                    << versoes[i].toStdString() << " " << versoes[j].toStdString() << " op " << op;
+        }
+    }
 }
 
 }  // namespace
