@@ -82,7 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Each input starts from an empty sale and debug log: the window lives on between inputs,
     // and what they add would otherwise pile up.
     janela.ExecutarComando(Protocolo::CodigoDoComando(EComando::LimparVenda), QString());
-    janela.TabDebug->Memo1->clear();
+    janela.findChild<QPlainTextEdit*>("Memo1")->clear();
     const QByteArrayView entrada(reinterpret_cast<const char*>(data), qsizetype(size));
     for (qsizetype inicio = 0, fim; inicio < entrada.size(); inicio = fim + 1) {
         fim = entrada.indexOf('\n', inicio);
@@ -100,7 +100,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         janela.ExecutarComando(codigo, LeitorLinhas::Decodificar(resto));
         QCoreApplication::processEvents();
-        if (janela.PageControl->currentIndex() < 0)
+        if (janela.findChild<QStackedWidget*>("PageControl")->currentIndex() < 0)
             __builtin_trap();
     }
     // Paints the page the input left shown, with everything on it.
