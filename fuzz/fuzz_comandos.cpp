@@ -23,7 +23,6 @@
 #include "display/canal/LeitorLinhas.h"
 #include "display/janela/TPrincipalVivavaDazovadForm.h"
 #include "display/protocolo/Protocolo.h"
-#include "display/telas/PaginasSimples.h"
 
 namespace {
 
@@ -113,7 +112,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int limpar = Protocolo::CodigoDoComando(EComando::LimparVenda);
     janela.ExecutarComando(limpar, QString());
     ExigirSemDialogos(limpar);
-    janela.TabDebug->Memo1->clear();
+    janela.findChild<QPlainTextEdit*>("Memo1")->clear();
     const QByteArrayView entrada(reinterpret_cast<const char*>(data), qsizetype(size));
     for (qsizetype inicio = 0, fim; inicio < entrada.size(); inicio = fim + 1) {
         fim = entrada.indexOf('\n', inicio);
@@ -132,7 +131,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         janela.ExecutarComando(codigo, LeitorLinhas::Decodificar(resto));
         QCoreApplication::processEvents();
         ExigirSemDialogos(codigo);
-        Exigir(janela.PageControl->currentIndex() >= 0);
+        Exigir(janela.findChild<QStackedWidget*>("PageControl")->currentIndex() >= 0);
     }
     // Paints the page the input left shown, with everything on it.
     janela.grab();

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
+#include <QStackedWidget>
 #include <QTableView>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -18,8 +19,6 @@
 #include "display/canal/CanalComandos.h"
 #include "display/janela/TPrincipalVivavaDazovadForm.h"
 #include "display/telas/ImagemFundo.h"
-#include "display/telas/PaginaConfiguracao.h"
-#include "display/telas/PaginaPagamento.h"
 #include "display/telas/PaginaVenda.h"
 #include "display/telas/PaginasSimples.h"
 #include "display/telas/TabelaItens.h"
@@ -81,7 +80,8 @@ protected:
     }
     QString Texto(const char* rotulo) { return Filho<QLabel>(rotulo)->text(); }
     int Altura(const char* painel) { return Filho<QWidget>(painel)->height(); }
-    QWidget* Ativa() { return janela_->PageControl->currentWidget(); }
+    QWidget* Ativa() { return Filho<QStackedWidget>("PageControl")->currentWidget(); }
+    bool StatusVisivel() { return Filho<QWidget>("StatusBar1")->isVisible(); }
 
     RaizTemporaria raiz_;
     quint16 porta_ = 0;
@@ -93,22 +93,22 @@ TEST_F(Janela, AWholeSaleFromItemsToPaymentAndBackToIdle) {
     // 1024 x 768 is the outer size; the offscreen platform's frame is 2 pixels on every side.
     EXPECT_EQ(janela_->frameGeometry().size(), QSize(1024, 768));
     EXPECT_EQ(janela_->size(), QSize(1020, 764));
-    EXPECT_FALSE(janela_->StatusBar1->isVisible());  // idle: only the background shows
+    EXPECT_FALSE(StatusVisivel());  // idle: only the background shows
 
     Enviar(Linha(1,
                  "1|7891000100103|ARROZ 5KG|2|UN|21,90|43,80||0|0|0&"
                  "2|789|REFRIGERANTE 2L|1|UN|8,99|8,99|C|0|0|0&"
                  "3|790|FEIJAO 1KG|3|UN|7,49|22,47||0,50|0,20|0&"
                  "TOTAL|R$ 66,47|||||||||"));
-    const TTabelaItens& tb = janela_->TabVenda->Tb();
+    const TTabelaItens& tb = Filho<TPaginaVenda>("TabVenda")->Tb();
     ASSERT_EQ(tb.rowCount(), 6);  // items, a cancellation, a discount and a surcharge row
     EXPECT_EQ(tb.Linha(2).TextoExibido(ECampoItem::Barras), QStringLiteral("CANCELADO"));
     EXPECT_EQ(tb.Linha(2).TextoExibido(ECampoItem::Total), QStringLiteral("-8,99"));
     EXPECT_EQ(tb.Linha(4).TextoExibido(ECampoItem::Nome), QStringLiteral("DESCONTO ITEM"));
     EXPECT_EQ(tb.Linha(5).TextoExibido(ECampoItem::Total), QStringLiteral("0,20"));
     EXPECT_EQ(Texto("lbTotalVenda"), QStringLiteral("R$ 66,47"));
-    EXPECT_EQ(Ativa(), janela_->TabVenda);
-    EXPECT_TRUE(janela_->StatusBar1->isVisible());
+    EXPECT_EQ(Ativa(), Filho<QWidget>("TabVenda"));
+    EXPECT_TRUE(StatusVisivel());
 
     // The grid as painted: the cancellation row's text is red on the window colour (row 3).
     auto* grade = Filho<QTableView>("Grid");
@@ -126,7 +126,7 @@ TEST_F(Janela, AWholeSaleFromItemsToPaymentAndBackToIdle) {
     EXPECT_EQ(Texto("lbTotalVenda"), QStringLiteral("R$23,67"));
 
     Enviar(Linha(3, "23,67|1,00|2,00|0"));
-    EXPECT_EQ(Ativa(), janela_->TabPgto);
+    EXPECT_EQ(Ativa(), Filho<QWidget>("TabPgto"));
     EXPECT_EQ(Texto("lbBruto"), QStringLiteral("22,67"));
     EXPECT_EQ(Texto("lbDesconto"), QStringLiteral("-1,00"));
     EXPECT_EQ(Texto("lbAcrescimo"), QStringLiteral("+2,00"));
@@ -145,20 +145,20 @@ TEST_F(Janela, AWholeSaleFromItemsToPaymentAndBackToIdle) {
     EXPECT_EQ(Filho<QLabel>("lbTroco")->palette().color(QPalette::WindowText), QColor(Qt::red));
 
     Enviar(Linha(6, "Obrigado pela preferência|Volte sempre"));
-    EXPECT_EQ(Ativa(), janela_->TabInfo);
-    EXPECT_EQ(janela_->TabInfo->lbInfoTexto->text(),
+    EXPECT_EQ(Ativa(), Filho<QWidget>("TabInfo"));
+    EXPECT_EQ(Texto("lbInfoTexto"),
               QStringLiteral("Obrigado pela prefer\uFFFD\uFFFDncia"));  // bytes above 127
-    EXPECT_EQ(janela_->TabInfo->lbInfoValor->text(), QStringLiteral("Volte sempre"));
+    EXPECT_EQ(Texto("lbInfoValor"), QStringLiteral("Volte sempre"));
     // The value centred on half the window's client height, the text one value height above it.
-    EXPECT_EQ(janela_->TabInfo->lbInfoValor->geometry(),
-              QRect(1, 353, janela_->TabInfo->width(), 58));
-    EXPECT_EQ(janela_->TabInfo->lbInfoTexto->y(), 295);
+    EXPECT_EQ(Filho<QLabel>("lbInfoValor")->geometry(),
+              QRect(1, 353, Filho<QWidget>("TabInfo")->width(), 58));
+    EXPECT_EQ(Filho<QLabel>("lbInfoTexto")->y(), 295);
 
     Enviar(Linha(5, ""));
     EXPECT_EQ(tb.rowCount(), 0);
     EXPECT_EQ(Texto("lbTotalVenda"), QStringLiteral("0,00"));
-    EXPECT_FALSE(janela_->StatusBar1->isVisible());
-    EXPECT_EQ(Ativa(), janela_->TabInfo);  // clearing does not change the page
+    EXPECT_FALSE(StatusVisivel());
+    EXPECT_EQ(Ativa(), Filho<QWidget>("TabInfo"));  // clearing does not change the page
 }
 
 TEST_F(Janela, PictureShownFromThePosFileAndClosed) {
@@ -168,38 +168,38 @@ TEST_F(Janela, PictureShownFromThePosFileAndClosed) {
     ASSERT_TRUE(quadro.save(arquivo, "BMP"));
 
     Enviar(Linha(102, ""));
-    EXPECT_EQ(Ativa(), janela_->TabImg);
-    EXPECT_EQ(janela_->TabImg->Img->Imagem().size(), QSize(40, 20));
-    const QSize pagina = janela_->TabImg->size();
-    EXPECT_EQ(janela_->TabImg->Img->geometry(),
+    EXPECT_EQ(Ativa(), Filho<QWidget>("TabImg"));
+    EXPECT_EQ(Filho<TCaixaImagem>("Img")->Imagem().size(), QSize(40, 20));
+    const QSize pagina = Filho<QWidget>("TabImg")->size();
+    EXPECT_EQ(Filho<TCaixaImagem>("Img")->geometry(),
               QRect(60, (pagina.height() - (pagina.width() - 120)) / 2, pagina.width() - 120,
                     pagina.width() - 120));
 
     Enviar(Linha(103, "1"));
     EXPECT_FALSE(QFile::exists(arquivo));
-    EXPECT_EQ(Ativa(), janela_->TabVenda);
+    EXPECT_EQ(Ativa(), Filho<QWidget>("TabVenda"));
     Enviar(Linha(103, "0"));
-    EXPECT_EQ(Ativa(), janela_->TabPgto);
+    EXPECT_EQ(Ativa(), Filho<QWidget>("TabPgto"));
 }
 
 TEST_F(Janela, TimingAndLineRulesOfTheChannel) {
     // Two lines within 100 ms: only the second runs.
     Enviar(Linha(6, "primeira|1") + Linha(6, "segunda|2"));
-    EXPECT_EQ(janela_->TabInfo->lbInfoTexto->text(), QStringLiteral("segunda"));
+    EXPECT_EQ(Texto("lbInfoTexto"), QStringLiteral("segunda"));
 
     // Lines spaced apart on one connection: each runs.
     for (int i = 0; i < 3; ++i)
         Enviar(Linha(7, QByteArray::number(i)));
-    EXPECT_EQ(janela_->TabDebug->Memo1->toPlainText(), QStringLiteral("0\n1\n2"));
+    EXPECT_EQ(Filho<QPlainTextEdit>("Memo1")->toPlainText(), QStringLiteral("0\n1\n2"));
 
     // A 20000-byte line closes that connection; a new one works.
     pos_.write(QByteArray(1, char(7)) + QByteArray(20000, 'x') + '\n');
     ASSERT_TRUE(Aguardar([&] { return pos_.state() == QAbstractSocket::UnconnectedState; }));
-    EXPECT_EQ(janela_->TabDebug->Memo1->blockCount(), 3);
+    EXPECT_EQ(Filho<QPlainTextEdit>("Memo1")->blockCount(), 3);
     pos_.connectToHost(QHostAddress::LocalHost, porta_);
     ASSERT_TRUE(pos_.waitForConnected(5000));
     Enviar(Linha(6, "nova|conexão"));
-    EXPECT_EQ(janela_->TabInfo->lbInfoTexto->text(), QStringLiteral("nova"));
+    EXPECT_EQ(Texto("lbInfoTexto"), QStringLiteral("nova"));
 }
 
 TEST_F(Janela, F12SwitchesToTheSettingsPageAndBackWithoutSaving) {
@@ -210,9 +210,9 @@ TEST_F(Janela, F12SwitchesToTheSettingsPageAndBackWithoutSaving) {
         return f.readAll();
     }();
     QTest::keyClick(janela_.get(), Qt::Key_F12);
-    EXPECT_EQ(Ativa(), janela_->TabConfig);
+    EXPECT_EQ(Ativa(), Filho<QWidget>("TabConfig"));
     QTest::keyClick(janela_.get(), Qt::Key_F12, Qt::ShiftModifier);
-    EXPECT_EQ(Ativa(), janela_->TabVenda);
+    EXPECT_EQ(Ativa(), Filho<QWidget>("TabVenda"));
     QFile f(arquivo);
     f.open(QIODevice::ReadOnly);
     EXPECT_EQ(f.readAll(), antes);

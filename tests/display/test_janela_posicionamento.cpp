@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QStackedWidget>
 #include <QTcpServer>
 #include <QTest>
 #include <QTimer>
@@ -15,8 +16,6 @@
 #include "base/mConst.h"
 #include "desenho/controles/ACombo.h"
 #include "display/janela/TPrincipalVivavaDazovadForm.h"
-#include "display/telas/PaginaConfiguracao.h"
-#include "display/telas/PaginaVenda.h"
 #include "support/RaizTemporaria.h"
 
 namespace {
@@ -97,12 +96,14 @@ TEST_F(JanelaEmDoisMonitores, FullScreenCoversTheChosenMonitorAndApplyMovesIt) {
 }
 
 TEST_F(JanelaEmDoisMonitores, ApplyOnTheSettingsPageSavesAndPlacesTheWindowAgain) {
+    const auto* paginas = janela_->findChild<QStackedWidget*>("PageControl");
+    ASSERT_NE(paginas, nullptr);
     QTest::keyClick(janela_.get(), Qt::Key_F12);
-    ASSERT_EQ(janela_->PageControl->currentWidget(), janela_->TabConfig);
-    janela_->TabConfig->cbTelaCheia->setChecked(true);
-    janela_->TabConfig->edMonitor->SetItemIndex(1);
-    janela_->TabConfig->btAplicar->click();
-    EXPECT_EQ(janela_->PageControl->currentWidget(), janela_->TabVenda);
+    ASSERT_EQ(paginas->currentWidget(), janela_->findChild<QWidget*>("TabConfig"));
+    janela_->findChild<QCheckBox*>("cbTelaCheia")->setChecked(true);
+    janela_->findChild<TACombo*>("edMonitor")->SetItemIndex(1);
+    janela_->findChild<QPushButton*>("btAplicar")->click();
+    EXPECT_EQ(paginas->currentWidget(), janela_->findChild<QWidget*>("TabVenda"));
     EXPECT_TRUE(TelaCheiaEm(1));
 }
 

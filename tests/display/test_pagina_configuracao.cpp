@@ -59,6 +59,16 @@ protected:
     RaizTemporaria raiz;
     TPaginaConfiguracao pagina;
     QStringList chamadas;
+    // The page's controls, found by their object names.
+    TASpin* const edPorta = Respostas::Filho<TASpin>(pagina, "edPorta");
+    TACombo* const edMonitor = Respostas::Filho<TACombo>(pagina, "edMonitor");
+    QCheckBox* const cbAdaptarImagemVenda =
+        Respostas::Filho<QCheckBox>(pagina, "cbAdaptarImagemVenda");
+    QCheckBox* const cbTelaCheia = Respostas::Filho<QCheckBox>(pagina, "cbTelaCheia");
+    TASpin* const edLargura = Respostas::Filho<TASpin>(pagina, "edLargura");
+    TASpin* const edAltura = Respostas::Filho<TASpin>(pagina, "edAltura");
+    QPushButton* const btAplicar = Respostas::Filho<QPushButton>(pagina, "btAplicar");
+    QPushButton* const btPadrao = Respostas::Filho<QPushButton>(pagina, "btPadrao");
 };
 
 const QStringList kPadrao = {"[Config]",    "Ativa=1",     "Porta=22334",
@@ -68,16 +78,16 @@ const QStringList kPadrao = {"[Config]",    "Ativa=1",     "Porta=22334",
 TEST_F(PaginaConfiguracaoTest, AMissingFileShowsTheDefaultsAndApplyCreatesIt) {
     QDir().mkpath(raiz.Caminho() + QStringLiteral("/frente/config"));
     pagina.AbrirConfiguracao();
-    EXPECT_EQ(pagina.edPorta->Value(), 22334);
-    EXPECT_EQ(pagina.edMonitor->ItemIndex(), 0);
-    EXPECT_FALSE(pagina.cbAdaptarImagemVenda->isChecked());
-    EXPECT_TRUE(pagina.cbTelaCheia->isChecked());
-    EXPECT_EQ(pagina.edLargura->Value(), 800);
-    EXPECT_EQ(pagina.edAltura->Value(), 600);
-    EXPECT_FALSE(pagina.edLargura->isEnabled());
-    EXPECT_FALSE(pagina.edAltura->isEnabled());
+    EXPECT_EQ(edPorta->Value(), 22334);
+    EXPECT_EQ(edMonitor->ItemIndex(), 0);
+    EXPECT_FALSE(cbAdaptarImagemVenda->isChecked());
+    EXPECT_TRUE(cbTelaCheia->isChecked());
+    EXPECT_EQ(edLargura->Value(), 800);
+    EXPECT_EQ(edAltura->Value(), 600);
+    EXPECT_FALSE(edLargura->isEnabled());
+    EXPECT_FALSE(edAltura->isEnabled());
 
-    QTest::mouseClick(pagina.btAplicar, Qt::LeftButton);
+    QTest::mouseClick(btAplicar, Qt::LeftButton);
     EXPECT_EQ(Linhas(), kPadrao);
     EXPECT_EQ(chamadas, (QStringList{"venda", "posicionar"}));
 }
@@ -85,9 +95,9 @@ TEST_F(PaginaConfiguracaoTest, AMissingFileShowsTheDefaultsAndApplyCreatesIt) {
 TEST_F(PaginaConfiguracaoTest, OutOfRangeValuesShowAsTheNearestChoiceAndAreWrittenSo) {
     Gravar("[Config]\r\nPorta=1000\r\nMonitor=6\r\n; monitor do cliente\r\n\r\n[Outra]\r\nx=1\r\n");
     pagina.AbrirConfiguracao();
-    EXPECT_EQ(pagina.edPorta->Value(), 20000);
-    EXPECT_EQ(pagina.edMonitor->ItemIndex(), -1);
-    QTest::mouseClick(pagina.btAplicar, Qt::LeftButton);
+    EXPECT_EQ(edPorta->Value(), 20000);
+    EXPECT_EQ(edMonitor->ItemIndex(), -1);
+    QTest::mouseClick(btAplicar, Qt::LeftButton);
     EXPECT_EQ(Linhas(), (QStringList{"[Config]", "Porta=20000", "Monitor=0", "; monitor do cliente",
                                      "Ativa=1", "TelaCheia=1", "AdaptarFundoVenda=0", "Largura=800",
                                      "Altura=600", "", "[Outra]", "x=1"}));
@@ -98,19 +108,19 @@ TEST_F(PaginaConfiguracaoTest, TheFileIsReadAgainAtEveryOpening) {
         "[Config]\r\nPorta=30000\r\nMonitor=3\r\nTelaCheia=0\r\nAdaptarFundoVenda=1\r\n"
         "Largura=99999\r\nAltura=700\r\n");
     pagina.AbrirConfiguracao();
-    EXPECT_EQ(pagina.edPorta->Value(), 30000);
-    EXPECT_EQ(pagina.edMonitor->currentText(), QStringLiteral("3"));
-    EXPECT_TRUE(pagina.cbAdaptarImagemVenda->isChecked());
-    EXPECT_FALSE(pagina.cbTelaCheia->isChecked());
-    EXPECT_EQ(pagina.edLargura->Value(), 5120);
-    EXPECT_EQ(pagina.edAltura->Value(), 700);
-    EXPECT_TRUE(pagina.edLargura->isEnabled());
+    EXPECT_EQ(edPorta->Value(), 30000);
+    EXPECT_EQ(edMonitor->currentText(), QStringLiteral("3"));
+    EXPECT_TRUE(cbAdaptarImagemVenda->isChecked());
+    EXPECT_FALSE(cbTelaCheia->isChecked());
+    EXPECT_EQ(edLargura->Value(), 5120);
+    EXPECT_EQ(edAltura->Value(), 700);
+    EXPECT_TRUE(edLargura->isEnabled());
 
-    pagina.edPorta->SetValue(40000);  // an edit not applied is lost at the next opening
+    edPorta->SetValue(40000);  // an edit not applied is lost at the next opening
     Gravar("[Config]\r\nMonitor=0\r\n");
     pagina.AbrirConfiguracao();
-    EXPECT_EQ(pagina.edPorta->Value(), 22334);
-    EXPECT_EQ(pagina.edMonitor->ItemIndex(), -1);  // outside 1 to 4: no entry
+    EXPECT_EQ(edPorta->Value(), 22334);
+    EXPECT_EQ(edMonitor->ItemIndex(), -1);  // outside 1 to 4: no entry
     EXPECT_TRUE(chamadas.isEmpty());
 }
 
@@ -118,45 +128,45 @@ TEST_F(PaginaConfiguracaoTest, AnOperatorEditsWithTheKeyboardAndApplies) {
     Gravar("[Config]\r\nPorta=22334\r\n");
     pagina.AbrirConfiguracao();
     Mostrar();
-    pagina.edPorta->setFocus();
+    edPorta->setFocus();
     ASSERT_EQ(Focado(), QStringLiteral("edPorta"));
-    QTest::keyClicks(pagina.edPorta, QStringLiteral("23000"));  // replaces the selected text
-    QTest::keyClick(pagina.edPorta, Qt::Key_Return);
+    QTest::keyClicks(edPorta, QStringLiteral("23000"));  // replaces the selected text
+    QTest::keyClick(edPorta, Qt::Key_Return);
     ASSERT_EQ(Focado(), QStringLiteral("edMonitor"));
 
     // A closed list takes no typing; Alt+Down opens it, and the list takes the arrows.
-    QTest::keyClick(pagina.edMonitor, Qt::Key_2);
-    EXPECT_EQ(pagina.edMonitor->ItemIndex(), 0);
-    QTest::keyClick(pagina.edMonitor, Qt::Key_Down, Qt::AltModifier);
-    ASSERT_TRUE(pagina.edMonitor->ListaAberta());
-    QTest::keyClick(pagina.edMonitor->view(), Qt::Key_Down);
-    QTest::keyClick(pagina.edMonitor->view(), Qt::Key_Return);
-    EXPECT_FALSE(pagina.edMonitor->ListaAberta());
-    EXPECT_EQ(pagina.edMonitor->currentText(), QStringLiteral("2"));
+    QTest::keyClick(edMonitor, Qt::Key_2);
+    EXPECT_EQ(edMonitor->ItemIndex(), 0);
+    QTest::keyClick(edMonitor, Qt::Key_Down, Qt::AltModifier);
+    ASSERT_TRUE(edMonitor->ListaAberta());
+    QTest::keyClick(edMonitor->view(), Qt::Key_Down);
+    QTest::keyClick(edMonitor->view(), Qt::Key_Return);
+    EXPECT_FALSE(edMonitor->ListaAberta());
+    EXPECT_EQ(edMonitor->currentText(), QStringLiteral("2"));
     Mostrar();  // the closed list gives the activation back to the page
     ASSERT_EQ(Focado(), QStringLiteral("edMonitor"));
-    QTest::keyClick(pagina.edMonitor, Qt::Key_Return);
+    QTest::keyClick(edMonitor, Qt::Key_Return);
     ASSERT_EQ(Focado(), QStringLiteral("cbAdaptarImagemVenda"));
 
-    QTest::keyClick(pagina.cbAdaptarImagemVenda, Qt::Key_Space);
-    QTest::keyClick(pagina.cbAdaptarImagemVenda, Qt::Key_Tab);
+    QTest::keyClick(cbAdaptarImagemVenda, Qt::Key_Space);
+    QTest::keyClick(cbAdaptarImagemVenda, Qt::Key_Tab);
     ASSERT_EQ(Focado(), QStringLiteral("cbTelaCheia"));
-    QTest::keyClick(pagina.cbTelaCheia, Qt::Key_Space);  // clearing it enables the size
-    EXPECT_TRUE(pagina.edLargura->isEnabled());
-    EXPECT_TRUE(pagina.edAltura->isEnabled());
-    QTest::keyClick(pagina.cbTelaCheia, Qt::Key_Tab);
+    QTest::keyClick(cbTelaCheia, Qt::Key_Space);  // clearing it enables the size
+    EXPECT_TRUE(edLargura->isEnabled());
+    EXPECT_TRUE(edAltura->isEnabled());
+    QTest::keyClick(cbTelaCheia, Qt::Key_Tab);
     ASSERT_EQ(Focado(), QStringLiteral("edLargura"));
-    QTest::keyClicks(pagina.edLargura, QStringLiteral("1024"));
-    QTest::keyClick(pagina.edLargura, Qt::Key_Return);
+    QTest::keyClicks(edLargura, QStringLiteral("1024"));
+    QTest::keyClick(edLargura, Qt::Key_Return);
     ASSERT_EQ(Focado(), QStringLiteral("edAltura"));
-    QTest::keyClick(pagina.edAltura, Qt::Key_Up);  // arrows move between fields
+    QTest::keyClick(edAltura, Qt::Key_Up);  // arrows move between fields
     ASSERT_EQ(Focado(), QStringLiteral("edLargura"));
-    QTest::keyClick(pagina.edLargura, Qt::Key_Down);
+    QTest::keyClick(edLargura, Qt::Key_Down);
     ASSERT_EQ(Focado(), QStringLiteral("edAltura"));
-    QTest::keyClicks(pagina.edAltura, QStringLiteral("768"));
-    QTest::keyClick(pagina.edAltura, Qt::Key_Return);
+    QTest::keyClicks(edAltura, QStringLiteral("768"));
+    QTest::keyClick(edAltura, Qt::Key_Return);
     ASSERT_EQ(Focado(), QStringLiteral("btAplicar"));
-    QTest::keyClick(pagina.btAplicar, Qt::Key_Space);
+    QTest::keyClick(btAplicar, Qt::Key_Space);
 
     EXPECT_EQ(Linhas(),
               (QStringList{"[Config]", "Porta=23000", "Ativa=1", "Monitor=2", "TelaCheia=0",
@@ -164,8 +174,8 @@ TEST_F(PaginaConfiguracaoTest, AnOperatorEditsWithTheKeyboardAndApplies) {
     EXPECT_EQ(chamadas, (QStringList{"venda", "posicionar"}));
 
     // Ticking full screen again disables the size.
-    pagina.cbTelaCheia->click();
-    EXPECT_FALSE(pagina.edLargura->isEnabled());
+    cbTelaCheia->click();
+    EXPECT_FALSE(edLargura->isEnabled());
 }
 
 TEST_F(PaginaConfiguracaoTest, PadraoAsksFirstAndAppliesTheDefaultsOnYes) {
@@ -181,21 +191,21 @@ TEST_F(PaginaConfiguracaoTest, PadraoAsksFirstAndAppliesTheDefaultsOnYes) {
         sim = Respostas::Filho<QPushButton>(f, "OkBtn")->text();
         Respostas::ClicarCancelar()(f);
     });
-    QTest::mouseClick(pagina.btPadrao, Qt::LeftButton);
+    QTest::mouseClick(btPadrao, Qt::LeftButton);
     EXPECT_EQ(pergunta, QStringLiteral("Voltar as configurações padrão?"));
     EXPECT_EQ(sim, QStringLiteral("&Sim"));
     EXPECT_EQ(Conteudo(), original);
-    EXPECT_EQ(pagina.edPorta->Value(), 30000);
-    EXPECT_TRUE(pagina.edLargura->isEnabled());
+    EXPECT_EQ(edPorta->Value(), 30000);
+    EXPECT_TRUE(edLargura->isEnabled());
     EXPECT_TRUE(chamadas.isEmpty());
 
     TmDialogForm::ResponderProximo(Respostas::ClicarOk());
-    QTest::mouseClick(pagina.btPadrao, Qt::LeftButton);
+    QTest::mouseClick(btPadrao, Qt::LeftButton);
     EXPECT_EQ(Linhas(),
               (QStringList{"[Config]", "Porta=22334", "Monitor=1", "TelaCheia=1", "Largura=800",
                            "Altura=600", "Ativa=1", "AdaptarFundoVenda=0"}));
-    EXPECT_FALSE(pagina.edLargura->isEnabled());
-    EXPECT_FALSE(pagina.edAltura->isEnabled());
+    EXPECT_FALSE(edLargura->isEnabled());
+    EXPECT_FALSE(edAltura->isEnabled());
     EXPECT_EQ(chamadas, (QStringList{"venda", "posicionar"}));
 }
 
@@ -203,31 +213,31 @@ TEST_F(PaginaConfiguracaoTest, ANumberTypedPastItsRangeIsWrittenWithinIt) {
     Gravar("[Config]\r\n");
     pagina.AbrirConfiguracao();
     Mostrar();
-    pagina.edPorta->setFocus();
+    edPorta->setFocus();
     ASSERT_EQ(Focado(), QStringLiteral("edPorta"));
-    QTest::keyClicks(pagina.edPorta, QStringLiteral("650099"));  // one digit past, then no more
-    EXPECT_EQ(pagina.edPorta->Value(), 65009);
+    QTest::keyClicks(edPorta, QStringLiteral("650099"));  // one digit past, then no more
+    EXPECT_EQ(edPorta->Value(), 65009);
     pagina.btAplicarClick();  // as a shortcut would, with the focus still in the field
     EXPECT_TRUE(Linhas().contains(QStringLiteral("Porta=65000")));
 }
 
 TEST_F(PaginaConfiguracaoTest, AFolderThatDoesNotExistIsLeftAloneWithoutAMessage) {
     pagina.AbrirConfiguracao();
-    QTest::mouseClick(pagina.btAplicar, Qt::LeftButton);
+    QTest::mouseClick(btAplicar, Qt::LeftButton);
     EXPECT_FALSE(QFile::exists(raiz.Caminho() + QLatin1Char('/') + kArquivo));
     EXPECT_EQ(chamadas, (QStringList{"venda", "posicionar"}));
 }
 
 TEST_F(PaginaConfiguracaoTest, ControlsSitAtTheirDesignedPlaces) {
-    EXPECT_EQ(pagina.edPorta->geometry(), QRect(168, 32, 81, 22));
-    EXPECT_EQ(pagina.edMonitor->geometry(), QRect(168, 60, 81, 21));
-    EXPECT_EQ(pagina.edAltura->geometry(), QRect(168, 161, 81, 22));
-    EXPECT_EQ(pagina.btPadrao->geometry(), QRect(281, 216, 75, 25));
-    EXPECT_EQ(pagina.edPorta->EditLabel()->Caption(), QStringLiteral("Porta Socket"));
-    EXPECT_EQ(pagina.edPorta->EditLabel()->geometry().right() + 1 + 6, 168);
-    EXPECT_EQ(pagina.edMonitor->EditLabel()->Caption(), QStringLiteral("Monitor"));
-    EXPECT_LT(pagina.edMonitor->EditLabel()->geometry().right(), 168);
-    EXPECT_EQ(pagina.cbTelaCheia->text(), QStringLiteral("Tela cheia"));
+    EXPECT_EQ(edPorta->geometry(), QRect(168, 32, 81, 22));
+    EXPECT_EQ(edMonitor->geometry(), QRect(168, 60, 81, 21));
+    EXPECT_EQ(edAltura->geometry(), QRect(168, 161, 81, 22));
+    EXPECT_EQ(btPadrao->geometry(), QRect(281, 216, 75, 25));
+    EXPECT_EQ(edPorta->EditLabel()->Caption(), QStringLiteral("Porta Socket"));
+    EXPECT_EQ(edPorta->EditLabel()->geometry().right() + 1 + 6, 168);
+    EXPECT_EQ(edMonitor->EditLabel()->Caption(), QStringLiteral("Monitor"));
+    EXPECT_LT(edMonitor->EditLabel()->geometry().right(), 168);
+    EXPECT_EQ(cbTelaCheia->text(), QStringLiteral("Tela cheia"));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QFontInfo>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -196,7 +197,8 @@ TEST_F(Paginas, TextsFromThePosAreNotReadAsMarkup) {
     TPaginaInfo info;
     info.ExibirInfo(LerInfo(marcado + "|" + marcado));
     for (QLabel* rotulo :
-         {Rotulo("lbTotalVenda"), pagamento.Titulo(L::Meio1), info.lbInfoTexto, info.lbInfoValor}) {
+         {Rotulo("lbTotalVenda"), pagamento.Titulo(L::Meio1),
+          info.findChild<QLabel*>("lbInfoTexto"), info.findChild<QLabel*>("lbInfoValor")}) {
         EXPECT_EQ(rotulo->text(), marcado);
         EXPECT_GE(rotulo->sizeHint().width(),
                   QFontMetrics(rotulo->font()).horizontalAdvance(marcado));
@@ -415,9 +417,11 @@ TEST(PaginaDebug, KeepsTheNewestLinesUpToItsBound) {
     const int limite = TPaginaDebug::kMaximoLinhasDebug;
     for (int i = 0; i <= limite; ++i)
         debug.AdicionarDebug(QString::number(i));
-    EXPECT_EQ(debug.Memo1->blockCount(), limite);
-    EXPECT_EQ(debug.Memo1->document()->firstBlock().text(), "1");
-    EXPECT_EQ(debug.Memo1->document()->lastBlock().text(), QString::number(limite));
+    const auto* memo = debug.findChild<QPlainTextEdit*>("Memo1");
+    ASSERT_NE(memo, nullptr);
+    EXPECT_EQ(memo->blockCount(), limite);
+    EXPECT_EQ(memo->document()->firstBlock().text(), "1");
+    EXPECT_EQ(memo->document()->lastBlock().text(), QString::number(limite));
 }
 
 // ---- Payment page ----

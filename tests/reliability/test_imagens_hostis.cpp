@@ -12,8 +12,6 @@
 
 #include "dialogos/mensagens/mMensagem.h"
 #include "display/janela/TPrincipalVivavaDazovadForm.h"
-#include "display/telas/PaginaVenda.h"
-#include "display/telas/PaginasSimples.h"
 #include "support/RaizTemporaria.h"
 
 namespace {
@@ -77,7 +75,10 @@ protected:
     QString GravarImagem(const QByteArray& bytes) {
         return raiz_.Criar(QStringLiteral("frente/OrvaneImg.bmp"), bytes);
     }
-    QWidget* PaginaAtiva() const { return janela_->PageControl->currentWidget(); }
+    QWidget* PaginaAtiva() const {
+        return janela_->findChild<QStackedWidget*>("PageControl")->currentWidget();
+    }
+    QWidget* Pagina(const char* nome) const { return janela_->findChild<QWidget*>(nome); }
 
     RaizTemporaria raiz_;
     std::shared_ptr<DialogosGravados> dialogos_ = std::make_shared<DialogosGravados>();
@@ -120,14 +121,14 @@ TEST_F(ImagensHostis, AnUnreadablePictureIsReportedAndTheDisplayGoesOn) {
         // The next command runs: closing the picture removes the file and shows the sale.
         janela_->ExecutarComando(103, QStringLiteral("1"));
         EXPECT_FALSE(QFile::exists(arquivo));
-        EXPECT_EQ(PaginaAtiva(), static_cast<QWidget*>(janela_->TabVenda));
+        EXPECT_EQ(PaginaAtiva(), Pagina("TabVenda"));
     }
 
     dialogos_->pedidos.clear();
     GravarImagem(bmp);
     janela_->ExecutarComando(102, QString());
     EXPECT_TRUE(dialogos_->pedidos.isEmpty());
-    EXPECT_EQ(PaginaAtiva(), static_cast<QWidget*>(janela_->TabImg));
+    EXPECT_EQ(PaginaAtiva(), Pagina("TabImg"));
 }
 
 // A settings file that cannot be read is reported once when the window is built; the window
@@ -147,7 +148,8 @@ TEST(JanelaSemConfiguracao, AnUnreadableSettingsFileIsReportedAndTheDefaultsHold
         EXPECT_EQ(janela.PortaConfigurada(), kPortaPadrao);
 
         janela.ExecutarComando(6, QStringLiteral("Total|12,90"));
-        EXPECT_EQ(janela.PageControl->currentWidget(), static_cast<QWidget*>(janela.TabInfo));
+        EXPECT_EQ(janela.findChild<QStackedWidget*>("PageControl")->currentWidget(),
+                  janela.findChild<QWidget*>("TabInfo"));
         EXPECT_EQ(dialogos->pedidos.size(), 1);
     }
     TmDlg::InstalarBackEnd(nullptr);

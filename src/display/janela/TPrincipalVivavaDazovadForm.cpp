@@ -319,7 +319,7 @@ void TPrincipalVivavaDazovadForm::ExibirImagem() {
     const QString arquivo = CaminhoWindows::Mapear(kArquivoImagem);
     if (!QFileInfo(arquivo).isFile())
         return;
-    TabImg->Img->DefinirImagem(LerImagem(arquivo));
+    TabImg->DefinirImagem(LerImagem(arquivo));
     AtivarPagina(TabImg);
 }
 

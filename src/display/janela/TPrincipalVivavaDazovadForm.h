@@ -44,17 +44,6 @@ public:
     std::uint16_t PortaConfigurada() const { return porta_; }
     CanalComandos& Canal() { return *canal_; }
 
-    // Components, named as the operator's documentation and the tests know them.
-    QWidget* StatusBar1;
-    QLabel* Painel[4];
-    QStackedWidget* PageControl;
-    TPaginaVenda* TabVenda;
-    TPaginaPagamento* TabPgto;
-    TPaginaDebug* TabDebug;
-    TPaginaImagem* TabImg;
-    TPaginaInfo* TabInfo;
-    TPaginaConfiguracao* TabConfig;
-
 protected:
     bool event(QEvent* event) override;            // keeps the outer size when the frame changes
     void showEvent(QShowEvent* event) override;    // FormShow (the first time)
@@ -85,4 +74,16 @@ private:
     static constexpr QSize kTamanhoMinimo{800, 600};  // outer size
     std::optional<QSize> tamanhoExterno_;             // the size asked for, while not full screen
     QMargins moldura_;                                // the frame the sizes were last fitted to
+
+    // Components, named as the operator's documentation knows them; each carries its name as
+    // its object name (the status bar's panels excepted), by which tests find it.
+    QWidget* StatusBar1;
+    QLabel* Painel[4];
+    QStackedWidget* PageControl;
+    TPaginaVenda* TabVenda;
+    TPaginaPagamento* TabPgto;
+    TPaginaDebug* TabDebug;
+    TPaginaImagem* TabImg;
+    TPaginaInfo* TabInfo;
+    TPaginaConfiguracao* TabConfig;
 };

@@ -40,15 +40,6 @@ public:
     // After "Voltar as configurações padrão?" is answered yes: the defaults, then btAplicarClick.
     void btPadraoClick();
 
-    TASpin* edPorta;
-    TACombo* edMonitor;
-    QCheckBox* cbAdaptarImagemVenda;
-    QCheckBox* cbTelaCheia;
-    TASpin* edLargura;
-    TASpin* edAltura;
-    QPushButton* btAplicar;
-    QPushButton* btPadrao;
-
 private:
     // The controls show the settings; the size spins are enabled as the full-screen box says.
     void Exibir(const ConfiguracaoDisplay& config);
@@ -59,4 +50,14 @@ private:
 
     std::function<void()> irParaVenda_;
     std::function<void()> aplicarConfiguracaoTela_;
+
+    // Each carries its name as its object name, by which tests find it.
+    TASpin* edPorta;
+    TACombo* edMonitor;
+    QCheckBox* cbAdaptarImagemVenda;
+    QCheckBox* cbTelaCheia;
+    TASpin* edLargura;
+    TASpin* edAltura;
+    QPushButton* btAplicar;
+    QPushButton* btPadrao;
 };

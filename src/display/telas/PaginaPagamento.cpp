@@ -73,6 +73,7 @@ QLabel* NovoRotulo(QWidget* painel, const QString& nome, const QString& texto, c
 
 TPaginaPagamento::TPaginaPagamento(QWidget* pai)
     : QWidget(pai), espaco_(new QWidget(this)), alturaEspaco_(8) {
+    setObjectName(QStringLiteral("TabPgto"));
     espaco_->setObjectName(QStringLiteral("EspacoPanel"));
     PintarPainel(espaco_, kBranco);
 

@@ -9,8 +9,8 @@
 // bottom. The stack is centred again whenever the page is resized, so that a page that gets its
 // final size only after the first command still shows the stack centred.
 //
-// Widgets carry the names of the screen's design (EspacoPanel, pnlBruto, lbTitBruto, lbBruto,
-// ..., pnlTroco, lbTitTroco, lbTroco) as object names.
+// The page and its widgets carry the names of the screen's design (TabPgto, EspacoPanel,
+// pnlBruto, lbTitBruto, lbBruto, ..., pnlTroco, lbTitTroco, lbTroco) as object names.
 
 #include <QColor>
 #include <QWidget>

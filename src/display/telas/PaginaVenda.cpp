@@ -42,6 +42,7 @@ TPaginaVenda::TPaginaVenda(TPaginaPagamento& pagamento, QWidget* pai)
       ImgFundoVenda_(new TImagemFundo(this)),
       Grid_(new TGradeItens(Tb_, this)),
       pnlTotal_(new QWidget(this)) {
+    setObjectName(QStringLiteral("TabVenda"));
     pnlTotal_->setObjectName(QStringLiteral("pnlTotal"));
     pnlTotal_->setAutoFillBackground(true);
 

@@ -24,6 +24,7 @@ void TCaixaImagem::paintEvent(QPaintEvent*) {
 }
 
 TPaginaInfo::TPaginaInfo(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("TabInfo"));
     lbInfoTexto =
         NovoRotuloTexto(this, QStringLiteral("lbInfoTexto"), QStringLiteral("Texto Informativo"),
                         Fontes::Fonte(QStringLiteral("Tahoma"), 31));
@@ -54,6 +55,7 @@ void TPaginaInfo::resizeEvent(QResizeEvent*) {
 }
 
 TPaginaImagem::TPaginaImagem(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("TabImg"));
     Img = new TCaixaImagem(this);
     Img->setObjectName(QStringLiteral("Img"));
 }
@@ -64,11 +66,16 @@ void TPaginaImagem::Posicionar(QSize clienteJanela) {
     Img->setGeometry((width() - lado) / 2, (height() - lado) / 2, lado, lado);
 }
 
+void TPaginaImagem::DefinirImagem(const QImage& imagem) {
+    Img->DefinirImagem(imagem);
+}
+
 void TPaginaImagem::resizeEvent(QResizeEvent*) {
     Posicionar(window()->size());
 }
 
 TPaginaDebug::TPaginaDebug(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("TabDebug"));
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setGeometry(12, 12, 749, 485);

@@ -1,6 +1,8 @@
 #pragma once
 // The three small pages of the display window: info (a text above a value), picture (a square
-// box showing the POS's picture file) and debug (a log of lines).
+// box showing the POS's picture file) and debug (a log of lines). Pages and widgets carry the
+// names of the screen's design as object names: TabInfo (lbInfoTexto, lbInfoValor), TabImg (Img)
+// and TabDebug (Memo1).
 
 #include <QImage>
 #include <QLabel>
@@ -34,11 +36,13 @@ public:
     // Tops follow the window's client height: the value centred on half of it, the text one
     // value height above.
     void Posicionar(int alturaClienteJanela);
-    QLabel* lbInfoTexto;
-    QLabel* lbInfoValor;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QLabel* lbInfoTexto;
+    QLabel* lbInfoValor;
 };
 
 class TPaginaImagem : public QWidget {
@@ -47,10 +51,14 @@ public:
     explicit TPaginaImagem(QWidget* parent = nullptr);
     // Square box centred with a 60-pixel margin along the window's longer side.
     void Posicionar(QSize clienteJanela);
-    TCaixaImagem* Img;
+    // The picture the box shows.
+    void DefinirImagem(const QImage& imagem);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+
+private:
+    TCaixaImagem* Img;
 };
 
 // The debug log keeps the newest kMaximoLinhasDebug lines: each new line beyond them drops the
@@ -64,5 +72,7 @@ public:
     explicit TPaginaDebug(QWidget* parent = nullptr);
     // Command 7: appends the line at the end of the log; the active page does not change.
     void AdicionarDebug(const QString& linha);
+
+private:
     QPlainTextEdit* Memo1;
 };
