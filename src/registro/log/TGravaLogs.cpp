@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QStringDecoder>
-#include <QStringEncoder>
 #include <algorithm>
 #include <cerrno>
 #include <memory>
@@ -37,12 +36,6 @@ QString Falha(const QString& operacao, const QString& caminho, const QString& mo
         .arg(operacao, QDir::toNativeSeparators(caminho), motivo);
 }
 
-QStringConverter::Encoding Conversor(TCodificacao c) {
-    return c == TCodificacao::Utf16LE   ? QStringConverter::Utf16LE
-           : c == TCodificacao::Utf16BE ? QStringConverter::Utf16BE
-                                        : QStringConverter::Utf8;
-}
-
 // The text of the file's bytes, given piece by piece after the mark: a character cut between two
 // pieces is decoded whole with the second; a second mark is text. Without a mark each byte is one
 // character (Latin-1), and the lines are decoded once the kept ones are known (Decodificar).
@@ -50,7 +43,7 @@ class TDecodificador {
 public:
     explicit TDecodificador(std::optional<TCodificacao> marcada)
         : bytes_(!marcada),
-          decodificador_(Conversor(marcada.value_or(TCodificacao::Ansi)),
+          decodificador_(ConversorDe(marcada.value_or(TCodificacao::Ansi)),
                          QStringConverter::Flag::ConvertInitialBom) {}
     QString operator()(QByteArrayView bytes) {
         return bytes_ ? QString::fromLatin1(bytes) : QString(decodificador_.decode(bytes));
@@ -183,10 +176,7 @@ QByteArray Codificar(const QStringList& linhas, TCodificacao codificacao) {
     texto.reserve(tamanho);
     for (const QString& linha : linhas)
         texto += linha + QLatin1String("\r\n");
-    if (codificacao == TCodificacao::Ansi)
-        return CodePage::ParaAnsi(texto);
-    QStringEncoder codificador(Conversor(codificacao));
-    return MarcaDaCodificacao(codificacao).toByteArray() + QByteArray(codificador.encode(texto));
+    return CodificarTexto(texto, codificacao);
 }
 
 }  // namespace

@@ -34,7 +34,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "texto/config/FormatoConfig.h"
+#include "base/Codificacao.h"
 
 class TGravaLogs {
 public:

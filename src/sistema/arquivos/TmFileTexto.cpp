@@ -2,10 +2,8 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
 #include <QStringEncoder>
 #include <QXmlStreamReader>
-#include <algorithm>
 #include <array>
 #include <initializer_list>
 #include <optional>
@@ -13,6 +11,7 @@
 
 #include "base/ArquivoInteiro.h"
 #include "base/CodePage.h"
+#include "base/Codificacao.h"
 #include "base/EInOutError.h"
 #include "dialogos/mensagens/mMensagem.h"
 #include "sistema/arquivos/TmFileCopia.h"
@@ -21,8 +20,6 @@
 using namespace ArquivosInterno;
 
 namespace {
-
-constexpr QByteArrayView kMarcaUtf8("\xEF\xBB\xBF");
 
 using TBytesMantidos = std::array<bool, 256>;
 
@@ -104,30 +101,19 @@ QString TextoDasLinhas(const QStringList& linhas) {
     return texto;
 }
 
-enum class TCodificacao { Ansi, Utf8, Utf8ComMarca };
-
-// The encoding a file's bytes were read in (the reading rule of CodePage::DeArquivo).
+// The encoding a file's bytes were read in (the reading rule of CodePage::DeArquivo: a UTF-8 mark,
+// else the library's rule for unmarked bytes).
 TCodificacao CodificacaoLida(QByteArrayView bytes) {
-    if (bytes.startsWith(kMarcaUtf8))
-        return TCodificacao::Utf8ComMarca;
-    const bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char b) { return b >= 0; });
-    if (ascii)
-        return TCodificacao::Ansi;
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    (void)QString(utf8.decode(bytes));
-    return utf8.hasError() ? TCodificacao::Ansi : TCodificacao::Utf8;
+    return bytes.startsWith(MarcaDaCodificacao(TCodificacao::Utf8)) ? TCodificacao::Utf8
+                                                                    : CodificacaoSemMarca(bytes);
 }
 
+// In Windows-1252 unless the text holds a character it lacks: then in UTF-8, which keeps it.
 QByteArray Codificar(const QStringList& linhas, TCodificacao codificacao) {
     const QString texto = TextoDasLinhas(linhas);
-    if (codificacao == TCodificacao::Ansi) {
-        const QByteArray ansi = CodePage::ParaAnsi(texto);
-        if (CodePage::DeAnsi(ansi) == texto)
-            return ansi;
-    }
-    const QByteArray marca =
-        codificacao == TCodificacao::Utf8ComMarca ? kMarcaUtf8.toByteArray() : QByteArray();
-    return marca + texto.toUtf8();
+    if (codificacao == TCodificacao::Ansi && CodePage::DeAnsi(CodePage::ParaAnsi(texto)) != texto)
+        codificacao = TCodificacao::Utf8SemMarca;
+    return CodificarTexto(texto, codificacao);
 }
 
 bool GravarBytes(const QString& arquivo, QByteArrayView bytes, QString& motivo) {

@@ -1,54 +1,12 @@
 #include "texto/config/FormatoConfig.h"
 
 #include <QStringDecoder>
-#include <QStringEncoder>
 #include <algorithm>
 
 #include "base/CodePage.h"
 #include "base/internal/Texto.h"
 
-QByteArrayView MarcaDaCodificacao(TCodificacao c) {
-    switch (c) {
-        case TCodificacao::Utf8:
-            return "\xEF\xBB\xBF";
-        case TCodificacao::Utf16LE:
-            return "\xFF\xFE";
-        case TCodificacao::Utf16BE:
-            return "\xFE\xFF";
-        case TCodificacao::Ansi:
-        case TCodificacao::Utf8SemMarca:
-            break;
-    }
-    return {};
-}
-
-std::optional<TCodificacao> CodificacaoMarcada(QByteArrayView bytes) {
-    for (TCodificacao c : {TCodificacao::Utf8, TCodificacao::Utf16LE, TCodificacao::Utf16BE})
-        if (bytes.startsWith(MarcaDaCodificacao(c)))
-            return c;
-    return std::nullopt;
-}
-
-TCodificacao CodificacaoSemMarca(QByteArrayView bytes) {
-    return CodePage::SemMarcaEmUtf8(bytes) ? TCodificacao::Utf8SemMarca : TCodificacao::Ansi;
-}
-
-TCodificacao CodificacaoPelaMarca(QByteArrayView bytes) {
-    return CodificacaoMarcada(bytes).value_or(CodificacaoSemMarca(bytes));
-}
-
 namespace {
-
-QStringConverter::Encoding Conversor(TCodificacao c) {
-    switch (c) {
-        case TCodificacao::Utf16LE:
-            return QStringConverter::Utf16LE;
-        case TCodificacao::Utf16BE:
-            return QStringConverter::Utf16BE;
-        default:
-            return QStringConverter::Utf8;
-    }
-}
 
 QString Decodificar(QByteArrayView bytes, TCodificacao c) {
     if (bytes.startsWith(MarcaDaCodificacao(c)))
@@ -56,7 +14,7 @@ QString Decodificar(QByteArrayView bytes, TCodificacao c) {
     if (c == TCodificacao::Ansi)
         return CodePage::DeAnsi(bytes);
     // The mark was taken off already: a second one is text.
-    QStringDecoder decodificador(Conversor(c), QStringConverter::Flag::ConvertInitialBom);
+    QStringDecoder decodificador(ConversorDe(c), QStringConverter::Flag::ConvertInitialBom);
     return decodificador.decode(bytes);
 }
 
@@ -173,10 +131,7 @@ QByteArray TLinhasConfig::Codificar(TCodificacao codificacao) const {
             texto += QuebraDeLinha(c) ? QChar(u' ') : c;
         texto += QLatin1String("\r\n");
     }
-    if (codificacao == TCodificacao::Ansi)
-        return CodePage::ParaAnsi(texto);
-    QStringEncoder codificador(Conversor(codificacao));
-    return MarcaDaCodificacao(codificacao).toByteArray() + QByteArray(codificador.encode(texto));
+    return CodificarTexto(texto, codificacao);
 }
 
 void TLinhasConfig::RemoverMarcaSolta() {

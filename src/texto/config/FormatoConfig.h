@@ -45,23 +45,7 @@
 #include <memory>
 #include <optional>
 
-// The text encodings the settings file reads and writes.
-enum class TCodificacao {
-    Ansi,     // Windows-1252, no mark
-    Utf8,     // with the mark EF BB BF
-    Utf16LE,  // with the mark FF FE
-    Utf16BE,  // with the mark FE FF
-    Utf8SemMarca,  // UTF-8 without a mark
-};
-
-// The byte-order mark a file in the encoding starts with (none for Ansi and Utf8SemMarca).
-QByteArrayView MarcaDaCodificacao(TCodificacao c);
-// The encoding whose mark the bytes start with; none without a mark.
-std::optional<TCodificacao> CodificacaoMarcada(QByteArrayView bytes);
-// The encoding of bytes without a mark: Utf8SemMarca or Ansi (see the file comment).
-TCodificacao CodificacaoSemMarca(QByteArrayView bytes);
-// The encoding a file of these bytes is read in: that of its mark, else that of its bytes.
-TCodificacao CodificacaoPelaMarca(QByteArrayView bytes);
+#include "base/Codificacao.h"
 
 namespace FormatoConfig {
 
