@@ -62,8 +62,8 @@ void PintarCor(QLabel* rotulo, const QColor& cor) {
 }
 
 Qt::WindowFlags Bordas(bool caixaFechar) {
-    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                            Qt::WindowStaysOnTopHint;
+    Qt::WindowFlags flags =
+        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint;
     if (caixaFechar)
         flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     return flags;

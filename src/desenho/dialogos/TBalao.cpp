@@ -15,10 +15,10 @@
 
 namespace {
 
-constexpr int kHaste = 14;         // height of the stem below the balloon's top edge
-constexpr int kRaio = 8;           // radius of the rounded corners
-constexpr int kRecuoHaste = 20;    // the stem's tip, from the balloon's left edge
-constexpr int kLarguraTexto = 320; // the text wraps within this width
+constexpr int kHaste = 14;          // height of the stem below the balloon's top edge
+constexpr int kRaio = 8;            // radius of the rounded corners
+constexpr int kRecuoHaste = 20;     // the stem's tip, from the balloon's left edge
+constexpr int kLarguraTexto = 320;  // the text wraps within this width
 constexpr int kMaximoTitulo = 255;
 
 QPixmap IconeDoTipo(const QStyle& estilo, TDlgType tipo) {
@@ -63,6 +63,9 @@ TBalao::TBalao(QWidget* alvo, const QString& texto, const QString& titulo, TDlgT
     texto_ = Rotulo(this, texto);
     texto_->setObjectName(QStringLiteral("Texto"));
     texto_->setWordWrap(true);
+    // A wrapped label would take the narrowest width it fits in; short tips stay on one line.
+    texto_->setMinimumWidth(
+        std::min(kLarguraTexto, texto_->fontMetrics().horizontalAdvance(texto)));
     texto_->setMaximumWidth(kLarguraTexto);
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(10, kHaste + 6, 10, 8);
@@ -122,8 +125,10 @@ void TBalao::MostrarEm(const QPoint& ponta) {
     QPoint canto(ponta.x() - kRecuoHaste, ponta.y());
     if (const QScreen* tela = QGuiApplication::screenAt(ponta)) {
         const QRect area = tela->availableGeometry();
-        canto.setX(std::clamp(canto.x(), area.left(), std::max(area.left(), area.right() - width())));
-        canto.setY(std::clamp(canto.y(), area.top(), std::max(area.top(), area.bottom() - height())));
+        canto.setX(
+            std::clamp(canto.x(), area.left(), std::max(area.left(), area.right() - width())));
+        canto.setY(
+            std::clamp(canto.y(), area.top(), std::max(area.top(), area.bottom() - height())));
     }
     move(canto);
     show();

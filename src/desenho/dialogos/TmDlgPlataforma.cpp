@@ -81,11 +81,12 @@ int TmDlg::MensagemEventos(const TcrvArrayString& Botoes, const std::vector<TBot
             continue;
         const TBotaoEvent evento = Events[k];
         const bool fecha = k >= FechaClique.size() || FechaClique[k];
-        QObject::connect(botao, &QPushButton::clicked, &dialogo, [&dialogo, botao, evento, fecha, k] {
-            evento(botao);
-            if (fecha)
-                dialogo.done(static_cast<int>(k) + 1);
-        });
+        QObject::connect(botao, &QPushButton::clicked, &dialogo,
+                         [&dialogo, botao, evento, fecha, k] {
+                             evento(botao);
+                             if (fecha)
+                                 dialogo.done(static_cast<int>(k) + 1);
+                         });
     }
     return dialogo.Executar();
 }

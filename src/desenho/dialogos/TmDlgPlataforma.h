@@ -29,9 +29,9 @@ namespace TmDlg {
 // BtnPadrao: the button that holds the focus when the dialog opens; outside 1..the number of
 // captions, or on an empty caption, no button does. X > 0 becomes the window's top edge and
 // Y > 0 its left edge (X is the vertical coordinate here, as callers have always passed it).
-int Show(const TcrvArrayString& Botoes, const QString& Texto, int BtnPadrao,
-         const QString& Titulo, TMsgDlgType TipoDlg = TMsgDlgType::mtInformation, int X = 0,
-         int Y = 0, bool abAguardeHide = true);
+int Show(const TcrvArrayString& Botoes, const QString& Texto, int BtnPadrao, const QString& Titulo,
+         TMsgDlgType TipoDlg = TMsgDlgType::mtInformation, int X = 0, int Y = 0,
+         bool abAguardeHide = true);
 
 // Information dialog whose button k runs Events[k-1] when it is set; a button with a handler
 // whose FechaClique entry is false stays open after the click. Entries missing at the end of

@@ -10,7 +10,8 @@
 namespace {
 
 const QString& ArquivoModo() {
-    static const QString arquivo = QStringLiteral("C:\\corvel\\Config\\VESTRA\\Flags\\AguardeShow.txt");
+    static const QString arquivo =
+        QStringLiteral("C:\\corvel\\Config\\VESTRA\\Flags\\AguardeShow.txt");
     return arquivo;
 }
 
@@ -63,8 +64,8 @@ QString FlagsAguarde::TextoTempo(int posicao, int maximo, qint64 decorridoMs) {
     // Rounded to the nearest millisecond; the product is taken in 128 bits and the estimate
     // saturates, so no elapsed time can overflow it.
     const __int128 estimativa = (__int128{faltam} * decorrido + divisor / 2) / divisor;
-    const qint64 restante = static_cast<qint64>(
-        std::min<__int128>(estimativa, std::numeric_limits<qint64>::max()));
+    const qint64 restante =
+        static_cast<qint64>(std::min<__int128>(estimativa, std::numeric_limits<qint64>::max()));
     return QStringLiteral("%1/%2 - Decorrido %3 - Restante %4")
         .arg(posicao)
         .arg(maximo)

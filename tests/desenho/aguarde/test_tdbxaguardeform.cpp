@@ -57,12 +57,13 @@ TEST_F(AguardeTest, ModeFromTheFlagFileDecidesWhetherAndWhereTheWindowShows) {
         const char* conteudo;  // nullptr: no file
         bool visivel;
         bool noCanto;
-    } casos[] = {{nullptr, true, false}, {"", true, false},  {"abc", true, false},
+    } casos[] = {{nullptr, true, false}, {"", true, false},   {"abc", true, false},
                  {"-3", true, false},    {"0", false, false}, {"1", true, true},
                  {"2", true, false}};
     for (const auto& caso : casos) {
         SCOPED_TRACE(caso.conteudo ? caso.conteudo : "(no file)");
-        QFile::remove(raiz.Caminho() + QStringLiteral("/corvel/Config/VESTRA/Flags/AguardeShow.txt"));
+        QFile::remove(raiz.Caminho() +
+                      QStringLiteral("/corvel/Config/VESTRA/Flags/AguardeShow.txt"));
         if (caso.conteudo)
             CriarModo(caso.conteudo);
         Instalar();
@@ -88,11 +89,11 @@ TEST(PosicaoAguarde, PlacedInTheWorkAreaWithItsOrigin) {
         QPoint esperado;
     } casos[] = {
         {QRect(0, 0, 1920, 1080), 1, QPoint(1427, 941)},
-        {QRect(0, 28, 1920, 1052), 1, QPoint(1427, 941)},    // a top panel
-        {QRect(1920, 0, 1024, 768), 1, QPoint(2451, 629)},   // the second monitor
+        {QRect(0, 28, 1920, 1052), 1, QPoint(1427, 941)},   // a top panel
+        {QRect(1920, 0, 1024, 768), 1, QPoint(2451, 629)},  // the second monitor
         {QRect(1920, 0, 1024, 768), 2, QPoint(2185, 314)},
-        {QRect(0, 28, 1920, 1052), 7, QPoint(713, 484)},     // above 2 is centred too
-        {QRect(1920, 0, 1024, 768), 0, QPoint(5, 6)},        // hidden: not placed
+        {QRect(0, 28, 1920, 1052), 7, QPoint(713, 484)},  // above 2 is centred too
+        {QRect(1920, 0, 1024, 768), 0, QPoint(5, 6)},     // hidden: not placed
     };
     for (const auto& caso : casos)
         EXPECT_EQ(PosicaoAguarde(caso.modo, caso.area, tamanho, QPoint(5, 6)), caso.esperado)

@@ -52,8 +52,7 @@ TResposta VerE(TVisto& visto, TResposta resposta) {
         visto.focado = d.focusWidget() ? d.focusWidget()->objectName() : QString();
         visto.posicao = d.pos();
         QList<QPushButton*> botoes = d.findChildren<QPushButton*>();
-        std::sort(botoes.begin(), botoes.end(),
-                  [](auto* a, auto* b) { return a->x() < b->x(); });
+        std::sort(botoes.begin(), botoes.end(), [](auto* a, auto* b) { return a->x() < b->x(); });
         for (const QPushButton* b : botoes)
             if (b->width() > 0)
                 visto.botoes << b->text();
@@ -168,9 +167,10 @@ TEST_F(PlataformaTest, HandlersRunAndOnlyTheirFalseEntriesKeepTheDialogOpen) {
         Botao(d, 2)->click();
     });
     // Both arrays shorter than the buttons: the third has no handler and closes.
-    EXPECT_EQ(TmDlg::MensagemEventos({"Ver", "Gravar", "Sair"}, {registra("ver"), registra("gravar")},
-                                     {false}, QString(), QStringLiteral("?")),
-              2);
+    EXPECT_EQ(
+        TmDlg::MensagemEventos({"Ver", "Gravar", "Sair"}, {registra("ver"), registra("gravar")},
+                               {false}, QString(), QStringLiteral("?")),
+        2);
     EXPECT_TRUE(abertoAposPrimeiro);
     EXPECT_EQ(executados, (QStringList{"ver:Botao1", "gravar:Botao2"}));
 
@@ -250,7 +250,8 @@ TEST_F(PlataformaTest, ShowMonoKeepsEveryBlankOnOneLineInTheMonospacedFont) {
     });
     TmDlg::ShowMono(QStringLiteral("Item    Qtd     Total"), QStringLiteral("Cupom"),
                     TMsgDlgType::mtInformation, QPixmap(), QColor(0xFF, 0xFF, 0xE0));
-    EXPECT_EQ(mensagem, QStringLiteral("Item\u00A0\u00A0\u00A0\u00A0Qtd\u00A0\u00A0\u00A0\u00A0\u00A0Total"));
+    EXPECT_EQ(mensagem,
+              QStringLiteral("Item\u00A0\u00A0\u00A0\u00A0Qtd\u00A0\u00A0\u00A0\u00A0\u00A0Total"));
     EXPECT_FALSE(quebra);
     EXPECT_EQ(cor, QColor(0xFF, 0xFF, 0xE0));
 }

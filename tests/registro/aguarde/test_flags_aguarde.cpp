@@ -14,9 +14,9 @@ TEST(FlagsAguarde, ModeFileGivesTwoForAnythingButAnIntegerFromZero) {
     const struct {
         const char* conteudo;  // nullptr: no file
         int modo;
-    } casos[] = {{nullptr, 2}, {"", 2},      {"abc", 2},        {"-3", 2},       {"0", 0},
-                 {"1\r\n9", 1}, {" 1 \n", 1}, {"2", 2},          {"7", 7},        {"1abc", 2},
-                 {"\n1", 2},    {"99999999999999999999", 2}};
+    } casos[] = {{nullptr, 2}, {"", 2},       {"abc", 2},   {"-3", 2},
+                 {"0", 0},     {"1\r\n9", 1}, {" 1 \n", 1}, {"2", 2},
+                 {"7", 7},     {"1abc", 2},   {"\n1", 2},   {"99999999999999999999", 2}};
     for (const auto& caso : casos) {
         RaizTemporaria raiz;
         if (caso.conteudo)
@@ -43,7 +43,9 @@ TEST(FlagsAguarde, ReportShowsMinutesSecondsAndMillisecondsWithoutHours) {
     const struct {
         qint64 ms;
         const char* texto;
-    } casos[] = {{83'500, "01:23,500"}, {0, "00:00,000"}, {3'600'000 + 61'001, "01:01,001"},
+    } casos[] = {{83'500, "01:23,500"},
+                 {0, "00:00,000"},
+                 {3'600'000 + 61'001, "01:01,001"},
                  {-5, "00:00,000"}};
     for (const auto& caso : casos)
         EXPECT_EQ(FlagsAguarde::TextoConcluido(caso.ms),
@@ -63,8 +65,9 @@ TEST(FlagsAguarde, TimeLineEstimatesTheRestWithoutOverflowAndNeverBelowZero) {
         // Past the maximum: nothing remains (the 32-bit estimate went negative).
         {150, 100, 60'000, "150/100 - Decorrido 00:01:00 - Restante 00:00:00"},
         // (X - P) x E far above 2^32: hours are not wrapped at a day.
-        {1, kMax, 4'000'000'000, "1/2147483647 - Decorrido 1111:06:40 - Restante "
-                                 "2386092940000:00:00"},
+        {1, kMax, 4'000'000'000,
+         "1/2147483647 - Decorrido 1111:06:40 - Restante "
+         "2386092940000:00:00"},
         // An elapsed time no tick count gives: the estimate saturates instead of wrapping.
         {1, 3, std::numeric_limits<qint64>::max(),
          "1/3 - Decorrido 2562047788015:12:55 - Restante 2562047788015:12:55"},
