@@ -2,10 +2,12 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <algorithm>
 #include <limits>
 
 #include "base/CaminhoWindows.h"
+#include "base/CodePage.h"
 
 namespace {
 
@@ -41,8 +43,10 @@ int FlagsAguarde::LerModoAguarde() {
     QFile arquivo(CaminhoWindows::Mapear(ArquivoModo()));
     if (!arquivo.open(QIODevice::ReadOnly))
         return kCentralizado;
-    // Only the first line matters; a huge file is not read whole.
-    return ModoDaLinha(QString::fromLatin1(arquivo.readLine(64)));
+    // Only the first line matters; a huge file is not read whole. A file saved by Notepad carries
+    // the UTF-8 mark, which must not make "1" unreadable.
+    const QString inicio = CodePage::DeArquivo(arquivo.read(64));
+    return ModoDaLinha(inicio.section(QRegularExpression(QStringLiteral("[\\r\\n]")), 0, 0));
 }
 
 bool FlagsAguarde::ReportarTempo() {

@@ -14,9 +14,22 @@ TEST(FlagsAguarde, ModeFileGivesTwoForAnythingButAnIntegerFromZero) {
     const struct {
         const char* conteudo;  // nullptr: no file
         int modo;
-    } casos[] = {{nullptr, 2}, {"", 2},       {"abc", 2},   {"-3", 2},
-                 {"0", 0},     {"1\r\n9", 1}, {" 1 \n", 1}, {"2", 2},
-                 {"7", 7},     {"1abc", 2},   {"\n1", 2},   {"99999999999999999999", 2}};
+    } casos[] = {{nullptr, 2},
+                 {"", 2},
+                 {"abc", 2},
+                 {"-3", 2},
+                 {"0", 0},
+                 {"1\r\n9", 1},
+                 {" 1 \n", 1},
+                 {"2", 2},
+                 {"7", 7},
+                 {"1abc", 2},
+                 {"\n1", 2},
+                 {"\xEF\xBB\xBF"
+                  "1\r\n",
+                  1},
+                 {"0\r2", 0},
+                 {"99999999999999999999", 2}};
     for (const auto& caso : casos) {
         RaizTemporaria raiz;
         if (caso.conteudo)
