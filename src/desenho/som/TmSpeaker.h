@@ -1,0 +1,13 @@
+#pragma once
+// The library's speaker. Bip is the short warning tone (2000 Hz for 100 ms where a tone can be
+// played); here it is the desktop's bell, which is what a machine without a tone generator has.
+
+#include "base/mLib.h"
+
+namespace TmSpeaker {
+
+void Bip();
+// How many beeps this process played: whoever must know that the user was warned asks here.
+int BipsTocados();
+
+}  // namespace TmSpeaker
