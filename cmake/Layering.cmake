@@ -9,7 +9,8 @@
 #   texto     text conversion and splitting, the settings file
 #   dialogos  the dialog facade and its hooks (does not draw)
 #   sistema   files, archives, XML, versions, values and the rest of the text routines
-#   registro  what writes records over the file layer: the log writer
+#   registro  what writes records and shows progress over the file layer: the log writer, the
+#             wait window's flag files, the self-update
 #   desenho   drawing targets: fonts, dialog forms, controls, the text measurer, file choosers
 #   display   the display program
 set(ORVANE_CAMADAS base texto dialogos sistema registro desenho display)
