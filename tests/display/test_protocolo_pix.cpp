@@ -46,6 +46,14 @@ TEST(ComandosPix, OnlyTheRightSignatureOverTheWholeContentPasses) {
     for (const QString& parametros : recusados)
         EXPECT_EQ(ParametrosAssinados('P', parametros, segredo), std::nullopt)
             << parametros.toStdString();
+    // The line format of the protocol's documentation, as openssl and Python's hmac compute it.
+    EXPECT_EQ(AssinaturaPix('R', u""_qs, "segredo do caixa"),
+              u"21e48600b34ff25f6b21ecd443d09a7cfa088fa8e8965de53a9decdc515b1d6a"_qs);
+    EXPECT_EQ(AssinaturaPix('Q',
+                            u"pix@mercado.com.br|49,33|Mercado Bom Preco|Campinas|PDV3VENDA0042|"
+                            "Pague com PIX"_qs,
+                            "segredo do caixa"),
+              u"09b649eca8456097cc691237ac9d3e29db6f3beb5e589cfd1ef2b795b7807eb3"_qs);
     // The code is signed: the same content under command Q does not pass.
     EXPECT_EQ(ParametrosAssinados('Q', conteudo + u'|' + assinatura, segredo), std::nullopt);
 }
