@@ -21,9 +21,12 @@ public:
 
     // True when the list is empty (everyone allowed) or an entry holds the address.
     bool Permite(const QHostAddress& endereco) const;
-    bool Vazia() const { return redes_.isEmpty() && !restrita_; }
+    bool Vazia() const { return !restrita_; }
 
 private:
-    QList<QPair<QHostAddress, int>> redes_;
+    // IPv4 networks as (address & mask, mask): a connection is checked with a few integer
+    // operations per entry, so a long list costs the accept nothing measurable.
+    QList<QPair<quint32, quint32>> redes4_;
+    QList<QPair<QHostAddress, int>> redes6_;
     bool restrita_ = false;  // some entry was given, even if none could be read
 };
