@@ -145,9 +145,10 @@ TEST_F(JanelaPix, ShowsTheCodeSentBuildsOneAndRemovesIt) {
 
     Enviar(Linha('Q', "+5511987654321|23,67|Padaria Sao Joao|Sao Paulo|PDV3VENDA42|PIX"));
     QString erro;
-    const auto montado = BrCode::Montar({u"+5511987654321"_qs, Currency::FromRaw(236700),
-                                         u"Padaria Sao Joao"_qs, u"Sao Paulo"_qs, u"PDV3VENDA42"_qs},
-                                        erro);
+    const auto montado =
+        BrCode::Montar({u"+5511987654321"_qs, Currency::FromRaw(236700), u"Padaria Sao Joao"_qs,
+                        u"Sao Paulo"_qs, u"PDV3VENDA42"_qs},
+                       erro);
     ASSERT_TRUE(montado) << erro.toStdString();
     ConferirQr(*montado);
     EXPECT_TRUE(dialogos_->dialogos.empty());
@@ -163,8 +164,7 @@ TEST_F(JanelaPix, AWrongCodeGoesToTheErrorHandlerAndNeverToTheScreen) {
     QByteArray errado = kCodigoManual;
     errado.replace("1D3D", "1D3E");
     const QByteArray ruins[] = {
-        Linha('P', errado + "|Pague com PIX|10,00"),
-        Linha('Q', "|10,00|Loja|Cidade|"),           // no key
+        Linha('P', errado + "|Pague com PIX|10,00"), Linha('Q', "|10,00|Loja|Cidade|"),  // no key
         Linha('Q', "chave@loja.com|10,00|Loja|Cidade|A-1"),  // txid not alphanumeric
     };
     for (const QByteArray& ruim : ruins) {
@@ -182,7 +182,7 @@ TEST_F(JanelaPix, ANewSaleOrTheEndOfThePaymentRemovesTheCode) {
         Linha(1, "1|789|ARROZ|1|UN|5,00|5,00||0|0|0&TOTAL|5,00|||||||||"),
         Linha(3, "5,00|0|0|0"),
         Linha(5, ""),
-        Linha(4, "PIX|5,00|||||||||0|5,00|0|0"),      // paid exactly
+        Linha(4, "PIX|5,00|||||||||0|5,00|0|0"),            // paid exactly
         Linha(4, "Dinheiro|10,00|||||||||-5,00|5,00|0|0"),  // change due
     };
     for (const QByteArray& linha : removem) {

@@ -37,10 +37,10 @@ TEST(ComandosPix, OnlyTheRightSignatureOverTheWholeContentPasses) {
     EXPECT_EQ(ParametrosAssinados('P', conteudo + u'|' + assinatura.toUpper(), segredo), conteudo);
     EXPECT_EQ(ParametrosAssinados('P', conteudo, QByteArray()), conteudo);  // no secret set
     const QString recusados[] = {
-        conteudo,                                    // unsigned
-        conteudo + u'|' + assinatura.chopped(1),     // short
-        conteudo + u"|x"_qs + assinatura.mid(1),     // not hex
-        u"X"_qs + conteudo + u'|' + assinatura,      // other content
+        conteudo,                                 // unsigned
+        conteudo + u'|' + assinatura.chopped(1),  // short
+        conteudo + u"|x"_qs + assinatura.mid(1),  // not hex
+        u"X"_qs + conteudo + u'|' + assinatura,   // other content
         conteudo + u'|' + AssinaturaPix('P', conteudo, "outro"),
     };
     for (const QString& parametros : recusados)
@@ -67,9 +67,9 @@ TEST(ListaPermitidos, AddressesAndNetworksOfBothFamilies) {
         const char* endereco;
         bool permitido;
     } casos[] = {
-        {"10.0.0.5", true},           {"::ffff:10.0.0.5", true}, {"10.0.0.6", false},
-        {"192.168.1.200", true},      {"192.168.2.1", false},    {"fd12::1", true},
-        {"::1", true},                {"127.0.0.1", false},      {"fe80::1", false},
+        {"10.0.0.5", true},      {"::ffff:10.0.0.5", true}, {"10.0.0.6", false},
+        {"192.168.1.200", true}, {"192.168.2.1", false},    {"fd12::1", true},
+        {"::1", true},           {"127.0.0.1", false},      {"fe80::1", false},
     };
     for (const auto& caso : casos)
         EXPECT_EQ(lista.Permite(QHostAddress(QString::fromLatin1(caso.endereco))), caso.permitido)
@@ -78,8 +78,8 @@ TEST(ListaPermitidos, AddressesAndNetworksOfBothFamilies) {
     EXPECT_TRUE(TListaPermitidos().Permite(QHostAddress(u"203.0.113.9"_qs)));
     // A list of nothing but misspelt entries keeps everyone out rather than letting all in.
     invalidos.clear();
-    EXPECT_FALSE(TListaPermitidos::Ler(u"10.0.0.300"_qs, invalidos)
-                     .Permite(QHostAddress(u"10.0.0.1"_qs)));
+    EXPECT_FALSE(
+        TListaPermitidos::Ler(u"10.0.0.300"_qs, invalidos).Permite(QHostAddress(u"10.0.0.1"_qs)));
 }
 
 }  // namespace

@@ -13,8 +13,8 @@
 //   "Top"/"Left"        -1     never    window corner, used only when both are 0 or more
 //   "Debug"             false  never    one message box per monitor at every placement
 //   "Ativa"             -      always 1 never read by the display
-//   "PdvPermitidos"     ""     never    addresses and networks that may connect (ListaPermitidos.h);
-//                                       empty: everyone
+//   "PdvPermitidos"     ""     never    addresses and networks that may connect
+//                                       (ListaPermitidos.h); empty: everyone
 //   "SegredoPix"        ""     never    shared secret that signs the PIX commands (ComandosPix.h);
 //                                       empty: not signed
 // A missing file or key reads as its default; Booleans are true only for "1".

@@ -22,20 +22,20 @@
 namespace BrCode {
 
 // Field limits of the rules (in characters).
-inline constexpr int kMaxChave = 77;         // 26.01, the PIX key
-inline constexpr int kMaxNome = 25;          // 59, the merchant's name
-inline constexpr int kMaxCidade = 15;        // 60, the merchant's city
-inline constexpr int kMaxTxid = 25;          // 62.05, the transaction id
-inline constexpr int kMaxValor = 13;         // 54, the amount as "123.45"
-inline constexpr int kMaxCampo = 99;         // any field's value
+inline constexpr int kMaxChave = 77;   // 26.01, the PIX key
+inline constexpr int kMaxNome = 25;    // 59, the merchant's name
+inline constexpr int kMaxCidade = 15;  // 60, the merchant's city
+inline constexpr int kMaxTxid = 25;    // 62.05, the transaction id
+inline constexpr int kMaxValor = 13;   // 54, the amount as "123.45"
+inline constexpr int kMaxCampo = 99;   // any field's value
 
 // A static charge: what the POS knows when it cannot make a code itself.
 struct TCobranca {
-    QString Chave;         // e-mail, phone (+55...), CPF/CNPJ digits or random key
-    Currency Valor;        // 0: the payer types the amount
+    QString Chave;   // e-mail, phone (+55...), CPF/CNPJ digits or random key
+    Currency Valor;  // 0: the payer types the amount
     QString NomeRecebedor;
     QString Cidade;
-    QString Txid;          // letters and digits only; empty: "***" (none)
+    QString Txid;  // letters and digits only; empty: "***" (none)
 };
 
 // The static BR Code of a charge. The name and city are folded to ASCII and cut to their limits

@@ -92,12 +92,12 @@ TEST(BrCode, ReadsOnlyWellFormedCodesWithTheRightCrc) {
 
     const QString semCrc = kExemploManual.chopped(4);
     const QString ruins[] = {
-        semCrc + u"1D3E"_qs,                                  // wrong CRC
-        kExemploManual.left(40),                              // cut
-        kExemploManual + u"0"_qs,                             // trailing character
+        semCrc + u"1D3E"_qs,                                          // wrong CRC
+        kExemploManual.left(40),                                      // cut
+        kExemploManual + u"0"_qs,                                     // trailing character
         QString(kExemploManual).replace(u"Fulano"_qs, u"Fulanó"_qs),  // not ASCII
         QString(kExemploManual).replace(u"5913"_qs, u"5914"_qs),      // length off
-        u"000202"_qs + kExemploManual.mid(6),                 // format indicator
+        u"000202"_qs + kExemploManual.mid(6),                         // format indicator
         QString(),
         u"6304"_qs,
     };

@@ -45,13 +45,12 @@ QList<QJsonObject> LerComPixUtils(const QStringList& codigos) {
     }());
     node.start(QStandardPaths::findExecutable(QStringLiteral("node")),
                {QStringLiteral("-e"),
-                QStringLiteral(
-                    "const p = require('pix-utils');"
-                    "const linhas = require('fs').readFileSync(0, 'utf8').split('\\n');"
-                    "for (const l of linhas.filter(Boolean)) {"
-                    "  const r = p.parsePix(l);"
-                    "  console.log(JSON.stringify({erro: p.hasError(r), ...r}));"
-                    "}")});
+                QStringLiteral("const p = require('pix-utils');"
+                               "const linhas = require('fs').readFileSync(0, 'utf8').split('\\n');"
+                               "for (const l of linhas.filter(Boolean)) {"
+                               "  const r = p.parsePix(l);"
+                               "  console.log(JSON.stringify({erro: p.hasError(r), ...r}));"
+                               "}")});
     node.write(codigos.join(u'\n').toLatin1() + '\n');
     node.closeWriteChannel();
     EXPECT_TRUE(node.waitForFinished(60000));
