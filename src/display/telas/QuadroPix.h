@@ -6,8 +6,9 @@
 // The symbol is libqrencode's (error correction level M, the code's bytes as they are), drawn
 // sharp: every module a square of the same whole number of screen pixels, with a quiet zone of
 // four modules, as large as the space between caption and amount allows. Phones at arm's length
-// from a 1920x1080 monitor read modules of 8 pixels or more every time; a BR Code of 150
-// characters makes 53 modules with the quiet zone, which fit at 8 pixels on a 1024x768 screen.
+// from a 1920x1080 monitor read modules of 8 pixels or more every time; a static BR Code (up to
+// 152 characters, version 8) makes 57 modules with the quiet zone: 10 pixels each on a 1024x768
+// screen, 16 on a 1920x1080 one.
 
 #include <QImage>
 #include <QWidget>
