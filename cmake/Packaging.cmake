@@ -65,8 +65,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.corvel.com.br)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Fonts the screens name through their metric-compatible free equivalents.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-dejavu-core")
+# Fonts the screens name through their metric-compatible free equivalents; libqrencode draws the
+# PIX QR code (also found by SHLIBDEPS, named here so the package never goes without it).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-dejavu-core, libqrencode4")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${_ORVANE_GERADOS}/conffiles)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

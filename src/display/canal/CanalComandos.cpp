@@ -50,9 +50,10 @@ constexpr int kEsperaAposFalhaAceiteMs = 1000;
 class ServidorComandos : public QObject {
 public:
     using Entrega = std::function<void(QString)>;
+    using Permissao = std::function<bool(const QHostAddress&)>;
 
-    ServidorComandos(Entrega entregar, std::atomic<int>& conexoes)
-        : entregar_(std::move(entregar)), conexoes_(conexoes) {
+    ServidorComandos(Entrega entregar, Permissao permitido, std::atomic<int>& conexoes)
+        : entregar_(std::move(entregar)), permitido_(std::move(permitido)), conexoes_(conexoes) {
         servidor_.setListenBacklogSize(CanalComandos::kBacklogEscuta);
         connect(&servidor_, &QTcpServer::newConnection, this, &ServidorComandos::Aceitar);
         // The listener pauses itself when an accept fails for want of descriptors; retry later
@@ -93,6 +94,13 @@ public:
 private:
     void Aceitar() {
         while (QTcpSocket* conexao = servidor_.nextPendingConnection()) {
+            if (!permitido_(conexao->peerAddress())) {
+                qWarning("Conexão de %s recusada: endereço fora da lista de PDVs permitidos.",
+                         qPrintable(conexao->peerAddress().toString()));
+                conexao->abort();
+                delete conexao;
+                continue;
+            }
             ++conexoes_;
             connect(conexao, &QObject::destroyed, this, [this] { --conexoes_; });
             auto leitor = std::make_shared<LeitorLinhas>();
@@ -123,6 +131,7 @@ private:
 
     QTcpServer servidor_{this};
     Entrega entregar_;
+    Permissao permitido_;
     std::atomic<int>& conexoes_;
     std::array<char, 64 * 1024> bloco_;  // one I/O thread, so one read buffer for every connection
 };
@@ -141,8 +150,9 @@ CanalComandos::~CanalComandos() {
 bool CanalComandos::Ativar(quint16 porta, QString& erro) {
     Desativar();
     ElevarLimiteArquivosAbertos();
-    servidor_ = new ServidorComandos([this](QString linha) { ArmazenarLinha(std::move(linha)); },
-                                     conexoes_);
+    servidor_ = new ServidorComandos(
+        [this](QString linha) { ArmazenarLinha(std::move(linha)); },
+        [this](const QHostAddress& endereco) { return Permitido(endereco); }, conexoes_);
     servidor_->moveToThread(&threadES_);
     connect(&threadES_, &QThread::finished, servidor_, &QObject::deleteLater);
     threadES_.start();
@@ -173,6 +183,21 @@ void CanalComandos::Desativar() {
     threadES_.wait();
     servidor_ = nullptr;
     porta_ = 0;
+}
+
+void CanalComandos::DefinirPermitidos(TListaPermitidos permitidos) {
+    auto nova = std::make_shared<const TListaPermitidos>(std::move(permitidos));
+    QMutexLocker trava(&mutexPermitidos_);
+    permitidos_ = std::move(nova);
+}
+
+bool CanalComandos::Permitido(const QHostAddress& endereco) const {
+    std::shared_ptr<const TListaPermitidos> permitidos;
+    {
+        QMutexLocker trava(&mutexPermitidos_);
+        permitidos = permitidos_;
+    }
+    return !permitidos || permitidos->Permite(endereco);
 }
 
 QString CanalComandos::UltimoComando() const {

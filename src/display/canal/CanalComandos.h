@@ -20,6 +20,8 @@
 //   the slot when the dispatch ends, means no such line is ever lost.
 // - An empty line does nothing at all: it neither arms the timer nor replaces a line waiting in
 //   the slot, so a stray blank line cannot erase a command just sent.
+// - A connection from an address the allow-list (DefinirPermitidos) leaves out is closed as soon
+//   as it is accepted, before any of its bytes is read, and reported on the standard error.
 // - The line rules and the 16384-byte limit are LeitorLinhas's. A connection whose line passes the
 //   limit is closed at once; lines it completed before that are kept.
 
@@ -30,6 +32,9 @@
 #include <QTimer>
 
 #include <atomic>
+#include <memory>
+
+#include "display/canal/ListaPermitidos.h"
 
 class ServidorComandos;
 
@@ -60,6 +65,10 @@ public:
     // The connections open at this moment (thread-safe; for monitoring).
     int Conexoes() const { return conexoes_.load(); }
 
+    // The addresses that may connect from now on (thread-safe); an empty list allows everyone.
+    void DefinirPermitidos(TListaPermitidos permitidos);
+    bool Permitido(const QHostAddress& endereco) const;  // thread-safe
+
     // The pending line (thread-safe): the last line received and not yet taken by a tick.
     QString UltimoComando() const;
 
@@ -80,4 +89,6 @@ private:
     ServidorComandos* servidor_ = nullptr;  // lives on threadES_
     quint16 porta_ = 0;
     std::atomic<int> conexoes_ = 0;
+    mutable QMutex mutexPermitidos_;
+    std::shared_ptr<const TListaPermitidos> permitidos_;  // guarded by mutexPermitidos_
 };

@@ -25,6 +25,7 @@
 #include "display/telas/PaginaPagamento.h"
 #include "display/telas/PaginaVenda.h"
 #include "display/telas/PaginasSimples.h"
+#include "display/telas/QuadroPix.h"
 #include "sistema/versao/TmFileVersao.h"
 
 namespace {
@@ -102,6 +103,7 @@ void TPrincipalVivavaDazovadForm::CriarPaginas() {
     TabImg = new TPaginaImagem(PageControl);
     TabInfo = new TPaginaInfo(PageControl);
     TabConfig = new TPaginaConfiguracao(PageControl);
+    QuadroPix = new TQuadroPix(TabPgto);
     for (QWidget* pagina : {static_cast<QWidget*>(TabVenda), static_cast<QWidget*>(TabPgto),
                             static_cast<QWidget*>(TabDebug), static_cast<QWidget*>(TabImg),
                             static_cast<QWidget*>(TabInfo), static_cast<QWidget*>(TabConfig)})
@@ -145,6 +147,16 @@ void TPrincipalVivavaDazovadForm::AplicarConfiguracaoTela() {
         ColocarEmJanela(QRect(canto, QSize(config.Largura, config.Altura)));
     TabVenda->ImgFundoVenda().DefinirAdaptar(config.AdaptarFundoVenda);
     CarregarFundoDoDia();
+    AplicarAcessoPdv(config);
+}
+
+void TPrincipalVivavaDazovadForm::AplicarAcessoPdv(const ConfiguracaoDisplay& config) {
+    QStringList invalidos;
+    canal_->DefinirPermitidos(TListaPermitidos::Ler(config.PdvPermitidos, invalidos));
+    for (const QString& entrada : invalidos)
+        qWarning("PdvPermitidos: \"%s\" não é um endereço nem uma rede; ignorado.",
+                 qPrintable(entrada));
+    segredoPix_ = config.SegredoPix.toUtf8();
 }
 
 void TPrincipalVivavaDazovadForm::ColocarEmTelaCheia(int monitor) {
@@ -260,8 +272,18 @@ void TPrincipalVivavaDazovadForm::AtivarPagina(QWidget* pagina) {
 
 void TPrincipalVivavaDazovadForm::ExecutarComando(int codigo, const QString& parametros) {
     // Codes without a command do nothing.
-    if (const std::optional<Protocolo::EComando> comando = Protocolo::ComandoDoCodigo(codigo))
-        TratamentoErros::Executar([&] { DespacharComando(*comando, parametros); });
+    const std::optional<Protocolo::EComando> comando = Protocolo::ComandoDoCodigo(codigo);
+    if (!comando)
+        return;
+    const std::optional<QString> assinados =
+        Protocolo::ComandoPix(*comando)
+            ? Protocolo::ParametrosAssinados(codigo, parametros, segredoPix_)
+            : parametros;
+    if (!assinados) {
+        qWarning("Comando PIX %d recusado: sem assinatura válida.", codigo);
+        return;
+    }
+    TratamentoErros::Executar([&] { DespacharComando(*comando, *assinados); });
 }
 
 void TPrincipalVivavaDazovadForm::DespacharComando(Protocolo::EComando comando,
@@ -269,19 +291,25 @@ void TPrincipalVivavaDazovadForm::DespacharComando(Protocolo::EComando comando,
     using namespace Protocolo;
     switch (comando) {
         case EComando::CarregarListaItens:
+            QuadroPix->Remover();  // a new sale
             TabVenda->CarregarListaItens(LerListaItens(parametros));
             break;
         case EComando::ExibirVenda:
             TabVenda->ExibirVenda(ParametroUm(parametros));
             break;
         case EComando::ExibirResumoPagamento:
+            QuadroPix->Remover();
             TabPgto->ExibirResumoPagamento(LerResumoPagamento(parametros));
             break;
         case EComando::ExibirMeiosPagamento:
-            if (const auto meios = LerMeiosPagamento(parametros))
+            if (const auto meios = LerMeiosPagamento(parametros)) {
                 TabPgto->ExibirMeiosPagamento(*meios);
+                if (PagamentoConcluido(*meios))
+                    QuadroPix->Remover();
+            }
             break;
         case EComando::LimparVenda:
+            QuadroPix->Remover();
             TabVenda->LimparVenda();
             break;
         case EComando::ExibirInfo:
@@ -312,7 +340,23 @@ void TPrincipalVivavaDazovadForm::DespacharComando(Protocolo::EComando comando,
         case EComando::ExibirPagamento:
             TabPgto->ExibirPagamento();
             break;
+        case EComando::ExibirCodigoPix:
+            ExibirCodigoPix(LerExibirPix(parametros));
+            break;
+        case EComando::MontarCodigoPix:
+            ExibirCodigoPix(LerMontarPix(parametros));
+            break;
+        case EComando::RemoverCodigoPix:
+            QuadroPix->Remover();
+            break;
     }
+}
+
+void TPrincipalVivavaDazovadForm::ExibirCodigoPix(const std::optional<Protocolo::TQrPix>& qr) {
+    if (!qr)
+        return;
+    QuadroPix->Exibir(*qr);
+    AtivarPagina(TabPgto);
 }
 
 void TPrincipalVivavaDazovadForm::ExibirImagem() {

@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 
+#include "display/protocolo/ComandosPix.h"
 #include "display/protocolo/Protocolo.h"
 #include "display/regras/Posicionamento.h"
 
@@ -19,6 +20,7 @@ class TPaginaInfo;
 class TPaginaImagem;
 class TPaginaDebug;
 class TPaginaConfiguracao;
+class TQuadroPix;
 
 class TPrincipalVivavaDazovadForm : public QWidget {
     Q_OBJECT
@@ -34,6 +36,9 @@ public:
     void AplicarConfiguracaoTela();
     // The weekday background, else the general one; when neither exists the picture stays.
     void CarregarFundoDoDia();
+    // The allow-list of the POS port and the secret of the PIX commands, from the settings;
+    // invalid entries of the list are reported on the standard error.
+    void AplicarAcessoPdv(const ConfiguracaoDisplay& config);
     // Runs one command of the POS (the code of the line's first character and the parameter
     // text from its third character on): the protocol reads the command's record from the
     // parameter text and the page it concerns shows it. A code without a command does nothing;
@@ -67,6 +72,7 @@ private:
     void DespacharComando(Protocolo::EComando comando, const QString& parametros);
     void ExibirImagem();
     void FecharImagem(bool exibirVenda);
+    void ExibirCodigoPix(const std::optional<Protocolo::TQrPix>& qr);
 
     std::unique_ptr<CanalComandos> canal_;
     std::uint16_t porta_ = kPortaPadrao;
@@ -74,6 +80,7 @@ private:
     static constexpr QSize kTamanhoMinimo{800, 600};  // outer size
     std::optional<QSize> tamanhoExterno_;             // the size asked for, while not full screen
     QMargins moldura_;                                // the frame the sizes were last fitted to
+    QByteArray segredoPix_;                           // signs the PIX commands; empty: unsigned
 
     // Components, named as the operator's documentation knows them; each carries its name as
     // its object name (the status bar's panels excepted), by which tests find it.
@@ -86,4 +93,5 @@ private:
     TPaginaImagem* TabImg;
     TPaginaInfo* TabInfo;
     TPaginaConfiguracao* TabConfig;
+    TQuadroPix* QuadroPix;  // on TabPgto
 };

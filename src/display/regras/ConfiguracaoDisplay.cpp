@@ -21,6 +21,8 @@ ConfiguracaoDisplay ConfiguracaoDisplay::Ler(QSize tamanhoPadrao) {
     lida.Top = config.ReadIntegerConfig(QStringLiteral("Top"), padrao.Top);
     lida.Left = config.ReadIntegerConfig(QStringLiteral("Left"), padrao.Left);
     lida.Debug = config.ReadBoolConfig(QStringLiteral("Debug"), padrao.Debug);
+    lida.PdvPermitidos = config.ReadStringConfig(QStringLiteral("PdvPermitidos"), QString());
+    lida.SegredoPix = config.ReadStringConfig(QStringLiteral("SegredoPix"), QString());
     return lida;
 }
 

@@ -13,6 +13,10 @@
 //   "Top"/"Left"        -1     never    window corner, used only when both are 0 or more
 //   "Debug"             false  never    one message box per monitor at every placement
 //   "Ativa"             -      always 1 never read by the display
+//   "PdvPermitidos"     ""     never    addresses and networks that may connect
+//                                       (ListaPermitidos.h); empty: everyone
+//   "SegredoPix"        ""     never    shared secret that signs the PIX commands (ComandosPix.h);
+//                                       empty: not signed
 // A missing file or key reads as its default; Booleans are true only for "1".
 
 #include <QPoint>
@@ -37,6 +41,8 @@ struct ConfiguracaoDisplay {
     int Top = -1;
     int Left = -1;
     bool Debug = false;
+    QString PdvPermitidos;
+    QString SegredoPix;
 
     // The settings file's path on this machine.
     static QString Arquivo();
