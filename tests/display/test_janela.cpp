@@ -53,9 +53,10 @@ protected:
     void SetUp() override {
         porta_ = PortaLivre();
         raiz_.Criar(QStringLiteral("frente/config/Orvane.crv"),
-                    QStringLiteral("[Config]\r\nPorta=%1\r\nTelaCheia=0\r\nLargura=1024\r\n"
-                                   "Altura=768\r\n")
-                        .arg(porta_)
+                    (QStringLiteral("[Config]\r\nPorta=%1\r\nTelaCheia=0\r\nLargura=1024\r\n"
+                                    "Altura=768\r\n")
+                         .arg(porta_) +
+                     chavesExtras_)
                         .toLatin1());
         janela_ = std::make_unique<TPrincipalVivavaDazovadForm>();
         janela_->show();
@@ -84,6 +85,7 @@ protected:
     bool StatusVisivel() { return Filho<QWidget>("StatusBar1")->isVisible(); }
 
     RaizTemporaria raiz_;
+    QString chavesExtras_;  // further lines of Orvane.crv, set by a derived fixture
     quint16 porta_ = 0;
     std::unique_ptr<TPrincipalVivavaDazovadForm> janela_;
     QTcpSocket pos_;
@@ -219,3 +221,52 @@ TEST_F(Janela, F12SwitchesToTheSettingsPageAndBackWithoutSaving) {
 }
 
 }  // namespace
+
+// The POS's encoding named in Orvane.crv: names with accents reach the sale table whole, in the
+// encoding named; without the key the same bytes show as today: each byte above 127 is replaced,
+// and the table's 8-bit field keeps the replacement as "?".
+struct CasoCodificacao {
+    const char* nome;
+    const char* chave;  // the line of Orvane.crv, empty for none
+    QByteArray acucar, pao;
+    QString esperadoAcucar, esperadoPao;
+};
+
+class JanelaCodificada : public Janela, public ::testing::WithParamInterface<CasoCodificacao> {
+protected:
+    JanelaCodificada() { chavesExtras_ = QString::fromLatin1(GetParam().chave); }
+};
+
+TEST_P(JanelaCodificada, SaleNamesKeepTheirAccents) {
+    const CasoCodificacao& caso = GetParam();
+    Enviar(Linha(1, "1|789|" + caso.acucar + "|1|UN|4,99|4,99||0|0|0&2|790|" + caso.pao +
+                        "|1|KG|12,90|12,90||0|0|0&TOTAL|R$ 17,89|||||||||"));
+    const TTabelaItens& tb = Filho<TPaginaVenda>("TabVenda")->Tb();
+    ASSERT_EQ(tb.rowCount(), 2);
+    EXPECT_EQ(tb.Linha(0).TextoExibido(ECampoItem::Nome), caso.esperadoAcucar);
+    EXPECT_EQ(tb.Linha(1).TextoExibido(ECampoItem::Nome), caso.esperadoPao);
+}
+
+INSTANTIATE_TEST_SUITE_P(Codificacoes, JanelaCodificada,
+                         ::testing::Values(CasoCodificacao{"Utf8", "CodificacaoPOS=UTF-8\r\n",
+                                                           "A\xC3\x87\xC3\x9A"
+                                                           "CAR CRISTAL 5KG",
+                                                           "P\xC3\x83O FRANC\xC3\x8AS",
+                                                           QStringLiteral("AÇÚCAR CRISTAL 5KG"),
+                                                           QStringLiteral("PÃO FRANCÊS")},
+                                           CasoCodificacao{"Windows1252",
+                                                           "CodificacaoPOS=Windows-1252\r\n",
+                                                           "A\xC7\xDA"
+                                                           "CAR CRISTAL 5KG",
+                                                           "P\xC3O FRANC\xCA"
+                                                           "S",
+                                                           QStringLiteral("AÇÚCAR CRISTAL 5KG"),
+                                                           QStringLiteral("PÃO FRANCÊS")},
+                                           CasoCodificacao{"SemChave", "",
+                                                           "A\xC7\xDA"
+                                                           "CAR CRISTAL 5KG",
+                                                           "P\xC3O FRANC\xCA"
+                                                           "S",
+                                                           QStringLiteral("A??CAR CRISTAL 5KG"),
+                                                           QStringLiteral("P?O FRANC?S")}),
+                         [](const auto& info) { return std::string(info.param.nome); });

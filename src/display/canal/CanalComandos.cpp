@@ -10,8 +10,6 @@
 #include <memory>
 #include <utility>
 
-#include "display/canal/LeitorLinhas.h"
-
 #ifdef Q_OS_UNIX
 #include <sys/resource.h>
 #endif
@@ -51,8 +49,8 @@ class ServidorComandos : public QObject {
 public:
     using Entrega = std::function<void(QString)>;
 
-    ServidorComandos(Entrega entregar, std::atomic<int>& conexoes)
-        : entregar_(std::move(entregar)), conexoes_(conexoes) {
+    ServidorComandos(Entrega entregar, CodificacaoLinhas codificacao, std::atomic<int>& conexoes)
+        : entregar_(std::move(entregar)), codificacao_(codificacao), conexoes_(conexoes) {
         servidor_.setListenBacklogSize(CanalComandos::kBacklogEscuta);
         connect(&servidor_, &QTcpServer::newConnection, this, &ServidorComandos::Aceitar);
         // The listener pauses itself when an accept fails for want of descriptors; retry later
@@ -95,7 +93,7 @@ private:
         while (QTcpSocket* conexao = servidor_.nextPendingConnection()) {
             ++conexoes_;
             connect(conexao, &QObject::destroyed, this, [this] { --conexoes_; });
-            auto leitor = std::make_shared<LeitorLinhas>();
+            auto leitor = std::make_shared<LeitorLinhas>(codificacao_);
             connect(conexao, &QTcpSocket::readyRead, this,
                     [this, conexao, leitor] { Ler(*conexao, *leitor); });
             connect(conexao, &QTcpSocket::disconnected, conexao, &QObject::deleteLater);
@@ -123,6 +121,7 @@ private:
 
     QTcpServer servidor_{this};
     Entrega entregar_;
+    const CodificacaoLinhas codificacao_;
     std::atomic<int>& conexoes_;
     std::array<char, 64 * 1024> bloco_;  // one I/O thread, so one read buffer for every connection
 };
@@ -142,7 +141,7 @@ bool CanalComandos::Ativar(quint16 porta, QString& erro) {
     Desativar();
     ElevarLimiteArquivosAbertos();
     servidor_ = new ServidorComandos([this](QString linha) { ArmazenarLinha(std::move(linha)); },
-                                     conexoes_);
+                                     codificacao_, conexoes_);
     servidor_->moveToThread(&threadES_);
     connect(&threadES_, &QThread::finished, servidor_, &QObject::deleteLater);
     threadES_.start();

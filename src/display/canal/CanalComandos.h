@@ -20,7 +20,8 @@
 //   the slot when the dispatch ends, means no such line is ever lost.
 // - An empty line does nothing at all: it neither arms the timer nor replaces a line waiting in
 //   the slot, so a stray blank line cannot erase a command just sent.
-// - The line rules and the 16384-byte limit are LeitorLinhas's. A connection whose line passes the
+// - The line rules, the encodings and the 16384-byte limit are LeitorLinhas's. A connection whose
+// line passes the
 //   limit is closed at once; lines it completed before that are kept.
 
 #include <QMutex>
@@ -30,6 +31,8 @@
 #include <QTimer>
 
 #include <atomic>
+
+#include "display/canal/LeitorLinhas.h"
 
 class ServidorComandos;
 
@@ -49,6 +52,9 @@ public:
     // channel is deactivated first. On failure returns false and puts in erro a Portuguese text
     // naming the port and the reason; the channel stays inactive.
     bool Ativar(quint16 porta, QString& erro);
+
+    // The encoding of the POS's lines for the connections of the next Ativar (Ascii7 until set).
+    void DefinirCodificacao(CodificacaoLinhas codificacao) { codificacao_ = codificacao; }
 
     // Stops listening and closes every open connection. A line waiting in the slot stays there.
     void Desativar();
@@ -79,5 +85,6 @@ private:
     QThread threadES_;
     ServidorComandos* servidor_ = nullptr;  // lives on threadES_
     quint16 porta_ = 0;
+    CodificacaoLinhas codificacao_ = CodificacaoLinhas::Ascii7;
     std::atomic<int> conexoes_ = 0;
 };

@@ -135,6 +135,7 @@ void TPrincipalVivavaDazovadForm::AplicarConfiguracaoTela() {
     // The size the file does not give is the window's current outer size.
     const ConfiguracaoDisplay config = ConfiguracaoDisplay::Ler(frameGeometry().size());
     porta_ = config.PortaEfetiva();
+    canal_->DefinirCodificacao(LeitorLinhas::CodificacaoPorNome(config.CodificacaoPOS));
     const QList<TMonitor> monitores = Monitores();
     if (config.Debug)
         MostrarMonitores(monitores);

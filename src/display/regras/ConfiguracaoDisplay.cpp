@@ -21,6 +21,7 @@ ConfiguracaoDisplay ConfiguracaoDisplay::Ler(QSize tamanhoPadrao) {
     lida.Top = config.ReadIntegerConfig(QStringLiteral("Top"), padrao.Top);
     lida.Left = config.ReadIntegerConfig(QStringLiteral("Left"), padrao.Left);
     lida.Debug = config.ReadBoolConfig(QStringLiteral("Debug"), padrao.Debug);
+    lida.CodificacaoPOS = config.ReadStringConfig(QStringLiteral("CodificacaoPOS"), QString());
     return lida;
 }
 

@@ -13,6 +13,8 @@
 //   "Top"/"Left"        -1     never    window corner, used only when both are 0 or more
 //   "Debug"             false  never    one message box per monitor at every placement
 //   "Ativa"             -      always 1 never read by the display
+//   "CodificacaoPOS"    ""     never    encoding of the POS's lines: "UTF-8" or "Windows-1252";
+//                                       empty or unknown = 7-bit, as the protocol defines
 // A missing file or key reads as its default; Booleans are true only for "1".
 
 #include <QPoint>
@@ -37,6 +39,7 @@ struct ConfiguracaoDisplay {
     int Top = -1;
     int Left = -1;
     bool Debug = false;
+    QString CodificacaoPOS;
 
     // The settings file's path on this machine.
     static QString Arquivo();
