@@ -22,6 +22,8 @@
 #include "display/telas/PaginaVenda.h"
 #include "display/telas/PaginasSimples.h"
 #include "display/telas/TabelaItens.h"
+#include "registro/diario/Diario.h"
+#include "support/CapturaErroPadrao.h"
 #include "support/RaizTemporaria.h"
 
 namespace {
@@ -270,3 +272,34 @@ INSTANTIATE_TEST_SUITE_P(Codificacoes, JanelaCodificada,
                                                            QStringLiteral("A??CAR CRISTAL 5KG"),
                                                            QStringLiteral("P?O FRANC?S")}),
                          [](const auto& info) { return std::string(info.param.nome); });
+
+// The journal on standard error: the listener, each connection with its peer and each command;
+// what a sale holds only when the installer turned that on.
+class JanelaDiario : public Janela, public ::testing::WithParamInterface<bool> {
+protected:
+    JanelaDiario() {
+        chavesExtras_ =
+            QStringLiteral("NivelDiario=depuracao\r\nDiarioVenda=%1\r\n").arg(GetParam() ? 1 : 0);
+    }
+    void TearDown() override { Diario::DefinirNivel(Diario::kNivelPadrao); }
+
+    CapturaErroPadrao erro_;
+};
+
+TEST_P(JanelaDiario, ListenerConnectionsAndCommandsWithoutTheSaleUnlessAllowed) {
+    Enviar(Linha(1, "1|789|ARROZ 5KG|1|UN|21,90|21,90||0|0|0&TOTAL|R$ 21,90|||||||||"));
+    const QString diario = QString::fromUtf8(erro_.Texto());
+    EXPECT_TRUE(diario.contains(QStringLiteral(" INFO ouvindo na porta %1\n").arg(porta_)))
+        << diario.toStdString();
+    EXPECT_TRUE(diario.contains(QStringLiteral(" INFO conexão de ") +
+                                pos_.localAddress().toString() +
+                                QStringLiteral(" porta %1\n").arg(pos_.localPort())))
+        << diario.toStdString();
+    EXPECT_TRUE(diario.contains(QStringLiteral(" DEPURACAO comando 1")));
+    EXPECT_EQ(diario.contains(QStringLiteral("ARROZ 5KG")), GetParam());
+    EXPECT_EQ(diario.contains(QStringLiteral("21,90")), GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(Detalhes, JanelaDiario, ::testing::Bool(), [](const auto& info) {
+    return std::string(info.param ? "ComVenda" : "SemVenda");
+});

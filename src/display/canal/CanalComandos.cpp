@@ -10,6 +10,8 @@
 #include <memory>
 #include <utility>
 
+#include "registro/diario/Diario.h"
+
 #ifdef Q_OS_UNIX
 #include <sys/resource.h>
 #endif
@@ -36,6 +38,15 @@ QString MotivoFalhaEscuta(const QTcpServer& servidor) {
         default:
             return servidor.errorString();
     }
+}
+
+// The peer of a connection for the journal, an IPv4 peer of the dual-stack listener without its
+// IPv6 mapping ("127.0.0.1", not "::ffff:127.0.0.1").
+QString Par(const QTcpSocket& conexao) {
+    bool ipv4 = false;
+    const quint32 endereco = conexao.peerAddress().toIPv4Address(&ipv4);
+    const QHostAddress par = ipv4 ? QHostAddress(endereco) : conexao.peerAddress();
+    return QStringLiteral("%1 porta %2").arg(par.toString()).arg(conexao.peerPort());
 }
 
 // How long a listener whose accept failed (no descriptors left) waits before accepting again.
@@ -92,6 +103,8 @@ private:
     void Aceitar() {
         while (QTcpSocket* conexao = servidor_.nextPendingConnection()) {
             ++conexoes_;
+            Diario::Escrever(Diario::ENivel::Info,
+                             QStringLiteral("conexão de %1").arg(Par(*conexao)));
             connect(conexao, &QObject::destroyed, this, [this] { --conexoes_; });
             auto leitor = std::make_shared<LeitorLinhas>(codificacao_);
             connect(conexao, &QTcpSocket::readyRead, this,
@@ -114,6 +127,10 @@ private:
             entregar_(std::move(ultima));
         }
         if (!dentroDoLimite) {
+            Diario::Escrever(Diario::ENivel::Aviso,
+                             QStringLiteral("linha de mais de %1 bytes de %2: conexão fechada")
+                                 .arg(LeitorLinhas::kMaximoBytesLinha)
+                                 .arg(Par(conexao)));
             conexao.abort();
             conexao.deleteLater();
         }

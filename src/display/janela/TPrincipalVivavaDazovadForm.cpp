@@ -25,6 +25,7 @@
 #include "display/telas/PaginaPagamento.h"
 #include "display/telas/PaginaVenda.h"
 #include "display/telas/PaginasSimples.h"
+#include "registro/diario/Diario.h"
 #include "sistema/versao/TmFileVersao.h"
 
 namespace {
@@ -136,6 +137,8 @@ void TPrincipalVivavaDazovadForm::AplicarConfiguracaoTela() {
     const ConfiguracaoDisplay config = ConfiguracaoDisplay::Ler(frameGeometry().size());
     porta_ = config.PortaEfetiva();
     canal_->DefinirCodificacao(LeitorLinhas::CodificacaoPorNome(config.CodificacaoPOS));
+    Diario::DefinirNivel(Diario::NivelPorNome(config.NivelDiario).value_or(Diario::kNivelPadrao));
+    Diario::DefinirDetalhesVenda(config.DiarioVenda);
     const QList<TMonitor> monitores = Monitores();
     if (config.Debug)
         MostrarMonitores(monitores);
@@ -224,8 +227,13 @@ void TPrincipalVivavaDazovadForm::FormShow() {
     TabPgto->CentralizarLinhaPagamento(width());
     // A port that cannot be bound is reported; the program runs on without a listener.
     QString erro;
-    if (!canal_->Ativar(porta_, erro))
+    if (canal_->Ativar(porta_, erro)) {
+        Diario::Escrever(Diario::ENivel::Info,
+                         QStringLiteral("ouvindo na porta %1").arg(canal_->Porta()));
+    } else {
+        Diario::Escrever(Diario::ENivel::Erro, erro);
         TratamentoErros::Relatar(std::make_exception_ptr(std::runtime_error(erro.toStdString())));
+    }
 }
 
 void TPrincipalVivavaDazovadForm::closeEvent(QCloseEvent* event) {
@@ -260,6 +268,14 @@ void TPrincipalVivavaDazovadForm::AtivarPagina(QWidget* pagina) {
 }
 
 void TPrincipalVivavaDazovadForm::ExecutarComando(int codigo, const QString& parametros) {
+    // What a sale holds reaches the journal only when the installer turned that on.
+    if (Diario::Registra(Diario::ENivel::Depuracao)) {
+        Diario::Escrever(
+            Diario::ENivel::Depuracao,
+            Diario::DetalhesVenda()
+                ? QStringLiteral("comando %1: %2").arg(codigo).arg(parametros)
+                : QStringLiteral("comando %1 (%2 caracteres)").arg(codigo).arg(parametros.size()));
+    }
     // Codes without a command do nothing.
     if (const std::optional<Protocolo::EComando> comando = Protocolo::ComandoDoCodigo(codigo))
         TratamentoErros::Executar([&] { DespacharComando(*comando, parametros); });

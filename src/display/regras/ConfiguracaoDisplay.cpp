@@ -1,6 +1,7 @@
 #include "display/regras/ConfiguracaoDisplay.h"
 
 #include "base/CaminhoWindows.h"
+#include "registro/diario/Diario.h"
 #include "texto/config/TmConfig.h"
 
 QString ConfiguracaoDisplay::Arquivo() {
@@ -22,6 +23,8 @@ ConfiguracaoDisplay ConfiguracaoDisplay::Ler(QSize tamanhoPadrao) {
     lida.Left = config.ReadIntegerConfig(QStringLiteral("Left"), padrao.Left);
     lida.Debug = config.ReadBoolConfig(QStringLiteral("Debug"), padrao.Debug);
     lida.CodificacaoPOS = config.ReadStringConfig(QStringLiteral("CodificacaoPOS"), QString());
+    lida.NivelDiario = config.ReadStringConfig(QStringLiteral("NivelDiario"), QString());
+    lida.DiarioVenda = config.ReadBoolConfig(QStringLiteral("DiarioVenda"), padrao.DiarioVenda);
     return lida;
 }
 
@@ -34,6 +37,8 @@ void ConfiguracaoDisplay::Gravar() const {
     config.WriteBoolConfig(QStringLiteral("AdaptarFundoVenda"), AdaptarFundoVenda);
     config.WriteIntegerConfig(QStringLiteral("Largura"), Largura);
     config.WriteIntegerConfig(QStringLiteral("Altura"), Altura);
+    Diario::Escrever(Diario::ENivel::Info,
+                     QStringLiteral("configurações gravadas em %1").arg(Arquivo()));
 }  // the object saves itself here; a failure is ignored
 
 std::uint16_t ConfiguracaoDisplay::PortaEfetiva() const {

@@ -15,6 +15,9 @@
 //   "Ativa"             -      always 1 never read by the display
 //   "CodificacaoPOS"    ""     never    encoding of the POS's lines: "UTF-8" or "Windows-1252";
 //                                       empty or unknown = 7-bit, as the protocol defines
+//   "NivelDiario"       "aviso" never    level of the journal on standard error: "erro",
+//                                       "aviso", "info" or "depuracao"
+//   "DiarioVenda"       false  never    the journal may hold item names and amounts
 // A missing file or key reads as its default; Booleans are true only for "1".
 
 #include <QPoint>
@@ -40,6 +43,8 @@ struct ConfiguracaoDisplay {
     int Left = -1;
     bool Debug = false;
     QString CodificacaoPOS;
+    QString NivelDiario;
+    bool DiarioVenda = false;
 
     // The settings file's path on this machine.
     static QString Arquivo();
