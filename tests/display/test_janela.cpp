@@ -303,3 +303,44 @@ TEST_P(JanelaDiario, ListenerConnectionsAndCommandsWithoutTheSaleUnlessAllowed) 
 INSTANTIATE_TEST_SUITE_P(Detalhes, JanelaDiario, ::testing::Bool(), [](const auto& info) {
     return std::string(info.param ? "ComVenda" : "SemVenda");
 });
+
+TEST_F(Janela, SelfTestShowsThePortAndTrafficAndAnyKeyOrCommandLeavesIt) {
+    Enviar(Linha(6, "um|1"));
+    QTest::keyClick(janela_.get(), Qt::Key_F10);
+    ASSERT_EQ(Ativa(), Filho<QWidget>("TabAutoteste"));
+    const QString texto = Texto("lbAutoteste");
+    EXPECT_TRUE(texto.contains(QStringLiteral("Porta %1: ouvindo").arg(porta_)))
+        << texto.toStdString();
+    EXPECT_TRUE(texto.contains(QStringLiteral("Linhas recebidas: 1\n")));
+    EXPECT_TRUE(texto.contains(
+        QStringLiteral("Última conexão: 127.0.0.1 porta %1 às ").arg(pos_.localPort())));
+    EXPECT_TRUE(texto.contains(QStringLiteral("Monitor 1: ")));
+
+    QTest::keyClick(janela_.get(), Qt::Key_A);
+    EXPECT_EQ(Ativa(), Filho<QWidget>("TabVenda"));
+
+    QTest::keyClick(janela_.get(), Qt::Key_F10);
+    ASSERT_EQ(Ativa(), Filho<QWidget>("TabAutoteste"));
+    Enviar(Linha(7, "linha de depuração"));
+    EXPECT_EQ(Ativa(), Filho<QWidget>("TabVenda"));
+}
+
+TEST(JanelaSemEscuta, NoticeOnTheIdleScreenUntilThePortOpens) {
+    RaizTemporaria raiz;
+    auto ocupante = std::make_unique<QTcpServer>();
+    ASSERT_TRUE(ocupante->listen(QHostAddress::Any, 0));
+    const quint16 porta = ocupante->serverPort();
+    raiz.Criar(QStringLiteral("frente/config/Orvane.crv"),
+               QStringLiteral("[Config]\r\nPorta=%1\r\nTelaCheia=0\r\n").arg(porta).toLatin1());
+    TPrincipalVivavaDazovadForm janela;
+    janela.show();
+    auto* aviso = janela.findChild<QLabel*>(QStringLiteral("lbSemEscuta"));
+    ASSERT_NE(aviso, nullptr);
+    EXPECT_FALSE(janela.Canal().Ativo());
+    EXPECT_TRUE(aviso->isVisible());
+    EXPECT_TRUE(aviso->text().contains(QString::number(porta)));
+
+    ocupante.reset();
+    EXPECT_TRUE(Aguardar([&] { return janela.Canal().Ativo(); }));
+    EXPECT_FALSE(aviso->isVisible());
+}

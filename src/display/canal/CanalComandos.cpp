@@ -4,6 +4,7 @@
 #include <QScopeGuard>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTime>
 
 #include <array>
 #include <functional>
@@ -60,8 +61,14 @@ class ServidorComandos : public QObject {
 public:
     using Entrega = std::function<void(QString)>;
 
-    ServidorComandos(Entrega entregar, CodificacaoLinhas codificacao, std::atomic<int>& conexoes)
-        : entregar_(std::move(entregar)), codificacao_(codificacao), conexoes_(conexoes) {
+    // conectado is told the peer of each connection accepted; linhas counts every line read.
+    ServidorComandos(Entrega entregar, Entrega conectado, CodificacaoLinhas codificacao,
+                     std::atomic<int>& conexoes, std::atomic<qint64>& linhas)
+        : entregar_(std::move(entregar)),
+          conectado_(std::move(conectado)),
+          codificacao_(codificacao),
+          conexoes_(conexoes),
+          linhas_(linhas) {
         servidor_.setListenBacklogSize(CanalComandos::kBacklogEscuta);
         connect(&servidor_, &QTcpServer::newConnection, this, &ServidorComandos::Aceitar);
         // The listener pauses itself when an accept fails for want of descriptors; retry later
@@ -105,6 +112,7 @@ private:
             ++conexoes_;
             Diario::Escrever(Diario::ENivel::Info,
                              QStringLiteral("conexão de %1").arg(Par(*conexao)));
+            conectado_(Par(*conexao));
             connect(conexao, &QObject::destroyed, this, [this] { --conexoes_; });
             auto leitor = std::make_shared<LeitorLinhas>(codificacao_);
             connect(conexao, &QTcpSocket::readyRead, this,
@@ -116,6 +124,7 @@ private:
     void Ler(QTcpSocket& conexao, LeitorLinhas& leitor) {
         QString ultima;
         bool dentroDoLimite = true;
+        const qint64 linhasAntes = leitor.Linhas();
         while (dentroDoLimite) {
             const qint64 lidos = conexao.read(bloco_.data(), qint64(bloco_.size()));
             if (lidos <= 0) {
@@ -123,6 +132,7 @@ private:
             }
             dentroDoLimite = leitor.AlimentarUltima(QByteArrayView(bloco_.data(), lidos), ultima);
         }
+        linhas_ += leitor.Linhas() - linhasAntes;
         if (!ultima.isEmpty()) {
             entregar_(std::move(ultima));
         }
@@ -138,8 +148,10 @@ private:
 
     QTcpServer servidor_{this};
     Entrega entregar_;
+    Entrega conectado_;
     const CodificacaoLinhas codificacao_;
     std::atomic<int>& conexoes_;
+    std::atomic<qint64>& linhas_;
     std::array<char, 64 * 1024> bloco_;  // one I/O thread, so one read buffer for every connection
 };
 
@@ -158,7 +170,8 @@ bool CanalComandos::Ativar(quint16 porta, QString& erro) {
     Desativar();
     ElevarLimiteArquivosAbertos();
     servidor_ = new ServidorComandos([this](QString linha) { ArmazenarLinha(std::move(linha)); },
-                                     codificacao_, conexoes_);
+                                     [this](QString par) { RegistrarConexao(std::move(par)); },
+                                     codificacao_, conexoes_, linhasRecebidas_);
     servidor_->moveToThread(&threadES_);
     connect(&threadES_, &QThread::finished, servidor_, &QObject::deleteLater);
     threadES_.start();
@@ -194,6 +207,17 @@ void CanalComandos::Desativar() {
 QString CanalComandos::UltimoComando() const {
     QMutexLocker trava(&mutexComando_);
     return ultimoComando_;
+}
+
+QString CanalComandos::UltimaConexao() const {
+    QMutexLocker trava(&mutexComando_);
+    return ultimaConexao_;
+}
+
+void CanalComandos::RegistrarConexao(QString par) {
+    const QString hora = QTime::currentTime().toString(QStringLiteral("HH:mm:ss"));
+    QMutexLocker trava(&mutexComando_);
+    ultimaConexao_ = par + QStringLiteral(" às ") + hora;
 }
 
 void CanalComandos::ArmazenarLinha(QString linha) {

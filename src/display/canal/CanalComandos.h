@@ -66,6 +66,11 @@ public:
     // The connections open at this moment (thread-safe; for monitoring).
     int Conexoes() const { return conexoes_.load(); }
 
+    // For the installer (thread-safe): the lines received since the program started, and the
+    // last connection, as "peer porta N às hh:mm:ss" (empty before the first).
+    qint64 LinhasRecebidas() const { return linhasRecebidas_.load(); }
+    QString UltimaConexao() const;
+
     // The pending line (thread-safe): the last line received and not yet taken by a tick.
     QString UltimoComando() const;
 
@@ -74,6 +79,7 @@ signals:
 
 private:
     void ArmazenarLinha(QString linha);  // any thread
+    void RegistrarConexao(QString par);  // any thread
     void ComandoTimerTimer();
     void ExecutarComando(int codigo);
     QString ParametrosComando() const;
@@ -87,4 +93,6 @@ private:
     quint16 porta_ = 0;
     CodificacaoLinhas codificacao_ = CodificacaoLinhas::Ascii7;
     std::atomic<int> conexoes_ = 0;
+    std::atomic<qint64> linhasRecebidas_ = 0;
+    QString ultimaConexao_;  // guarded by mutexComando_
 };

@@ -49,6 +49,9 @@ public:
     // once in the pending slot, so the channel decodes only the one that can count.
     bool AlimentarUltima(QByteArrayView dados, QString& ultima);
 
+    // The lines completed so far, empty ones included.
+    qint64 Linhas() const { return linhas_; }
+
     // Decodes the bytes of one line, those before its line feed, as described above.
     static QString Decodificar(QByteArrayView linha,
                                CodificacaoLinhas codificacao = CodificacaoLinhas::Ascii7);
@@ -61,6 +64,7 @@ private:
     bool Cortar(QByteArrayView dados, AoLinha&& aoLinha);
 
     CodificacaoLinhas codificacao_;
+    qint64 linhas_ = 0;
     QByteArray parcial_;  // bytes of the line in progress, when a read ended before its line feed
 };
 
@@ -92,6 +96,7 @@ bool LeitorLinhas::Cortar(QByteArrayView dados, AoLinha&& aoLinha) {
             aoLinha(QByteArrayView(parcial_), false);
             parcial_.resize(0);  // keeps the capacity for the next split line
         }
+        ++linhas_;
         inicio = lf + 1;
     }
     return true;
