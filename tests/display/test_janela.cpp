@@ -13,6 +13,7 @@
 #include <QTableView>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QStyle>
 #include <QTest>
 #include <functional>
 
@@ -343,4 +344,26 @@ TEST(JanelaSemEscuta, NoticeOnTheIdleScreenUntilThePortOpens) {
     ocupante.reset();
     EXPECT_TRUE(Aguardar([&] { return janela.Canal().Ativo(); }));
     EXPECT_FALSE(aviso->isVisible());
+}
+
+// Legible mode: the grid fills the window's width, its columns, font and rows scaled alike.
+class JanelaLegivel : public Janela {
+protected:
+    JanelaLegivel() { chavesExtras_ = QStringLiteral("Legivel=1\r\nAltoContraste=1\r\n"); }
+};
+
+TEST_F(JanelaLegivel, GridScalesToTheWindowInHighContrast) {
+    Enviar(Linha(1, "1|789|ARROZ 5KG|2|UN|21,90|43,80|C|0|0,20|0&TOTAL|R$ 0,20|||||||||"));
+    auto* grade = Filho<QTableView>("Grid");
+    const int barra = grade->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, grade);
+    const double fator = (grade->width() - barra) / 756.0;
+    ASSERT_GT(fator, 1.3);
+    EXPECT_NEAR(grade->columnWidth(int(ECampoItem::Nome)), 278 * fator, 1);
+    EXPECT_NEAR(grade->columnWidth(int(ECampoItem::Total)), 87 * fator, 1);
+    EXPECT_GT(grade->rowHeight(0), QFontMetrics(grade->font()).height());
+    EXPECT_GT(
+        grade->font().pixelSize() > 0 ? grade->font().pixelSize() : grade->font().pointSizeF(), 0);
+    EXPECT_EQ(grade->palette().color(QPalette::Base), QColor(Qt::black));
+    EXPECT_EQ(grade->rowViewportPosition(2) + grade->rowHeight(2) <= grade->viewport()->height(),
+              true);  // the newest row is in view
 }

@@ -154,6 +154,7 @@ void TPrincipalVivavaDazovadForm::AplicarConfiguracaoTela() {
     canal_->DefinirCodificacao(LeitorLinhas::CodificacaoPorNome(config.CodificacaoPOS));
     Diario::DefinirNivel(Diario::NivelPorNome(config.NivelDiario).value_or(Diario::kNivelPadrao));
     Diario::DefinirDetalhesVenda(config.DiarioVenda);
+    TabVenda->DefinirLegivel(config.Legivel, config.AltoContraste);
     const QList<TMonitor> monitores = Monitores();
     if (config.Debug)
         MostrarMonitores(monitores);

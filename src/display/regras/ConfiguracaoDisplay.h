@@ -15,10 +15,14 @@
 //   "Ativa"             -      always 1 never read by the display
 //   "CodificacaoPOS"    ""     never    encoding of the POS's lines: "UTF-8" or "Windows-1252";
 //                                       empty or unknown = 7-bit, as the protocol defines
+//   "Legivel"           false  see below  sale grid scaled to the monitor, cues beside colours
+//   "AltoContraste"     false  see below  sale grid in white on black
 //   "NivelDiario"       "aviso" never    level of the journal on standard error: "erro",
 //                                       "aviso", "info" or "depuracao"
 //   "DiarioVenda"       false  never    the journal may hold item names and amounts
-// A missing file or key reads as its default; Booleans are true only for "1".
+// A missing file or key reads as its default; Booleans are true only for "1". "Legivel" and
+// "AltoContraste" are written when on or when the file already holds them, so that applying the
+// page leaves a file that never had them as it would have been.
 
 #include <QPoint>
 #include <QSize>
@@ -42,6 +46,8 @@ struct ConfiguracaoDisplay {
     int Top = -1;
     int Left = -1;
     bool Debug = false;
+    bool Legivel = false;
+    bool AltoContraste = false;
     QString CodificacaoPOS;
     QString NivelDiario;
     bool DiarioVenda = false;

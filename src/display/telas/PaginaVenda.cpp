@@ -126,6 +126,12 @@ void TPaginaVenda::ExibirVenda(bool limpar) {
     emit PedirAtivacao();
 }
 
+void TPaginaVenda::DefinirLegivel(bool legivel, bool altoContraste) {
+    Grid_->DefinirLegivel(legivel, altoContraste);
+    if (VendaVisivel())
+        Grid_->MostrarUltimaLinha();
+}
+
 void TPaginaVenda::DefinirTotalVenda(Currency total) {
     lbTotalVenda_->setText(QStringLiteral("R$") + FormataValor(total));
 }

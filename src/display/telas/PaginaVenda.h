@@ -41,6 +41,8 @@ public:
     // Command 2: clears the sale first when asked (parameter "1"); asks to be made the active
     // page.
     void ExibirVenda(bool limpar);
+    // Legible mode and high contrast of the item grid (TGradeItens::DefinirLegivel).
+    void DefinirLegivel(bool legivel, bool altoContraste);
 
     TImagemFundo& ImgFundoVenda() const { return *ImgFundoVenda_; }
     const TTabelaItens& Tb() const { return Tb_; }
