@@ -4,21 +4,23 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDeadlineTimer>
 #include <QImage>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QTableView>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QStyle>
 #include <QTest>
 #include <functional>
 
 #include "display/canal/CanalComandos.h"
 #include "display/janela/TPrincipalVivavaDazovadForm.h"
+#include "display/telas/Apresentacao.h"
 #include "display/telas/ImagemFundo.h"
 #include "display/telas/PaginaVenda.h"
 #include "display/telas/PaginasSimples.h"
@@ -366,4 +368,55 @@ TEST_F(JanelaLegivel, GridScalesToTheWindowInHighContrast) {
     EXPECT_EQ(grade->palette().color(QPalette::Base), QColor(Qt::black));
     EXPECT_EQ(grade->rowViewportPosition(2) + grade->rowHeight(2) <= grade->viewport()->height(),
               true);  // the newest row is in view
+}
+
+// The idle slideshow: pictures of the folder in turn with a cross-fade, no timer during a sale,
+// and none at all without a folder.
+class JanelaApresentacao : public Janela {
+protected:
+    JanelaApresentacao() {
+        for (const auto& [nome, cor] :
+             {std::pair{"a.png", Qt::red}, std::pair{"b.png", Qt::blue}}) {
+            QImage imagem(64, 48, QImage::Format_RGB32);
+            imagem.fill(cor);
+            QByteArray png;
+            QBuffer saida(&png);
+            saida.open(QIODevice::WriteOnly);
+            imagem.save(&saida, "PNG");
+            raiz_.Criar(QStringLiteral("frente/slides/") + QLatin1String(nome), png);
+        }
+        raiz_.Criar(QStringLiteral("frente/slides/c.png"), "not a picture");
+        chavesExtras_ =
+            QStringLiteral("PastaApresentacao=c:\\frente\\slides\r\nIntervaloApresentacao=1\r\n");
+    }
+};
+
+TEST_F(JanelaApresentacao, PicturesInTurnWithAFadeAndNoTimerDuringASale) {
+    auto* apresentacao = Filho<TApresentacao>("Apresentacao");
+    auto* timer = apresentacao->findChild<QTimer*>(QStringLiteral("tmSlides"));
+    ASSERT_NE(timer, nullptr);
+    EXPECT_TRUE(apresentacao->isVisible());
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_EQ(apresentacao->Atual().toImage().pixelColor(0, 0), QColor(Qt::red));
+
+    // The next tick fades to b.png; the unreadable c.png is skipped back to a.png.
+    ASSERT_TRUE(Aguardar(
+        [&] { return apresentacao->Atual().toImage().pixelColor(0, 0) == QColor(Qt::blue); }));
+    EXPECT_TRUE(Aguardar(
+        [&] { return apresentacao->Transicao() > 0.2 && apresentacao->Transicao() < 0.8; }));
+    ASSERT_TRUE(Aguardar(
+        [&] { return apresentacao->Atual().toImage().pixelColor(0, 0) == QColor(Qt::red); }));
+
+    Enviar(Linha(1, "1|789|ARROZ 5KG|1|UN|21,90|21,90||0|0|0&TOTAL|R$ 21,90|||||||||"));
+    EXPECT_FALSE(apresentacao->isVisible());
+    EXPECT_FALSE(timer->isActive());
+    Enviar(Linha(5, ""));
+    EXPECT_TRUE(apresentacao->isVisible());
+    EXPECT_TRUE(timer->isActive());
+}
+
+TEST_F(Janela, WithoutASlideshowFolderNoSlideshowTimerRuns) {
+    auto* apresentacao = Filho<TApresentacao>("Apresentacao");
+    EXPECT_FALSE(apresentacao->isVisible());
+    EXPECT_FALSE(apresentacao->findChild<QTimer*>(QStringLiteral("tmSlides"))->isActive());
 }

@@ -155,6 +155,10 @@ void TPrincipalVivavaDazovadForm::AplicarConfiguracaoTela() {
     Diario::DefinirNivel(Diario::NivelPorNome(config.NivelDiario).value_or(Diario::kNivelPadrao));
     Diario::DefinirDetalhesVenda(config.DiarioVenda);
     TabVenda->DefinirLegivel(config.Legivel, config.AltoContraste);
+    TabVenda->ConfigurarApresentacao(config.PastaApresentacao.isEmpty()
+                                         ? QString()
+                                         : CaminhoWindows::Mapear(config.PastaApresentacao),
+                                     config.IntervaloApresentacao);
     const QList<TMonitor> monitores = Monitores();
     if (config.Debug)
         MostrarMonitores(monitores);

@@ -25,6 +25,10 @@ ConfiguracaoDisplay ConfiguracaoDisplay::Ler(QSize tamanhoPadrao) {
     lida.Legivel = config.ReadBoolConfig(QStringLiteral("Legivel"), padrao.Legivel);
     lida.AltoContraste =
         config.ReadBoolConfig(QStringLiteral("AltoContraste"), padrao.AltoContraste);
+    lida.PastaApresentacao =
+        config.ReadStringConfig(QStringLiteral("PastaApresentacao"), QString());
+    lida.IntervaloApresentacao = config.ReadIntegerConfig(QStringLiteral("IntervaloApresentacao"),
+                                                          padrao.IntervaloApresentacao);
     lida.CodificacaoPOS = config.ReadStringConfig(QStringLiteral("CodificacaoPOS"), QString());
     lida.NivelDiario = config.ReadStringConfig(QStringLiteral("NivelDiario"), QString());
     lida.DiarioVenda = config.ReadBoolConfig(QStringLiteral("DiarioVenda"), padrao.DiarioVenda);

@@ -17,6 +17,8 @@
 //                                       empty or unknown = 7-bit, as the protocol defines
 //   "Legivel"           false  see below  sale grid scaled to the monitor, cues beside colours
 //   "AltoContraste"     false  see below  sale grid in white on black
+//   "PastaApresentacao" ""     never    folder of the idle slideshow (a Windows path); empty = none
+//   "IntervaloApresentacao" 10 never    seconds each picture of the slideshow shows
 //   "NivelDiario"       "aviso" never    level of the journal on standard error: "erro",
 //                                       "aviso", "info" or "depuracao"
 //   "DiarioVenda"       false  never    the journal may hold item names and amounts
@@ -48,6 +50,8 @@ struct ConfiguracaoDisplay {
     bool Debug = false;
     bool Legivel = false;
     bool AltoContraste = false;
+    QString PastaApresentacao;
+    int IntervaloApresentacao = 10;
     QString CodificacaoPOS;
     QString NivelDiario;
     bool DiarioVenda = false;
