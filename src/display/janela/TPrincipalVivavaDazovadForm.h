@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMargins>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QWidget>
 #include <memory>
 #include <optional>
@@ -21,6 +22,7 @@ class TPaginaImagem;
 class TPaginaDebug;
 class TPaginaConfiguracao;
 class TQuadroPix;
+class TPaginaAutoteste;
 
 class TPrincipalVivavaDazovadForm : public QWidget {
     Q_OBJECT
@@ -44,6 +46,10 @@ public:
     // parameter text and the page it concerns shows it. A code without a command does nothing;
     // an error is reported by the application's handler and the window goes on.
     void ExecutarComando(int codigo, const QString& parametros);
+
+    // The installer's self-test page (also F10), refreshed every second while it shows; any
+    // key or a POS command leaves it for the sale page.
+    void MostrarAutoteste();
 
     // The port the listener uses at its next activation.
     std::uint16_t PortaConfigurada() const { return porta_; }
@@ -73,6 +79,16 @@ private:
     void ExibirImagem();
     void FecharImagem(bool exibirVenda);
     void ExibirCodigoPix(const std::optional<Protocolo::TQrPix>& qr);
+    // Opens the listener; while it cannot, a discreet notice stays on the idle screen and the
+    // listener is tried again every kEsperaEscutaMs (only the first failure is reported).
+    void AtivarCanal();
+    void AtualizarAutoteste();
+    void SairAutoteste();
+
+    static constexpr int kEsperaEscutaMs = 2000;
+    QTimer escutaTimer_;
+    QTimer autotesteTimer_;
+    bool falhaEscutaRelatada_ = false;
 
     std::unique_ptr<CanalComandos> canal_;
     std::uint16_t porta_ = kPortaPadrao;
@@ -94,4 +110,6 @@ private:
     TPaginaInfo* TabInfo;
     TPaginaConfiguracao* TabConfig;
     TQuadroPix* QuadroPix;  // on TabPgto
+    TPaginaAutoteste* TabAutoteste;
+    QLabel* lbSemEscuta;  // on the sale page, while the listener is not open
 };
