@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
+#include <QHash>
 #include <QHostAddress>
 #include <QNetworkInterface>
 #include <QThread>
@@ -20,6 +22,7 @@
 #endif
 
 #include "base/CaminhoWindows.h"
+#include "sistema/versao/TmFileVersao.h"
 #include "sistema/versao/TmRotVersao.h"
 
 namespace {
@@ -58,6 +61,50 @@ QString Unidade(double valor, const char* sufixo) {
 }  // namespace
 
 namespace TmRot {
+
+QString NomeVersaoWindows(const QString& majorMinor) {
+    static const QHash<QString, QString> nomes{
+        {QStringLiteral("5.0"), QStringLiteral("Server 2000")}, {QStringLiteral("5.1"), QStringLiteral("XP")},
+        {QStringLiteral("5.2"), QStringLiteral("XP 64")},       {QStringLiteral("6.0"), QStringLiteral("Vista")},
+        {QStringLiteral("6.1"), QStringLiteral("7")},           {QStringLiteral("6.2"), QStringLiteral("8")},
+        {QStringLiteral("6.3"), QStringLiteral("8.1")}};
+    if (majorMinor.section(u'.', 0, 0) == QLatin1String("10"))
+        return QStringLiteral("10");
+    return nomes.value(majorMinor, QStringLiteral("?"));
+}
+
+QString VersaoWindowsStr() {
+    QString pasta = CaminhoWindows::Mapear(QStringLiteral("C:\\Windows\\SysWOW64"));
+    if (!QFileInfo(pasta).isDir())
+        pasta = CaminhoWindows::Mapear(QStringLiteral("C:\\Windows\\System32"));
+    const QString versao = TmFile::GetVersaoArquivo(pasta + QStringLiteral("/winver.exe"));
+    return QStringLiteral("Windows ") + NomeVersaoWindows(versao.section(u'.', 0, 1));
+}
+
+TVersaoWindows VersaoWindowsDoNome(const QString& nome) {
+    const std::pair<const char*, TVersaoWindows> ordem[] = {
+        {"2000", vw2000}, {"2003", vwNT}, {"Server 2008", vwServer2008}, {"Server 2012", vwServer2012},
+        {"2012", vwNT},   {"XP", vwXP},   {"Vista", vwVista},            {"7", vw7},
+        {"8", vw8},       {"10", vw10}};
+    for (const auto& [trecho, versao] : ordem)
+        if (nome.contains(QLatin1String(trecho)))
+            return versao;
+    return vwNT;
+}
+
+TVersaoWindows VersaoWindows() {
+    return VersaoWindowsDoNome(VersaoWindowsStr());
+}
+
+QString SistemaOperacionalStr() {
+    for (const QByteArray& linha : LerArquivo(QStringLiteral("/etc/os-release")).split('\n'))
+        if (linha.startsWith("PRETTY_NAME="))
+            return QString::fromUtf8(linha.mid(12)).remove(u'"').trimmed();
+    utsname sistema{};
+    if (uname(&sistema) != 0)
+        return {};
+    return QString::fromLocal8Bit(sistema.sysname) + u' ' + QString::fromLocal8Bit(sistema.release);
+}
 
 void TrimAppMemorySize() {
     malloc_trim(0);

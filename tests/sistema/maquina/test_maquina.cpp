@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <cstring>
 #include <memory>
 
@@ -108,6 +109,35 @@ TEST(Maquina, UserSessionAndEnvironment) {
     qputenv("XDG_SESSION_ID", "12");
     EXPECT_EQ(TmTS::GetIdSecao(), 12);
     EXPECT_FALSE(TmRot::Is64Bits());  // this build is a 64-bit program
+}
+
+}  // namespace
+
+namespace {
+
+TEST(VersaoWindows, NamesAndTheirVersionsInTheirOrder) {
+    const std::pair<const char*, TVersaoWindows> nomes[] = {
+        {"Windows 8.1", vw8},           {"Windows Server 2012 R2", vwServer2012},
+        {"Windows 2012 R2", vwNT},      {"Windows Server 2003", vwNT},
+        {"Windows Server 2008", vwServer2008}, {"Windows XP 64", vwXP},
+        {"Windows 7", vw7},             {"Windows 10", vw10},
+        {"Windows Vista", vwVista},     {"Windows ?", vwNT}};
+    for (const auto& [nome, versao] : nomes)
+        EXPECT_EQ(TmRot::VersaoWindowsDoNome(QString::fromLatin1(nome)), versao) << nome;
+    const std::pair<const char*, const char*> versoes[] = {
+        {"5.1", "XP"}, {"6.1", "7"}, {"6.3", "8.1"}, {"10.0", "10"}, {"4.0", "?"}, {"", "?"}};
+    for (const auto& [numero, nome] : versoes)
+        EXPECT_EQ(TmRot::NomeVersaoWindows(QString::fromLatin1(numero)), QString::fromLatin1(nome));
+}
+
+// Drive C: without a Windows folder: no version to answer, and the running system apart.
+TEST(VersaoWindows, WithoutAWindowsFolderTheAnswerIsUnknown) {
+    QTemporaryDir raiz;
+    qputenv("ORVANE_DRIVE_C", raiz.path().toLocal8Bit());
+    EXPECT_EQ(TmRot::VersaoWindowsStr(), QStringLiteral("Windows ?"));
+    EXPECT_EQ(TmRot::VersaoWindows(), vwNT);
+    qunsetenv("ORVANE_DRIVE_C");
+    EXPECT_FALSE(TmRot::SistemaOperacionalStr().isEmpty());
 }
 
 }  // namespace
