@@ -13,10 +13,14 @@ namespace {
 
 QVariant Valor(FuzzedDataProvider& dados) {
     switch (dados.ConsumeIntegralInRange(0, 4)) {
-        case 0: return dados.ConsumeIntegral<qlonglong>();
-        case 1: return dados.ConsumeFloatingPoint<double>();
-        case 2: return QVariant(QMetaType::fromType<QString>());
-        default: return QString::fromUtf8(dados.ConsumeRandomLengthString(32));
+        case 0:
+            return dados.ConsumeIntegral<qlonglong>();
+        case 1:
+            return dados.ConsumeFloatingPoint<double>();
+        case 2:
+            return QVariant(QMetaType::fromType<QString>());
+        default:
+            return QString::fromUtf8(dados.ConsumeRandomLengthString(32));
     }
 }
 

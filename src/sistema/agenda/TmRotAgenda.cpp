@@ -28,10 +28,9 @@ QString PalavraExec(const QString& palavra) {
 
 // "MON,FRI" as "Mon,Fri"; "" when a day is not a known one.
 QString DiasCalendario(const QString& dias) {
-    static const QStringList conhecidos{QStringLiteral("MON"), QStringLiteral("TUE"),
-                                        QStringLiteral("WED"), QStringLiteral("THU"),
-                                        QStringLiteral("FRI"), QStringLiteral("SAT"),
-                                        QStringLiteral("SUN")};
+    static const QStringList conhecidos{
+        QStringLiteral("MON"), QStringLiteral("TUE"), QStringLiteral("WED"), QStringLiteral("THU"),
+        QStringLiteral("FRI"), QStringLiteral("SAT"), QStringLiteral("SUN")};
     QStringList escritos;
     for (const QString& dia : dias.split(u',')) {
         const QString nome = dia.trimmed().toUpper();
@@ -46,7 +45,8 @@ int Systemctl(const QStringList& argumentos) {
     QProcess systemctl;
     systemctl.setStandardOutputFile(QProcess::nullDevice());
     systemctl.setStandardErrorFile(QProcess::nullDevice());
-    systemctl.start(QStringLiteral("systemctl"), QStringList{QStringLiteral("--user")} + argumentos);
+    systemctl.start(QStringLiteral("systemctl"),
+                    QStringList{QStringLiteral("--user")} + argumentos);
     if (!systemctl.waitForFinished(30000) || systemctl.exitStatus() != QProcess::NormalExit)
         return -1;
     return systemctl.exitCode();
@@ -70,13 +70,14 @@ QString UnidadeServico(const QString& asCmdLine) {
     QStringList palavras;
     for (const QString& palavra : QProcess::splitCommand(asCmdLine))
         palavras << PalavraExec(palavra);
-    return QStringLiteral("[Unit]\nDescription=Orvane scheduled task\n\n[Service]\nType=oneshot\nExecStart=") +
+    return QStringLiteral(
+               "[Unit]\nDescription=Orvane scheduled task\n\n[Service]\nType=oneshot\nExecStart=") +
            palavras.join(u' ') + u'\n';
 }
 
 QString UnidadeTimer(TDateTime ahHora, const QString& asDiasSemana) {
-    const QString dias = asDiasSemana.trimmed() == QLatin1String("*") ? QString()
-                                                                         : DiasCalendario(asDiasSemana);
+    const QString dias =
+        asDiasSemana.trimmed() == QLatin1String("*") ? QString() : DiasCalendario(asDiasSemana);
     if (dias.isEmpty() && asDiasSemana.trimmed() != QLatin1String("*"))
         return {};
     const QString quando = (dias.isEmpty() ? QString() : dias + u' ') + QStringLiteral("*-*-* ") +
@@ -92,15 +93,18 @@ bool AgendarWindowsTaks(const QString& asNomeTarefa, const QString& asCmdLine, T
         return false;
     const QString nome = NomeUnidade(asNomeTarefa);
     const QString pasta = PastaUnidades();
-    Systemctl({QStringLiteral("disable"), QStringLiteral("--now"), nome + QStringLiteral(".timer")});
+    Systemctl(
+        {QStringLiteral("disable"), QStringLiteral("--now"), nome + QStringLiteral(".timer")});
     QString motivo;
     if (!QDir().mkpath(pasta) ||
         !ArquivoInteiro::Gravar(pasta + u'/' + nome + QStringLiteral(".service"),
                                 UnidadeServico(asCmdLine).toUtf8(), motivo) ||
-        !ArquivoInteiro::Gravar(pasta + u'/' + nome + QStringLiteral(".timer"), timer.toUtf8(), motivo))
+        !ArquivoInteiro::Gravar(pasta + u'/' + nome + QStringLiteral(".timer"), timer.toUtf8(),
+                                motivo))
         return false;
     Systemctl({QStringLiteral("daemon-reload")});
-    const QStringList ativar{QStringLiteral("enable"), QStringLiteral("--now"), nome + QStringLiteral(".timer")};
+    const QStringList ativar{QStringLiteral("enable"), QStringLiteral("--now"),
+                             nome + QStringLiteral(".timer")};
     asExecCmd = QStringLiteral("systemctl --user ") + ativar.join(u' ');
     return Systemctl(ativar) == 0;
 }

@@ -48,16 +48,16 @@ QString ValorEntrada(const QString& valor) {
 }
 
 QString ArquivoAtalho(const QString& nome) {
-    return QDir(TmRot::PastaDesktop()).filePath(NomeSeguro::Escapar(nome) + QStringLiteral(".desktop"));
+    return QDir(TmRot::PastaDesktop())
+        .filePath(NomeSeguro::Escapar(nome) + QStringLiteral(".desktop"));
 }
 
 bool GravarAtalho(const QString& nome, const QString& programa, const QStringList& argumentos) {
     const QString pasta = QFileInfo(programa).absolutePath();
-    const QString entrada = QStringLiteral("[Desktop Entry]\nType=Application\nName=") +
-                            ValorEntrada(nome) + QStringLiteral("\nExec=") +
-                            ValorEntrada(TmRot::LinhaExec(programa, argumentos)) +
-                            QStringLiteral("\nPath=") + ValorEntrada(pasta) +
-                            QStringLiteral("\nTerminal=false\n");
+    const QString entrada =
+        QStringLiteral("[Desktop Entry]\nType=Application\nName=") + ValorEntrada(nome) +
+        QStringLiteral("\nExec=") + ValorEntrada(TmRot::LinhaExec(programa, argumentos)) +
+        QStringLiteral("\nPath=") + ValorEntrada(pasta) + QStringLiteral("\nTerminal=false\n");
     const QString arquivo = ArquivoAtalho(nome);
     QString motivo;
     if (!QDir().mkpath(TmRot::PastaDesktop()) ||

@@ -11,7 +11,8 @@
 namespace {
 
 bool FimDoNome(QChar c) {
-    return c == u':' || c == u'\b' || c == u'\n' || c == u'\r' || c == u' ' || c == u')' || c == u',';
+    return c == u':' || c == u'\b' || c == u'\n' || c == u'\r' || c == u' ' || c == u')' ||
+           c == u',';
 }
 
 QString Aspas(const QString& nome) {

@@ -1,12 +1,5 @@
 #include "sistema/maquina/Maquina.h"
 
-#include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
-#include <QHash>
-#include <QHostAddress>
-#include <QNetworkInterface>
-#include <QThread>
 #include <malloc.h>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -14,6 +7,13 @@
 #include <sys/sysmacros.h>
 #include <sys/utsname.h>
 #include <unistd.h>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QHostAddress>
+#include <QNetworkInterface>
+#include <QThread>
 
 #include <cmath>
 
@@ -39,7 +39,8 @@ std::int64_t ValorKb(const QByteArray& texto, const QByteArray& chave) {
     for (const QByteArray& linha : texto.split('\n'))
         if (linha.startsWith(chave + ':')) {
             bool ok = false;
-            const qint64 kb = linha.mid(chave.size() + 1).trimmed().split(' ').value(0).toLongLong(&ok);
+            const qint64 kb =
+                linha.mid(chave.size() + 1).trimmed().split(' ').value(0).toLongLong(&ok);
             return ok ? kb * 1024 : -1;
         }
     return -1;
@@ -64,9 +65,12 @@ namespace TmRot {
 
 QString NomeVersaoWindows(const QString& majorMinor) {
     static const QHash<QString, QString> nomes{
-        {QStringLiteral("5.0"), QStringLiteral("Server 2000")}, {QStringLiteral("5.1"), QStringLiteral("XP")},
-        {QStringLiteral("5.2"), QStringLiteral("XP 64")},       {QStringLiteral("6.0"), QStringLiteral("Vista")},
-        {QStringLiteral("6.1"), QStringLiteral("7")},           {QStringLiteral("6.2"), QStringLiteral("8")},
+        {QStringLiteral("5.0"), QStringLiteral("Server 2000")},
+        {QStringLiteral("5.1"), QStringLiteral("XP")},
+        {QStringLiteral("5.2"), QStringLiteral("XP 64")},
+        {QStringLiteral("6.0"), QStringLiteral("Vista")},
+        {QStringLiteral("6.1"), QStringLiteral("7")},
+        {QStringLiteral("6.2"), QStringLiteral("8")},
         {QStringLiteral("6.3"), QStringLiteral("8.1")}};
     if (majorMinor.section(u'.', 0, 0) == QLatin1String("10"))
         return QStringLiteral("10");
@@ -82,10 +86,16 @@ QString VersaoWindowsStr() {
 }
 
 TVersaoWindows VersaoWindowsDoNome(const QString& nome) {
-    const std::pair<const char*, TVersaoWindows> ordem[] = {
-        {"2000", vw2000}, {"2003", vwNT}, {"Server 2008", vwServer2008}, {"Server 2012", vwServer2012},
-        {"2012", vwNT},   {"XP", vwXP},   {"Vista", vwVista},            {"7", vw7},
-        {"8", vw8},       {"10", vw10}};
+    const std::pair<const char*, TVersaoWindows> ordem[] = {{"2000", vw2000},
+                                                            {"2003", vwNT},
+                                                            {"Server 2008", vwServer2008},
+                                                            {"Server 2012", vwServer2012},
+                                                            {"2012", vwNT},
+                                                            {"XP", vwXP},
+                                                            {"Vista", vwVista},
+                                                            {"7", vw7},
+                                                            {"8", vw8},
+                                                            {"10", vw10}};
     for (const auto& [trecho, versao] : ordem)
         if (nome.contains(QLatin1String(trecho)))
             return versao;
@@ -209,8 +219,8 @@ QString GetDiskFreeStr() {
 }
 
 QString GetSystemMem() {
-    return TamanhoTexto(
-        std::max<std::int64_t>(ValorKb(LerArquivo(QStringLiteral("/proc/meminfo")), "MemTotal"), 0));
+    return TamanhoTexto(std::max<std::int64_t>(
+        ValorKb(LerArquivo(QStringLiteral("/proc/meminfo")), "MemTotal"), 0));
 }
 
 bool IsDiscoSSD() {

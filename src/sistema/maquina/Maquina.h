@@ -12,15 +12,27 @@
 
 #include "base/mLib.h"
 
-enum TVersaoWindows { vw95, vw98, vwNT, vw2000, vwXP, vwVista, vwServer2008, vw7, vw8, vwServer2012, vw10 };
+enum TVersaoWindows {
+    vw95,
+    vw98,
+    vwNT,
+    vw2000,
+    vwXP,
+    vwVista,
+    vwServer2008,
+    vw7,
+    vw8,
+    vwServer2012,
+    vw10
+};
 
 namespace TmRot {
 
 // The Windows version of the installation that drive C: stands for (a Windows folder there, as
-// in a Wine prefix): the file version of C:\Windows\SysWOW64\winver.exe (else System32), major.minor
-// mapped to "Windows XP", "Windows 7", "Windows 10"... (workstation names: no product type is
-// known here). "Windows ?" when there is no readable winver.exe, which VersaoWindows reads as
-// vwNT. The running Linux system is reported apart, by SistemaOperacionalStr.
+// in a Wine prefix): the file version of C:\Windows\SysWOW64\winver.exe (else System32),
+// major.minor mapped to "Windows XP", "Windows 7", "Windows 10"... (workstation names: no product
+// type is known here). "Windows ?" when there is no readable winver.exe, which VersaoWindows reads
+// as vwNT. The running Linux system is reported apart, by SistemaOperacionalStr.
 QString VersaoWindowsStr();
 TVersaoWindows VersaoWindows();
 // The name's first hit, in this order: "2000", "2003", "Server 2008", "Server 2012", "2012",

@@ -1,5 +1,9 @@
 #include "sistema/processos/Execucao.h"
 
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
@@ -8,10 +12,6 @@
 #include <QSocketNotifier>
 #include <QThread>
 #include <QTimer>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <optional>
 #include <vector>
@@ -45,11 +45,15 @@ int CodigoDeSaida(int status) {
     if (WIFEXITED(status))
         return WEXITSTATUS(status);
     switch (const int sinal = WTERMSIG(status)) {
-        case SIGHUP: return TmFile::kExitPromptFechado;
-        case SIGINT: return 255;
+        case SIGHUP:
+            return TmFile::kExitPromptFechado;
+        case SIGINT:
+            return 255;
         case SIGTERM:
-        case SIGKILL: return 1;
-        default: return 128 + sinal;
+        case SIGKILL:
+            return 1;
+        default:
+            return 128 + sinal;
     }
 }
 
@@ -130,10 +134,14 @@ namespace TmFile {
 
 QString GetMsgExitCode(int aiExitCode) {
     switch (aiExitCode) {
-        case kExitPromptFechado: return QStringLiteral("Cancelamento do processo (Prompt fechado)");
-        case 255: return QStringLiteral("Cancelamento do processo (Ctrl + C)");
-        case 1: return QStringLiteral("Processo finalizado (Gerenciador de tarefas)");
-        default: return {};
+        case kExitPromptFechado:
+            return QStringLiteral("Cancelamento do processo (Prompt fechado)");
+        case 255:
+            return QStringLiteral("Cancelamento do processo (Ctrl + C)");
+        case 1:
+            return QStringLiteral("Processo finalizado (Gerenciador de tarefas)");
+        default:
+            return {};
     }
 }
 

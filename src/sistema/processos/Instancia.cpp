@@ -1,12 +1,12 @@
 #include "sistema/processos/Instancia.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 #include <mutex>
 #include <vector>

@@ -1,11 +1,11 @@
 #include "sistema/processos/Processos.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <dirent.h>
 #include <signal.h>
 #include <unistd.h>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 #include <optional>
 #include <vector>
@@ -109,8 +109,8 @@ bool Encerrar(pid_t pid, const QString& procurado) {
     if (pidfd < 0)
         return false;
     const auto processo = LerProcesso(pid);
-    const bool encerrou = processo && Combina(*processo, procurado) &&
-                          Pidfd::Sinalizar(pidfd, SIGKILL);
+    const bool encerrou =
+        processo && Combina(*processo, procurado) && Pidfd::Sinalizar(pidfd, SIGKILL);
     close(pidfd);
     return encerrou;
 }
@@ -190,7 +190,8 @@ bool FinalizarProcesso(const QString& NomeExe) {
     if (!ProcessoAtivo(NomeExe))
         return true;
     return TmDlg::Confirma(QStringLiteral("Foram executadas 5 tentativas de finalizar o ") +
-                           NomeExe + QStringLiteral(" mas não houve sucesso!\r\rContinuar mesmo assim?"));
+                           NomeExe +
+                           QStringLiteral(" mas não houve sucesso!\r\rContinuar mesmo assim?"));
 }
 
 }  // namespace TmRot

@@ -1,5 +1,7 @@
 #include "sistema/rede/TmRotRede.h"
 
+#include <curl/curl.h>
+#include <sys/stat.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -7,8 +9,6 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryFile>
-#include <sys/stat.h>
-#include <curl/curl.h>
 
 #include <cstdio>
 #include <functional>
@@ -100,9 +100,9 @@ namespace TmRot {
 bool EnderecoValido(const QString& Address) {
     if (QHostAddress().setAddress(Address))
         return !Address.startsWith(u'-');
-    static const QRegularExpression nome(QStringLiteral(
-        "^(?=.{1,253}$)[A-Za-z0-9](?:[A-Za-z0-9-]{0,61}[A-Za-z0-9])?"
-        "(?:\\.[A-Za-z0-9](?:[A-Za-z0-9-]{0,61}[A-Za-z0-9])?)*\\.?$"));
+    static const QRegularExpression nome(
+        QStringLiteral("^(?=.{1,253}$)[A-Za-z0-9](?:[A-Za-z0-9-]{0,61}[A-Za-z0-9])?"
+                       "(?:\\.[A-Za-z0-9](?:[A-Za-z0-9-]{0,61}[A-Za-z0-9])?)*\\.?$"));
     return nome.match(Address).hasMatch();
 }
 

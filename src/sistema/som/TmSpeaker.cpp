@@ -40,9 +40,19 @@ bool Tocar(const QString& programa, const QStringList& argumentos, const QByteAr
 void TomNoSistema(int freq, int msecs) {
     const QByteArray amostras = TmSpeaker::AmostrasTom(freq, msecs);
     const QString taxa = QString::number(kTaxa);
-    if (Tocar(QStringLiteral("pw-play"), {QStringLiteral("--rate"), taxa, QStringLiteral("--channels"), QStringLiteral("1"), QStringLiteral("--format"), QStringLiteral("s16"), QStringLiteral("-")}, amostras) ||
-        Tocar(QStringLiteral("paplay"), {QStringLiteral("--raw"), QStringLiteral("--rate=") + taxa, QStringLiteral("--channels=1"), QStringLiteral("--format=s16le")}, amostras) ||
-        Tocar(QStringLiteral("aplay"), {QStringLiteral("-q"), QStringLiteral("-t"), QStringLiteral("raw"), QStringLiteral("-f"), QStringLiteral("S16_LE"), QStringLiteral("-r"), taxa, QStringLiteral("-c"), QStringLiteral("1")}, amostras))
+    if (Tocar(QStringLiteral("pw-play"),
+              {QStringLiteral("--rate"), taxa, QStringLiteral("--channels"), QStringLiteral("1"),
+               QStringLiteral("--format"), QStringLiteral("s16"), QStringLiteral("-")},
+              amostras) ||
+        Tocar(QStringLiteral("paplay"),
+              {QStringLiteral("--raw"), QStringLiteral("--rate=") + taxa,
+               QStringLiteral("--channels=1"), QStringLiteral("--format=s16le")},
+              amostras) ||
+        Tocar(QStringLiteral("aplay"),
+              {QStringLiteral("-q"), QStringLiteral("-t"), QStringLiteral("raw"),
+               QStringLiteral("-f"), QStringLiteral("S16_LE"), QStringLiteral("-r"), taxa,
+               QStringLiteral("-c"), QStringLiteral("1")},
+              amostras))
         return;
     Sino();
     TmRot::Delay(msecs);
@@ -77,7 +87,8 @@ QByteArray AmostrasTom(int Freq, int MSecs) {
     const qsizetype total = static_cast<qsizetype>(MSecs) * kTaxa / 1000;
     QByteArray amostras(total * 2, Qt::Uninitialized);
     for (qsizetype i = 0; i < total; ++i) {
-        const double fade = std::min({1.0, double(i) / kAmostrasFade, double(total - 1 - i) / kAmostrasFade});
+        const double fade =
+            std::min({1.0, double(i) / kAmostrasFade, double(total - 1 - i) / kAmostrasFade});
         const double valor = 0.5 * fade * std::sin(2 * std::numbers::pi * Freq * double(i) / kTaxa);
         qToLittleEndian(static_cast<qint16>(std::lround(valor * 32767)), amostras.data() + i * 2);
     }

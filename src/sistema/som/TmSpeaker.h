@@ -29,11 +29,11 @@ void RestaurarSaida();
 QByteArray AmostrasTom(int Freq, int MSecs);
 
 void PlaySound(int Freq, int MSecs);
-void Bip();                       // 2000 Hz for 100 ms
-void SomOK();                     // 2000 Hz 85 ms, 50 ms pause, 2000 Hz 85 ms
+void Bip();    // 2000 Hz for 100 ms
+void SomOK();  // 2000 Hz 85 ms, 50 ms pause, 2000 Hz 85 ms
 // Three tones of 1000 Hz for 220 ms, Velocidade ms apart; the error sound instead when the
 // file C:\FLAG.TXT exists.
 void BipErro(int Velocidade = 100);
-void NoSound();                   // nothing to silence: a tone ends by itself
+void NoSound();  // nothing to silence: a tone ends by itself
 
 }  // namespace TmSpeaker

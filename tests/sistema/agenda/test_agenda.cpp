@@ -52,18 +52,22 @@ TEST(Agenda, TaskUnitsAreWrittenEscapedAndVerified) {
                               QStringLiteral("MON,FRI"), comando);
     const QString nome = TmRot::NomeUnidade(QStringLiteral("../Backup diário"));
     EXPECT_FALSE(nome.contains(u'/'));
-    const QString servico = QDir(TmRot::PastaUnidades()).filePath(nome + QStringLiteral(".service"));
+    const QString servico =
+        QDir(TmRot::PastaUnidades()).filePath(nome + QStringLiteral(".service"));
     ASSERT_TRUE(TmRot::PastaUnidades().startsWith(pasta.path()));
     QFile arquivo(servico);
     ASSERT_TRUE(arquivo.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(arquivo.readAll().contains("ExecStart=\"/bin/echo\" \"100%% $$HOME\" \"a\\\\b\"\n"));
+    EXPECT_TRUE(
+        arquivo.readAll().contains("ExecStart=\"/bin/echo\" \"100%% $$HOME\" \"a\\\\b\"\n"));
     EXPECT_EQ(Analisar({QStringLiteral("verify"), servico,
                         QDir(TmRot::PastaUnidades()).filePath(nome + QStringLiteral(".timer"))}),
               0);
 
     EXPECT_FALSE(TmRot::AgendarWindowsTaks(QStringLiteral("outra"), QStringLiteral("/bin/true"),
                                            kHora, QStringLiteral("SEGUNDA"), comando));
-    EXPECT_FALSE(QFile::exists(QDir(TmRot::PastaUnidades()).filePath(TmRot::NomeUnidade(QStringLiteral("outra")) + QStringLiteral(".timer"))));
+    EXPECT_FALSE(QFile::exists(
+        QDir(TmRot::PastaUnidades())
+            .filePath(TmRot::NomeUnidade(QStringLiteral("outra")) + QStringLiteral(".timer"))));
     qunsetenv("XDG_CONFIG_HOME");
 }
 

@@ -38,7 +38,8 @@ TEST(LinhaExec, QuotesByTheDesktopEntryRules) {
     const std::pair<QStringList, const char*> casos[] = {
         {{"/opt/pdv/caixa"}, "/opt/pdv/caixa"},
         {{"/opt/meu pdv/caixa", "-x"}, "\"/opt/meu pdv/caixa\" -x"},
-        {{"/p", "a\"b", "$HOME", "`id`", "c:\\pdv", "50%"}, "/p \"a\\\"b\" \"\\$HOME\" \"\\`id\\`\" \"c:\\\\pdv\" 50%%"},
+        {{"/p", "a\"b", "$HOME", "`id`", "c:\\pdv", "50%"},
+         "/p \"a\\\"b\" \"\\$HOME\" \"\\`id\\`\" \"c:\\\\pdv\" 50%%"},
         {{"/p", ""}, "/p \"\""},
         {{"/p", "a;b"}, "/p \"a;b\""},
     };
@@ -52,14 +53,20 @@ TEST_F(Desktop, LinksAreValidEntriesInTheDesktopFolder) {
     const QString arquivo = QDir(TmRot::PastaDesktop()).filePath(QStringLiteral("Caixa.desktop"));
     EXPECT_TRUE(TmRot::PastaDesktop().startsWith(casa_.path()));
     const QString entrada = Ler(arquivo);
-    EXPECT_TRUE(entrada.contains(QStringLiteral("Exec=\"/opt/meu pdv/Caixa.exe\" --loja \"1 \\\\\\\\ 2\" 50%%\n")))
+    EXPECT_TRUE(entrada.contains(
+        QStringLiteral("Exec=\"/opt/meu pdv/Caixa.exe\" --loja \"1 \\\\\\\\ 2\" 50%%\n")))
         << entrada.toStdString();
     EXPECT_TRUE(entrada.contains(QStringLiteral("Path=/opt/meu pdv\n")));
     EXPECT_EQ(Validar(arquivo), 0);
 
-    ASSERT_TRUE(TmRot::CriaAtalhoDesktop(QStringLiteral("Frente de Caixa"), QStringLiteral("/opt/pdv/frente")));
-    ASSERT_TRUE(TmRot::CriaAtalhoDesktop(QStringLiteral("Frente de Caixa"), QStringLiteral("/opt/pdv/frente2")));
-    EXPECT_EQ(Validar(QDir(TmRot::PastaDesktop()).filePath(QStringLiteral("Frente%20de%20Caixa.desktop"))), 0);
+    ASSERT_TRUE(TmRot::CriaAtalhoDesktop(QStringLiteral("Frente de Caixa"),
+                                         QStringLiteral("/opt/pdv/frente")));
+    ASSERT_TRUE(TmRot::CriaAtalhoDesktop(QStringLiteral("Frente de Caixa"),
+                                         QStringLiteral("/opt/pdv/frente2")));
+    EXPECT_EQ(
+        Validar(
+            QDir(TmRot::PastaDesktop()).filePath(QStringLiteral("Frente%20de%20Caixa.desktop"))),
+        0);
     EXPECT_TRUE(TmRot::DeletaAtalhoDesktop(QStringLiteral("Frente de Caixa")));
     EXPECT_FALSE(TmRot::DeletaAtalhoDesktop(QStringLiteral("Frente de Caixa")));
 }
@@ -68,13 +75,15 @@ TEST_F(Desktop, LinksAreValidEntriesInTheDesktopFolder) {
 // never written through.
 TEST_F(Desktop, NamesStayInTheFolderAndPlantedLinksAreReplaced) {
     ASSERT_TRUE(QDir().mkpath(TmRot::PastaDesktop()));
-    ASSERT_TRUE(TmRot::CriaAtalhoDesktop(QStringLiteral("../../fora"), QStringLiteral("/bin/true")));
+    ASSERT_TRUE(
+        TmRot::CriaAtalhoDesktop(QStringLiteral("../../fora"), QStringLiteral("/bin/true")));
     EXPECT_FALSE(QFile::exists(casa_.filePath(QStringLiteral("fora.desktop"))));
     EXPECT_EQ(QDir(TmRot::PastaDesktop()).entryList(QDir::Files).size(), 1);
 
     const QString vitima = casa_.filePath(QStringLiteral("vitima"));
     QFile(vitima).open(QIODevice::WriteOnly);
-    ASSERT_TRUE(QFile::link(vitima, QDir(TmRot::PastaDesktop()).filePath(QStringLiteral("x.desktop"))));
+    ASSERT_TRUE(
+        QFile::link(vitima, QDir(TmRot::PastaDesktop()).filePath(QStringLiteral("x.desktop"))));
     ASSERT_TRUE(TmRot::CriaAtalhoDesktop(QStringLiteral("x"), QStringLiteral("/bin/true")));
     EXPECT_EQ(QFileInfo(vitima).size(), 0);
 }

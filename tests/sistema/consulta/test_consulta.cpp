@@ -28,7 +28,8 @@ TEST(QueryToSQL, ValuesByType) {
         {QStringLiteral("n"), QVariant(QMetaType::fromType<int>())},
     };
     EXPECT_EQ(Sql(QStringLiteral("insert into x values (:t, :i,:l,:f,:d,:n)"), valores),
-              QStringLiteral("insert into x values ('D''Ávila', 42,-9000000000,1234.5,'2024-02-29',null)"));
+              QStringLiteral(
+                  "insert into x values ('D''Ávila', 42,-9000000000,1234.5,'2024-02-29',null)"));
 }
 
 // Casts, literals and quoted names are not parameters; a parameter ending the text is replaced;
@@ -39,7 +40,8 @@ TEST(QueryToSQL, OnlyRealParametersAreReplaced) {
     const std::pair<const char*, const char*> casos[] = {
         {"select :b::text", "select 7::text"},
         {"select x::int from t where y = :b", "select x::int from t where y = 7"},
-        {"select ':b', 'it'':s :b', \"col:b\" where z = :b", "select ':b', 'it'':s :b', \"col:b\" where z = 7"},
+        {"select ':b', 'it'':s :b', \"col:b\" where z = :b",
+         "select ':b', 'it'':s :b', \"col:b\" where z = 7"},
         {"where a = :a and b = :b", "where a = ':b' and b = 7"},
         {"select 1 : 2", "select 1 : 2"},
         {"select ':b", "select ':b"},
@@ -60,14 +62,16 @@ TEST(QueryToSQL, MissingParameterAndUnhandledTypeRaise) {
         Sql(QStringLiteral("select :b"), {{QStringLiteral("b"), QByteArray("x")}});
         FAIL();
     } catch (const EQueryToSQL& e) {
-        EXPECT_EQ(e.Mensagem(),
-                  QStringLiteral("Tipo de dados do parâmetro \"b\" não tratado para transofrmar em SQL"));
+        EXPECT_EQ(
+            e.Mensagem(),
+            QStringLiteral("Tipo de dados do parâmetro \"b\" não tratado para transofrmar em SQL"));
     }
 }
 
 TEST(QueryToSQL, ReadsAPreparedQtQuery) {
     {
-        QSqlDatabase banco = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("consulta"));
+        QSqlDatabase banco =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("consulta"));
         banco.setDatabaseName(QStringLiteral(":memory:"));
         ASSERT_TRUE(banco.open());
         QSqlQuery consulta(banco);

@@ -27,10 +27,10 @@ protected:
         qputenv("DBUS_SYSTEM_BUS_ADDRESS", endereco);
         pasta_ = new QTemporaryDir;
         logind_ = new QProcess;
-        logind_->start(QStringLiteral("/usr/bin/python3"),
-                       {QStringLiteral("-m"), QStringLiteral("dbusmock"), QStringLiteral("--system"),
-                        QStringLiteral("--template"), QStringLiteral("logind"), QStringLiteral("-l"),
-                        Log()});
+        logind_->start(
+            QStringLiteral("/usr/bin/python3"),
+            {QStringLiteral("-m"), QStringLiteral("dbusmock"), QStringLiteral("--system"),
+             QStringLiteral("--template"), QStringLiteral("logind"), QStringLiteral("-l"), Log()});
         ASSERT_TRUE(logind_->waitForStarted());
         const QDBusConnection barramento = QDBusConnection::connectToBus(
             QString::fromLatin1(endereco), QStringLiteral("espera-logind"));

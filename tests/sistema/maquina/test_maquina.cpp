@@ -29,10 +29,12 @@ TEST(Maquina, LocalAddressesComeFromTheInterfaces) {
 TEST(Maquina, MacAddressIsOneOfTheCardsAddresses) {
     const QString mac = TmRot::GetMacAddress();
     QStringList daMaquina;
-    for (const QString& placa : QDir(QStringLiteral("/sys/class/net")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+    for (const QString& placa :
+         QDir(QStringLiteral("/sys/class/net")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         QFile endereco(QStringLiteral("/sys/class/net/%1/address").arg(placa));
         if (placa != QLatin1String("lo") && endereco.open(QIODevice::ReadOnly))
-            daMaquina << QString::fromLatin1(endereco.readAll().trimmed()).toUpper().replace(u':', u'-');
+            daMaquina
+                << QString::fromLatin1(endereco.readAll().trimmed()).toUpper().replace(u':', u'-');
     }
     daMaquina.removeAll(QStringLiteral("00-00-00-00-00-00"));
     if (daMaquina.isEmpty()) {
@@ -40,7 +42,8 @@ TEST(Maquina, MacAddressIsOneOfTheCardsAddresses) {
         return;
     }
     EXPECT_TRUE(daMaquina.contains(mac)) << mac.toStdString();
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^([0-9A-F]{2}-){5}[0-9A-F]{2}$")).match(mac).hasMatch());
+    EXPECT_TRUE(
+        QRegularExpression(QStringLiteral("^([0-9A-F]{2}-){5}[0-9A-F]{2}$")).match(mac).hasMatch());
     EXPECT_EQ(TmRot::GetLocalEnderecoMac(), mac);
 }
 
@@ -96,7 +99,8 @@ TEST(Maquina, UserSessionAndEnvironment) {
     QProcess id;
     id.start(QStringLiteral("id"), {QStringLiteral("-un")});
     ASSERT_TRUE(id.waitForFinished());
-    EXPECT_EQ(TmRot::GetWindowsUser(), QString::fromLocal8Bit(id.readAllStandardOutput().trimmed()));
+    EXPECT_EQ(TmRot::GetWindowsUser(),
+              QString::fromLocal8Bit(id.readAllStandardOutput().trimmed()));
     EXPECT_FALSE(TmRot::GetComputerName(true).contains(u'.'));
     EXPECT_TRUE(TmRot::GetComputerName(false).startsWith(TmRot::GetComputerName(true)));
     qputenv("ORVANE_TESTE_LONGO", QByteArray(300, 'x'));
@@ -117,11 +121,16 @@ namespace {
 
 TEST(VersaoWindows, NamesAndTheirVersionsInTheirOrder) {
     const std::pair<const char*, TVersaoWindows> nomes[] = {
-        {"Windows 8.1", vw8},           {"Windows Server 2012 R2", vwServer2012},
-        {"Windows 2012 R2", vwNT},      {"Windows Server 2003", vwNT},
-        {"Windows Server 2008", vwServer2008}, {"Windows XP 64", vwXP},
-        {"Windows 7", vw7},             {"Windows 10", vw10},
-        {"Windows Vista", vwVista},     {"Windows ?", vwNT}};
+        {"Windows 8.1", vw8},
+        {"Windows Server 2012 R2", vwServer2012},
+        {"Windows 2012 R2", vwNT},
+        {"Windows Server 2003", vwNT},
+        {"Windows Server 2008", vwServer2008},
+        {"Windows XP 64", vwXP},
+        {"Windows 7", vw7},
+        {"Windows 10", vw10},
+        {"Windows Vista", vwVista},
+        {"Windows ?", vwNT}};
     for (const auto& [nome, versao] : nomes)
         EXPECT_EQ(TmRot::VersaoWindowsDoNome(QString::fromLatin1(nome)), versao) << nome;
     const std::pair<const char*, const char*> versoes[] = {

@@ -11,7 +11,10 @@ class TProgramaTeste {
 public:
     explicit TProgramaTeste(const QString& prefixo) {
         static int contador = 0;
-        nome_ = QStringLiteral("%1%2x%3").arg(prefixo).arg(QCoreApplication::applicationPid()).arg(++contador);
+        nome_ = QStringLiteral("%1%2x%3")
+                    .arg(prefixo)
+                    .arg(QCoreApplication::applicationPid())
+                    .arg(++contador);
         QFile::copy(QStringLiteral("/bin/sleep"), Caminho());
     }
     QString Nome() const { return nome_; }

@@ -68,8 +68,8 @@ TEST(Execucao, WorkDirIsTheChildsFolderAndTheCallersStays) {
     ASSERT_TRUE(onde.open(QIODevice::ReadOnly));
     EXPECT_EQ(QDir(QString::fromLocal8Bit(onde.readAll().trimmed())).canonicalPath(),
               QDir(pasta.path()).canonicalPath());
-    EXPECT_FALSE(TmRot::ExecWin(pasta.filePath(QStringLiteral("falta")), QStringLiteral("/bin/true"),
-                                {}, 0, true, codigo));
+    EXPECT_FALSE(TmRot::ExecWin(pasta.filePath(QStringLiteral("falta")),
+                                QStringLiteral("/bin/true"), {}, 0, true, codigo));
 }
 
 TEST(Execucao, StartFailuresAnswerFalse) {
@@ -99,10 +99,9 @@ TEST(Execucao, WaitingKeepsTheEventLoopRunning) {
 
 TEST(Execucao, BatchLinesRunInTheirFolder) {
     QTemporaryDir pasta;
-    ASSERT_TRUE(TmRot::gfExecBATDOSWait(pasta.path(), QStringLiteral("tarefa.sh"),
-                                        {QStringLiteral("echo um > saida.txt"),
-                                         QStringLiteral("echo dois >> saida.txt")},
-                                        false));
+    ASSERT_TRUE(TmRot::gfExecBATDOSWait(
+        pasta.path(), QStringLiteral("tarefa.sh"),
+        {QStringLiteral("echo um > saida.txt"), QStringLiteral("echo dois >> saida.txt")}, false));
     QFile saida(pasta.filePath(QStringLiteral("saida.txt")));
     ASSERT_TRUE(saida.open(QIODevice::ReadOnly));
     EXPECT_EQ(saida.readAll(), QByteArray("um\ndois\n"));

@@ -56,10 +56,12 @@ TEST(Instancia, AHolderInAnotherProcessRefusesUsUntilItEnds) {
 }
 
 TEST(Instancia, CallerNamesStayInsideTheLockFolder) {
-    for (const QString& nome : {QStringLiteral("../../etc/x"), QStringLiteral("a/b"),
-                                QStringLiteral("."), QStringLiteral(""), QStringLiteral("Caixa 1 ç")}) {
+    for (const QString& nome :
+         {QStringLiteral("../../etc/x"), QStringLiteral("a/b"), QStringLiteral("."),
+          QStringLiteral(""), QStringLiteral("Caixa 1 ç")}) {
         const QFileInfo arquivo(TmRot::ArquivoTravaSistema(nome));
-        EXPECT_EQ(arquivo.path(), QFileInfo(TmRot::ArquivoTravaSistema(QStringLiteral("x"))).path());
+        EXPECT_EQ(arquivo.path(),
+                  QFileInfo(TmRot::ArquivoTravaSistema(QStringLiteral("x"))).path());
         EXPECT_FALSE(arquivo.fileName().contains(u'/'));
     }
     EXPECT_NE(TmRot::ArquivoTravaSistema(QStringLiteral("a/b")),

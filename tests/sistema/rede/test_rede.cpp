@@ -72,7 +72,8 @@ TEST_F(ServidorHttp, DownloadsReplaceTheTargetOnlyWhenComplete) {
     ASSERT_TRUE(TmRot::DownloadFileHTTP(Url(QStringLiteral("novo.bin")), alvo));
     ASSERT_TRUE(lido.open(QIODevice::ReadOnly));
     EXPECT_EQ(lido.readAll(), QByteArray(100000, 'n'));
-    EXPECT_EQ(QDir(destino_.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);  // no leftovers
+    EXPECT_EQ(QDir(destino_.path()).entryList(QDir::Files | QDir::Hidden).size(),
+              1);  // no leftovers
 }
 
 // A link planted at the target's name is replaced, never written through.

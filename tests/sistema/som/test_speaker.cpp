@@ -13,9 +13,10 @@ namespace {
 class Alto : public ::testing::Test {
 protected:
     void SetUp() override {
-        TmSpeaker::InstalarSaida({[this](int f, int ms) { tocado << QStringLiteral("%1Hz %2ms").arg(f).arg(ms); },
-                                  [this] { tocado << QStringLiteral("erro"); },
-                                  [this](int ms) { tocado << QStringLiteral("pausa %1").arg(ms); }});
+        TmSpeaker::InstalarSaida(
+            {[this](int f, int ms) { tocado << QStringLiteral("%1Hz %2ms").arg(f).arg(ms); },
+             [this] { tocado << QStringLiteral("erro"); },
+             [this](int ms) { tocado << QStringLiteral("pausa %1").arg(ms); }});
     }
     void TearDown() override { TmSpeaker::RestaurarSaida(); }
     QStringList tocado;
@@ -29,7 +30,8 @@ TEST_F(Alto, SequencesOfTheLibrarySounds) {
     EXPECT_EQ(tocado, (QStringList{"2000Hz 85ms", "pausa 50", "2000Hz 85ms"}));
     tocado.clear();
     TmSpeaker::BipErro(30);
-    EXPECT_EQ(tocado, (QStringList{"1000Hz 220ms", "pausa 30", "1000Hz 220ms", "pausa 30", "1000Hz 220ms"}));
+    EXPECT_EQ(tocado, (QStringList{"1000Hz 220ms", "pausa 30", "1000Hz 220ms", "pausa 30",
+                                   "1000Hz 220ms"}));
     tocado.clear();
     TmSpeaker::PlaySound(20, 100);  // below the range: nothing
     EXPECT_TRUE(tocado.isEmpty());
