@@ -1,7 +1,9 @@
 #include "sistema/maquina/Maquina.h"
 
+#include <fcntl.h>
 #include <malloc.h>
 #include <pwd.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <sys/sysmacros.h>
@@ -16,6 +18,7 @@
 #include <QThread>
 
 #include <cmath>
+#include <cstring>
 
 #if defined(__x86_64__) || defined(__i386__)
 #include <cpuid.h>
@@ -264,6 +267,29 @@ QString GetProcessadorStr() {
 }
 
 }  // namespace TmRot
+
+namespace TmFile {
+
+bool PortaOK(int aiPorta, TTipoImpressao aeTipo, QString& asMsg) {
+    if ((aeTipo != tiLPT && aeTipo != tiCOM) || aiPorta < 1)
+        return false;
+    const QString dispositivo =
+        (aeTipo == tiLPT ? QStringLiteral("/dev/lp%1") : QStringLiteral("/dev/ttyS%1"))
+            .arg(aiPorta - 1);
+    const int fd = open(QFile::encodeName(dispositivo).constData(),
+                        O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        asMsg = QStringLiteral("%1: %2").arg(dispositivo, QString::fromLocal8Bit(strerror(errno)));
+        return false;
+    }
+    const bool livre = flock(fd, LOCK_EX | LOCK_NB) == 0;
+    if (!livre)
+        asMsg = QStringLiteral("%1: %2").arg(dispositivo, QString::fromLocal8Bit(strerror(errno)));
+    close(fd);
+    return livre;
+}
+
+}  // namespace TmFile
 
 namespace TmTS {
 

@@ -86,6 +86,18 @@ QString GetProcessadorStr();
 
 }  // namespace TmRot
 
+enum TTipoImpressao { tiLPT, tiCOM, tiPRN, tiREDE };
+
+namespace TmFile {
+
+// Whether port aiPorta opens for reading and writing, and no other program holds it: "LPT" n
+// is /dev/lp(n-1), "COM" n /dev/ttyS(n-1), opened without waiting for a carrier and without
+// becoming the terminal, then locked (flock, as the serial tools agree) and closed at once.
+// tiPRN and tiREDE are always false and touch nothing. The reason of a failure goes to asMsg.
+bool PortaOK(int aiPorta, TTipoImpressao aeTipo, QString& asMsg);
+
+}  // namespace TmFile
+
 namespace TmTS {
 
 QString GetVariavelAmbiente(const QString& EnVar);

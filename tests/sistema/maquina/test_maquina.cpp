@@ -150,3 +150,17 @@ TEST(VersaoWindows, WithoutAWindowsFolderTheAnswerIsUnknown) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(PortaOK, PrinterAndNetworkKindsAreFalseAndMissingPortsSayWhy) {
+    QString msg;
+    EXPECT_FALSE(TmFile::PortaOK(1, tiPRN, msg));
+    EXPECT_FALSE(TmFile::PortaOK(1, tiREDE, msg));
+    EXPECT_TRUE(msg.isEmpty());
+    EXPECT_FALSE(TmFile::PortaOK(0, tiCOM, msg));
+    EXPECT_FALSE(TmFile::PortaOK(250, tiCOM, msg));
+    EXPECT_TRUE(msg.startsWith(QStringLiteral("/dev/ttyS249: "))) << msg.toStdString();
+}
+
+}  // namespace
