@@ -25,6 +25,9 @@
 #endif
 
 #include "base/CaminhoWindows.h"
+#include "base/FormatoDataHora.h"
+#include "base/Relogio.h"
+#include "sistema/datas/TmDtDatas.h"
 #include "sistema/versao/TmFileVersao.h"
 #include "sistema/versao/TmRotVersao.h"
 
@@ -155,6 +158,11 @@ QString GetWindowsUser() {
 
 QString GetVariavelAmbiente(const QString& EnVar) {
     return qEnvironmentVariable(EnVar.toLocal8Bit().constData()).left(kLimiteTexto);
+}
+
+QString FusoHorarioComputador() {
+    return Rtl::FormatDateTime(u"dd/mm/yyyy hh:nn:ss", Relogio::Agora()) +
+           QStringLiteral(" - GMT (") + TmDt::GetTimeZone() + u')';
 }
 
 QStringList GetLocalIPs() {

@@ -58,6 +58,10 @@ QString GetWindowsUser();
 // The variable's value, at most 256 characters ("" when unset).
 QString GetVariavelAmbiente(const QString& EnVar);
 
+// Now as "dd/mm/yyyy hh:nn:ss", then " - GMT (", the standard offset from UTC as
+// TmDt::GetTimeZone writes it (-03:00 in Brazil, 05:30 in India) and ")".
+QString FusoHorarioComputador();
+
 // IPv4 addresses of the interfaces that are up: the others' first, loopback last, in interface
 // order. GetLocalIP is the first of them ("" with no interface up).
 QStringList GetLocalIPs();

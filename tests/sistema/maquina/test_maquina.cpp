@@ -11,6 +11,9 @@
 #include <memory>
 
 #include "base/CaminhoWindows.h"
+#include "base/Relogio.h"
+#include "base/TDateTime.h"
+#include "sistema/datas/TmDtDatas.h"
 
 namespace {
 
@@ -161,6 +164,17 @@ TEST(PortaOK, PrinterAndNetworkKindsAreFalseAndMissingPortsSayWhy) {
     EXPECT_FALSE(TmFile::PortaOK(0, tiCOM, msg));
     EXPECT_FALSE(TmFile::PortaOK(250, tiCOM, msg));
     EXPECT_TRUE(msg.startsWith(QStringLiteral("/dev/ttyS249: "))) << msg.toStdString();
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Fuso, NowAndTheOffsetFromUtc) {
+    Relogio::Fixar(DataHora::FromQDateTime(QDateTime(QDate(2024, 3, 9), QTime(14, 5, 7))));
+    EXPECT_EQ(TmRot::FusoHorarioComputador(),
+              QStringLiteral("09/03/2024 14:05:07 - GMT (") + TmDt::GetTimeZone() + u')');
+    Relogio::Liberar();
 }
 
 }  // namespace
