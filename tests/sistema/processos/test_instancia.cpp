@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QThread>
@@ -34,6 +35,7 @@ TEST(Instancia, ASecondHolderIsRefusedInTheSameProcessAndInAnother) {
         EXPECT_FALSE(tomar(nome, true));
         EXPECT_FALSE(tomar(nome, false));
         EXPECT_EQ(FlockDeFora(arquivo(nome)), 1);
+        QFile::remove(arquivo(nome));  // the name is this test's alone
     }
 }
 
@@ -53,6 +55,7 @@ TEST(Instancia, AHolderInAnotherProcessRefusesUsUntilItEnds) {
     outro.kill();
     outro.waitForFinished();
     EXPECT_TRUE(TmRot::IsSingleInstance(nome, false));
+    QFile::remove(TmRot::ArquivoTravaSistema(nome));
 }
 
 TEST(Instancia, CallerNamesStayInsideTheLockFolder) {
