@@ -45,6 +45,7 @@ RATIOS = [
     ("FTP: upload 200 MB over loopback, time / curl", "FtpUpload/iterations:1/real_time", "FtpUpload_Curl/iterations:1/real_time", "real_time", 1.11),
     ("POS connection accepted: allow-list of 100 networks / no list", "AceitarConexao/100/real_time", "AceitarConexao/0/real_time", "real_time", 1.05),
     ("Command 1 with 1 000 items: legible mode at 1920x1080 / designed grid at 1024x768", "Comando1_QuadroLegivel/1000", "Comando1_Quadro/1000", "cpu_time", None),
+    ("Process list: count one name through /proc / pgrep -c", "ContarProcessos/real_time", "ContarProcessos_PgrepC/real_time", "real_time", 1),
 ]
 
 # (what, benchmark, field, unit, target as the largest value that passes, or None)

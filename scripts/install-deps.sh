@@ -15,6 +15,7 @@ packages=(
   python3-num2words python3-stdnum
   python3-dateutil
   libqrencode-dev zbar-tools
+  iputils-ping python3-dbusmock dbus-daemon desktop-file-utils systemd
 )
 # node and npm run the differential tests of document numbers; nodejs from elsewhere brings npm.
 command -v npm >/dev/null || packages+=(nodejs npm)

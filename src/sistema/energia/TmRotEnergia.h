@@ -1,0 +1,14 @@
+#pragma once
+// Restarting and powering off the machine: after a 1 s wait (Delay, the event loop running),
+// logind's Reboot or PowerOff on the system bus (org.freedesktop.login1), not interactive, so
+// logind's own rules decide whether this user may (a polkit prompt is never shown). True when
+// logind accepted the call.
+
+#include "base/mLib.h"
+
+namespace TmRot {
+
+bool Reboot();
+bool DesligarPC();
+
+}  // namespace TmRot

@@ -1,0 +1,13 @@
+#pragma once
+// Seconds since the user's last keyboard or mouse input, asked of the desktop over the session
+// bus: GNOME's idle monitor (org.gnome.Mutter.IdleMonitor, milliseconds), else the freedesktop
+// screen saver (org.freedesktop.ScreenSaver.GetSessionIdleTime, seconds). 0 when neither
+// answers (no desktop session): nobody is known to be away.
+
+#include "base/mLib.h"
+
+namespace TmRot {
+
+int SecondsIdle();
+
+}  // namespace TmRot
