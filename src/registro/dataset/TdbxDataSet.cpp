@@ -444,11 +444,15 @@ Currency TdbxDataSet::GetCurrencyDef(const QString& campo, Currency def) const {
 }
 
 int TdbxDataSet::GetInteger(const QString& campo, int Default) const {
-    const std::optional<std::int64_t> valor = Rtl::TryStrToInt64(Aparar(Campo(campo)));
-    if (!valor)
-        return Default;
-    return int(std::clamp<std::int64_t>(*valor, std::numeric_limits<int>::min(),
-                                        std::numeric_limits<int>::max()));
+    constexpr std::int64_t menor = std::numeric_limits<int>::min();
+    constexpr std::int64_t maior = std::numeric_limits<int>::max();
+    const Variante valor = Valor(campo);
+    // An integer column skips the text: as a double it is exact within 32 bits and stays on the
+    // right side of either end beyond them.
+    if (valor.TipoValor() == Variante::Tipo::Inteiro)
+        return int(std::clamp<double>(valor.ToDouble(), menor, maior));
+    const std::optional<std::int64_t> lido = Rtl::TryStrToInt64(Aparar(valor.ToString()));
+    return lido ? int(std::clamp(*lido, menor, maior)) : Default;
 }
 
 int TdbxDataSet::GetIntegerDef(const QString& campo, int Default) const {
