@@ -304,6 +304,9 @@ int TdbxDataSet::RecordCount() const {
 // --- Fields --------------------------------------------------------------------------------
 
 int TdbxDataSet::Indice(const QString& campo) const {
+    // Callers nearly always spell the name as the query does: the exact match is the cheap one.
+    if (const qsizetype exato = nomes_.indexOf(campo); exato >= 0)
+        return int(exato);
     for (int i = 0; i < nomes_.size(); ++i)
         if (nomes_.at(i).compare(campo, Qt::CaseInsensitive) == 0)
             return i;
@@ -323,7 +326,7 @@ Variante TdbxDataSet::ValorEm(int indice) const {
         if (linha != alterados_.cend() && linha->contains(indice))
             return linha->value(indice);
     }
-    if (!consulta_.isValid() || consulta_.isNull(indice))
+    if (consulta_.isNull(indice))  // also off any row
         return Variante();
     return Variante::DeQVariant(consulta_.value(indice));
 }
