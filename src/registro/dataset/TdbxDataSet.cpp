@@ -326,9 +326,13 @@ Variante TdbxDataSet::ValorEm(int indice) const {
         if (linha != alterados_.cend() && linha->contains(indice))
             return linha->value(indice);
     }
-    if (consulta_.isNull(indice))  // also off any row
+    // Null is the query's word (QSqlQuery::isNull), never an empty text. The PostgreSQL and
+    // SQLite drivers hand a null field over as a null QVariant, so only such a value is asked
+    // about: a field read costs one call to the driver, not two.
+    const QVariant bruto = consulta_.value(indice);
+    if (bruto.isNull() && consulta_.isNull(indice))
         return Variante();
-    return Variante::DeQVariant(consulta_.value(indice));
+    return Variante::DeQVariant(bruto);
 }
 
 Variante TdbxDataSet::Valor(const QString& campo) const {
