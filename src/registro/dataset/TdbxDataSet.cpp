@@ -1,5 +1,9 @@
 #include "registro/dataset/TdbxDataSet.h"
 
+#include <fcntl.h>
+#include <cerrno>
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QScopeGuard>
@@ -186,10 +190,19 @@ void TdbxDataSet::Finalizar(const QString& aviso, bool FecharSistema) {
 }
 
 void TdbxDataSet::GravarLog(const QString& sql, const QString& LogMsg) const {
+    // A link planted at the log's name is never read or written through (its target could be
+    // any file this program may read or write): the link goes and the log starts afresh. The
+    // rewrite helper itself writes to a link's target.
     QByteArray bytes;
-    QFile arquivo(ArquivoLogSQL);
-    if (arquivo.open(QIODevice::ReadOnly))
+    const QByteArray nome = QFile::encodeName(ArquivoLogSQL);
+    const int fd = ::open(nome.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    QFile arquivo;
+    if (fd >= 0 && arquivo.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         bytes = arquivo.readAll();
+    else if (fd >= 0)
+        ::close(fd);
+    else if (errno == ELOOP)
+        ::unlink(nome.constData());
     QStringList linhas;
     if (!bytes.isEmpty()) {
         linhas = CodePage::DeArquivo(bytes).split(u'\n');

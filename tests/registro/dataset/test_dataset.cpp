@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcessEnvironment>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -256,6 +257,29 @@ TEST_F(SQLite, TheSqlLogKeepsTheLast1000LinesBeforeEachAddition) {
     ds.Select("1");
     EXPECT_EQ(ler().size(), 1002);
     Relogio::Liberar();
+}
+
+TEST_F(SQLite, ALinkAtTheLogsNameIsReplacedNeverReadOrWrittenThrough) {
+    QTemporaryDir pasta;
+    const QString segredo = pasta.filePath("segredo");
+    QFile f(segredo);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("senha\r\n");
+    f.close();
+    ArquivoLogSQL = pasta.filePath("sql.log");
+    ASSERT_TRUE(QFile::link(segredo, ArquivoLogSQL));
+    TdbxDataSet ds(nullptr, db);
+    ds.LogSQL = true;
+    ds.Select("1");
+    EXPECT_FALSE(QFileInfo(ArquivoLogSQL).isSymLink());
+    QFile log(ArquivoLogSQL);
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    const QByteArray conteudo = log.readAll();
+    EXPECT_FALSE(conteudo.contains("senha"));
+    EXPECT_TRUE(conteudo.contains("select 1"));
+    QFile original(segredo);
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    EXPECT_EQ(original.readAll(), "senha\r\n");
 }
 
 // --- PostgreSQL ---------------------------------------------------------------------------
