@@ -360,6 +360,16 @@ TEST_F(Postgres, AStatementCancelledFromAnotherSessionIsTheUsersCancel) {
     EXPECT_FALSE(ds.CanceladoUser);
 }
 
+TEST_F(Postgres, AStatementTimeOutIsNoUsersCancel) {
+    TdbxDataSet ds(nullptr, db);
+    ASSERT_TRUE(ds.ExecuteSQL("set statement_timeout = 100"));
+    EXPECT_FALSE(ds.Select("pg_sleep(5)"));
+    EXPECT_FALSE(ds.MensagemErro.isEmpty());
+    EXPECT_FALSE(ds.CanceladoUser);
+    EXPECT_TRUE(dialogos->mensagens.isEmpty());
+    EXPECT_TRUE(db.isOpen());
+}
+
 TEST_F(Postgres, AMissingSystemTableClosesTheConnectionButAnyOtherTableDoesNot) {
     TdbxDataSet ds(nullptr, db);
     EXPECT_FALSE(ds.Select("* from tabela_qualquer"));
