@@ -1,8 +1,8 @@
 #include "registro/dataset/TdbxDataSet.h"
 
 #include <fcntl.h>
-#include <cerrno>
 #include <unistd.h>
+#include <cerrno>
 
 #include <QCoreApplication>
 #include <QFile>
@@ -65,8 +65,9 @@ QString NormalizaSelect(QStringView CodigoSQL) {
 QStringList LinhasLogSQL(QStringList linhas, const QString& sql, const QString& LogMsg) {
     if (linhas.size() > kMaxLinhasLog)
         linhas.remove(0, linhas.size() - kMaxLinhasLog);
-    linhas << QStringLiteral("------- ") + Rtl::FormatDateTime(u"dd/mm/yy hh:nn:ss", Relogio::Agora()) + u' ' +
-                  LogMsg + u' ' + QString(80, u'-')
+    linhas << QStringLiteral("------- ") +
+                  Rtl::FormatDateTime(u"dd/mm/yy hh:nn:ss", Relogio::Agora()) + u' ' + LogMsg +
+                  u' ' + QString(80, u'-')
            << TmStr::RemoveEspacosDuplos(sql);
     return linhas;
 }
@@ -85,7 +86,8 @@ bool TdbxDataSet::Select(const QString& CodigoSQL, bool FecharSistema, const QSt
     CanceladoUser = false;
     const QString sql = dbxDataSet::NormalizaSelect(CodigoSQL);
     if (MostraJanela) {
-        Aguarde::MostraAguarde(MensagemAguardar, QStringLiteral("Processando pesquisa no servidor..."));
+        Aguarde::MostraAguarde(MensagemAguardar,
+                               QStringLiteral("Processando pesquisa no servidor..."));
         QCoreApplication::processEvents();
     }
     // The wait window goes on every way out, an error raised again included.
@@ -160,22 +162,24 @@ TdbxDataSet::Falha TdbxDataSet::Reconhecer(const QString& sqlState, const QStrin
 
 void TdbxDataSet::TratarFalha(const QString& sqlState, bool FecharSistema) {
     switch (Reconhecer(sqlState, MensagemErro)) {
-    case Falha::Cancelada:
-        CanceladoUser = true;
-        TmDlg::Alerta(QStringLiteral("Operação cancelada pelo usuário"), true);
-        break;
-    case Falha::FaltaTabela:
-        Finalizar(QStringLiteral("Faltam tabelas necessárias para o funcionamento do sistema, o "
-                                 "sistema será finalizado!"),
-                  FecharSistema);
-        break;
-    case Falha::ServidorFora:
-        Finalizar(QStringLiteral("Base em manutenção, o sistema será finalizado!"), FecharSistema);
-        break;
-    case Falha::Rede:
-        throw EDataSetErro(MensagemErro);
-    case Falha::Nenhuma:
-        break;
+        case Falha::Cancelada:
+            CanceladoUser = true;
+            TmDlg::Alerta(QStringLiteral("Operação cancelada pelo usuário"), true);
+            break;
+        case Falha::FaltaTabela:
+            Finalizar(
+                QStringLiteral("Faltam tabelas necessárias para o funcionamento do sistema, o "
+                               "sistema será finalizado!"),
+                FecharSistema);
+            break;
+        case Falha::ServidorFora:
+            Finalizar(QStringLiteral("Base em manutenção, o sistema será finalizado!"),
+                      FecharSistema);
+            break;
+        case Falha::Rede:
+            throw EDataSetErro(MensagemErro);
+        case Falha::Nenhuma:
+            break;
     }
     Close();
     if (MensagemErro.isEmpty())
@@ -212,7 +216,8 @@ void TdbxDataSet::GravarLog(const QString& sql, const QString& LogMsg) const {
             if (linha.endsWith(u'\r'))
                 linha.chop(1);
     }
-    const QString texto = dbxDataSet::LinhasLogSQL(linhas, sql, LogMsg).join(u"\r\n") + QStringLiteral("\r\n");
+    const QString texto =
+        dbxDataSet::LinhasLogSQL(linhas, sql, LogMsg).join(u"\r\n") + QStringLiteral("\r\n");
     QString motivo;
     // A log that cannot be written never stops the query it records.
     ArquivoInteiro::Gravar(ArquivoLogSQL, CodificarLog(texto, CodePage::SemMarcaEmUtf8(bytes)),
@@ -251,8 +256,8 @@ QString TdbxDataSet::BuscaCampo(const QString& SQL, const QString& Padrao) {
 QString TdbxDataSet::MsgErroDetalhado() const {
     if (MensagemErro.isEmpty())
         return QString();
-    return QStringLiteral("Erro: ") + MensagemErro + QStringLiteral(". SQL: \"") + isLastSql + QStringLiteral("\". Tempo(Seg): ") +
-           TmStr::Formata(Tempo, u"#,##0.0##", false);
+    return QStringLiteral("Erro: ") + MensagemErro + QStringLiteral(". SQL: \"") + isLastSql +
+           QStringLiteral("\". Tempo(Seg): ") + TmStr::Formata(Tempo, u"#,##0.0##", false);
 }
 
 void TdbxDataSet::RaiseException(const QString& asPrefixo) const {
@@ -421,8 +426,8 @@ QString TdbxDataSet::CampoValorDir(const QString& campo, int Tamanho, QChar Letr
 }
 
 QString TdbxDataSet::FormataPonto(const QString& campo, int Tamanho) const {
-    return TmStr::FormataPonto(GetCurrency(campo).ToDouble(), Tamanho, false, kFormatoMoeda,
-                               false, false, false);
+    return TmStr::FormataPonto(GetCurrency(campo).ToDouble(), Tamanho, false, kFormatoMoeda, false,
+                               false, false);
 }
 
 double TdbxDataSet::GetFloat(const QString& campo) const {
@@ -491,8 +496,7 @@ QString TdbxDataSet::GetDataStr(const QString& campo, const QString& Formato) co
     return Rtl::FormatDateTime(Formato, GetDate(campo));
 }
 
-QString TdbxDataSet::GetDataAnsi(const QString& Campo, const QString& Formato,
-                                 bool Quotes) const {
+QString TdbxDataSet::GetDataAnsi(const QString& Campo, const QString& Formato, bool Quotes) const {
     const QString data = GetDataStr(Campo, Formato);
     return Quotes ? Aspas(data) : data;
 }

@@ -41,7 +41,9 @@ public:
 class AguardeGravado : public TAguardeBackEnd {
 public:
     QStringList eventos;
-    void Mostrar(const TParametrosAguarde& p) override { eventos << QStringLiteral("mostra ") + p.Mensagem; }
+    void Mostrar(const TParametrosAguarde& p) override {
+        eventos << QStringLiteral("mostra ") + p.Mensagem;
+    }
     void Progresso(int) override {}
     void Atualizar() override {}
     void Fechar() override { eventos << QStringLiteral("fecha"); }
@@ -99,11 +101,13 @@ protected:
         db.setDatabaseName(":memory:");
         ASSERT_TRUE(db.open());
         QSqlQuery q(db);
-        ASSERT_TRUE(q.exec("create table t (id integer, nome text, valor real, grande text, "
-                           "flag text, data text)"));
-        ASSERT_TRUE(q.exec("insert into t values (1, ' Ana ', 12.5, '99999999999', 's', "
-                           "'2024-02-29'), (2, 'O''Neil', null, '-99999999999', 'S', null), "
-                           "(3, '', 0, 'abc', 'N', null)"));
+        ASSERT_TRUE(
+            q.exec("create table t (id integer, nome text, valor real, grande text, "
+                   "flag text, data text)"));
+        ASSERT_TRUE(
+            q.exec("insert into t values (1, ' Ana ', 12.5, '99999999999', 's', "
+                   "'2024-02-29'), (2, 'O''Neil', null, '-99999999999', 'S', null), "
+                   "(3, '', 0, 'abc', 'N', null)"));
     }
     void TearDown() override {
         db = QSqlDatabase();
@@ -185,8 +189,9 @@ TEST_F(SQLite, StatementsWithoutRowsAndFailures) {
     EXPECT_TRUE(ds.MensagemErro.isEmpty());
     EXPECT_FALSE(ds.Select("* from nao_existe"));
     EXPECT_TRUE(ds.MensagemErro.contains("nao_existe"));
-    EXPECT_TRUE(ds.MsgErroDetalhado().startsWith(QStringLiteral("Erro: ") + ds.MensagemErro +
-                                                 QStringLiteral(". SQL: \"select * from nao_existe\". Tempo(Seg): ")));
+    EXPECT_TRUE(ds.MsgErroDetalhado().startsWith(
+        QStringLiteral("Erro: ") + ds.MensagemErro +
+        QStringLiteral(". SQL: \"select * from nao_existe\". Tempo(Seg): ")));
     try {
         ds.RaiseException("Ao abrir");
         FAIL();
@@ -407,15 +412,15 @@ TEST_F(Postgres, AServerEndingTheSessionIsAShutdown) {
         QSqlDatabase::removeDatabase(conexao);
     }
     EXPECT_FALSE(ds.Select("1"));
-    EXPECT_EQ(dialogos->mensagens,
-              QStringList{"Base em manutenção, o sistema será finalizado!"});
+    EXPECT_EQ(dialogos->mensagens, QStringList{"Base em manutenção, o sistema será finalizado!"});
     EXPECT_FALSE(db.isOpen());
 }
 
 TEST_F(Postgres, ReadsTypedValuesAndNull) {
     TdbxDataSet ds(nullptr, db);
-    ASSERT_TRUE(ds.Select("1::int as i, null::text as n, ''::text as v, 12.5::numeric as d, "
-                          "date '2024-02-29' as dt, 9999999999::bigint as g, true as b"));
+    ASSERT_TRUE(
+        ds.Select("1::int as i, null::text as n, ''::text as v, 12.5::numeric as d, "
+                  "date '2024-02-29' as dt, 9999999999::bigint as g, true as b"));
     EXPECT_EQ(ds.RecordCount(), 1);
     EXPECT_TRUE(ds.IsNull("n"));
     EXPECT_FALSE(ds.IsNull("v"));
