@@ -46,6 +46,7 @@ RATIOS = [
     ("POS connection accepted: allow-list of 100 networks / no list", "AceitarConexao/100/real_time", "AceitarConexao/0/real_time", "real_time", 1.05),
     ("Command 1 with 1 000 items: legible mode at 1920x1080 / designed grid at 1024x768", "Comando1_QuadroLegivel/1000", "Comando1_Quadro/1000", "cpu_time", None),
     ("Process list: count one name through /proc / pgrep -c", "ContarProcessos/real_time", "ContarProcessos_PgrepC/real_time", "real_time", 1),
+    ("Dataset: 100 000 rows read by field name / bare QSqlQuery by column index (SQLite)", "DataSet_LerLinhas", "DataSet_LerLinhas_QSqlQuery", "cpu_time", 1.2),
 ]
 
 # (what, benchmark, field, unit, target as the largest value that passes, or None)
