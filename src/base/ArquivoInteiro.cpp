@@ -57,14 +57,38 @@ TResultado GravarNoLugar(const QString& caminho, QByteArrayView bytes) {
     return std::nullopt;
 }
 
-// A new file beside caminho under a name no one can guess, created exclusively (umask applies);
-// -1 with errno when the folder refuses it.
-int CriarTemporario(const QString& caminho, QString& temporario) {
+// A name beside caminho that no one can guess.
+QString NomeTemporario(const QString& caminho) {
     const QFileInfo alvo(caminho);
+    return alvo.absolutePath() + QStringLiteral("/.") + alvo.fileName() + QLatin1Char('.') +
+           QString::number(QRandomGenerator::system()->generate64(), 36);
+}
+
+// Gives the unnamed file fd a free unguessable name beside caminho, in temporario.
+bool Nomear(int fd, const QString& caminho, QString& temporario) {
+    const QByteArray proprio = "/proc/self/fd/" + QByteArray::number(fd);
     for (int tentativa = 0; tentativa < 100; ++tentativa) {
-        temporario = alvo.absolutePath() + QStringLiteral("/.") + alvo.fileName() +
-                     QLatin1Char('.') +
-                     QString::number(QRandomGenerator::system()->generate64(), 36);
+        temporario = NomeTemporario(caminho);
+        if (::linkat(AT_FDCWD, proprio.constData(), AT_FDCWD, Nativo(temporario).constData(),
+                     AT_SYMLINK_FOLLOW) == 0)
+            return true;
+        if (errno != EEXIST)
+            break;
+    }
+    temporario.clear();
+    return false;
+}
+
+// A new file in caminho's folder: unnamed while it is written (O_TMPFILE), so a killed writer
+// leaves nothing behind; where the file system has no unnamed files, created exclusively under
+// an unguessable name in temporario. -1 with errno when the folder refuses it.
+int CriarTemporario(const QString& caminho, QString& temporario) {
+    const int anonimo = ::open(Nativo(QFileInfo(caminho).absolutePath()).constData(),
+                               O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    if (anonimo >= 0 || (errno != EOPNOTSUPP && errno != EISDIR))
+        return anonimo;
+    for (int tentativa = 0; tentativa < 100; ++tentativa) {
+        temporario = NomeTemporario(caminho);
         const int fd = ::open(Nativo(temporario).constData(),
                               O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
@@ -73,8 +97,10 @@ int CriarTemporario(const QString& caminho, QString& temporario) {
     return -1;
 }
 
-// Writes bytes to a new file beside caminho, with caminho's permission bits when it exists.
+// Writes bytes to a new file beside caminho, with caminho's permission bits when it exists, and
+// answers its name in temporario.
 TResultado EscreverTemporario(const QString& caminho, QByteArrayView bytes, QString& temporario) {
+    temporario.clear();
     const int fd = CriarTemporario(caminho, temporario);
     if (fd < 0)
         return Erro(caminho);
@@ -82,10 +108,13 @@ TResultado EscreverTemporario(const QString& caminho, QByteArrayView bytes, QStr
     bool ok = EscreverTudo(fd, bytes);
     if (ok && ::stat(Nativo(caminho).constData(), &antigo) == 0)
         ok = ::fchmod(fd, antigo.st_mode & 07777) == 0;
+    if (ok && temporario.isEmpty())
+        ok = Nomear(fd, caminho, temporario);
     const int erro = errno;
     ::close(fd);
     if (!ok) {
-        ::unlink(Nativo(temporario).constData());
+        if (!temporario.isEmpty())
+            ::unlink(Nativo(temporario).constData());
         return Erro(caminho, erro);
     }
     return std::nullopt;
