@@ -47,6 +47,7 @@ RATIOS = [
     ("Command 1 with 1 000 items: legible mode at 1920x1080 / designed grid at 1024x768", "Comando1_QuadroLegivel/1000", "Comando1_Quadro/1000", "cpu_time", None),
     ("Process list: count one name through /proc / pgrep -c", "ContarProcessos/real_time", "ContarProcessos_PgrepC/real_time", "real_time", 1),
     ("Dataset: 100 000 rows read by field name / bare QSqlQuery by column index (SQLite)", "DataSet_LerLinhas", "DataSet_LerLinhas_QSqlQuery", "cpu_time", 1.2),
+    ("Delete a 100 000-file tree: DirectoryDelete / rm -rf", "Apagar_Arvore/iterations:1/real_time", "Apagar_Arvore_RmRf/iterations:1/real_time", "real_time", 1.5),
 ]
 
 # (what, benchmark, field, unit, target as the largest value that passes, or None)
