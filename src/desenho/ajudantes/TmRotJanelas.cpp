@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -101,10 +102,15 @@ QString GetFormAtual() {
     static const QStringList ignoradas{QStringLiteral("SobreVestraForm"),
                                        QStringLiteral("MainVerticalForm"),
                                        QStringLiteral("dbxAguardeForm")};
+    // Qt's list of top-level windows keeps the order they were created in (first shown); its
+    // list of top-level widgets keeps none.
+    const QList<QWidget*> widgets = QApplication::topLevelWidgets();
     QStringList nomes;
-    for (QWidget* janela : QApplication::topLevelWidgets())
-        if (janela->isVisible() && !ignoradas.contains(janela->objectName()))
-            nomes.prepend(janela->objectName());
+    for (QWindow* janela : QGuiApplication::topLevelWindows())
+        for (QWidget* widget : widgets)
+            if (widget->windowHandle() == janela && widget->isVisible() &&
+                !ignoradas.contains(widget->objectName()))
+                nomes.prepend(widget->objectName());
     return nomes.join(QLatin1String(" -> "));
 }
 

@@ -45,8 +45,8 @@ QString CaminhoMenu(const QAction* aoItem, const QString& asSeparador);
 // The caption of MenuPai, "&" marks removed.
 QString CaminhoMenuPai(QAction* aoItem);
 
-// The object names of the visible windows, newest first, joined by " -> "; the about box, the
-// vertical main window and the wait window are left out.
+// The object names of the visible windows, the last first shown first, joined by " -> "; the about
+// box, the vertical main window and the wait window are left out.
 QString GetFormAtual();
 
 // An existing window of type T that no other widget owns, else a new one owned by aoOwner.
