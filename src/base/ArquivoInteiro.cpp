@@ -146,6 +146,10 @@ TResultado Escrever(const QString& escrito, QByteArrayView bytes) {
     return GravarNoLugar(caminho, bytes);
 }
 
+TResultado Preparar(const QString& caminho, QByteArrayView bytes, QString& temporario) {
+    return EscreverTemporario(caminho, bytes, temporario);
+}
+
 bool Gravar(const QString& caminho, QByteArrayView bytes, QString& motivo) {
     const TResultado falha = Escrever(caminho, bytes);
     if (falha)

@@ -22,5 +22,10 @@ namespace ArquivoInteiro {
 SistemaArquivos::TResultado Escrever(const QString& caminho, QByteArrayView bytes);
 // The same answering false with the reason the system gave in motivo.
 bool Gravar(const QString& caminho, QByteArrayView bytes, QString& motivo);
+// A new file beside caminho under an unguessable name, in temporario, holding bytes and with
+// caminho's permission bits when it exists: for a writer that finishes the file itself (the zip
+// writer) and then installs it with SistemaArquivos::Instalar.
+SistemaArquivos::TResultado Preparar(const QString& caminho, QByteArrayView bytes,
+                                     QString& temporario);
 
 }  // namespace ArquivoInteiro

@@ -4,13 +4,15 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
-#include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <filesystem>
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <limits.h>
 #include <stdio.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "base/CaminhoWindows.h"
 #include "base/internal/SistemaArquivos.h"
@@ -23,39 +25,35 @@ using namespace ArquivosInterno;
 
 namespace ArquivosInterno {
 
-bool CopiarConteudo(const QString& origem, const QString& destino, bool substituir,
-                    QString& motivo) {
-    QFile fonte(origem);
-    if (!QFileInfo(origem).isFile()) {
+bool CopiarDescritor(int fonte, const QString& destino, bool substituir, QString& motivo) {
+    struct stat st {};
+    if (::fstat(fonte, &st) != 0 || !S_ISREG(st.st_mode)) {
         motivo = QStringLiteral("a origem não é um arquivo comum");
-        return false;
-    }
-    if (!fonte.open(QIODevice::ReadOnly)) {
-        motivo = fonte.errorString();
         return false;
     }
     if (!substituir && (QFileInfo::exists(destino) || QFileInfo(destino).isSymLink())) {
         motivo = QStringLiteral("o destino já existe");
         return false;
     }
+    QFile leitor;
     QTemporaryFile copia(QFileInfo(destino).absolutePath() + QStringLiteral("/.copia-XXXXXX"));
-    if (!copia.open()) {
+    if (!leitor.open(fonte, QIODevice::ReadOnly, QFileDevice::DontCloseHandle) || !copia.open()) {
         motivo = copia.errorString();
         return false;
     }
-    for (QByteArray bloco = fonte.read(1 << 20); !bloco.isEmpty(); bloco = fonte.read(1 << 20)) {
+    for (QByteArray bloco = leitor.read(1 << 20); !bloco.isEmpty(); bloco = leitor.read(1 << 20)) {
         if (copia.write(bloco) != bloco.size()) {
             motivo = copia.errorString();
             return false;
         }
     }
-    if (fonte.error() != QFileDevice::NoError || !copia.flush()) {
-        motivo = fonte.error() != QFileDevice::NoError ? fonte.errorString() : copia.errorString();
+    if (leitor.error() != QFileDevice::NoError || !copia.flush()) {
+        motivo = leitor.error() != QFileDevice::NoError ? leitor.errorString() : copia.errorString();
         return false;
     }
-    copia.setPermissions(fonte.permissions());
-    copia.setFileTime(fonte.fileTime(QFileDevice::FileModificationTime),
-                      QFileDevice::FileModificationTime);
+    const timespec tempos[2] = {{0, UTIME_OMIT}, st.st_mtim};
+    ::fchmod(copia.handle(), st.st_mode & 07777);
+    ::futimens(copia.handle(), tempos);
     copia.close();
     // A link at destino is replaced by the copy, never written through.
     if (const auto falha = SistemaArquivos::Instalar(copia.fileName(), destino, substituir)) {
@@ -64,6 +62,21 @@ bool CopiarConteudo(const QString& origem, const QString& destino, bool substitu
     }
     copia.setAutoRemove(false);
     return true;
+}
+
+bool CopiarConteudo(const QString& origem, const QString& destino, bool substituir,
+                    QString& motivo) {
+    // Only a regular file is opened: opening a FIFO or a device may block or act.
+    const int fonte = QFileInfo(origem).isFile()
+                          ? ::open(QFile::encodeName(origem).constData(),
+                                   O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)
+                          : -1;
+    const bool copiou = fonte >= 0 && CopiarDescritor(fonte, destino, substituir, motivo);
+    if (fonte < 0)
+        motivo = QStringLiteral("a origem não é um arquivo comum");
+    else
+        ::close(fonte);
+    return copiou;
 }
 
 }  // namespace ArquivosInterno
@@ -120,38 +133,72 @@ bool PastaPropria(const QString& para) {
     return QDir().mkpath(para) && !QFileInfo(para).isSymLink();
 }
 
-bool CopiarArvore(const QString& de, const QString& para);
-
-// Copies the item info to alvo: a link as a link, a folder with everything in it, a file's
-// bytes. A FIFO, a socket or a device is reported (false), never opened, as reading one may
-// block for ever.
-bool CopiarItem(const QFileInfo& info, const QString& alvo) {
-    if (info.isSymLink()) {
+// Copies the entry nome of the open folder pai to alvo: a link as a link, a folder with
+// everything in it, a regular file's bytes. Each step is taken from the folder held open, never
+// by path again, and with O_NOFOLLOW, so an entry swapped for a link meanwhile is not followed.
+// A FIFO, a socket or a device is reported (false), never opened, as reading one may block.
+bool CopiarItem(int pai, const char* nome, const QString& alvo) {
+    struct stat st {};
+    if (::fstatat(pai, nome, &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return false;
+    if (S_ISLNK(st.st_mode)) {
+        QByteArray texto(PATH_MAX, '\0');
+        const ssize_t n = ::readlinkat(pai, nome, texto.data(), size_t(texto.size()));
+        if (n < 0)
+            return false;
+        texto.truncate(n);
         QFile::remove(alvo);
-        std::error_code erro;
-        const auto destino = std::filesystem::read_symlink(info.filePath().toStdString(), erro);
-        return !erro && QFile::link(QString::fromStdString(destino.string()), alvo);
+        return ::symlink(texto.constData(), QFile::encodeName(alvo).constData()) == 0;
     }
-    if (info.isDir())
-        return CopiarArvore(info.filePath(), alvo);
+    if (!S_ISDIR(st.st_mode) && !S_ISREG(st.st_mode))
+        return false;
+    const int fd = ::openat(pai, nome, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC |
+                                           (S_ISDIR(st.st_mode) ? O_DIRECTORY : 0));
+    if (fd < 0)
+        return false;
+    if (S_ISDIR(st.st_mode))
+        return CopiarArvore(fd, alvo);
     QString motivo;
-    return info.isFile() && CopiarConteudo(info.filePath(), alvo, true, motivo);
+    const bool copiou = CopiarDescritor(fd, alvo, true, motivo);
+    ::close(fd);
+    return copiou;
 }
 
-// Copies the tree de into para.
-bool CopiarArvore(const QString& de, const QString& para) {
-    if (!PastaPropria(para))
+// CopiarItem for the item at the path de, its folder opened once.
+bool CopiarCaminho(const QString& de, const QString& para) {
+    const QFileInfo item(de);
+    const int pai = ::open(QFile::encodeName(item.absolutePath()).constData(),
+                           O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (pai < 0)
         return false;
-    const QFileInfoList entradas = QDir(de).entryInfoList(QDir::AllEntries | QDir::Hidden |
-                                                          QDir::System | QDir::NoDotAndDotDot);
-    return std::all_of(entradas.begin(), entradas.end(), [&](const QFileInfo& info) {
-        return CopiarItem(info, para + QLatin1Char('/') + info.fileName());
-    });
+    const bool copiou = CopiarItem(pai, QFile::encodeName(item.fileName()).constData(), para);
+    ::close(pai);
+    return copiou;
 }
 
 }  // namespace
 
 namespace ArquivosInterno {
+
+bool CopiarArvore(int pasta, const QString& para) {
+    DIR* aberta = ::fdopendir(pasta);
+    if (aberta == nullptr) {
+        ::close(pasta);
+        return false;
+    }
+    bool copiou = PastaPropria(para);
+    while (copiou) {
+        const dirent* entrada = ::readdir(aberta);
+        if (entrada == nullptr)
+            break;
+        const char* n = entrada->d_name;
+        if (n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0)))
+            continue;
+        copiou = CopiarItem(::dirfd(aberta), n, para + QLatin1Char('/') + QFile::decodeName(n));
+    }
+    ::closedir(aberta);
+    return copiou;
+}
 
 bool MoverItem(const QString& de, const QString& para) {
     const QByteArray origem = QFile::encodeName(de), destino = QFile::encodeName(para);
@@ -164,7 +211,7 @@ bool MoverItem(const QString& de, const QString& para) {
     // para is never touched; a half copy made here is removed.
     if (QFileInfo::exists(para) || QFileInfo(para).isSymLink())
         return false;
-    if (!CopiarItem(QFileInfo(de), para)) {
+    if (!CopiarCaminho(de, para)) {
         Apagar(para);
         return false;
     }
@@ -232,7 +279,9 @@ bool CopiarPasta(const QString& fromDir, const QString& toDir) {
     const QString origem = de.canonicalFilePath() + QLatin1Char('/');
     if ((CaminhoReal(para) + QLatin1Char('/')).startsWith(origem))
         return false;
-    return CopiarArvore(de.filePath(), para);
+    const int pasta = ::open(QFile::encodeName(de.filePath()).constData(),
+                             O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    return pasta >= 0 && CopiarArvore(pasta, para);
 }
 
 bool MoverArquivo(const QString& Origem, const QString& PastaDestino, bool abForcarDiretorio) {

@@ -84,6 +84,11 @@ namespace ArquivosInterno {
 // reason in motivo.
 bool CopiarConteudo(const QString& origem, const QString& destino, bool substituir,
                     QString& motivo);
+// The same for the regular file open as fonte (left open).
+bool CopiarDescritor(int fonte, const QString& destino, bool substituir, QString& motivo);
+// Copies the tree of the folder open as pasta (closed here) into para, walking from the open
+// folder: nothing is looked up by path again and no link met is followed.
+bool CopiarArvore(int pasta, const QString& para);
 // Moves the file, link or folder de to the new path para, across file systems too; whatever is
 // at para already is never replaced nor removed.
 bool MoverItem(const QString& de, const QString& para);

@@ -12,6 +12,7 @@
 #include <cstring>
 
 #include "base/EInOutError.h"
+#include "base/internal/SistemaArquivos.h"
 
 namespace DestinoSeguro {
 
@@ -137,9 +138,8 @@ void ArquivoNovo::Concluir(std::optional<time_t> modificado) {
     fd_ = -1;
     if (::close(fd) != 0)
         Falhar(errno);
-    if (::rename(QFile::encodeName(temporario_).constData(),
-                 QFile::encodeName(destino_).constData()) != 0)
-        Falhar(errno);
+    if (const auto falha = SistemaArquivos::Instalar(temporario_, destino_))
+        Falhar(falha->erro);
     temporario_.clear();
 }
 

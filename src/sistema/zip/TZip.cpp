@@ -15,8 +15,10 @@
 #include <memory>
 #include <vector>
 
+#include "base/ArquivoInteiro.h"
 #include "base/CaminhoWindows.h"
 #include "base/EInOutError.h"
+#include "base/internal/SistemaArquivos.h"
 #include "sistema/arquivos/internal/Mascara.h"
 #include "sistema/zip/DestinoSeguro.h"
 
@@ -57,12 +59,16 @@ bool Relatando(Operacao&& operacao) {
 }
 
 // An open archive, discarded (nothing written, any partial output removed) unless Fechar
-// committed it.
+// committed it. One opened to be written is built in a new file beside its name (holding the old
+// archive when entries are added to one) and installed over the name only once whole and synced.
 class Arquivo {
 public:
     Arquivo(const QString& caminho, int modo) : caminho_(caminho) {
+        if (modo & ZIP_CREATE)
+            modo = PrepararTemporario(modo);
         int codigo = 0;
-        zip_ = zip_open(Nativo(caminho).constData(), modo, &codigo);
+        zip_ = zip_open(Nativo(temporario_.isEmpty() ? caminho : temporario_).constData(), modo,
+                        &codigo);
         if (!zip_) {
             zip_error_t erro;
             zip_error_init_with_code(&erro, codigo);
@@ -75,6 +81,8 @@ public:
     ~Arquivo() {
         if (zip_)
             zip_discard(zip_);
+        if (!temporario_.isEmpty())
+            ::unlink(Nativo(temporario_).constData());
     }
     Arquivo(const Arquivo&) = delete;
     Arquivo& operator=(const Arquivo&) = delete;
@@ -82,16 +90,35 @@ public:
     zip_t* operator*() const { return zip_; }
     QString Motivo() const { return QString::fromUtf8(zip_strerror(zip_)); }
 
-    // Writes the archive: beside its name, renamed over it when complete.
+    // Writes the archive and installs it at its name; a failed sync is a failure too.
     void Fechar() {
         if (zip_close(zip_) != 0)
             Falhar(QStringLiteral("Não foi possível gravar o arquivo zip \"%1\": %2")
                        .arg(caminho_, Motivo()));
         zip_ = nullptr;
+        if (const auto falha = SistemaArquivos::Instalar(temporario_, caminho_))
+            Falhar(falha->Texto());
+        temporario_.clear();
     }
 
 private:
+    // Creates the file the archive is built in, holding the old archive unless modo truncates
+    // it, and answers the mode to open it with.
+    int PrepararTemporario(int modo) {
+        QByteArray antigo;
+        if (QFile arquivo(caminho_); !(modo & ZIP_TRUNCATE) && arquivo.exists()) {
+            if (!arquivo.open(QIODevice::ReadOnly))
+                Falhar(QStringLiteral("Não foi possível abrir o arquivo zip \"%1\": %2")
+                           .arg(caminho_, arquivo.errorString()));
+            antigo = arquivo.readAll();
+        }
+        if (const auto falha = ArquivoInteiro::Preparar(caminho_, antigo, temporario_))
+            Falhar(falha->Texto());
+        return antigo.isEmpty() ? modo | ZIP_TRUNCATE : modo;
+    }
+
     QString caminho_;
+    QString temporario_;  // where a written archive is built until Fechar installs it
     zip_t* zip_ = nullptr;
 };
 

@@ -4,6 +4,7 @@
 // changed.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <QDir>
@@ -150,6 +151,19 @@ TEST_F(NadaPerdido, AFifoInACopiedTreeIsReportedNeverOpened) {
     raiz.Criar("o/pasta/a.txt", "a");
     ASSERT_EQ(::mkfifo(QFile::encodeName(p("o/pasta/fila")).constData(), 0600), 0);
     EXPECT_FALSE(mFile::CopiarPasta(p("o/pasta"), p("d")));
+}
+
+TEST_F(NadaPerdido, ATreeCopyWalksTheFolderItOpenedNeverAPathSwappedMeanwhile) {
+    raiz.Criar("o/pasta/sub/a.txt", "a");
+    raiz.Criar("segredo/sub/senha.txt", "senha");
+    const int pasta = ::open(QFile::encodeName(p("o/pasta")).constData(), O_RDONLY | O_DIRECTORY);
+    ASSERT_GE(pasta, 0);
+    // Swapped for a link once the copy holds it open, as an attacker racing the walk would.
+    ASSERT_TRUE(QDir().rename(p("o/pasta"), p("o/antiga")));
+    Link(p("segredo"), "o/pasta");
+    EXPECT_TRUE(ArquivosInterno::CopiarArvore(pasta, p("d")));
+    EXPECT_EQ(Ler("d/sub/a.txt"), "a");
+    EXPECT_FALSE(QFileInfo::exists(p("d/sub/senha.txt")));
 }
 
 TEST_F(NadaPerdido, ANewTemporaryFolderIsAlwaysNew) {

@@ -169,6 +169,9 @@ TEST_F(Zip, ArquivoFeitoAquiPassaNoUnzipComNomesSimples) {
     ASSERT_TRUE(TZip::Compactar(lista, Em(QStringLiteral("saida.zip"))))
         << UltimoErroZip.toStdString();
     EXPECT_TRUE(UltimoErroZip.isEmpty());
+    // A new archive gets the permissions of any new file, though it is built beside its name.
+    EXPECT_EQ(QFileInfo(Em(QStringLiteral("saida.zip"))).permissions(),
+              QFileInfo(Em(QStringLiteral("a/texto.txt"))).permissions());
 
     const Saida teste = Rodar(QStringLiteral(PROGRAMA_UNZIP),
                               {QStringLiteral("-t"), Em(QStringLiteral("saida.zip"))});
