@@ -26,6 +26,7 @@
 #include <thread>
 #include <vector>
 
+#include "ConexaoLocal.h"
 #include "display/canal/CanalComandos.h"
 
 namespace {
@@ -36,18 +37,7 @@ constexpr int kLinhas = 100'000;
 const std::string kLinha =
     "\x01 17|7891234567895|ARROZ PARBOILIZADO TIPO 1 5KG|2|UN|21,90|43,80||0|0|0\r\n";
 
-int Conectar(quint16 porta) {
-    const int s = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in endereco{};
-    endereco.sin_family = AF_INET;
-    endereco.sin_port = htons(porta);
-    endereco.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    if (::connect(s, reinterpret_cast<sockaddr*>(&endereco), sizeof endereco) != 0) {
-        ::close(s);
-        return -1;
-    }
-    return s;
-}
+using ConexaoLocal::Conectar;
 
 bool EnviarTudo(int s, const char* dados, size_t bytes) {
     for (size_t feito = 0; feito < bytes;) {
@@ -149,7 +139,8 @@ void Canal(benchmark::State& state) {
         const bool inteiras = FecharTodas(conexoes);
         const QString esperada = QString::fromLatin1(ultima.substr(2, ultima.size() - 3));
         const auto prazo = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        Aguardar([&] { return despachada == esperada || std::chrono::steady_clock::now() > prazo; });
+        Aguardar(
+            [&] { return despachada == esperada || std::chrono::steady_clock::now() > prazo; });
         if (!enviadas || !inteiras || despachada != esperada) {
             state.SkipWithError(!enviadas || !inteiras
                                     ? "the channel closed a connection before its end"

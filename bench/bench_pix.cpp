@@ -22,6 +22,7 @@
 #include <chrono>
 #include <thread>
 
+#include "ConexaoLocal.h"
 #include "display/canal/CanalComandos.h"
 #include "display/janela/TPrincipalVivavaDazovadForm.h"
 
@@ -53,18 +54,7 @@ void PixMontar(benchmark::State& state) {
     ComandoPintado(state, 'Q', kCobranca);
 }
 
-int Conectar(quint16 porta) {
-    const int s = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in endereco{};
-    endereco.sin_family = AF_INET;
-    endereco.sin_port = htons(porta);
-    endereco.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    if (::connect(s, reinterpret_cast<sockaddr*>(&endereco), sizeof endereco) != 0) {
-        ::close(s);
-        return -1;
-    }
-    return s;
-}
+using ConexaoLocal::Conectar;
 
 constexpr int kLote = 10;
 
