@@ -47,6 +47,9 @@ QString LerTexto(const QImage& imagem) {
     const QString arquivo = pasta.filePath(QStringLiteral("linhas.png"));
     EXPECT_TRUE(imagem.save(arquivo));
     QProcess ocr;
+    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+    ambiente.insert(QStringLiteral("OMP_THREAD_LIMIT"), QStringLiteral("1"));  // no thread pool
+    ocr.setProcessEnvironment(ambiente);
     ocr.start(QStringLiteral("tesseract"),
               {arquivo, QStringLiteral("stdout"), QStringLiteral("-l"), QStringLiteral("por"),
                QStringLiteral("--psm"), QStringLiteral("6")});
