@@ -21,7 +21,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "ConexaoLocal.h"
+#include "ConexaoLoopback.h"
 #include "display/canal/CanalComandos.h"
 #include "display/janela/TPrincipalVivavaDazovadForm.h"
 
@@ -47,7 +47,6 @@ private:
     bool pintado_ = true;
 };
 
-using ConexaoLocal::Conectar;
 
 quint16 PortaLivre() {
     QTcpServer s;

@@ -26,7 +26,7 @@
 #include <thread>
 #include <vector>
 
-#include "ConexaoLocal.h"
+#include "ConexaoLoopback.h"
 #include "display/canal/CanalComandos.h"
 
 namespace {
@@ -36,8 +36,6 @@ constexpr int kLinhas = 100'000;
 // A command 1 line of one item, as the POS sends it.
 const std::string kLinha =
     "\x01 17|7891234567895|ARROZ PARBOILIZADO TIPO 1 5KG|2|UN|21,90|43,80||0|0|0\r\n";
-
-using ConexaoLocal::Conectar;
 
 bool EnviarTudo(int s, const char* dados, size_t bytes) {
     for (size_t feito = 0; feito < bytes;) {
@@ -139,8 +137,7 @@ void Canal(benchmark::State& state) {
         const bool inteiras = FecharTodas(conexoes);
         const QString esperada = QString::fromLatin1(ultima.substr(2, ultima.size() - 3));
         const auto prazo = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        Aguardar(
-            [&] { return despachada == esperada || std::chrono::steady_clock::now() > prazo; });
+        Aguardar([&] { return despachada == esperada || std::chrono::steady_clock::now() > prazo; });
         if (!enviadas || !inteiras || despachada != esperada) {
             state.SkipWithError(!enviadas || !inteiras
                                     ? "the channel closed a connection before its end"

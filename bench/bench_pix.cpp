@@ -22,7 +22,7 @@
 #include <chrono>
 #include <thread>
 
-#include "ConexaoLocal.h"
+#include "ConexaoLoopback.h"
 #include "display/canal/CanalComandos.h"
 #include "display/janela/TPrincipalVivavaDazovadForm.h"
 
@@ -53,8 +53,6 @@ void PixExibir(benchmark::State& state) {
 void PixMontar(benchmark::State& state) {
     ComandoPintado(state, 'Q', kCobranca);
 }
-
-using ConexaoLocal::Conectar;
 
 constexpr int kLote = 10;
 

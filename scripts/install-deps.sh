@@ -16,6 +16,7 @@ packages=(
   python3-dateutil
   libqrencode-dev zbar-tools tesseract-ocr tesseract-ocr-por
   iputils-ping python3-dbusmock dbus-daemon desktop-file-utils systemd
+  cron
 )
 # node and npm run the differential tests of document numbers; nodejs from elsewhere brings npm.
 command -v npm >/dev/null || packages+=(nodejs npm)

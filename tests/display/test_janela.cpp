@@ -27,31 +27,12 @@
 #include "display/telas/TabelaItens.h"
 #include "registro/diario/Diario.h"
 #include "support/CapturaErroPadrao.h"
+#include "support/JanelaPorTcp.h"
 #include "support/RaizTemporaria.h"
 
 namespace {
 
 // Processes events until the condition holds or 5 s pass.
-bool Aguardar(const std::function<bool()>& condicao) {
-    QDeadlineTimer prazo(5000);
-    while (!condicao()) {
-        if (prazo.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return true;
-}
-
-quint16 PortaLivre() {
-    QTcpServer s;
-    s.listen(QHostAddress::LocalHost, 0);
-    return s.serverPort();
-}
-
-// A command line as the POS writes it: the code's character, a filler, the parameter text.
-QByteArray Linha(int codigo, const QByteArray& parametros) {
-    return QByteArray(1, char(codigo)) + ' ' + parametros + '\n';
-}
 
 class Janela : public ::testing::Test {
 protected:

@@ -7,39 +7,21 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QImage>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTableView>
-#include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
-#include <functional>
 #include <memory>
 
 #include "display/canal/CanalComandos.h"
 #include "display/janela/TPrincipalVivavaDazovadForm.h"
+#include "support/JanelaPorTcp.h"
 #include "support/RaizTemporaria.h"
 
 namespace {
-
-bool Aguardar(const std::function<bool()>& condicao) {
-    QDeadlineTimer prazo(5000);
-    while (!condicao()) {
-        if (prazo.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return true;
-}
-
-quint16 PortaLivre() {
-    QTcpServer s;
-    s.listen(QHostAddress::LocalHost, 0);
-    return s.serverPort();
-}
 
 // The text tesseract reads in the picture, case folded and with runs of blanks made one space.
 QString LerTexto(const QImage& imagem) {
@@ -114,8 +96,8 @@ protected:
 
 TEST_P(JanelaAcentos, BothNamesReadBackWithTheirAccents) {
     const CasoAcentos& caso = GetParam();
-    Enviar(QByteArray(1, char(1)) + " 1|789|" + caso.acucar + "|1|UN|4,99|4,99||0|0|0&2|790|" +
-           caso.pao + "|1|KG|12,90|12,90||0|0|0&TOTAL|R$ 17,89|||||||||\n");
+    Enviar(Linha(1, "1|789|" + caso.acucar + "|1|UN|4,99|4,99||0|0|0&2|790|" + caso.pao +
+                        "|1|KG|12,90|12,90||0|0|0&TOTAL|R$ 17,89|||||||||"));
     const QString lido = LerTexto(Linhas(2));
     EXPECT_TRUE(lido.contains(QStringLiteral("AÇÚCAR CRISTAL 5KG").toCaseFolded()))
         << lido.toStdString();

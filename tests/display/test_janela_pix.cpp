@@ -24,6 +24,7 @@
 #include "display/telas/QuadroPix.h"
 #include "sistema/pix/BrCode.h"
 #include "support/BackEndRoteiro.h"
+#include "support/JanelaPorTcp.h"
 #include "support/RaizTemporaria.h"
 
 namespace {
@@ -32,26 +33,6 @@ const QByteArray kCodigoManual =
     "00020126580014br.gov.bcb.pix0136123e4567-e12b-12d1-a456-4266554400005204000053039865802BR"
     "5913Fulano de Tal6008BRASILIA62070503***63041D3D";
 const QByteArray kSegredo = "segredo do caixa 3";
-
-bool Aguardar(const std::function<bool()>& condicao, int ms = 5000) {
-    QDeadlineTimer prazo(ms);
-    while (!condicao()) {
-        if (prazo.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return true;
-}
-
-quint16 PortaLivre() {
-    QTcpServer s;
-    s.listen(QHostAddress::LocalHost, 0);
-    return s.serverPort();
-}
-
-QByteArray Linha(char codigo, const QByteArray& parametros) {
-    return QByteArray(1, codigo) + ' ' + parametros + '\n';
-}
 
 QByteArray LinhaAssinada(char codigo, const QByteArray& parametros) {
     const QString assinatura =

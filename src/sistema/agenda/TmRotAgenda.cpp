@@ -41,6 +41,30 @@ QString DiasCalendario(const QString& dias) {
     return escritos.join(u',');
 }
 
+// Cron runs the command through /bin/sh and reads an unescaped "%" as a newline: each word is
+// single-quoted for the shell, and each "%" closes and reopens the quotes before "\%" so that
+// no backslash of the word can pair with cron's escape.
+QString PalavraCron(const QString& palavra) {
+    QString citada = palavra;
+    citada.replace(u'\'', QLatin1String("'\\''")).replace(u'%', QLatin1String("''\\%"));
+    return u'\'' + citada + u'\'';
+}
+
+// "Mon,Fri" (as DiasCalendario writes it) as cron's day numbers "1,5".
+QString DiasCron(const QString& dias) {
+    static const QStringList ordem{
+        QStringLiteral("Sun"), QStringLiteral("Mon"), QStringLiteral("Tue"), QStringLiteral("Wed"),
+        QStringLiteral("Thu"), QStringLiteral("Fri"), QStringLiteral("Sat")};
+    QStringList numeros;
+    for (const QString& dia : dias.split(u','))
+        numeros << QString::number(ordem.indexOf(dia));
+    return numeros.join(u',');
+}
+
+QString MarcaCron(const QString& nomeUnidade) {
+    return QStringLiteral("# orvane-task ") + nomeUnidade;
+}
+
 int Systemctl(const QStringList& argumentos) {
     QProcess systemctl;
     systemctl.setStandardOutputFile(QProcess::nullDevice());
@@ -86,8 +110,8 @@ QString UnidadeTimer(TDateTime ahHora, const QString& asDiasSemana) {
            quando + QStringLiteral("\n\n[Install]\nWantedBy=timers.target\n");
 }
 
-bool AgendarWindowsTaks(const QString& asNomeTarefa, const QString& asCmdLine, TDateTime ahHora,
-                        const QString& asDiasSemana, QString& asExecCmd) {
+bool AgendarSystemd(const QString& asNomeTarefa, const QString& asCmdLine, TDateTime ahHora,
+                    const QString& asDiasSemana, QString& asExecCmd) {
     const QString timer = UnidadeTimer(ahHora, asDiasSemana);
     if (timer.isEmpty() || QProcess::splitCommand(asCmdLine).isEmpty())
         return false;
@@ -107,6 +131,75 @@ bool AgendarWindowsTaks(const QString& asNomeTarefa, const QString& asCmdLine, T
                              nome + QStringLiteral(".timer")};
     asExecCmd = QStringLiteral("systemctl --user ") + ativar.join(u' ');
     return Systemctl(ativar) == 0;
+}
+
+bool GerenciadorUsuario() {
+    return Systemctl({QStringLiteral("show-environment")}) == 0;
+}
+
+QString LinhaCron(const QString& asCmdLine, TDateTime ahHora, const QString& asDiasSemana) {
+    const bool diario = asDiasSemana.trimmed() == QLatin1String("*");
+    const QString dias = diario ? QStringLiteral("*") : DiasCron(DiasCalendario(asDiasSemana));
+    const QStringList palavras = QProcess::splitCommand(asCmdLine);
+    if ((!diario && DiasCalendario(asDiasSemana).isEmpty()) || palavras.isEmpty() ||
+        asCmdLine.contains(u'\n') || asCmdLine.contains(u'\r'))
+        return {};
+    QStringList citadas;
+    for (const QString& palavra : palavras)
+        citadas << PalavraCron(palavra);
+    return Rtl::FormatDateTime(u"nn hh", ahHora) + QStringLiteral(" * * ") + dias + u' ' +
+           citadas.join(u' ');
+}
+
+bool LerCrontab(QString& asTexto) {
+    QProcess crontab;
+    QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+    ambiente.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+    crontab.setProcessEnvironment(ambiente);
+    crontab.start(QStringLiteral("crontab"), {QStringLiteral("-l")});
+    if (!crontab.waitForFinished(30000) || crontab.exitStatus() != QProcess::NormalExit)
+        return false;
+    asTexto = QString::fromUtf8(crontab.readAllStandardOutput());
+    // "no crontab for <user>" is the only failure that means an empty table; any other one
+    // must not let a rewrite drop the user's entries.
+    return crontab.exitCode() == 0 || crontab.readAllStandardError().startsWith("no crontab for ");
+}
+
+QString SemTarefa(const QString& asTabela, const QString& asMarca) {
+    QStringList linhas = asTabela.split(u'\n');
+    for (qsizetype i = linhas.indexOf(asMarca); i >= 0; i = linhas.indexOf(asMarca))
+        linhas.remove(i, std::min<qsizetype>(2, linhas.size() - i));
+    while (!linhas.isEmpty() && linhas.last().isEmpty())
+        linhas.removeLast();
+    return linhas.isEmpty() ? QString() : linhas.join(u'\n') + u'\n';
+}
+
+bool AgendarCron(const QString& asNomeTarefa, const QString& asCmdLine, TDateTime ahHora,
+                 const QString& asDiasSemana, QString& asExecCmd) {
+    const QString linha = LinhaCron(asCmdLine, ahHora, asDiasSemana);
+    QString tabela;
+    if (linha.isEmpty() || !LerCrontab(tabela))
+        return false;
+    const QString marca = MarcaCron(NomeUnidade(asNomeTarefa));
+    const QByteArray nova = (SemTarefa(tabela, marca) + marca + u'\n' + linha + u'\n').toUtf8();
+    QProcess crontab;
+    crontab.setStandardOutputFile(QProcess::nullDevice());
+    crontab.setStandardErrorFile(QProcess::nullDevice());
+    asExecCmd = QStringLiteral("crontab -");
+    crontab.start(QStringLiteral("crontab"), {QStringLiteral("-")});
+    if (!crontab.waitForStarted(30000))
+        return false;
+    crontab.write(nova);
+    crontab.closeWriteChannel();
+    return crontab.waitForFinished(30000) && crontab.exitStatus() == QProcess::NormalExit &&
+           crontab.exitCode() == 0;
+}
+
+bool AgendarWindowsTaks(const QString& asNomeTarefa, const QString& asCmdLine, TDateTime ahHora,
+                        const QString& asDiasSemana, QString& asExecCmd) {
+    return GerenciadorUsuario()
+               ? AgendarSystemd(asNomeTarefa, asCmdLine, ahHora, asDiasSemana, asExecCmd)
+               : AgendarCron(asNomeTarefa, asCmdLine, ahHora, asDiasSemana, asExecCmd);
 }
 
 }  // namespace TmRot

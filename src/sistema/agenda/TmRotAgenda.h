@@ -21,6 +21,22 @@ namespace TmRot {
 bool AgendarWindowsTaks(const QString& asNomeTarefa, const QString& asCmdLine, TDateTime ahHora,
                         const QString& asDiasSemana, QString& asExecCmd);
 
+// Where the user has no systemd manager (systemctl --user does not answer), the task is a line of
+// the user's crontab instead, under the marker line "# orvane-task <escaped name>", written
+// through "crontab -" with the user's other lines kept; asExecCmd is then "crontab -". Cron
+// keeps minutes only: the seconds of ahHora are dropped. A command line with a line break is
+// refused there (a crontab line cannot hold one), and so is a table crontab could not read.
+
+// The two ways, for callers and checks that want one of them.
+bool AgendarSystemd(const QString& asNomeTarefa, const QString& asCmdLine, TDateTime ahHora,
+                    const QString& asDiasSemana, QString& asExecCmd);
+bool AgendarCron(const QString& asNomeTarefa, const QString& asCmdLine, TDateTime ahHora,
+                 const QString& asDiasSemana, QString& asExecCmd);
+bool GerenciadorUsuario();  // the user's systemd manager answers
+
+// The crontab line ("mm hh * * dow 'word' ..."); "" for an unknown day name or a line break.
+QString LinhaCron(const QString& asCmdLine, TDateTime ahHora, const QString& asDiasSemana);
+
 // The unit texts, for the program's own checks.
 QString UnidadeServico(const QString& asCmdLine);
 // "" for an unknown day name.

@@ -39,4 +39,11 @@ QString GetStringFromUrl(const QString& URL);
 bool DownloadFileHTTP(const QString& asSourceFileUrl, const QString& asDestFile,
                       bool abShowException = false);
 
+// Whether the system reports a connection to the internet. NetworkManager's word where it
+// runs (its state "connected, global"; a link to the local network only is no connection);
+// without it, a default route (IPv4 or IPv6) through an interface other than loopback.
+bool StatusInternet();
+// The default-route rule over the texts of /proc/net/route and /proc/net/ipv6_route.
+bool RotaPadrao(const QString& asRotasV4, const QString& asRotasV6);
+
 }  // namespace TmRot

@@ -93,7 +93,19 @@ TEST(NormalizaSelect, PutsOneSelectInFrontUnlessTheStatementIsShowInsertOrUpdate
 
 // --- SQLite -------------------------------------------------------------------------------
 
-class SQLite : public Base {
+// A connection of its own name, closed and removed after each test.
+class ComBanco : public Base {
+protected:
+    void TearDown() override {
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(nome);
+        Base::TearDown();
+    }
+    const QString nome = NovoNome();
+    QSqlDatabase db;
+};
+
+class SQLite : public ComBanco {
 protected:
     void SetUp() override {
         Base::SetUp();
@@ -109,13 +121,6 @@ protected:
                    "'2024-02-29'), (2, 'O''Neil', null, '-99999999999', 'S', null), "
                    "(3, '', 0, 'abc', 'N', null)"));
     }
-    void TearDown() override {
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(nome);
-        Base::TearDown();
-    }
-    const QString nome = NovoNome();
-    QSqlDatabase db;
 };
 
 TEST_F(SQLite, SelectReadsRowsWithNullApartFromEmptyText) {
@@ -320,7 +325,7 @@ QSqlDatabase ConectarPostgres(const QString& nome) {
     return db;
 }
 
-class Postgres : public Base {
+class Postgres : public ComBanco {
 protected:
     void SetUp() override {
         Base::SetUp();
@@ -329,13 +334,6 @@ protected:
         db = ConectarPostgres(nome);
         ASSERT_TRUE(db.isOpen()) << db.lastError().text().toStdString();
     }
-    void TearDown() override {
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(nome);
-        Base::TearDown();
-    }
-    const QString nome = NovoNome();
-    QSqlDatabase db;
 };
 
 TEST_F(Postgres, AStatementCancelledFromAnotherSessionIsTheUsersCancel) {

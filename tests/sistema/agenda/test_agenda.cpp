@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 namespace {
@@ -47,9 +48,9 @@ TEST(Agenda, TaskUnitsAreWrittenEscapedAndVerified) {
     qputenv("XDG_CONFIG_HOME", pasta.path().toLocal8Bit());
     QString comando;
     // No user systemd runs here: the units are written, systemd's refusal is the answer.
-    TmRot::AgendarWindowsTaks(QStringLiteral("../Backup diário"),
-                              QStringLiteral("/bin/echo \"100% $HOME\" a\\b"), kHora,
-                              QStringLiteral("MON,FRI"), comando);
+    TmRot::AgendarSystemd(QStringLiteral("../Backup diário"),
+                          QStringLiteral("/bin/echo \"100% $HOME\" a\\b"), kHora,
+                          QStringLiteral("MON,FRI"), comando);
     const QString nome = TmRot::NomeUnidade(QStringLiteral("../Backup diário"));
     EXPECT_FALSE(nome.contains(u'/'));
     const QString servico =
@@ -63,12 +64,100 @@ TEST(Agenda, TaskUnitsAreWrittenEscapedAndVerified) {
                         QDir(TmRot::PastaUnidades()).filePath(nome + QStringLiteral(".timer"))}),
               0);
 
-    EXPECT_FALSE(TmRot::AgendarWindowsTaks(QStringLiteral("outra"), QStringLiteral("/bin/true"),
-                                           kHora, QStringLiteral("SEGUNDA"), comando));
+    EXPECT_FALSE(TmRot::AgendarSystemd(QStringLiteral("outra"), QStringLiteral("/bin/true"), kHora,
+                                       QStringLiteral("SEGUNDA"), comando));
     EXPECT_FALSE(QFile::exists(
         QDir(TmRot::PastaUnidades())
             .filePath(TmRot::NomeUnidade(QStringLiteral("outra")) + QStringLiteral(".timer"))));
     qunsetenv("XDG_CONFIG_HOME");
+}
+
+// What cron does to the command field before /bin/sh sees it: "\\%" becomes "%", and a bare
+// "%" ends the command (the rest would be its standard input).
+QString ComoCron(const QString& comando) {
+    QString saida;
+    for (qsizetype i = 0; i < comando.size(); ++i) {
+        if (comando[i] == u'\\' && i + 1 < comando.size()) {
+            if (comando[i + 1] != u'%')
+                saida += comando[i];
+            saida += comando[++i];
+        } else if (comando[i] == u'%') {
+            break;
+        } else {
+            saida += comando[i];
+        }
+    }
+    return saida;
+}
+
+QString Rodar(const QString& programa, const QStringList& argumentos,
+              const QByteArray& entrada = {}, int* codigo = nullptr) {
+    QProcess processo;
+    processo.start(programa, argumentos);
+    processo.write(entrada);
+    processo.closeWriteChannel();
+    processo.waitForFinished();
+    if (codigo)
+        *codigo = processo.exitCode();
+    return QString::fromUtf8(processo.readAllStandardOutput());
+}
+
+TEST(Agenda, CronLinesKeepEveryWordThroughCronAndTheShell) {
+    const QString linha =
+        TmRot::LinhaCron(QStringLiteral("/usr/bin/printf \"%s|\" \"100% it's\" a\\%b $HOME \\"),
+                         kHora, QStringLiteral("MON,sun"));
+    ASSERT_TRUE(linha.startsWith(QLatin1String("30 06 * * 1,0 '"))) << linha.toStdString();
+    const QString comando = linha.section(u' ', 5);
+    EXPECT_EQ(Rodar(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), ComoCron(comando)}),
+              QStringLiteral("100% it's|a\\%b|$HOME|\\|"));
+    EXPECT_EQ(TmRot::LinhaCron(QStringLiteral("/bin/true"), kHora, QStringLiteral("*")),
+              QStringLiteral("30 06 * * * '/bin/true'"));
+    EXPECT_EQ(TmRot::LinhaCron(QStringLiteral("/bin/true"), kHora, QStringLiteral("SEG")),
+              QString());
+    EXPECT_EQ(TmRot::LinhaCron(QStringLiteral("/bin/echo 'a\nb'"), kHora, QStringLiteral("*")),
+              QString());
+}
+
+// The real crontab program (it needs no running daemon); the user's own table is put back after.
+class AgendaCron : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (QStandardPaths::findExecutable(QStringLiteral("crontab")).isEmpty())
+            GTEST_SKIP() << "crontab is not installed";
+        antes_ = Rodar(QStringLiteral("crontab"), {QStringLiteral("-l")}, {}, &codigoAntes_);
+    }
+    void TearDown() override {
+        if (codigoAntes_ == 0)
+            Rodar(QStringLiteral("crontab"), {QStringLiteral("-")}, antes_.toUtf8());
+        else
+            Rodar(QStringLiteral("crontab"), {QStringLiteral("-r")});
+    }
+    QString antes_;
+    int codigoAntes_ = -1;
+};
+
+TEST_F(AgendaCron, TaskReplacesItsOwnLineAndKeepsTheUsersLines) {
+    const QByteArray doUsuario = "MAILTO=\"\"\n0 1 * * * /bin/true # mine\n";
+    Rodar(QStringLiteral("crontab"), {QStringLiteral("-")}, doUsuario);
+    QString comando;
+    const QString nome = QStringLiteral("../Backup diário");
+    ASSERT_TRUE(TmRot::AgendarCron(nome, QStringLiteral("/bin/echo 1"), kHora, QStringLiteral("*"),
+                                   comando));
+    ASSERT_TRUE(TmRot::AgendarCron(QStringLiteral("outra"), QStringLiteral("/bin/echo 2"), kHora,
+                                   QStringLiteral("*"), comando));
+    ASSERT_TRUE(TmRot::AgendarCron(nome, QStringLiteral("/bin/echo 3"), 0.5, QStringLiteral("FRI"),
+                                   comando));
+    EXPECT_EQ(comando, QStringLiteral("crontab -"));
+    const QString marca = QStringLiteral("# orvane-task ") + TmRot::NomeUnidade(nome);
+    EXPECT_EQ(Rodar(QStringLiteral("crontab"), {QStringLiteral("-l")}),
+              QString::fromUtf8(doUsuario) +
+                  QStringLiteral("# orvane-task orvane-outra\n"
+                                 "30 06 * * * '/bin/echo' '2'\n") +
+                  marca + QStringLiteral("\n00 12 * * 5 '/bin/echo' '3'\n"));
+    EXPECT_FALSE(TmRot::AgendarCron(nome, QStringLiteral("/bin/true"), kHora, QStringLiteral("XYZ"),
+                                    comando));
+    EXPECT_TRUE(
+        Rodar(QStringLiteral("crontab"), {QStringLiteral("-l")}).contains(u"'/bin/echo' '3'"));
 }
 
 }  // namespace

@@ -1,16 +1,15 @@
 #pragma once
-// A plain blocking client socket on the loopback, for the benchmarks that play the POS: the
-// socket connected to the port, or -1 when the connection is refused. The caller closes it.
-
-#include <QtGlobal>
+// A plain blocking TCP connection to a port of this machine, as a POS opens one, without Qt in
+// the way of what is measured.
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
-namespace ConexaoLocal {
+#include <QtGlobal>
 
+// The connected socket, or -1.
 inline int Conectar(quint16 porta) {
     const int s = ::socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in endereco{};
@@ -23,5 +22,3 @@ inline int Conectar(quint16 porta) {
     }
     return s;
 }
-
-}  // namespace ConexaoLocal
