@@ -48,6 +48,8 @@ RATIOS = [
     ("Process list: count one name through /proc / pgrep -c", "ContarProcessos/real_time", "ContarProcessos_PgrepC/real_time", "real_time", 1),
     ("Dataset: 100 000 rows read by field name / bare QSqlQuery by column index (SQLite)", "DataSet_LerLinhas", "DataSet_LerLinhas_QSqlQuery", "cpu_time", 1.2),
     ("Delete a 100 000-file tree: DirectoryDelete / rm -rf", "Apagar_Arvore/iterations:1/real_time", "Apagar_Arvore_RmRf/iterations:1/real_time", "real_time", 1.5),
+    ("Cold start to the first painted frame: display / bare Qt window", "PartidaDisplay/iterations:20/manual_time", "PartidaJanelaNua/iterations:20/manual_time", "real_time", 1.5),
+    ("Cold start to the first painted frame: display / Qt window with one line of text", "PartidaDisplay/iterations:20/manual_time", "PartidaJanelaComTexto/iterations:20/manual_time", "real_time", None),
 ]
 
 # (what, benchmark, field, unit, target as the largest value that passes, or None)
@@ -62,6 +64,8 @@ ABSOLUTES = [
     ("Sleeping process (floor): context switches per second", "ProgramaOcioso_ProcessoDormindo/iterations:1/manual_time", "trocas_por_s", "/s", None),
     ("Idle display: resident memory", "ProgramaOcioso/iterations:1/manual_time", "rss_ocioso_MiB", "MiB", None),
     ("Display after the largest one-line sale: resident memory", "ProgramaOcioso/iterations:1/manual_time", "rss_venda_MiB", "MiB", None),
+    ("Line written to the socket to the changed frame painted, median / the 100 ms hand-off", "CaminhoComando/iterations:1000/manual_time", "razao_mediana", "x", 1.2),
+    ("Line written to the socket to the changed frame painted, 99th percentile / the 100 ms hand-off", "CaminhoComando/iterations:1000/manual_time", "razao_p99", "x", 1.2),
     ("Items in the largest one-line sale", "ProgramaOcioso/iterations:1/manual_time", "itens_venda", "", None),
 ]
 

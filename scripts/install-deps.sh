@@ -14,7 +14,7 @@ packages=(
   postgresql python3-pyftpdlib python3-openssl openssl
   python3-num2words python3-stdnum
   python3-dateutil
-  libqrencode-dev zbar-tools
+  libqrencode-dev zbar-tools tesseract-ocr tesseract-ocr-por
   iputils-ping python3-dbusmock dbus-daemon desktop-file-utils systemd
   cron
 )
