@@ -144,10 +144,11 @@ QStringList ComoEntrada(const QString& caminho) {
     return {limpo.filePath(), pasta + QLatin1Char('/') + limpo.fileName()};
 }
 
-// A folder the call writes into: the entry, and the folder it leads to.
+// A folder the call writes into: the entry, and the folder it leads to. The library cleans a
+// path before anything else ("t/link/../a" is "t/a"), so that is the path whose links lead on.
 QStringList ComoPasta(const QString& caminho) {
     QStringList dadas = ComoEntrada(caminho);
-    if (const QString real = QFileInfo(caminho).canonicalFilePath(); !real.isEmpty())
+    if (const QString real = QFileInfo(Limpo(caminho)).canonicalFilePath(); !real.isEmpty())
         dadas.append(real);
     return dadas;
 }

@@ -10,13 +10,16 @@
 namespace {
 
 // A virtual X screen of the given "WxHxD" for one test; DISPLAY points at it while it lives.
+// It never resets: by default an X server starts over when its last client leaves, and a
+// program connecting in that moment is refused.
 class TelaVirtual {
 public:
     explicit TelaVirtual(const QString& geometria) {
         xvfb_.start(
             QStringLiteral("Xvfb"),
             {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-             QStringLiteral("0"), geometria, QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+             QStringLiteral("0"), geometria, QStringLiteral("-nolisten"), QStringLiteral("tcp"),
+             QStringLiteral("-noreset")});
         while (xvfb_.waitForReadyRead(10000) && !xvfb_.canReadLine()) {
         }
         const QByteArray numero = xvfb_.readLine().trimmed();
