@@ -7,7 +7,6 @@
 #include <QPixmap>
 
 #include "display/protocolo/Protocolo.h"
-#include "display/telas/PaginaPagamento.h"
 #include "display/telas/PaginaVenda.h"
 
 namespace {
@@ -35,8 +34,7 @@ struct Pagina {
         venda.CarregarListaItens(Protocolo::LerListaItens(lista));
         QCoreApplication::processEvents();
     }
-    TPaginaPagamento pagamento;
-    TPaginaVenda venda{pagamento};
+    TPaginaVenda venda;
 };
 
 void Comando1_Aplicar(benchmark::State& state) {

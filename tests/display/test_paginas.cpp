@@ -11,6 +11,7 @@
 #include <QTextBlock>
 
 #include "desenho/fontes/Fontes.h"
+#include "display/estado/EstadoTela.h"
 #include "display/telas/CorTexto.h"
 #include "display/telas/ImagemFundo.h"
 #include "display/telas/LeitorImagem.h"
@@ -78,14 +79,23 @@ protected:
         venda.resize(800, 600);
         pagamento.show();
         venda.show();
+        pagamento.Mostrar(estado.PagamentoTela());
+        QObject::connect(&estado, &TEstadoTela::Mudou, [this](TEstadoTela::EPartes partes) {
+            pagamento.Mostrar(estado.PagamentoTela());
+            pedidosPagamento += partes.testFlag(TEstadoTela::MostrarPagamento);
+        });
     }
 
     // The commands that need a number of fields, as the window's dispatch runs them: the
     // parameter text is read by the protocol, and a text without the fields reaches no page.
-    void ExibirMeiosPagamento(const QString& parametros) {
-        if (const auto meios = LerMeiosPagamento(parametros))
-            pagamento.ExibirMeiosPagamento(*meios);
+    // The payment page shows the screen state, as on the window.
+    void ExibirResumoPagamento(const QString& parametros) {
+        estado.Aplicar(EComando::ExibirResumoPagamento, parametros);
     }
+    void ExibirMeiosPagamento(const QString& parametros) {
+        estado.Aplicar(EComando::ExibirMeiosPagamento, parametros);
+    }
+    void LimparPagamento() { estado.Aplicar(EComando::LimparVenda, {}); }
     void CancelarItem(const QString& parametros) {
         if (const auto cancelamento = LerCancelamentoItem(parametros))
             venda.CancelarItem(*cancelamento);
@@ -103,8 +113,10 @@ protected:
     QWidget* Filho(const char* nome) { return venda.findChild<QWidget*>(QLatin1String(nome)); }
     QString TotalVenda() { return Rotulo("lbTotalVenda")->text(); }
 
+    TEstadoTela estado;
     TPaginaPagamento pagamento;
-    TPaginaVenda venda{pagamento};
+    TPaginaVenda venda;
+    int pedidosPagamento = 0;  // commands that asked for the payment page
 };
 
 }  // namespace
@@ -214,7 +226,7 @@ TEST_F(Paginas, ExtremeAmountsDoNotOverflow) {
     EXPECT_TRUE(venda.Tb().index(1, 6).data().toString().startsWith("922.337.203.685.477,"));
     EXPECT_TRUE(venda.Tb().index(2, 6).data().toString().startsWith("922.337.203.685.477,"));
 
-    pagamento.ExibirResumoPagamento(LerResumoPagamento("1|922337203685477|922337203685477|0"));
+    ExibirResumoPagamento("1|922337203685477|922337203685477|0");
     EXPECT_EQ(pagamento.Painel(L::Bruto)->height(), 52);
     EXPECT_EQ(pagamento.Valor(L::Bruto)->text(), "1,00");
     ExibirMeiosPagamento(Meios({"Pix", "1"}, minimo));
@@ -252,11 +264,12 @@ TEST_F(Paginas, SingleRowCommandsAddToTheSaleAndSetTheTotal) {
 TEST_F(Paginas, ClearingTheSaleResetsTableTotalAndPaymentPage) {
     venda.CarregarListaItens(
         LerListaItens("1|123|ARROZ|1|UN|10,00|10,00||0|0|&TOTAL|10,00|||||||||"));
-    pagamento.ExibirResumoPagamento(LerResumoPagamento("100|10|0|0"));
+    ExibirResumoPagamento("100|10|0|0");
     QSignalSpy ativacao(&venda, &TPaginaVenda::PedirAtivacao);
     QSignalSpy visibilidade(&venda, &TPaginaVenda::VisibilidadeMudou);
 
     venda.LimparVenda();
+    LimparPagamento();
 
     EXPECT_EQ(venda.Tb().rowCount(), 0);
     EXPECT_EQ(TotalVenda(), "0,00");
@@ -438,10 +451,10 @@ TEST_F(Paginas, PaymentSummaryOpensTheRowsItsAmountsNeed) {
         {"100|0|x|0", false, false, false, nullptr, "", ""},
     };
     for (const Caso& c : casos) {
-        QSignalSpy ativacao(&pagamento, &TPaginaPagamento::PedirAtivacao);
-        pagamento.ExibirResumoPagamento(LerResumoPagamento(c.parametros));
+        pedidosPagamento = 0;
+        ExibirResumoPagamento(c.parametros);
         SCOPED_TRACE(c.parametros);
-        EXPECT_EQ(ativacao.count(), 1);
+        EXPECT_EQ(pedidosPagamento, 1);
         EXPECT_EQ(pagamento.Valor(L::Liquido)->text(), "100,00");
         EXPECT_EQ(pagamento.Painel(L::Bruto)->height(), c.bruto ? 52 : 1);
         if (c.textoBruto) {
@@ -462,14 +475,14 @@ TEST_F(Paginas, PaymentSummaryOpensTheRowsItsAmountsNeed) {
 }
 
 TEST_F(Paginas, ShortPaymentSummaryOnlyResetsThePage) {
-    pagamento.ExibirResumoPagamento(LerResumoPagamento("100|10|0|0"));
+    ExibirResumoPagamento("100|10|0|0");
     ExibirMeiosPagamento(Meios({"Dinheiro", "150,00"}, "-50", "10"));
     ASSERT_EQ(pagamento.Painel(L::Troco)->height(), 52);
-    QSignalSpy ativacao(&pagamento, &TPaginaPagamento::PedirAtivacao);
+    pedidosPagamento = 0;
 
-    pagamento.ExibirResumoPagamento(LerResumoPagamento("100|10|0"));
+    ExibirResumoPagamento("100|10|0");
 
-    EXPECT_EQ(ativacao.count(), 0);
+    EXPECT_EQ(pedidosPagamento, 0);
     EXPECT_EQ(pagamento.Valor(L::Liquido)->text(), "0,00");
     for (L linha : {L::Bruto, L::Desconto, L::Acrescimo, L::Meio1, L::Troco})
         EXPECT_EQ(pagamento.Painel(linha)->height(), 1);
@@ -499,10 +512,10 @@ TEST_F(Paginas, PaymentMeansDecideTheChangeRow) {
     const QColor corMeio[] = {QColor(0xEA, 0xF4, 0xF4), QColor(0xDF, 0xEE, 0xEE)};
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.parametros.toStdString());
-        pagamento.LimparPagamento();
-        QSignalSpy ativacao(&pagamento, &TPaginaPagamento::PedirAtivacao);
+        LimparPagamento();
+        pedidosPagamento = 0;
         ExibirMeiosPagamento(c.parametros);
-        EXPECT_EQ(ativacao.count(), 0);
+        EXPECT_EQ(pedidosPagamento, 0);
         for (L meio : {L::Meio1, L::Meio2, L::Meio3}) {
             const bool aberto = meio == c.meioAberto;
             EXPECT_EQ(pagamento.Painel(meio)->height(), aberto ? 52 : 1);
@@ -524,18 +537,18 @@ TEST_F(Paginas, PaymentMeansDecideTheChangeRow) {
     }
 
     // Fewer than 14 fields: nothing changes.
-    pagamento.LimparPagamento();
+    LimparPagamento();
     ExibirMeiosPagamento(Meios({"Pix", "10,00"}, "0").section(u'|', 0, 12));
     EXPECT_EQ(pagamento.Titulo(L::Meio1)->text(), "");
     EXPECT_EQ(pagamento.Valor(L::Liquido)->text(), "0,00");
 }
 
 TEST_F(Paginas, SpacerCentresTheStack) {
-    pagamento.LimparPagamento();
+    LimparPagamento();
     EXPECT_EQ(pagamento.EspacoPanel()->height(), 330);  // (741 - 61) / 2 - 10
     EXPECT_EQ(pagamento.Painel(L::Liquido)->geometry(), QRect(0, 333, 784, 52));
 
-    pagamento.ExibirResumoPagamento(LerResumoPagamento("100|10|0|0"));  // three open rows: 163
+    ExibirResumoPagamento("100|10|0|0");  // three open rows: 163
     EXPECT_EQ(pagamento.EspacoPanel()->height(), 279);
 
     pagamento.resize(784, 100);  // taller than the page: the spacer stays at 0

@@ -101,7 +101,7 @@ void TPrincipalVivavaDazovadForm::CriarPaginas() {
     PageControl = new QStackedWidget(this);
     PageControl->setObjectName(QStringLiteral("PageControl"));
     TabPgto = new TPaginaPagamento(PageControl);
-    TabVenda = new TPaginaVenda(*TabPgto, PageControl);
+    TabVenda = new TPaginaVenda(PageControl);
     TabDebug = new TPaginaDebug(PageControl);
     TabImg = new TPaginaImagem(PageControl);
     TabInfo = new TPaginaInfo(PageControl);
@@ -126,7 +126,8 @@ void TPrincipalVivavaDazovadForm::CriarPaginas() {
         PageControl->addWidget(pagina);
     TabVenda->ImgFundoVenda().DefinirImagem(FundoPadrao::Imagem());
     connect(TabVenda, &TPaginaVenda::PedirAtivacao, this, [this] { AtivarPagina(TabVenda); });
-    connect(TabPgto, &TPaginaPagamento::PedirAtivacao, this, [this] { AtivarPagina(TabPgto); });
+    TabPgto->Mostrar(estado_.PagamentoTela());
+    connect(&estado_, &TEstadoTela::Mudou, this, &TPrincipalVivavaDazovadForm::MostrarEstado);
     TabConfig->DefinirAcoes(
         [this] { AtivarPagina(TabVenda); },
         [this] { TratamentoErros::Executar([this] { AplicarConfiguracaoTela(); }); });
@@ -256,8 +257,16 @@ void TPrincipalVivavaDazovadForm::showEvent(QShowEvent* event) {
     }
 }
 
+void TPrincipalVivavaDazovadForm::MostrarEstado(TEstadoTela::EPartes partes) {
+    if (partes.testFlag(TEstadoTela::Pagamento))
+        TabPgto->Mostrar(estado_.PagamentoTela());
+    if (partes.testFlag(TEstadoTela::MostrarPagamento))
+        AtivarPagina(TabPgto);
+}
+
 void TPrincipalVivavaDazovadForm::FormShow() {
     TabVenda->LimparVenda();
+    estado_.LimparVenda();
     TabPgto->CentralizarLinhaPagamento(width());
     AtivarCanal();
 }
@@ -381,6 +390,7 @@ void TPrincipalVivavaDazovadForm::ExecutarComando(int codigo, const QString& par
 void TPrincipalVivavaDazovadForm::DespacharComando(Protocolo::EComando comando,
                                                    const QString& parametros) {
     using namespace Protocolo;
+    estado_.Aplicar(comando, parametros);
     switch (comando) {
         case EComando::CarregarListaItens:
             QuadroPix->Remover();  // a new sale
@@ -391,14 +401,10 @@ void TPrincipalVivavaDazovadForm::DespacharComando(Protocolo::EComando comando,
             break;
         case EComando::ExibirResumoPagamento:
             QuadroPix->Remover();
-            TabPgto->ExibirResumoPagamento(LerResumoPagamento(parametros));
             break;
         case EComando::ExibirMeiosPagamento:
-            if (const auto meios = LerMeiosPagamento(parametros)) {
-                TabPgto->ExibirMeiosPagamento(*meios);
-                if (PagamentoConcluido(*meios))
-                    QuadroPix->Remover();
-            }
+            if (const auto meios = LerMeiosPagamento(parametros); meios && PagamentoConcluido(*meios))
+                QuadroPix->Remover();
             break;
         case EComando::LimparVenda:
             QuadroPix->Remover();
@@ -430,8 +436,7 @@ void TPrincipalVivavaDazovadForm::DespacharComando(Protocolo::EComando comando,
             FecharImagem(ParametroUm(parametros));
             break;
         case EComando::ExibirPagamento:
-            TabPgto->ExibirPagamento();
-            break;
+            break;  // the screen state asks for the payment page
         case EComando::ExibirCodigoPix:
             ExibirCodigoPix(LerExibirPix(parametros));
             break;

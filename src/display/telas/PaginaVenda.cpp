@@ -4,10 +4,9 @@
 
 #include "desenho/fontes/Fontes.h"
 #include "display/telas/Apresentacao.h"
-#include "display/telas/FormatoValor.h"
+#include "display/estado/FormatoValor.h"
 #include "display/telas/GradeItens.h"
 #include "display/telas/ImagemFundo.h"
-#include "display/telas/PaginaPagamento.h"
 #include "display/telas/RotuloTexto.h"
 
 namespace {
@@ -37,9 +36,8 @@ TLinhaItem LinhaAcrescimo(Currency acrescimo) {
 
 }  // namespace
 
-TPaginaVenda::TPaginaVenda(TPaginaPagamento& pagamento, QWidget* pai)
+TPaginaVenda::TPaginaVenda(QWidget* pai)
     : QWidget(pai),
-      pagamento_(pagamento),
       ImgFundoVenda_(new TImagemFundo(this)),
       Grid_(new TGradeItens(Tb_, this)),
       Apresentacao_(new TApresentacao(this)),
@@ -120,7 +118,6 @@ void TPaginaVenda::AcrescimoItem(const Protocolo::TAjusteItem& acrescimo) {
 void TPaginaVenda::LimparVenda() {
     Tb_.Limpar();
     lbTotalVenda_->setText(QStringLiteral("0,00"));
-    pagamento_.LimparPagamento();
 }
 
 void TPaginaVenda::ExibirVenda(bool limpar) {

@@ -17,13 +17,11 @@ class QLabel;
 class TGradeItens;
 class TImagemFundo;
 class TApresentacao;
-class TPaginaPagamento;
 
 class TPaginaVenda : public QWidget {
     Q_OBJECT
 public:
-    // The payment page is reset together with the sale (LimparVenda).
-    explicit TPaginaVenda(TPaginaPagamento& pagamento, QWidget* pai = nullptr);
+    explicit TPaginaVenda(QWidget* pai = nullptr);
 
     // Command 1: rebuilds the item table from the records in order (a total record sets the
     // total label, the last one wins) and asks to be made the active page.
@@ -37,7 +35,7 @@ public:
     void DescontoItem(const Protocolo::TAjusteItem& desconto);
     // Command 101: a surcharge row; the new sale total.
     void AcrescimoItem(const Protocolo::TAjusteItem& acrescimo);
-    // Command 5: empties the table, total "0,00", resets the payment page; no page change.
+    // Command 5: empties the table, total "0,00"; no page change.
     void LimparVenda();
     // Command 2: clears the sale first when asked (parameter "1"); asks to be made the active
     // page.
@@ -67,7 +65,6 @@ private:
     void DefinirTotalVenda(Currency total);
     void Dispor();
 
-    TPaginaPagamento& pagamento_;
     TTabelaItens Tb_;
     TImagemFundo* ImgFundoVenda_;
     TGradeItens* Grid_;
