@@ -43,20 +43,131 @@ void TPagamentoTela::AplicarTotais(Currency total, Currency descontos, Currency 
         Bruto = FormataValor(total + (descontos - acrescimos));
 }
 
-TEstadoTela::EPartes TEstadoTela::Aplicar(Protocolo::EComando comando,
-                                          const QString& parametros) {
+namespace {
+
+TLinhaItem LinhaCancelamento(int nr, QStringView nome, Currency total) {
+    return TLinhaItem()
+        .DefinirNr(nr)
+        .DefinirBarras(u"CANCELADO")
+        .DefinirNome(nome)
+        .DefinirTotal(-total)
+        .DefinirTipo(u".");
+}
+
+TLinhaItem LinhaDesconto(Currency desconto) {
+    return TLinhaItem().DefinirNome(u"DESCONTO ITEM").DefinirTotal(-desconto).DefinirTipo(u".");
+}
+
+TLinhaItem LinhaAcrescimo(Currency acrescimo) {
+    return TLinhaItem().DefinirNome(u"ACRESCIMO ITEM").DefinirTotal(acrescimo).DefinirTipo(u",");
+}
+
+void AdicionarItem(QVector<TLinhaItem>& linhas, const Protocolo::TRegistroItem& item) {
+    linhas.append(TLinhaItem()
+                      .DefinirNr(item.Nr)
+                      .DefinirBarras(item.Barras)
+                      .DefinirNome(item.Nome)
+                      .DefinirUnit(item.Unit)
+                      .DefinirQtd(item.Qtd)
+                      .DefinirTipo(item.Tipo)
+                      .DefinirTotal(item.Total));
+    if (item.Cancelado)
+        linhas.append(LinhaCancelamento(item.Nr, item.Nome, item.Total));
+    if (item.Desconto > Currency())
+        linhas.append(LinhaDesconto(item.Desconto));
+    if (item.Acrescimo > Currency())
+        linhas.append(LinhaAcrescimo(item.Acrescimo));
+}
+
+}  // namespace
+
+TEstadoTela::EPartes TEstadoTela::Aplicar(Protocolo::EComando comando, const QString& parametros) {
+    using namespace Protocolo;
+    EPartes partes;
+    switch (comando) {
+        case EComando::CarregarListaItens:
+            partes = CarregarLista(parametros);
+            break;
+        case EComando::ExibirVenda:
+            partes = ParametroUm(parametros) ? Limpar() | MostrarVenda : EPartes(MostrarVenda);
+            break;
+        case EComando::LimparVenda:
+            partes = Limpar();
+            break;
+        case EComando::CancelarItem:
+            if (const auto cancelamento = LerCancelamentoItem(parametros))
+                partes = Acrescentar(
+                    LinhaCancelamento(cancelamento->Nr, cancelamento->Nome, cancelamento->Total),
+                    cancelamento->TotalVenda);
+            break;
+        case EComando::DescontoItem:
+            if (const auto desconto = LerAjusteItem(parametros))
+                partes = Acrescentar(LinhaDesconto(desconto->Valor), desconto->TotalVenda);
+            break;
+        case EComando::AcrescimoItem:
+            if (const auto acrescimo = LerAjusteItem(parametros))
+                partes = Acrescentar(LinhaAcrescimo(acrescimo->Valor), acrescimo->TotalVenda);
+            break;
+        default:
+            partes = AplicarPagamento(comando, parametros);
+            break;
+    }
+    if (partes)
+        emit Mudou(partes);
+    return partes;
+}
+
+void TEstadoTela::LimparVenda() {
+    if (const EPartes partes = Limpar())
+        emit Mudou(partes);
+}
+
+TEstadoTela::EPartes TEstadoTela::CarregarLista(const QString& parametros) {
+    QVector<TLinhaItem> linhas;
+    QString total = totalVenda_;
+    for (const Protocolo::TRegistroLista& registro : Protocolo::LerListaItens(parametros)) {
+        if (const auto* registroTotal = std::get_if<Protocolo::TRegistroTotal>(&registro))
+            total = registroTotal->Texto;
+        else
+            AdicionarItem(linhas, std::get<Protocolo::TRegistroItem>(registro));
+    }
+    linhas_ = std::move(linhas);
+    return DefinirTotal(total) | Linhas | MostrarVenda;
+}
+
+TEstadoTela::EPartes TEstadoTela::Acrescentar(const TLinhaItem& linha, Currency totalVenda) {
+    linhas_.append(linha);
+    return DefinirTotal(QStringLiteral("R$") + FormataValor(totalVenda)) | LinhasAcrescidas;
+}
+
+TEstadoTela::EPartes TEstadoTela::Limpar() {
+    EPartes partes = DefinirTotal(QStringLiteral("0,00"));
+    if (!linhas_.isEmpty()) {
+        linhas_.clear();
+        partes |= Linhas;
+    }
+    TPagamentoTela pagamento = pagamento_;
+    pagamento.Limpar();
+    if (pagamento != pagamento_) {
+        pagamento_ = pagamento;
+        partes |= Pagamento;
+    }
+    return partes;
+}
+
+TEstadoTela::EPartes TEstadoTela::DefinirTotal(const QString& total) {
+    if (total == totalVenda_)
+        return {};
+    totalVenda_ = total;
+    return Total;
+}
+
+TEstadoTela::EPartes TEstadoTela::AplicarPagamento(Protocolo::EComando comando,
+                                                   const QString& parametros) {
     using namespace Protocolo;
     TPagamentoTela novo = pagamento_;
     EPartes pedidos;
     switch (comando) {
-        case EComando::ExibirVenda:
-            if (!ParametroUm(parametros))
-                return {};
-            novo.Limpar();
-            break;
-        case EComando::LimparVenda:
-            novo.Limpar();
-            break;
         case EComando::ExibirResumoPagamento:
             if (const auto resumo = LerResumoPagamento(parametros)) {
                 novo.AplicarResumo(*resumo);
@@ -75,22 +186,8 @@ TEstadoTela::EPartes TEstadoTela::Aplicar(Protocolo::EComando comando,
         default:
             return {};
     }
-    return Trocar(novo, pedidos);
-}
-
-void TEstadoTela::LimparVenda() {
-    TPagamentoTela novo = pagamento_;
-    novo.Limpar();
-    Trocar(novo, {});
-}
-
-TEstadoTela::EPartes TEstadoTela::Trocar(const TPagamentoTela& novo, EPartes pedidos) {
-    EPartes partes = pedidos;
-    if (novo != pagamento_) {
-        pagamento_ = novo;
-        partes |= Pagamento;
-    }
-    if (partes)
-        emit Mudou(partes);
-    return partes;
+    if (novo == pagamento_)
+        return pedidos;
+    pagamento_ = novo;
+    return pedidos | Pagamento;
 }

@@ -1,18 +1,22 @@
 #pragma once
-// The customer's screen as data, between the protocol and the pages: what the payment summary
-// shows, decided once here so that every view of the screen (the window's pages, any other)
-// shows the same rows, texts and change rule without deciding anything itself. Qt Core only.
+// The customer's screen as data, between the protocol and the pages: the sale's rows and total
+// and what the payment summary shows, decided once here so that every view of the screen (the
+// window's pages, any other) shows the same rows, texts and change rule without deciding
+// anything itself. Qt Core only.
 //
 // TEstadoTela::Aplicar takes a command of the POS with its parameter text, reads its record with
-// the protocol, changes the state and emits Mudou with the parts that changed; a command that
-// changes nothing emits nothing. Amounts are already texts in the screens' number format
-// (FormatoValor.h); payment means keep the texts the POS sent.
+// the protocol, changes the state and emits Mudou with the parts that changed and what the
+// command asks to be shown; a command that changes nothing and asks for nothing emits nothing.
+// Amounts are already texts in the screens' number format (FormatoValor.h); payment means keep the
+// texts the POS sent.
 
 #include <QObject>
 #include <QString>
+#include <QVector>
 #include <array>
 
 #include "base/Currency.h"
+#include "display/estado/LinhaVenda.h"
 #include "display/protocolo/Protocolo.h"
 
 // The change row: closed, the amount still missing, or the change due.
@@ -54,28 +58,50 @@ private:
 class TEstadoTela : public QObject {
     Q_OBJECT
 public:
-    // What a command changed. MostrarPagamento is not a change but the command's request that
-    // the payment summary be shown (command 3 with its summary, command 104).
-    enum EParte { Pagamento = 1, MostrarPagamento = 2 };
+    // What a command changed: the rows replaced (Linhas) or rows appended at the end
+    // (LinhasAcrescidas), the sale total, the payment summary. The Mostrar parts are no change
+    // but the command's request that the sale (commands 1 and 2) or the payment summary
+    // (command 3 with its summary, command 104) be shown.
+    enum EParte {
+        Linhas = 1,
+        LinhasAcrescidas = 2,
+        Total = 4,
+        Pagamento = 8,
+        MostrarVenda = 16,
+        MostrarPagamento = 32,
+    };
     Q_DECLARE_FLAGS(EPartes, EParte)
 
     using QObject::QObject;
 
-    // Commands 2 (with "1": a new sale), 3, 4 and 5 change the payment summary, 3 and 104 ask
-    // for it to be shown; the others leave this state as it is. Returns the parts changed, as Mudou tells them.
+    // Command 1 replaces the rows (an item record gives its row, then a cancellation row when it
+    // is cancelled, a discount row when its discount is above 0 and a surcharge row when its
+    // surcharge is) and sets the total from its total records (the text as sent, the last one
+    // wins); 8, 9 and 101 append a cancellation, discount or surcharge row and set the total
+    // ("R$" and the amount). Commands 2 with "1" and 5 clear the sale: no rows, total "0,00",
+    // payment summary reset. Commands 3 and 4 change the payment summary. The others leave this
+    // state as it is. Returns the parts changed with the requests, as Mudou tells them.
     EPartes Aplicar(Protocolo::EComando comando, const QString& parametros);
-    // A new sale: the payment summary reset.
+    // A new sale, as command 5.
     void LimparVenda();
 
+    const QVector<TLinhaItem>& LinhasVenda() const { return linhas_; }
+    const QString& TotalVenda() const { return totalVenda_; }
     const TPagamentoTela& PagamentoTela() const { return pagamento_; }
 
 signals:
     void Mudou(TEstadoTela::EPartes partes);
 
 private:
-    // Keeps the new summary and tells what changed, with the requests of the command.
-    EPartes Trocar(const TPagamentoTela& novo, EPartes pedidos);
+    EPartes AplicarPagamento(Protocolo::EComando comando, const QString& parametros);
+    EPartes CarregarLista(const QString& parametros);
+    EPartes Acrescentar(const TLinhaItem& linha, Currency totalVenda);
+    EPartes Limpar();
+    // The parts are Total when the text differs.
+    EPartes DefinirTotal(const QString& total);
 
+    QVector<TLinhaItem> linhas_;
+    QString totalVenda_ = QStringLiteral("0,00");
     TPagamentoTela pagamento_;
 };
 

@@ -125,7 +125,6 @@ void TPrincipalVivavaDazovadForm::CriarPaginas() {
                             static_cast<QWidget*>(TabInfo), static_cast<QWidget*>(TabConfig)})
         PageControl->addWidget(pagina);
     TabVenda->ImgFundoVenda().DefinirImagem(FundoPadrao::Imagem());
-    connect(TabVenda, &TPaginaVenda::PedirAtivacao, this, [this] { AtivarPagina(TabVenda); });
     TabPgto->Mostrar(estado_.PagamentoTela());
     connect(&estado_, &TEstadoTela::Mudou, this, &TPrincipalVivavaDazovadForm::MostrarEstado);
     TabConfig->DefinirAcoes(
@@ -258,6 +257,12 @@ void TPrincipalVivavaDazovadForm::showEvent(QShowEvent* event) {
 }
 
 void TPrincipalVivavaDazovadForm::MostrarEstado(TEstadoTela::EPartes partes) {
+    if (partes & (TEstadoTela::Linhas | TEstadoTela::LinhasAcrescidas))
+        TabVenda->MostrarLinhas(estado_.LinhasVenda(), !partes.testFlag(TEstadoTela::Linhas));
+    if (partes.testFlag(TEstadoTela::Total))
+        TabVenda->MostrarTotal(estado_.TotalVenda());
+    if (partes.testFlag(TEstadoTela::MostrarVenda))
+        AtivarPagina(TabVenda);
     if (partes.testFlag(TEstadoTela::Pagamento))
         TabPgto->Mostrar(estado_.PagamentoTela());
     if (partes.testFlag(TEstadoTela::MostrarPagamento))
@@ -265,7 +270,6 @@ void TPrincipalVivavaDazovadForm::MostrarEstado(TEstadoTela::EPartes partes) {
 }
 
 void TPrincipalVivavaDazovadForm::FormShow() {
-    TabVenda->LimparVenda();
     estado_.LimparVenda();
     TabPgto->CentralizarLinhaPagamento(width());
     AtivarCanal();
@@ -380,8 +384,9 @@ void TPrincipalVivavaDazovadForm::ExecutarComando(int codigo, const QString& par
             ? Protocolo::ParametrosAssinados(codigo, parametros, segredoPix_)
             : parametros;
     if (!assinados) {
-        Diario::Escrever(Diario::ENivel::Aviso,
-                         QStringLiteral("comando PIX %1 recusado: sem assinatura válida").arg(codigo));
+        Diario::Escrever(
+            Diario::ENivel::Aviso,
+            QStringLiteral("comando PIX %1 recusado: sem assinatura válida").arg(codigo));
         return;
     }
     TratamentoErros::Executar([&] { DespacharComando(*comando, *assinados); });
@@ -392,23 +397,15 @@ void TPrincipalVivavaDazovadForm::DespacharComando(Protocolo::EComando comando,
     using namespace Protocolo;
     estado_.Aplicar(comando, parametros);
     switch (comando) {
-        case EComando::CarregarListaItens:
-            QuadroPix->Remover();  // a new sale
-            TabVenda->CarregarListaItens(LerListaItens(parametros));
-            break;
-        case EComando::ExibirVenda:
-            TabVenda->ExibirVenda(ParametroUm(parametros));
-            break;
+        case EComando::CarregarListaItens:  // a new sale
         case EComando::ExibirResumoPagamento:
+        case EComando::LimparVenda:
             QuadroPix->Remover();
             break;
         case EComando::ExibirMeiosPagamento:
-            if (const auto meios = LerMeiosPagamento(parametros); meios && PagamentoConcluido(*meios))
+            if (const auto meios = LerMeiosPagamento(parametros);
+                meios && PagamentoConcluido(*meios))
                 QuadroPix->Remover();
-            break;
-        case EComando::LimparVenda:
-            QuadroPix->Remover();
-            TabVenda->LimparVenda();
             break;
         case EComando::ExibirInfo:
             TabInfo->ExibirInfo(LerInfo(parametros));
@@ -417,26 +414,18 @@ void TPrincipalVivavaDazovadForm::DespacharComando(Protocolo::EComando comando,
         case EComando::AdicionarDebug:
             TabDebug->AdicionarDebug(LerLinhaDebug(parametros));
             break;
-        case EComando::CancelarItem:
-            if (const auto cancelamento = LerCancelamentoItem(parametros))
-                TabVenda->CancelarItem(*cancelamento);
-            break;
-        case EComando::DescontoItem:
-            if (const auto desconto = LerAjusteItem(parametros))
-                TabVenda->DescontoItem(*desconto);
-            break;
-        case EComando::AcrescimoItem:
-            if (const auto acrescimo = LerAjusteItem(parametros))
-                TabVenda->AcrescimoItem(*acrescimo);
-            break;
         case EComando::ExibirImagem:
             ExibirImagem();
             break;
         case EComando::FecharImagem:
             FecharImagem(ParametroUm(parametros));
             break;
+        case EComando::ExibirVenda:
+        case EComando::CancelarItem:
+        case EComando::DescontoItem:
+        case EComando::AcrescimoItem:
         case EComando::ExibirPagamento:
-            break;  // the screen state asks for the payment page
+            break;  // the screen state's alone
         case EComando::ExibirCodigoPix:
             ExibirCodigoPix(LerExibirPix(parametros));
             break;

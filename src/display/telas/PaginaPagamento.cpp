@@ -3,8 +3,8 @@
 #include <QLabel>
 
 #include "desenho/fontes/Fontes.h"
-#include "display/telas/CorTexto.h"
 #include "display/estado/FormatoValor.h"
+#include "display/telas/CorTexto.h"
 #include "display/telas/RotuloTexto.h"
 
 namespace {
