@@ -153,7 +153,7 @@ TEST(EstadoTela, CommandsDecideThePaymentSummary) {
          ""},
         {"other commands leave the state",
          {{EComando::ExibirMeiosPagamento, Meios("Pix", "1", "20")},
-          {EComando::ExibirInfo, QStringLiteral("a|b")}},
+          {EComando::AdicionarDebug, QStringLiteral("a|b")}},
          {},
          ETroco::Falta,
          "20,00",
@@ -279,4 +279,14 @@ TEST(EstadoTela, SaleRowsCarryTheirKindsAndTheTotal) {
             EXPECT_EQ(linha.TextoExibido(ECampoItem::Total), QString::fromUtf8(c.linhas[i].total));
         }
     }
+}
+
+TEST(EstadoTela, InfoTextsAskForTheirPageEveryTime) {
+    TEstadoTela estado;
+    EXPECT_EQ(estado.Aplicar(EComando::ExibirInfo, QStringLiteral("Peso|<i>1,5</i> kg|x")),
+              P::Info | P::MostrarInfo);
+    EXPECT_EQ(estado.InfoTela().Texto, "Peso");
+    EXPECT_EQ(estado.InfoTela().Valor, "<i>1,5</i> kg");
+    EXPECT_EQ(estado.Aplicar(EComando::ExibirInfo, QStringLiteral("Peso|<i>1,5</i> kg")),
+              P::MostrarInfo);
 }

@@ -108,6 +108,13 @@ TEstadoTela::EPartes TEstadoTela::Aplicar(Protocolo::EComando comando, const QSt
             if (const auto acrescimo = LerAjusteItem(parametros))
                 partes = Acrescentar(LinhaAcrescimo(acrescimo->Valor), acrescimo->TotalVenda);
             break;
+        case EComando::ExibirInfo:
+            partes = MostrarInfo;
+            if (TInfo info = LerInfo(parametros); info != info_) {
+                info_ = std::move(info);
+                partes |= Info;
+            }
+            break;
         default:
             partes = AplicarPagamento(comando, parametros);
             break;

@@ -59,9 +59,9 @@ class TEstadoTela : public QObject {
     Q_OBJECT
 public:
     // What a command changed: the rows replaced (Linhas) or rows appended at the end
-    // (LinhasAcrescidas), the sale total, the payment summary. The Mostrar parts are no change
-    // but the command's request that the sale (commands 1 and 2) or the payment summary
-    // (command 3 with its summary, command 104) be shown.
+    // (LinhasAcrescidas), the sale total, the payment summary, the info texts. The Mostrar parts
+    // are no change but the command's request that the sale (commands 1 and 2), the payment
+    // summary (command 3 with its summary, command 104) or the info texts (command 6) be shown.
     enum EParte {
         Linhas = 1,
         LinhasAcrescidas = 2,
@@ -69,6 +69,8 @@ public:
         Pagamento = 8,
         MostrarVenda = 16,
         MostrarPagamento = 32,
+        Info = 64,
+        MostrarInfo = 128,
     };
     Q_DECLARE_FLAGS(EPartes, EParte)
 
@@ -79,8 +81,9 @@ public:
     // surcharge is) and sets the total from its total records (the text as sent, the last one
     // wins); 8, 9 and 101 append a cancellation, discount or surcharge row and set the total
     // ("R$" and the amount). Commands 2 with "1" and 5 clear the sale: no rows, total "0,00",
-    // payment summary reset. Commands 3 and 4 change the payment summary. The others leave this
-    // state as it is. Returns the parts changed with the requests, as Mudou tells them.
+    // payment summary reset. Commands 3 and 4 change the payment summary, command 6 the info
+    // texts. The others leave this state as it is. Returns the parts changed with the requests, as
+    // Mudou tells them.
     EPartes Aplicar(Protocolo::EComando comando, const QString& parametros);
     // A new sale, as command 5.
     void LimparVenda();
@@ -88,6 +91,7 @@ public:
     const QVector<TLinhaItem>& LinhasVenda() const { return linhas_; }
     const QString& TotalVenda() const { return totalVenda_; }
     const TPagamentoTela& PagamentoTela() const { return pagamento_; }
+    const Protocolo::TInfo& InfoTela() const { return info_; }
 
 signals:
     void Mudou(TEstadoTela::EPartes partes);
@@ -103,6 +107,7 @@ private:
     QVector<TLinhaItem> linhas_;
     QString totalVenda_ = QStringLiteral("0,00");
     TPagamentoTela pagamento_;
+    Protocolo::TInfo info_;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(TEstadoTela::EPartes)

@@ -126,6 +126,7 @@ void TPrincipalVivavaDazovadForm::CriarPaginas() {
         PageControl->addWidget(pagina);
     TabVenda->ImgFundoVenda().DefinirImagem(FundoPadrao::Imagem());
     TabPgto->Mostrar(estado_.PagamentoTela());
+    TabInfo->ExibirInfo(estado_.InfoTela());
     connect(&estado_, &TEstadoTela::Mudou, this, &TPrincipalVivavaDazovadForm::MostrarEstado);
     TabConfig->DefinirAcoes(
         [this] { AtivarPagina(TabVenda); },
@@ -267,6 +268,10 @@ void TPrincipalVivavaDazovadForm::MostrarEstado(TEstadoTela::EPartes partes) {
         TabPgto->Mostrar(estado_.PagamentoTela());
     if (partes.testFlag(TEstadoTela::MostrarPagamento))
         AtivarPagina(TabPgto);
+    if (partes.testFlag(TEstadoTela::Info))
+        TabInfo->ExibirInfo(estado_.InfoTela());
+    if (partes.testFlag(TEstadoTela::MostrarInfo))
+        AtivarPagina(TabInfo);
 }
 
 void TPrincipalVivavaDazovadForm::FormShow() {
@@ -407,10 +412,6 @@ void TPrincipalVivavaDazovadForm::DespacharComando(Protocolo::EComando comando,
                 meios && PagamentoConcluido(*meios))
                 QuadroPix->Remover();
             break;
-        case EComando::ExibirInfo:
-            TabInfo->ExibirInfo(LerInfo(parametros));
-            AtivarPagina(TabInfo);
-            break;
         case EComando::AdicionarDebug:
             TabDebug->AdicionarDebug(LerLinhaDebug(parametros));
             break;
@@ -421,6 +422,7 @@ void TPrincipalVivavaDazovadForm::DespacharComando(Protocolo::EComando comando,
             FecharImagem(ParametroUm(parametros));
             break;
         case EComando::ExibirVenda:
+        case EComando::ExibirInfo:
         case EComando::CancelarItem:
         case EComando::DescontoItem:
         case EComando::AcrescimoItem:
