@@ -3,7 +3,6 @@
 #include <QLabel>
 
 #include "desenho/fontes/Fontes.h"
-#include "display/estado/FormatoValor.h"
 #include "display/telas/CorTexto.h"
 #include "display/telas/RotuloTexto.h"
 
