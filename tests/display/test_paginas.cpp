@@ -11,6 +11,7 @@
 #include <QTextBlock>
 
 #include "desenho/fontes/Fontes.h"
+#include "display/estado/EstadoTela.h"
 #include "display/telas/CorTexto.h"
 #include "display/telas/ImagemFundo.h"
 #include "display/telas/LeitorImagem.h"
@@ -78,33 +79,53 @@ protected:
         venda.resize(800, 600);
         pagamento.show();
         venda.show();
+        pagamento.Mostrar(estado.PagamentoTela());
+        QObject::connect(&estado, &TEstadoTela::Mudou, [this](TEstadoTela::EPartes partes) {
+            if (partes & (TEstadoTela::Linhas | TEstadoTela::LinhasAcrescidas))
+                venda.MostrarLinhas(estado.LinhasVenda(), !partes.testFlag(TEstadoTela::Linhas));
+            if (partes.testFlag(TEstadoTela::Total))
+                venda.MostrarTotal(estado.TotalVenda());
+            pagamento.Mostrar(estado.PagamentoTela());
+            pedidosVenda += partes.testFlag(TEstadoTela::MostrarVenda);
+            pedidosPagamento += partes.testFlag(TEstadoTela::MostrarPagamento);
+        });
     }
 
     // The commands that need a number of fields, as the window's dispatch runs them: the
     // parameter text is read by the protocol, and a text without the fields reaches no page.
+    // The pages show the screen state, as on the window.
+    void ExibirResumoPagamento(const QString& parametros) {
+        estado.Aplicar(EComando::ExibirResumoPagamento, parametros);
+    }
     void ExibirMeiosPagamento(const QString& parametros) {
-        if (const auto meios = LerMeiosPagamento(parametros))
-            pagamento.ExibirMeiosPagamento(*meios);
+        estado.Aplicar(EComando::ExibirMeiosPagamento, parametros);
+    }
+    void LimparVenda() { estado.Aplicar(EComando::LimparVenda, {}); }
+    void CarregarListaItens(const QString& lista) {
+        estado.Aplicar(EComando::CarregarListaItens, lista);
     }
     void CancelarItem(const QString& parametros) {
-        if (const auto cancelamento = LerCancelamentoItem(parametros))
-            venda.CancelarItem(*cancelamento);
+        estado.Aplicar(EComando::CancelarItem, parametros);
     }
     void DescontoItem(const QString& parametros) {
-        if (const auto desconto = LerAjusteItem(parametros))
-            venda.DescontoItem(*desconto);
+        estado.Aplicar(EComando::DescontoItem, parametros);
     }
     void AcrescimoItem(const QString& parametros) {
-        if (const auto acrescimo = LerAjusteItem(parametros))
-            venda.AcrescimoItem(*acrescimo);
+        estado.Aplicar(EComando::AcrescimoItem, parametros);
+    }
+    void ExibirVenda(const QString& parametros) {
+        estado.Aplicar(EComando::ExibirVenda, parametros);
     }
 
     QLabel* Rotulo(const char* nome) { return venda.findChild<QLabel*>(QLatin1String(nome)); }
     QWidget* Filho(const char* nome) { return venda.findChild<QWidget*>(QLatin1String(nome)); }
     QString TotalVenda() { return Rotulo("lbTotalVenda")->text(); }
 
+    TEstadoTela estado;
     TPaginaPagamento pagamento;
-    TPaginaVenda venda{pagamento};
+    TPaginaVenda venda;
+    int pedidosVenda = 0;      // commands that asked for the sale page
+    int pedidosPagamento = 0;  // commands that asked for the payment page
 };
 
 }  // namespace
@@ -112,29 +133,28 @@ protected:
 // ---- Sale page ----
 
 TEST_F(Paginas, ItemListFillsTheTableShowsTheGridAndAsksForThePage) {
-    QSignalSpy ativacao(&venda, &TPaginaVenda::PedirAtivacao);
+    pedidosVenda = 0;
     QSignalSpy visibilidade(&venda, &TPaginaVenda::VisibilidadeMudou);
 
-    venda.CarregarListaItens(
-        LerListaItens("1|123|ARROZ 5KG|2|UN|21,90|43,80||0|0|0&TOTAL|43,80|||||||||"));
+    CarregarListaItens("1|123|ARROZ 5KG|2|UN|21,90|43,80||0|0|0&TOTAL|43,80|||||||||");
 
     EXPECT_EQ(Linhas(venda.Tb()),
               (QList<QStringList>{{"1", "123", "ARROZ 5KG", "21,90", "2", "UN", "43,80"}}));
     EXPECT_EQ(TotalVenda(), "43,80");
-    EXPECT_EQ(ativacao.count(), 1);
+    EXPECT_EQ(pedidosVenda, 1);
     ASSERT_EQ(visibilidade.count(), 1);
     EXPECT_TRUE(visibilidade.at(0).at(0).toBool());
     EXPECT_FALSE(Filho("Grid")->isHidden());
     EXPECT_FALSE(Filho("pnlTotal")->isHidden());
 
     // The next list replaces the rows; without a total record the label stays.
-    venda.CarregarListaItens(LerListaItens("2|9|FEIJAO|1|KG|8,00|8,00||0|0|0"));
+    CarregarListaItens("2|9|FEIJAO|1|KG|8,00|8,00||0|0|0");
     EXPECT_EQ(Linhas(venda.Tb()),
               (QList<QStringList>{{"2", "9", "FEIJAO", "8,00", "1", "KG", "8,00"}}));
     EXPECT_EQ(TotalVenda(), "43,80");
 
     // A list with only a total record leaves the table empty: grid and total panel hidden.
-    venda.CarregarListaItens(LerListaItens("TOTAL|12,00|||||||||"));
+    CarregarListaItens("TOTAL|12,00|||||||||");
     EXPECT_EQ(venda.Tb().rowCount(), 0);
     EXPECT_EQ(TotalVenda(), "12,00");
     EXPECT_FALSE(visibilidade.last().at(0).toBool());
@@ -179,20 +199,20 @@ TEST_F(Paginas, ItemRecordsGiveTheirRows) {
         {"empty list", "", {}},
     };
     for (const Caso& caso : casos) {
-        venda.CarregarListaItens(LerListaItens(caso.lista));
+        CarregarListaItens(caso.lista);
         EXPECT_EQ(Linhas(venda.Tb()), caso.linhas) << caso.nome;
     }
 }
 
 TEST_F(Paginas, ShortTotalRecordIsIgnored) {
-    venda.CarregarListaItens(LerListaItens("TOTAL|5,00|||||||||"));
-    venda.CarregarListaItens(LerListaItens("TOTAL|9,99"));
+    CarregarListaItens("TOTAL|5,00|||||||||");
+    CarregarListaItens("TOTAL|9,99");
     EXPECT_EQ(TotalVenda(), "5,00");
 }
 
 TEST_F(Paginas, TextsFromThePosAreNotReadAsMarkup) {
     const QString marcado = "<b>R$ 9,00</b>";
-    venda.CarregarListaItens(LerListaItens("TOTAL|" + marcado + "|||||||||"));
+    CarregarListaItens("TOTAL|" + marcado + "|||||||||");
     ExibirMeiosPagamento(Meios({marcado, "<i>1</i>"}, "0"));
     TPaginaInfo info;
     info.ExibirInfo(LerInfo(marcado + "|" + marcado));
@@ -208,13 +228,13 @@ TEST_F(Paginas, TextsFromThePosAreNotReadAsMarkup) {
 // Amounts at the ends of the currency's range: negations and sums stop at the range's ends.
 TEST_F(Paginas, ExtremeAmountsDoNotOverflow) {
     const QString minimo = "-922337203685477,5808";
-    venda.CarregarListaItens(LerListaItens("1|1|Z|1|UN|1|" + minimo + "|C|0|0|"));
+    CarregarListaItens("1|1|Z|1|UN|1|" + minimo + "|C|0|0|");
     DescontoItem(minimo + "|0");
     ASSERT_EQ(venda.Tb().rowCount(), 3);
     EXPECT_TRUE(venda.Tb().index(1, 6).data().toString().startsWith("922.337.203.685.477,"));
     EXPECT_TRUE(venda.Tb().index(2, 6).data().toString().startsWith("922.337.203.685.477,"));
 
-    pagamento.ExibirResumoPagamento(LerResumoPagamento("1|922337203685477|922337203685477|0"));
+    ExibirResumoPagamento("1|922337203685477|922337203685477|0");
     EXPECT_EQ(pagamento.Painel(L::Bruto)->height(), 52);
     EXPECT_EQ(pagamento.Valor(L::Bruto)->text(), "1,00");
     ExibirMeiosPagamento(Meios({"Pix", "1"}, minimo));
@@ -222,8 +242,8 @@ TEST_F(Paginas, ExtremeAmountsDoNotOverflow) {
 }
 
 TEST_F(Paginas, SingleRowCommandsAddToTheSaleAndSetTheTotal) {
-    venda.CarregarListaItens(LerListaItens("1|123|ARROZ|1|UN|10,00|10,00||0|0|"));
-    QSignalSpy ativacao(&venda, &TPaginaVenda::PedirAtivacao);
+    CarregarListaItens("1|123|ARROZ|1|UN|10,00|10,00||0|0|");
+    pedidosVenda = 0;
 
     DescontoItem("1,00|98,00");
     EXPECT_EQ(TotalVenda(), "R$98,00");
@@ -246,36 +266,35 @@ TEST_F(Paginas, SingleRowCommandsAddToTheSaleAndSetTheTotal) {
                                   {"", "", "ACRESCIMO ITEM", "", "", ",", "0,25"},
                                   {"", "", "ACRESCIMO ITEM", "", "", ",", "0,25"},
                                   {"1", "CANCELADO", "ARROZ", "", "", ".", "-10,00"}}));
-    EXPECT_EQ(ativacao.count(), 0);
+    EXPECT_EQ(pedidosVenda, 0);
 }
 
 TEST_F(Paginas, ClearingTheSaleResetsTableTotalAndPaymentPage) {
-    venda.CarregarListaItens(
-        LerListaItens("1|123|ARROZ|1|UN|10,00|10,00||0|0|&TOTAL|10,00|||||||||"));
-    pagamento.ExibirResumoPagamento(LerResumoPagamento("100|10|0|0"));
-    QSignalSpy ativacao(&venda, &TPaginaVenda::PedirAtivacao);
+    CarregarListaItens("1|123|ARROZ|1|UN|10,00|10,00||0|0|&TOTAL|10,00|||||||||");
+    ExibirResumoPagamento("100|10|0|0");
+    pedidosVenda = 0;
     QSignalSpy visibilidade(&venda, &TPaginaVenda::VisibilidadeMudou);
 
-    venda.LimparVenda();
+    LimparVenda();
 
     EXPECT_EQ(venda.Tb().rowCount(), 0);
     EXPECT_EQ(TotalVenda(), "0,00");
     EXPECT_EQ(pagamento.Valor(L::Liquido)->text(), "0,00");
     EXPECT_EQ(pagamento.Painel(L::Desconto)->height(), 1);
-    EXPECT_EQ(ativacao.count(), 0);
+    EXPECT_EQ(pedidosVenda, 0);
     ASSERT_EQ(visibilidade.count(), 1);
     EXPECT_FALSE(visibilidade.at(0).at(0).toBool());
     EXPECT_TRUE(Filho("Grid")->isHidden());
 }
 
 TEST_F(Paginas, ShowingTheSaleClearsItOnlyForExactlyOne) {
-    QSignalSpy ativacao(&venda, &TPaginaVenda::PedirAtivacao);
-    venda.CarregarListaItens(LerListaItens("1|123|ARROZ|1|UN|10,00|10,00||0|0|"));
-    venda.ExibirVenda(ParametroUm("1 "));
+    pedidosVenda = 0;
+    CarregarListaItens("1|123|ARROZ|1|UN|10,00|10,00||0|0|");
+    ExibirVenda("1 ");
     EXPECT_EQ(venda.Tb().rowCount(), 1);
-    venda.ExibirVenda(ParametroUm("1"));
+    ExibirVenda("1");
     EXPECT_EQ(venda.Tb().rowCount(), 0);
-    EXPECT_EQ(ativacao.count(), 3);
+    EXPECT_EQ(pedidosVenda, 3);
 }
 
 TEST_F(Paginas, TotalPanelLabelsKeepToTheRightEdge) {
@@ -296,9 +315,9 @@ TEST_F(Paginas, TotalPanelLabelsKeepToTheRightEdge) {
 }
 
 TEST_F(Paginas, GridPaintsRowsAndMarks) {
-    venda.CarregarListaItens(
-        LerListaItens("1|123|ARROZ|2|UN|21,90|43,80|C|0|0|"       // item, then red CANCELADO
-                      "&2|456|FEIJAO|1|KG|8,00|8,00||0|0,10|"));  // item, then green ACRESCIMO
+    CarregarListaItens(
+        "1|123|ARROZ|2|UN|21,90|43,80|C|0|0|"      // item, then red CANCELADO
+        "&2|456|FEIJAO|1|KG|8,00|8,00||0|0,10|");  // item, then green ACRESCIMO
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&venda));
     auto* grade = venda.findChild<QTableView*>("Grid");
     const QImage imagem = grade->viewport()->grab().toImage();
@@ -362,7 +381,7 @@ TEST_F(Paginas, GridKeepsTheNewestRowInView) {
         return grade->viewport()->rect().contains(r) &&
                grade->rowViewportPosition(grade->rowAt(0)) == 0;
     };
-    venda.CarregarListaItens(LerListaItens(lista));
+    CarregarListaItens(lista);
     EXPECT_TRUE(ultimaVisivel());
     DescontoItem("1|199");
     EXPECT_TRUE(ultimaVisivel());
@@ -438,10 +457,10 @@ TEST_F(Paginas, PaymentSummaryOpensTheRowsItsAmountsNeed) {
         {"100|0|x|0", false, false, false, nullptr, "", ""},
     };
     for (const Caso& c : casos) {
-        QSignalSpy ativacao(&pagamento, &TPaginaPagamento::PedirAtivacao);
-        pagamento.ExibirResumoPagamento(LerResumoPagamento(c.parametros));
+        pedidosPagamento = 0;
+        ExibirResumoPagamento(c.parametros);
         SCOPED_TRACE(c.parametros);
-        EXPECT_EQ(ativacao.count(), 1);
+        EXPECT_EQ(pedidosPagamento, 1);
         EXPECT_EQ(pagamento.Valor(L::Liquido)->text(), "100,00");
         EXPECT_EQ(pagamento.Painel(L::Bruto)->height(), c.bruto ? 52 : 1);
         if (c.textoBruto) {
@@ -462,14 +481,14 @@ TEST_F(Paginas, PaymentSummaryOpensTheRowsItsAmountsNeed) {
 }
 
 TEST_F(Paginas, ShortPaymentSummaryOnlyResetsThePage) {
-    pagamento.ExibirResumoPagamento(LerResumoPagamento("100|10|0|0"));
+    ExibirResumoPagamento("100|10|0|0");
     ExibirMeiosPagamento(Meios({"Dinheiro", "150,00"}, "-50", "10"));
     ASSERT_EQ(pagamento.Painel(L::Troco)->height(), 52);
-    QSignalSpy ativacao(&pagamento, &TPaginaPagamento::PedirAtivacao);
+    pedidosPagamento = 0;
 
-    pagamento.ExibirResumoPagamento(LerResumoPagamento("100|10|0"));
+    ExibirResumoPagamento("100|10|0");
 
-    EXPECT_EQ(ativacao.count(), 0);
+    EXPECT_EQ(pedidosPagamento, 0);
     EXPECT_EQ(pagamento.Valor(L::Liquido)->text(), "0,00");
     for (L linha : {L::Bruto, L::Desconto, L::Acrescimo, L::Meio1, L::Troco})
         EXPECT_EQ(pagamento.Painel(linha)->height(), 1);
@@ -499,10 +518,10 @@ TEST_F(Paginas, PaymentMeansDecideTheChangeRow) {
     const QColor corMeio[] = {QColor(0xEA, 0xF4, 0xF4), QColor(0xDF, 0xEE, 0xEE)};
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.parametros.toStdString());
-        pagamento.LimparPagamento();
-        QSignalSpy ativacao(&pagamento, &TPaginaPagamento::PedirAtivacao);
+        LimparVenda();
+        pedidosPagamento = 0;
         ExibirMeiosPagamento(c.parametros);
-        EXPECT_EQ(ativacao.count(), 0);
+        EXPECT_EQ(pedidosPagamento, 0);
         for (L meio : {L::Meio1, L::Meio2, L::Meio3}) {
             const bool aberto = meio == c.meioAberto;
             EXPECT_EQ(pagamento.Painel(meio)->height(), aberto ? 52 : 1);
@@ -524,18 +543,18 @@ TEST_F(Paginas, PaymentMeansDecideTheChangeRow) {
     }
 
     // Fewer than 14 fields: nothing changes.
-    pagamento.LimparPagamento();
+    LimparVenda();
     ExibirMeiosPagamento(Meios({"Pix", "10,00"}, "0").section(u'|', 0, 12));
     EXPECT_EQ(pagamento.Titulo(L::Meio1)->text(), "");
     EXPECT_EQ(pagamento.Valor(L::Liquido)->text(), "0,00");
 }
 
 TEST_F(Paginas, SpacerCentresTheStack) {
-    pagamento.LimparPagamento();
+    LimparVenda();
     EXPECT_EQ(pagamento.EspacoPanel()->height(), 330);  // (741 - 61) / 2 - 10
     EXPECT_EQ(pagamento.Painel(L::Liquido)->geometry(), QRect(0, 333, 784, 52));
 
-    pagamento.ExibirResumoPagamento(LerResumoPagamento("100|10|0|0"));  // three open rows: 163
+    ExibirResumoPagamento("100|10|0|0");  // three open rows: 163
     EXPECT_EQ(pagamento.EspacoPanel()->height(), 279);
 
     pagamento.resize(784, 100);  // taller than the page: the spacer stays at 0

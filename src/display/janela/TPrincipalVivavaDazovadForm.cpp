@@ -101,7 +101,7 @@ void TPrincipalVivavaDazovadForm::CriarPaginas() {
     PageControl = new QStackedWidget(this);
     PageControl->setObjectName(QStringLiteral("PageControl"));
     TabPgto = new TPaginaPagamento(PageControl);
-    TabVenda = new TPaginaVenda(*TabPgto, PageControl);
+    TabVenda = new TPaginaVenda(PageControl);
     TabDebug = new TPaginaDebug(PageControl);
     TabImg = new TPaginaImagem(PageControl);
     TabInfo = new TPaginaInfo(PageControl);
@@ -125,8 +125,9 @@ void TPrincipalVivavaDazovadForm::CriarPaginas() {
                             static_cast<QWidget*>(TabInfo), static_cast<QWidget*>(TabConfig)})
         PageControl->addWidget(pagina);
     TabVenda->ImgFundoVenda().DefinirImagem(FundoPadrao::Imagem());
-    connect(TabVenda, &TPaginaVenda::PedirAtivacao, this, [this] { AtivarPagina(TabVenda); });
-    connect(TabPgto, &TPaginaPagamento::PedirAtivacao, this, [this] { AtivarPagina(TabPgto); });
+    TabPgto->Mostrar(estado_.PagamentoTela());
+    TabInfo->ExibirInfo(estado_.InfoTela());
+    connect(&estado_, &TEstadoTela::Mudou, this, &TPrincipalVivavaDazovadForm::MostrarEstado);
     TabConfig->DefinirAcoes(
         [this] { AtivarPagina(TabVenda); },
         [this] { TratamentoErros::Executar([this] { AplicarConfiguracaoTela(); }); });
@@ -256,8 +257,25 @@ void TPrincipalVivavaDazovadForm::showEvent(QShowEvent* event) {
     }
 }
 
+void TPrincipalVivavaDazovadForm::MostrarEstado(TEstadoTela::EPartes partes) {
+    if (partes & (TEstadoTela::Linhas | TEstadoTela::LinhasAcrescidas))
+        TabVenda->MostrarLinhas(estado_.LinhasVenda(), !partes.testFlag(TEstadoTela::Linhas));
+    if (partes.testFlag(TEstadoTela::Total))
+        TabVenda->MostrarTotal(estado_.TotalVenda());
+    if (partes.testFlag(TEstadoTela::MostrarVenda))
+        AtivarPagina(TabVenda);
+    if (partes.testFlag(TEstadoTela::Pagamento))
+        TabPgto->Mostrar(estado_.PagamentoTela());
+    if (partes.testFlag(TEstadoTela::MostrarPagamento))
+        AtivarPagina(TabPgto);
+    if (partes.testFlag(TEstadoTela::Info))
+        TabInfo->ExibirInfo(estado_.InfoTela());
+    if (partes.testFlag(TEstadoTela::MostrarInfo))
+        AtivarPagina(TabInfo);
+}
+
 void TPrincipalVivavaDazovadForm::FormShow() {
-    TabVenda->LimparVenda();
+    estado_.LimparVenda();
     TabPgto->CentralizarLinhaPagamento(width());
     AtivarCanal();
 }
@@ -371,8 +389,9 @@ void TPrincipalVivavaDazovadForm::ExecutarComando(int codigo, const QString& par
             ? Protocolo::ParametrosAssinados(codigo, parametros, segredoPix_)
             : parametros;
     if (!assinados) {
-        Diario::Escrever(Diario::ENivel::Aviso,
-                         QStringLiteral("comando PIX %1 recusado: sem assinatura válida").arg(codigo));
+        Diario::Escrever(
+            Diario::ENivel::Aviso,
+            QStringLiteral("comando PIX %1 recusado: sem assinatura válida").arg(codigo));
         return;
     }
     TratamentoErros::Executar([&] { DespacharComando(*comando, *assinados); });
@@ -381,47 +400,20 @@ void TPrincipalVivavaDazovadForm::ExecutarComando(int codigo, const QString& par
 void TPrincipalVivavaDazovadForm::DespacharComando(Protocolo::EComando comando,
                                                    const QString& parametros) {
     using namespace Protocolo;
+    estado_.Aplicar(comando, parametros);
     switch (comando) {
-        case EComando::CarregarListaItens:
-            QuadroPix->Remover();  // a new sale
-            TabVenda->CarregarListaItens(LerListaItens(parametros));
-            break;
-        case EComando::ExibirVenda:
-            TabVenda->ExibirVenda(ParametroUm(parametros));
-            break;
+        case EComando::CarregarListaItens:  // a new sale
         case EComando::ExibirResumoPagamento:
-            QuadroPix->Remover();
-            TabPgto->ExibirResumoPagamento(LerResumoPagamento(parametros));
-            break;
-        case EComando::ExibirMeiosPagamento:
-            if (const auto meios = LerMeiosPagamento(parametros)) {
-                TabPgto->ExibirMeiosPagamento(*meios);
-                if (PagamentoConcluido(*meios))
-                    QuadroPix->Remover();
-            }
-            break;
         case EComando::LimparVenda:
             QuadroPix->Remover();
-            TabVenda->LimparVenda();
             break;
-        case EComando::ExibirInfo:
-            TabInfo->ExibirInfo(LerInfo(parametros));
-            AtivarPagina(TabInfo);
+        case EComando::ExibirMeiosPagamento:
+            if (const auto meios = LerMeiosPagamento(parametros);
+                meios && PagamentoConcluido(*meios))
+                QuadroPix->Remover();
             break;
         case EComando::AdicionarDebug:
             TabDebug->AdicionarDebug(LerLinhaDebug(parametros));
-            break;
-        case EComando::CancelarItem:
-            if (const auto cancelamento = LerCancelamentoItem(parametros))
-                TabVenda->CancelarItem(*cancelamento);
-            break;
-        case EComando::DescontoItem:
-            if (const auto desconto = LerAjusteItem(parametros))
-                TabVenda->DescontoItem(*desconto);
-            break;
-        case EComando::AcrescimoItem:
-            if (const auto acrescimo = LerAjusteItem(parametros))
-                TabVenda->AcrescimoItem(*acrescimo);
             break;
         case EComando::ExibirImagem:
             ExibirImagem();
@@ -429,9 +421,13 @@ void TPrincipalVivavaDazovadForm::DespacharComando(Protocolo::EComando comando,
         case EComando::FecharImagem:
             FecharImagem(ParametroUm(parametros));
             break;
+        case EComando::ExibirVenda:
+        case EComando::ExibirInfo:
+        case EComando::CancelarItem:
+        case EComando::DescontoItem:
+        case EComando::AcrescimoItem:
         case EComando::ExibirPagamento:
-            TabPgto->ExibirPagamento();
-            break;
+            break;  // the screen state's alone
         case EComando::ExibirCodigoPix:
             ExibirCodigoPix(LerExibirPix(parametros));
             break;

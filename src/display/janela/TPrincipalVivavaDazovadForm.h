@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 
+#include "display/estado/EstadoTela.h"
 #include "display/protocolo/ComandosPix.h"
 #include "display/protocolo/Protocolo.h"
 #include "display/regras/Posicionamento.h"
@@ -75,7 +76,11 @@ private:
     void MostrarMonitores(const QList<TMonitor>& monitores);
     void FormKeyDown(int tecla);
     void AtivarPagina(QWidget* pagina);
+    // The screen state applies the command first; the pages that show no state yet take the
+    // command's record themselves.
     void DespacharComando(Protocolo::EComando comando, const QString& parametros);
+    // The pages follow the parts of the screen state that changed.
+    void MostrarEstado(TEstadoTela::EPartes partes);
     void ExibirImagem();
     void FecharImagem(bool exibirVenda);
     void ExibirCodigoPix(const std::optional<Protocolo::TQrPix>& qr);
@@ -91,6 +96,7 @@ private:
     bool falhaEscutaRelatada_ = false;
 
     std::unique_ptr<CanalComandos> canal_;
+    TEstadoTela estado_;
     std::uint16_t porta_ = kPortaPadrao;
     bool mostrada_ = false;
     static constexpr QSize kTamanhoMinimo{800, 600};  // outer size

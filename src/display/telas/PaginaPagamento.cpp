@@ -4,7 +4,6 @@
 
 #include "desenho/fontes/Fontes.h"
 #include "display/telas/CorTexto.h"
-#include "display/telas/FormatoValor.h"
 #include "display/telas/RotuloTexto.h"
 
 namespace {
@@ -103,98 +102,40 @@ TPaginaPagamento::TPaginaPagamento(QWidget* pai)
     Dispor();
 }
 
-void TPaginaPagamento::ExibirResumoPagamento(
-    const std::optional<Protocolo::TResumoPagamento>& resumo) {
-    LimparPagamento();
-    if (!resumo)
-        return;
-    ExibirTotaisPagamento(resumo->Total, resumo->Descontos, resumo->Acrescimos,
-                          resumo->TrocoOuFalta);
-    emit PedirAtivacao();
-}
-
-void TPaginaPagamento::ExibirMeiosPagamento(const Protocolo::TMeiosPagamento& meios) {
-    for (std::size_t m = 0; m < kMeios.size(); ++m)
-        ExibirMeioPagamento(meios.Meios[m], kMeios[m]);
-    DefinirTroco(meios.TrocoOuFalta);
-    ExibirTotaisPagamento(meios.Total, meios.Descontos, meios.Acrescimos, meios.TrocoOuFalta);
-}
-
-void TPaginaPagamento::ExibirPagamento() {
-    emit PedirAtivacao();
-}
-
-void TPaginaPagamento::DefinirTroco(Currency trocoOuFalta) {
-    TLinha& troco = Linha(ELinhaPagamento::Troco);
-    if (!PrimeiroMeioAberto()) {
-        DefinirAltura(ELinhaPagamento::Troco, false);
-        troco.valor->clear();
-        troco.titulo->clear();
-        return;
+void TPaginaPagamento::Mostrar(const TPagamentoTela& pagamento) {
+    const std::pair<ELinhaPagamento, const QString&> textos[] = {
+        {ELinhaPagamento::Liquido, pagamento.Liquido},
+        {ELinhaPagamento::Bruto, pagamento.Bruto},
+        {ELinhaPagamento::Desconto, pagamento.Desconto},
+        {ELinhaPagamento::Acrescimo, pagamento.Acrescimo}};
+    for (const auto& [linha, texto] : textos)
+        Linha(linha).valor->setText(texto);
+    DefinirAltura(ELinhaPagamento::Bruto, pagamento.BrutoAberto);
+    AbrirNaCorAtiva(ELinhaPagamento::Desconto, pagamento.DescontoAberto);
+    AbrirNaCorAtiva(ELinhaPagamento::Acrescimo, pagamento.AcrescimoAberto);
+    for (std::size_t m = 0; m < kMeios.size(); ++m) {
+        TLinha& linha = Linha(kMeios[m]);
+        linha.titulo->setText(pagamento.Meios[m].Titulo);
+        linha.valor->setText(pagamento.Meios[m].Valor);
+        AbrirNaCorAtiva(kMeios[m], pagamento.MeioAberto(int(m)));
     }
-    troco.valor->setText(FormataValor(trocoOuFalta < Currency() ? -trocoOuFalta : trocoOuFalta));
-    DefinirAltura(ELinhaPagamento::Troco, true);
-}
-
-void TPaginaPagamento::ExibirTotaisPagamento(Currency total, Currency descontos,
-                                             Currency acrescimos, Currency trocoOuFalta) {
-    const Currency zero;
-    TLinha& troco = Linha(ELinhaPagamento::Troco);
-    if (trocoOuFalta != zero && PrimeiroMeioAberto()) {
-        DefinirAltura(ELinhaPagamento::Troco, true);
-        const bool falta = trocoOuFalta > zero;
-        troco.titulo->setText(falta ? QStringLiteral("Falta") : QStringLiteral("Troco"));
-        DefinirCorTexto(troco.titulo, falta ? kVermelho : kPreto);
-        DefinirCorTexto(troco.valor, falta ? kVermelho : kMarinho);
-    } else {
-        DefinirAltura(ELinhaPagamento::Troco, false);
-        troco.titulo->clear();
-        troco.valor->clear();
-    }
-
-    Linha(ELinhaPagamento::Liquido).valor->setText(FormataValor(total));
-
-    QLabel* desconto = Linha(ELinhaPagamento::Desconto).valor;
-    desconto->setText(descontos > zero ? QLatin1Char('-') + FormataValor(descontos) : QString());
-    AbrirNaCorAtiva(ELinhaPagamento::Desconto, descontos > zero);
-
-    QLabel* acrescimo = Linha(ELinhaPagamento::Acrescimo).valor;
-    acrescimo->setText(acrescimos > zero ? QLatin1Char('+') + FormataValor(acrescimos) : QString());
-    AbrirNaCorAtiva(ELinhaPagamento::Acrescimo, acrescimos > zero);
-
-    const bool comBruto = descontos + acrescimos > zero;
-    if (comBruto)
-        Linha(ELinhaPagamento::Bruto)
-            .valor->setText(FormataValor(total + (descontos - acrescimos)));
-    DefinirAltura(ELinhaPagamento::Bruto, comBruto);
-
+    MostrarTroco(pagamento);
     CentralizarPagamento();
 }
 
-void TPaginaPagamento::ExibirMeioPagamento(const Protocolo::TMeioPagamento& meio,
-                                           ELinhaPagamento linhaMeio) {
-    TLinha& linha = Linha(linhaMeio);
-    const bool aberto = !meio.Titulo.isEmpty();
-    linha.titulo->setText(meio.Titulo);
-    linha.valor->setText(aberto ? meio.Valor : QString());
-    AbrirNaCorAtiva(linhaMeio, aberto);
-}
-
-void TPaginaPagamento::LimparPagamento() {
-    Linha(ELinhaPagamento::Liquido).valor->setText(QStringLiteral("0,00"));
-    for (ELinhaPagamento meio : kMeios)
-        Linha(meio).titulo->clear();
-    for (ELinhaPagamento meio : kMeios)
-        Linha(meio).valor->clear();
-    DefinirAltura(ELinhaPagamento::Bruto, false);
-    for (ELinhaPagamento linha : {ELinhaPagamento::Desconto, ELinhaPagamento::Acrescimo})
-        AbrirNaCorAtiva(linha, false);
-    for (ELinhaPagamento meio : kMeios)
-        AbrirNaCorAtiva(meio, false);
-    DefinirAltura(ELinhaPagamento::Troco, false);
-    Linha(ELinhaPagamento::Troco).valor->clear();
-    Linha(ELinhaPagamento::Troco).titulo->clear();
-    CentralizarPagamento();
+void TPaginaPagamento::MostrarTroco(const TPagamentoTela& pagamento) {
+    TLinha& troco = Linha(ELinhaPagamento::Troco);
+    const bool aberto = pagamento.Troco != ETroco::Nenhum;
+    DefinirAltura(ELinhaPagamento::Troco, aberto);
+    troco.valor->setText(pagamento.ValorTroco);
+    if (!aberto) {
+        troco.titulo->clear();
+        return;
+    }
+    const bool falta = pagamento.Troco == ETroco::Falta;
+    troco.titulo->setText(falta ? QStringLiteral("Falta") : QStringLiteral("Troco"));
+    DefinirCorTexto(troco.titulo, falta ? kVermelho : kPreto);
+    DefinirCorTexto(troco.valor, falta ? kVermelho : kMarinho);
 }
 
 void TPaginaPagamento::CentralizarPagamento() {
@@ -218,10 +159,6 @@ void TPaginaPagamento::CentralizarLinhaPagamento(int larguraClienteJanela) {
 
 void TPaginaPagamento::resizeEvent(QResizeEvent*) {
     CentralizarPagamento();
-}
-
-bool TPaginaPagamento::PrimeiroMeioAberto() const {
-    return Linha(ELinhaPagamento::Meio1).altura > kAlturaFechada;
 }
 
 void TPaginaPagamento::AbrirNaCorAtiva(ELinhaPagamento linha, bool aberta) {

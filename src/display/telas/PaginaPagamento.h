@@ -17,8 +17,7 @@
 #include <array>
 #include <optional>
 
-#include "base/Currency.h"
-#include "display/protocolo/Protocolo.h"
+#include "display/estado/EstadoTela.h"
 
 class QLabel;
 
@@ -43,27 +42,10 @@ public:
 
     explicit TPaginaPagamento(QWidget* pai = nullptr);
 
-    // Command 3: resets the page; then, when the parameter text gave a summary (it had its four
-    // fields), shows the totals rows and asks to be made the active page. The reset comes
-    // first in either case.
-    void ExibirResumoPagamento(const std::optional<Protocolo::TResumoPagamento>& resumo);
-    // Command 4: the five payment means, the change row and the totals; no reset, no page
-    // change.
-    void ExibirMeiosPagamento(const Protocolo::TMeiosPagamento& meios);
-    // Command 104: asks to be made the active page.
-    void ExibirPagamento();
-
-    // Shows total, discount, surcharge and subtotal rows and decides the change row (open only
-    // when the first payment mean is open and the amount is not 0: "Falta" in red when still
-    // missing, "Troco" with a navy value when change is due). The change value is the caller's.
-    void ExibirTotaisPagamento(Currency total, Currency descontos, Currency acrescimos,
-                               Currency trocoOuFalta);
-    // Fills the row `linhaMeio` with a payment mean's title and value (as sent); an empty title
-    // closes the row.
-    void ExibirMeioPagamento(const Protocolo::TMeioPagamento& meio, ELinhaPagamento linhaMeio);
-    // Total "0,00", means emptied, every row but the total closed and painted white (the
-    // subtotal keeps its colour), change row emptied; the stack centred again.
-    void LimparPagamento();
+    // Shows the payment summary as the screen state decided it: the open rows in their active
+    // colours, the closed ones as white lines; the change row's title and colours follow its
+    // kind ("Falta" in red, "Troco" with a navy value). The stack is centred again.
+    void Mostrar(const TPagamentoTela& pagamento);
     // Spacer height = (page height - sum of the row heights) / 2 - 10, at least 0.
     void CentralizarPagamento();
     // Places every row's title and value labels horizontally for a window client width: the
@@ -74,9 +56,6 @@ public:
     QLabel* Titulo(ELinhaPagamento linha) const { return Linha(linha).titulo; }
     QLabel* Valor(ELinhaPagamento linha) const { return Linha(linha).valor; }
     QWidget* EspacoPanel() const { return espaco_; }
-
-signals:
-    void PedirAtivacao();
 
 protected:
     void resizeEvent(QResizeEvent* evento) override;
@@ -94,12 +73,10 @@ private:
         return linhas_[static_cast<std::size_t>(linha)];
     }
     TLinha& Linha(ELinhaPagamento linha) { return linhas_[static_cast<std::size_t>(linha)]; }
-    // The change row needs the first payment mean open.
-    bool PrimeiroMeioAberto() const;
     // Opens a row in its active colour, or closes it painted white.
     void AbrirNaCorAtiva(ELinhaPagamento linha, bool aberta);
     void DefinirAltura(ELinhaPagamento linha, bool aberta);
-    void DefinirTroco(Currency trocoOuFalta);
+    void MostrarTroco(const TPagamentoTela& pagamento);
     void Dispor();
 
     QWidget* espaco_;

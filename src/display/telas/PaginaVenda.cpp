@@ -4,10 +4,8 @@
 
 #include "desenho/fontes/Fontes.h"
 #include "display/telas/Apresentacao.h"
-#include "display/telas/FormatoValor.h"
 #include "display/telas/GradeItens.h"
 #include "display/telas/ImagemFundo.h"
-#include "display/telas/PaginaPagamento.h"
 #include "display/telas/RotuloTexto.h"
 
 namespace {
@@ -18,28 +16,10 @@ constexpr int kMargemDireita = 11;
 const QRect kTituloTotal(0, 1, 41, 23);
 const QRect kTotalVenda(0, 17, 240, 45);
 
-TLinhaItem LinhaCancelamento(int nr, QStringView nome, Currency total) {
-    return TLinhaItem()
-        .DefinirNr(nr)
-        .DefinirBarras(u"CANCELADO")
-        .DefinirNome(nome)
-        .DefinirTotal(-total)
-        .DefinirTipo(u".");
-}
-
-TLinhaItem LinhaDesconto(Currency desconto) {
-    return TLinhaItem().DefinirNome(u"DESCONTO ITEM").DefinirTotal(-desconto).DefinirTipo(u".");
-}
-
-TLinhaItem LinhaAcrescimo(Currency acrescimo) {
-    return TLinhaItem().DefinirNome(u"ACRESCIMO ITEM").DefinirTotal(acrescimo).DefinirTipo(u",");
-}
-
 }  // namespace
 
-TPaginaVenda::TPaginaVenda(TPaginaPagamento& pagamento, QWidget* pai)
+TPaginaVenda::TPaginaVenda(QWidget* pai)
     : QWidget(pai),
-      pagamento_(pagamento),
       ImgFundoVenda_(new TImagemFundo(this)),
       Grid_(new TGradeItens(Tb_, this)),
       Apresentacao_(new TApresentacao(this)),
@@ -70,63 +50,15 @@ TPaginaVenda::TPaginaVenda(TPaginaPagamento& pagamento, QWidget* pai)
     Dispor();
 }
 
-void TPaginaVenda::CarregarListaItens(const QList<Protocolo::TRegistroLista>& registros) {
-    {
-        TTabelaItens::TCarga carga(Tb_);
-        Tb_.Limpar();
-        for (const Protocolo::TRegistroLista& registro : registros) {
-            if (const auto* total = std::get_if<Protocolo::TRegistroTotal>(&registro))
-                lbTotalVenda_->setText(total->Texto);
-            else
-                AdicionarItem(std::get<Protocolo::TRegistroItem>(registro));
-        }
-    }
-    // Asked for once the views have the new rows: the window may show the page at once.
-    emit PedirAtivacao();
+void TPaginaVenda::MostrarLinhas(const QVector<TLinhaItem>& linhas, bool acrescidas) {
+    if (acrescidas)
+        Tb_.Acrescentar(linhas);
+    else
+        Tb_.Definir(linhas);
 }
 
-void TPaginaVenda::AdicionarItem(const Protocolo::TRegistroItem& item) {
-    Tb_.Adicionar(TLinhaItem()
-                      .DefinirNr(item.Nr)
-                      .DefinirBarras(item.Barras)
-                      .DefinirNome(item.Nome)
-                      .DefinirUnit(item.Unit)
-                      .DefinirQtd(item.Qtd)
-                      .DefinirTipo(item.Tipo)
-                      .DefinirTotal(item.Total));
-    if (item.Cancelado)
-        Tb_.Adicionar(LinhaCancelamento(item.Nr, item.Nome, item.Total));
-    if (item.Desconto > Currency())
-        Tb_.Adicionar(LinhaDesconto(item.Desconto));
-    if (item.Acrescimo > Currency())
-        Tb_.Adicionar(LinhaAcrescimo(item.Acrescimo));
-}
-
-void TPaginaVenda::CancelarItem(const Protocolo::TCancelamentoItem& cancelamento) {
-    Tb_.Adicionar(LinhaCancelamento(cancelamento.Nr, cancelamento.Nome, cancelamento.Total));
-    DefinirTotalVenda(cancelamento.TotalVenda);
-}
-
-void TPaginaVenda::DescontoItem(const Protocolo::TAjusteItem& desconto) {
-    Tb_.Adicionar(LinhaDesconto(desconto.Valor));
-    DefinirTotalVenda(desconto.TotalVenda);
-}
-
-void TPaginaVenda::AcrescimoItem(const Protocolo::TAjusteItem& acrescimo) {
-    Tb_.Adicionar(LinhaAcrescimo(acrescimo.Valor));
-    DefinirTotalVenda(acrescimo.TotalVenda);
-}
-
-void TPaginaVenda::LimparVenda() {
-    Tb_.Limpar();
-    lbTotalVenda_->setText(QStringLiteral("0,00"));
-    pagamento_.LimparPagamento();
-}
-
-void TPaginaVenda::ExibirVenda(bool limpar) {
-    if (limpar)
-        LimparVenda();
-    emit PedirAtivacao();
+void TPaginaVenda::MostrarTotal(const QString& total) {
+    lbTotalVenda_->setText(total);
 }
 
 void TPaginaVenda::ConfigurarApresentacao(const QString& pasta, int intervaloS) {
@@ -138,10 +70,6 @@ void TPaginaVenda::DefinirLegivel(bool legivel, bool altoContraste) {
     Grid_->DefinirLegivel(legivel, altoContraste);
     if (VendaVisivel())
         Grid_->MostrarUltimaLinha();
-}
-
-void TPaginaVenda::DefinirTotalVenda(Currency total) {
-    lbTotalVenda_->setText(QStringLiteral("R$") + FormataValor(total));
 }
 
 void TPaginaVenda::DSDataChange() {

@@ -9,7 +9,7 @@
 #include <stdexcept>
 
 #include "desenho/fontes/Fontes.h"
-#include "display/telas/FormatoValor.h"
+#include "display/estado/FormatoValor.h"
 #include "display/telas/RotuloTexto.h"
 
 namespace {

@@ -1,7 +1,6 @@
 #include "display/telas/TabelaItens.h"
 
-#include "base/CodePage.h"
-#include "texto/conversao/TmStrNumeros.h"
+#include <array>
 
 namespace {
 
@@ -15,110 +14,24 @@ const std::array<TColunaItem, kNumCamposItem> kColunas = {{
     {"Total", 87, QColor(), Qt::AlignRight},
 }};
 
-QString Formatado(Currency valor, const char* formato) {
-    return TmStr::Formata(valor, QString::fromLatin1(formato), false);
-}
-
 }  // namespace
 
 const TColunaItem& ColunaItem(ECampoItem campo) {
     return kColunas[static_cast<std::size_t>(campo)];
 }
 
-template <int N>
-void TTextoAnsi<N>::Definir(QStringView texto) {
-    texto = texto.left(N);
-    tamanho_ = static_cast<quint8>(texto.size());
-    for (qsizetype i = 0; i < texto.size(); ++i)
-        bytes_[i] = CodePage::ParaAnsi(texto[i]);
-}
-
-template <int N>
-QString TTextoAnsi<N>::Texto() const {
-    return CodePage::DeAnsi(QByteArrayView(bytes_, tamanho_));
-}
-
-TLinhaItem& TLinhaItem::DefinirNr(int nr) {
-    nr_ = nr;
-    definidos_ |= dNr;
-    return *this;
-}
-TLinhaItem& TLinhaItem::DefinirBarras(QStringView texto) {
-    barras_.Definir(texto);
-    return *this;
-}
-TLinhaItem& TLinhaItem::DefinirNome(QStringView texto) {
-    nome_.Definir(texto);
-    return *this;
-}
-TLinhaItem& TLinhaItem::DefinirTipo(QStringView texto) {
-    tipo_.Definir(texto);
-    return *this;
-}
-TLinhaItem& TLinhaItem::DefinirQtd(Currency valor) {
-    qtd_ = valor;
-    definidos_ |= dQtd;
-    return *this;
-}
-TLinhaItem& TLinhaItem::DefinirUnit(Currency valor) {
-    unit_ = valor;
-    definidos_ |= dUnit;
-    return *this;
-}
-TLinhaItem& TLinhaItem::DefinirTotal(Currency valor) {
-    total_ = valor;
-    definidos_ |= dTotal;
-    return *this;
-}
-
-QString TLinhaItem::TextoExibido(ECampoItem campo) const {
-    switch (campo) {
-        case ECampoItem::Nr:
-            return Definido(dNr) ? QString::number(nr_) : QString();
-        case ECampoItem::Barras:
-            return barras_.Texto();
-        case ECampoItem::Nome:
-            return nome_.Texto();
-        case ECampoItem::Unit:
-            return Definido(dUnit) ? Formatado(unit_, "#,##0.00") : QString();
-        case ECampoItem::Qtd:
-            return Definido(dQtd) ? Formatado(qtd_, "#,##0.###") : QString();
-        case ECampoItem::Tipo:
-            return tipo_.Texto();
-        case ECampoItem::Total:
-            return Definido(dTotal) ? Formatado(total_, "#,##0.00") : QString();
-    }
-    return QString();
-}
-
-TTabelaItens::TCarga::TCarga(TTabelaItens& tabela) : tabela_(tabela) {
-    tabela_.beginResetModel();
-    tabela_.emCarga_ = true;
-}
-
-TTabelaItens::TCarga::~TCarga() {
-    tabela_.emCarga_ = false;
-    tabela_.endResetModel();
-}
-
-void TTabelaItens::Limpar() {
-    if (emCarga_) {
-        linhas_.clear();
-        return;
-    }
+void TTabelaItens::Definir(const QVector<TLinhaItem>& linhas) {
     beginResetModel();
-    linhas_.clear();
+    linhas_ = linhas;
     endResetModel();
 }
 
-void TTabelaItens::Adicionar(const TLinhaItem& linha) {
-    if (emCarga_) {
-        linhas_.append(linha);
+void TTabelaItens::Acrescentar(const QVector<TLinhaItem>& linhas) {
+    const qsizetype primeira = linhas_.size();
+    if (linhas.size() <= primeira)
         return;
-    }
-    const int nova = static_cast<int>(linhas_.size());
-    beginInsertRows(QModelIndex(), nova, nova);
-    linhas_.append(linha);
+    beginInsertRows(QModelIndex(), int(primeira), int(linhas.size() - 1));
+    linhas_ = linhas;
     endInsertRows();
 }
 

@@ -1,4 +1,4 @@
-#include "display/telas/FormatoValor.h"
+#include "display/estado/FormatoValor.h"
 
 #include "texto/conversao/TmStrNumeros.h"
 

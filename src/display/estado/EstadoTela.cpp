@@ -1,0 +1,200 @@
+#include "display/estado/EstadoTela.h"
+
+#include "display/estado/FormatoValor.h"
+
+void TPagamentoTela::Limpar() {
+    Liquido = QStringLiteral("0,00");
+    Meios = {};
+    BrutoAberto = DescontoAberto = AcrescimoAberto = false;
+    Troco = ETroco::Nenhum;
+    ValorTroco.clear();
+}
+
+void TPagamentoTela::AplicarResumo(const Protocolo::TResumoPagamento& resumo) {
+    Limpar();
+    AplicarTotais(resumo.Total, resumo.Descontos, resumo.Acrescimos, resumo.TrocoOuFalta);
+}
+
+void TPagamentoTela::AplicarMeios(const Protocolo::TMeiosPagamento& meios) {
+    for (std::size_t m = 0; m < Meios.size(); ++m) {
+        const Protocolo::TMeioPagamento& meio = meios.Meios[m];
+        Meios[m] = {meio.Titulo, meio.Titulo.isEmpty() ? QString() : meio.Valor};
+    }
+    AplicarTotais(meios.Total, meios.Descontos, meios.Acrescimos, meios.TrocoOuFalta);
+}
+
+void TPagamentoTela::AplicarTotais(Currency total, Currency descontos, Currency acrescimos,
+                                   Currency trocoOuFalta) {
+    const Currency zero;
+    if (trocoOuFalta != zero && MeioAberto(0)) {
+        Troco = trocoOuFalta > zero ? ETroco::Falta : ETroco::Troco;
+        ValorTroco = FormataValor(trocoOuFalta < zero ? -trocoOuFalta : trocoOuFalta);
+    } else {
+        Troco = ETroco::Nenhum;
+        ValorTroco.clear();
+    }
+    Liquido = FormataValor(total);
+    DescontoAberto = descontos > zero;
+    Desconto = DescontoAberto ? QLatin1Char('-') + FormataValor(descontos) : QString();
+    AcrescimoAberto = acrescimos > zero;
+    Acrescimo = AcrescimoAberto ? QLatin1Char('+') + FormataValor(acrescimos) : QString();
+    BrutoAberto = descontos + acrescimos > zero;
+    if (BrutoAberto)
+        Bruto = FormataValor(total + (descontos - acrescimos));
+}
+
+namespace {
+
+TLinhaItem LinhaCancelamento(int nr, QStringView nome, Currency total) {
+    return TLinhaItem()
+        .DefinirNr(nr)
+        .DefinirBarras(u"CANCELADO")
+        .DefinirNome(nome)
+        .DefinirTotal(-total)
+        .DefinirTipo(u".");
+}
+
+TLinhaItem LinhaDesconto(Currency desconto) {
+    return TLinhaItem().DefinirNome(u"DESCONTO ITEM").DefinirTotal(-desconto).DefinirTipo(u".");
+}
+
+TLinhaItem LinhaAcrescimo(Currency acrescimo) {
+    return TLinhaItem().DefinirNome(u"ACRESCIMO ITEM").DefinirTotal(acrescimo).DefinirTipo(u",");
+}
+
+void AdicionarItem(QVector<TLinhaItem>& linhas, const Protocolo::TRegistroItem& item) {
+    linhas.append(TLinhaItem()
+                      .DefinirNr(item.Nr)
+                      .DefinirBarras(item.Barras)
+                      .DefinirNome(item.Nome)
+                      .DefinirUnit(item.Unit)
+                      .DefinirQtd(item.Qtd)
+                      .DefinirTipo(item.Tipo)
+                      .DefinirTotal(item.Total));
+    if (item.Cancelado)
+        linhas.append(LinhaCancelamento(item.Nr, item.Nome, item.Total));
+    if (item.Desconto > Currency())
+        linhas.append(LinhaDesconto(item.Desconto));
+    if (item.Acrescimo > Currency())
+        linhas.append(LinhaAcrescimo(item.Acrescimo));
+}
+
+}  // namespace
+
+TEstadoTela::EPartes TEstadoTela::Aplicar(Protocolo::EComando comando, const QString& parametros) {
+    using namespace Protocolo;
+    EPartes partes;
+    switch (comando) {
+        case EComando::CarregarListaItens:
+            partes = CarregarLista(parametros);
+            break;
+        case EComando::ExibirVenda:
+            partes = ParametroUm(parametros) ? Limpar() | MostrarVenda : EPartes(MostrarVenda);
+            break;
+        case EComando::LimparVenda:
+            partes = Limpar();
+            break;
+        case EComando::CancelarItem:
+            if (const auto cancelamento = LerCancelamentoItem(parametros))
+                partes = Acrescentar(
+                    LinhaCancelamento(cancelamento->Nr, cancelamento->Nome, cancelamento->Total),
+                    cancelamento->TotalVenda);
+            break;
+        case EComando::DescontoItem:
+            if (const auto desconto = LerAjusteItem(parametros))
+                partes = Acrescentar(LinhaDesconto(desconto->Valor), desconto->TotalVenda);
+            break;
+        case EComando::AcrescimoItem:
+            if (const auto acrescimo = LerAjusteItem(parametros))
+                partes = Acrescentar(LinhaAcrescimo(acrescimo->Valor), acrescimo->TotalVenda);
+            break;
+        case EComando::ExibirInfo:
+            partes = MostrarInfo;
+            if (TInfo info = LerInfo(parametros); info != info_) {
+                info_ = std::move(info);
+                partes |= Info;
+            }
+            break;
+        default:
+            partes = AplicarPagamento(comando, parametros);
+            break;
+    }
+    if (partes)
+        emit Mudou(partes);
+    return partes;
+}
+
+void TEstadoTela::LimparVenda() {
+    if (const EPartes partes = Limpar())
+        emit Mudou(partes);
+}
+
+TEstadoTela::EPartes TEstadoTela::CarregarLista(const QString& parametros) {
+    QVector<TLinhaItem> linhas;
+    QString total = totalVenda_;
+    for (const Protocolo::TRegistroLista& registro : Protocolo::LerListaItens(parametros)) {
+        if (const auto* registroTotal = std::get_if<Protocolo::TRegistroTotal>(&registro))
+            total = registroTotal->Texto;
+        else
+            AdicionarItem(linhas, std::get<Protocolo::TRegistroItem>(registro));
+    }
+    linhas_ = std::move(linhas);
+    return DefinirTotal(total) | Linhas | MostrarVenda;
+}
+
+TEstadoTela::EPartes TEstadoTela::Acrescentar(const TLinhaItem& linha, Currency totalVenda) {
+    linhas_.append(linha);
+    return DefinirTotal(QStringLiteral("R$") + FormataValor(totalVenda)) | LinhasAcrescidas;
+}
+
+TEstadoTela::EPartes TEstadoTela::Limpar() {
+    EPartes partes = DefinirTotal(QStringLiteral("0,00"));
+    if (!linhas_.isEmpty()) {
+        linhas_.clear();
+        partes |= Linhas;
+    }
+    TPagamentoTela pagamento = pagamento_;
+    pagamento.Limpar();
+    if (pagamento != pagamento_) {
+        pagamento_ = pagamento;
+        partes |= Pagamento;
+    }
+    return partes;
+}
+
+TEstadoTela::EPartes TEstadoTela::DefinirTotal(const QString& total) {
+    if (total == totalVenda_)
+        return {};
+    totalVenda_ = total;
+    return Total;
+}
+
+TEstadoTela::EPartes TEstadoTela::AplicarPagamento(Protocolo::EComando comando,
+                                                   const QString& parametros) {
+    using namespace Protocolo;
+    TPagamentoTela novo = pagamento_;
+    EPartes pedidos;
+    switch (comando) {
+        case EComando::ExibirResumoPagamento:
+            if (const auto resumo = LerResumoPagamento(parametros)) {
+                novo.AplicarResumo(*resumo);
+                pedidos = MostrarPagamento;
+            } else {
+                novo.Limpar();
+            }
+            break;
+        case EComando::ExibirMeiosPagamento:
+            if (const auto meios = LerMeiosPagamento(parametros))
+                novo.AplicarMeios(*meios);
+            break;
+        case EComando::ExibirPagamento:
+            pedidos = MostrarPagamento;
+            break;
+        default:
+            return {};
+    }
+    if (novo == pagamento_)
+        return pedidos;
+    pagamento_ = novo;
+    return pedidos | Pagamento;
+}
