@@ -11,10 +11,12 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include "base/ExportacaoBase.h"
+
 namespace ArquivoInteiro {
 
 // Replaces the contents of caminho with bytes, creating the file when it does not exist. On
 // failure answers false and puts in motivo the reason the system gave.
-bool Gravar(const QString& caminho, QByteArrayView bytes, QString& motivo);
+ORVANE_BASE_EXPORT bool Gravar(const QString& caminho, QByteArrayView bytes, QString& motivo);
 
 }  // namespace ArquivoInteiro

@@ -3,11 +3,12 @@
 // played); here it is the desktop's bell, which is what a machine without a tone generator has.
 
 #include "base/mLib.h"
+#include "desenho/ExportacaoDesenhoWidgets.h"
 
 namespace TmSpeaker {
 
-void Bip();
+ORVANE_DESENHOWIDGETS_EXPORT void Bip();
 // How many beeps this process played: whoever must know that the user was warned asks here.
-int BipsTocados();
+ORVANE_DESENHOWIDGETS_EXPORT int BipsTocados();
 
 }  // namespace TmSpeaker
