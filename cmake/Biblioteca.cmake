@@ -9,6 +9,7 @@
 #   component        library                 holds
 #   Base             libOrvaneBase.so.23     the base layer
 #   Texto            libOrvaneTexto.so.23    the texto layer, ...
+#   SistemaFtp       libOrvaneSistemaFtp...  a unit that reaches a heavy outside library (curl)
 #   Desenho          libOrvaneDesenho.so.23  the drawing units that stop at Qt Gui
 #   DesenhoWidgets   libOrvaneDesenhoWidgets the drawing units that reach Qt Widgets (GUI)
 #
@@ -27,8 +28,50 @@ set(_ORVANE_PC_INSTALADO ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
 set(_ORVANE_CAMADAS_BIBLIOTECA ${ORVANE_CAMADAS})
 list(REMOVE_ITEM _ORVANE_CAMADAS_BIBLIOTECA display)
 
+# Outside libraries heavy to load: libcurl brings some thirty libraries with it (TLS, LDAP,
+# Kerberos, SSH, HTTP/2), a third of the display's start-up when it was in the layer's library.
+set(_ORVANE_EXTERNAS_PESADAS CURL::libcurl)
+
+# Whether the unit, or a library unit it reaches, links one of the heavy outside libraries.
+function(_orvane_alcanca_externa alvo out)
+  set(fila ${alvo})
+  set(vistos "")
+  while(fila)
+    list(POP_FRONT fila atual)
+    if(atual IN_LIST vistos)
+      continue()
+    endif()
+    list(APPEND vistos ${atual})
+    get_target_property(ligacoes ${atual} LINK_LIBRARIES)
+    foreach(ligacao IN LISTS ligacoes)
+      if(NOT TARGET ${ligacao})
+        continue()
+      endif()
+      get_target_property(nivel ${ligacao} ORVANE_NIVEL)
+      if(NOT nivel STREQUAL "nivel-NOTFOUND")
+        list(APPEND fila ${ligacao})
+      elseif(ligacao IN_LIST _ORVANE_EXTERNAS_PESADAS)
+        set(${out} TRUE PARENT_SCOPE)
+        return()
+      endif()
+    endforeach()
+  endwhile()
+  set(${out} FALSE PARENT_SCOPE)
+endfunction()
+
+function(_orvane_maiuscula texto out)
+  string(SUBSTRING ${texto} 0 1 inicial)
+  string(SUBSTRING ${texto} 1 -1 resto)
+  string(TOUPPER ${inicial} inicial)
+  set(${out} ${inicial}${resto} PARENT_SCOPE)
+endfunction()
+
 # The component of an orvane_library target, empty for the display's targets and for targets
-# that are not the library's.
+# that are not the library's: the layer's name (Sistema); a unit that reaches a heavy outside
+# library (above) is a component of its own, named after its layer and unit (SistemaFtp), so that
+# a program not using it does not load that library and what it pulls in;
+# a drawing unit that reaches Qt Widgets is in <Layer>Widgets, so that a program without widgets
+# does not load Qt Widgets. The headers' export macros follow the same components.
 function(_orvane_componente alvo out)
   set(${out} "" PARENT_SCOPE)
   if(NOT TARGET ${alvo})
@@ -42,12 +85,14 @@ function(_orvane_componente alvo out)
   if(NOT camada IN_LIST _ORVANE_CAMADAS_BIBLIOTECA)
     return()
   endif()
-  string(SUBSTRING ${camada} 0 1 inicial)
-  string(SUBSTRING ${camada} 1 -1 resto)
-  string(TOUPPER ${inicial} inicial)
-  set(componente ${inicial}${resto})
+  _orvane_maiuscula(${camada} componente)
+  _orvane_alcanca_externa(${alvo} externa)
   get_target_property(desenha ${alvo} ORVANE_DESENHA)
-  if(desenha)
+  if(externa)
+    string(REGEX REPLACE "^${camada}_" "" unidade ${alvo})
+    _orvane_maiuscula(${unidade} unidade)
+    string(APPEND componente ${unidade})
+  elseif(desenha)
     string(APPEND componente Widgets)
   endif()
   set(${out} ${componente} PARENT_SCOPE)
@@ -151,6 +196,7 @@ function(orvane_bibliotecas)
   foreach(componente IN LISTS componentes)
     _orvane_pkgconfig(${componente})
   endforeach()
+  set_property(GLOBAL PROPERTY ORVANE_COMPONENTES ${componentes})
 
   get_property(ORVANE_QT_PUBLICOS GLOBAL PROPERTY ORVANE_QT_PUBLICOS)
   list(REMOVE_DUPLICATES ORVANE_QT_PUBLICOS)
@@ -201,5 +247,5 @@ function(orvane_sobre_bibliotecas programa novo)
     set(nome ${programa})
   endif()
   set_target_properties(${novo} PROPERTIES OUTPUT_NAME ${nome}
-    RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/${novo})
+    RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/compartilhado)
 endfunction()

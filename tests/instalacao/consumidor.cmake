@@ -24,7 +24,7 @@ function(rodar programa)
   endif()
 endfunction()
 
-# find_package(Orvane 23 COMPONENTS Texto Sistema)
+# find_package(Orvane 23 COMPONENTS Texto SistemaDocumentos)
 function(configurar pasta versao resultado)
   execute_process(COMMAND ${CMAKE_COMMAND} -S ${CONSUMIDOR} -B ${pasta} -G ${GERADOR}
     -DCMAKE_CXX_COMPILER=${COMPILADOR} -DCMAKE_PREFIX_PATH=${prefixo} "-DCMAKE_CXX_FLAGS=${flags}"
@@ -43,9 +43,9 @@ if(rc EQUAL 0 OR NOT rc_SAIDA MATCHES "compatible[ \n]+with requested version \"
   message(FATAL_ERROR "find_package(Orvane 24) accepted version 23:\n${rc_SAIDA}")
 endif()
 
-# pkg-config --cflags --libs orvane-texto orvane-sistema
+# pkg-config --cflags --libs orvane-texto orvane-sistemadocumentos
 execute_process(COMMAND ${CMAKE_COMMAND} -E env PKG_CONFIG_PATH=${pastaPc}
-  pkg-config --cflags --libs orvane-texto orvane-sistema
+  pkg-config --cflags --libs orvane-texto orvane-sistemadocumentos
   OUTPUT_VARIABLE opcoes OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 separate_arguments(opcoes UNIX_COMMAND "${opcoes}")
 execute_process(COMMAND ${COMPILADOR} -std=c++20 -fPIC ${flags} ${CONSUMIDOR}/main.cpp ${opcoes}

@@ -10,9 +10,9 @@
 #include <QHash>
 #include <QString>
 
-#include "registro/ExportacaoRegistro.h"
+#include "registro/ExportacaoRegistroAtualizacao.h"
 
-class ORVANE_REGISTRO_EXPORT TListaVersoes {
+class ORVANE_REGISTROATUALIZACAO_EXPORT TListaVersoes {
 public:
     // Reads the list from the file's bytes (UTF-8 when valid, else Windows-1252).
     static TListaVersoes Ler(QByteArrayView bytes);

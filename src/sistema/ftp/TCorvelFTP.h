@@ -21,7 +21,7 @@
 #include <stdexcept>
 
 #include "base/ErroComMensagem.h"
-#include "sistema/ExportacaoSistema.h"
+#include "sistema/ExportacaoSistemaFtp.h"
 
 // A connection that could not be made, or parameters missing for one.
 class ECorvelFTP : public TErroComMensagem<std::runtime_error> {
@@ -43,7 +43,7 @@ struct TConfiguracaoFTP {
     QString AutoridadesTls;
 };
 
-class ORVANE_SISTEMA_EXPORT TCorvelFTP {
+class ORVANE_SISTEMAFTP_EXPORT TCorvelFTP {
 public:
     using TProgressoEvent = std::function<void(TCorvelFTP& Sender, int Percentual)>;
     using TStatusEvent = std::function<void(TCorvelFTP& Sender, const QString& Texto)>;

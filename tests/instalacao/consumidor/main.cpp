@@ -1,5 +1,5 @@
 // Uses one operation of each component it asks for, as a POS program would: a CPF checked and
-// shown with its marks (sistema), an amount read from text (texto).
+// shown with its marks (SistemaDocumentos), an amount read from text (Texto).
 #include <cstdio>
 
 #include "sistema/documentos/TmStrDocumentos.h"
