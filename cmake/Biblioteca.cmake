@@ -112,6 +112,9 @@ function(_orvane_criar_biblioteca componente camada)
   generate_export_header(${alvo} BASE_NAME ORVANE_${maiusculo} EXPORT_FILE_NAME ${cabecalho})
   install(FILES ${cabecalho} DESTINATION ${_ORVANE_INCLUDE_INSTALADO}/${camada}
     COMPONENT desenvolvimento)
+  # Start-up: calls inside the library bind to its own functions at link time, and only the
+  # libraries it uses are loaded with it (Qt's link interface names OpenGL, which it does not).
+  target_link_options(${alvo} PRIVATE LINKER:-Bsymbolic-functions LINKER:--as-needed)
   # A symbol the library uses and no library exports fails here, not in the POS program. The
   # sanitizers' run-time is linked only into programs, so their builds leave this out.
   if(NOT ORVANE_SANITIZE)

@@ -14,6 +14,7 @@ packages=(
   postgresql python3-pyftpdlib python3-openssl openssl
   python3-num2words python3-stdnum
   python3-dateutil
+  abi-dumper abi-compliance-checker
 )
 # node and npm run the differential tests of document numbers; nodejs from elsewhere brings npm.
 command -v npm >/dev/null || packages+=(nodejs npm)
