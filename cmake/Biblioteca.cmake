@@ -22,6 +22,8 @@ include(GenerateExportHeader)
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
+# What is installed without naming a component belongs to the display's package.
+set(CMAKE_INSTALL_DEFAULT_COMPONENT_NAME programa)
 set(_ORVANE_INCLUDE_INSTALADO ${CMAKE_INSTALL_INCLUDEDIR}/orvane)
 set(_ORVANE_CMAKE_INSTALADO ${CMAKE_INSTALL_LIBDIR}/cmake/Orvane)
 set(_ORVANE_PC_INSTALADO ${CMAKE_INSTALL_LIBDIR}/pkgconfig)

@@ -10,7 +10,6 @@
 
 include(GNUInstallDirs)
 
-set(CMAKE_INSTALL_DEFAULT_COMPONENT_NAME programa)
 set(_ORVANE_PACOTE ${CMAKE_CURRENT_LIST_DIR}/../packaging)
 set(_ORVANE_DOC ${CMAKE_INSTALL_DATADIR}/doc/orvane)
 
