@@ -26,6 +26,7 @@
 #include <thread>
 #include <vector>
 
+#include "ConexaoLoopback.h"
 #include "display/canal/CanalComandos.h"
 
 namespace {
@@ -35,19 +36,6 @@ constexpr int kLinhas = 100'000;
 // A command 1 line of one item, as the POS sends it.
 const std::string kLinha =
     "\x01 17|7891234567895|ARROZ PARBOILIZADO TIPO 1 5KG|2|UN|21,90|43,80||0|0|0\r\n";
-
-int Conectar(quint16 porta) {
-    const int s = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in endereco{};
-    endereco.sin_family = AF_INET;
-    endereco.sin_port = htons(porta);
-    endereco.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    if (::connect(s, reinterpret_cast<sockaddr*>(&endereco), sizeof endereco) != 0) {
-        ::close(s);
-        return -1;
-    }
-    return s;
-}
 
 bool EnviarTudo(int s, const char* dados, size_t bytes) {
     for (size_t feito = 0; feito < bytes;) {

@@ -9,11 +9,12 @@
 #include <QFile>
 #include <QProcess>
 #include <QTcpServer>
-#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QThread>
 
 #include <chrono>
+
+#include "ConexaoLoopback.h"
 
 namespace {
 
@@ -42,12 +43,8 @@ void Inicio(benchmark::State& state, const char* programa) {
         const auto inicio = std::chrono::steady_clock::now();
         display.start(QString::fromUtf8(programa), {});
         const auto prazo = inicio + std::chrono::seconds(30);
-        QTcpSocket pos;
-        for (;;) {
-            pos.connectToHost(QHostAddress::LocalHost, porta);
-            if (pos.waitForConnected(1000))
-                break;
-            pos.abort();
+        int pos;
+        while ((pos = Conectar(porta)) < 0) {
             if (std::chrono::steady_clock::now() > prazo) {
                 state.SkipWithError("the display program did not start listening");
                 return;
@@ -56,7 +53,7 @@ void Inicio(benchmark::State& state, const char* programa) {
         }
         state.SetIterationTime(
             std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count());
-        pos.abort();
+        ::close(pos);
         display.terminate();
         display.waitForFinished(10000);
     }

@@ -43,6 +43,11 @@ RATIOS = [
     ("IsFeriado, every day of a century / QDate::dayOfWeek of the same days", "IsFeriadoSeculo", "IsFeriadoSeculo_QDateDayOfWeek", "cpu_time", 20),
     ("FTP: download 200 MB over loopback, time / curl", "FtpDownload/iterations:1/real_time", "FtpDownload_Curl/iterations:1/real_time", "real_time", 1.11),
     ("FTP: upload 200 MB over loopback, time / curl", "FtpUpload/iterations:1/real_time", "FtpUpload_Curl/iterations:1/real_time", "real_time", 1.11),
+    ("POS connection accepted: allow-list of 100 networks / no list", "AceitarConexao/100/real_time", "AceitarConexao/0/real_time", "real_time", 1.05),
+    ("Command 1 with 1 000 items: legible mode at 1920x1080 / designed grid at 1024x768", "Comando1_QuadroLegivel/1000", "Comando1_Quadro/1000", "cpu_time", None),
+    ("Process list: count one name through /proc / pgrep -c", "ContarProcessos/real_time", "ContarProcessos_PgrepC/real_time", "real_time", 1),
+    ("Dataset: 100 000 rows read by field name / bare QSqlQuery by column index (SQLite)", "DataSet_LerLinhas", "DataSet_LerLinhas_QSqlQuery", "cpu_time", 1.2),
+    ("Delete a 100 000-file tree: DirectoryDelete / rm -rf", "Apagar_Arvore/iterations:1/real_time", "Apagar_Arvore_RmRf/iterations:1/real_time", "real_time", 1.5),
     ("Display start-up until it takes a connection: shared libraries / static archives", "Inicio/Compartilhado/iterations:30/manual_time", "Inicio/Estatico/iterations:30/manual_time", "real_time", 1.1),
 ]
 
@@ -50,6 +55,9 @@ RATIOS = [
 ABSOLUTES = [
     ("Command 1 with 1 000 items applied and painted, wall time", "Comando1_Quadro/1000", "real_time", "ms", 16.7),
     ("Command 1 with 1 000 items applied and painted, CPU time", "Comando1_Quadro/1000", "cpu_time", "ms", 16.7),
+    ("PIX QR code: command P dispatched and the window painted, wall time", "PixExibir/real_time", "real_time", "ms", 16.7),
+    ("PIX QR code: command Q (code built) dispatched and the window painted, wall time", "PixMontar/real_time", "real_time", "ms", 16.7),
+    ("Command 1 with 1 000 items in legible mode at 1920x1080, wall time", "Comando1_QuadroLegivel/1000", "real_time", "ms", 16.7),
     ("Idle display: context switches per second (all threads)", "ProgramaOcioso/iterations:1/manual_time", "trocas_por_s", "/s", 1),
     ("Idle display after a sale: context switches per second", "ProgramaOcioso/iterations:1/manual_time", "trocas_por_s_com_venda", "/s", 1),
     ("Sleeping process (floor): context switches per second", "ProgramaOcioso_ProcessoDormindo/iterations:1/manual_time", "trocas_por_s", "/s", None),

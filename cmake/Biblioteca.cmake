@@ -104,7 +104,9 @@ function(_orvane_criar_biblioteca componente camada)
   set(alvo Orvane${componente})
   add_library(${alvo} SHARED)
   add_library(Orvane::${componente} ALIAS ${alvo})
+  target_include_directories(${alvo} PRIVATE ${ORVANE_RAIZ_SRC} ${ORVANE_EXPORTACAO})
   set_target_properties(${alvo} PROPERTIES LINKER_LANGUAGE CXX EXPORT_NAME ${componente}
+    CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON
     VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR} ORVANE_CAMADA ${camada})
   target_include_directories(${alvo} INTERFACE
     $<BUILD_INTERFACE:${ORVANE_RAIZ_SRC}> $<BUILD_INTERFACE:${ORVANE_EXPORTACAO}>
@@ -127,6 +129,19 @@ function(_orvane_criar_biblioteca componente camada)
       NAMELINK_COMPONENT desenvolvimento)
 endfunction()
 
+# The internal/ helpers of a unit of another library, compiled into this one as well: they are
+# exported by neither, so each library that uses them holds its own copy (they keep no state).
+function(_orvane_copiar_internas alvo unidade)
+  get_target_property(internas ${unidade} ORVANE_FONTES_INTERNAS)
+  get_target_property(copiadas ${alvo} ORVANE_INTERNAS_COPIADAS)
+  foreach(fonte IN LISTS internas)
+    if(NOT fonte IN_LIST copiadas)
+      target_sources(${alvo} PRIVATE ${fonte})
+      set_property(TARGET ${alvo} APPEND PROPERTY ORVANE_INTERNAS_COPIADAS ${fonte})
+    endif()
+  endforeach()
+endfunction()
+
 # The unit's objects into its component's library, its links mapped: a unit of another component
 # becomes that component's library, Qt stays public (the headers use it), the rest is private.
 function(_orvane_juntar_unidade unidade componente)
@@ -138,6 +153,7 @@ function(_orvane_juntar_unidade unidade componente)
     if(outro)
       if(NOT outro STREQUAL componente)
         target_link_libraries(${alvo} PUBLIC Orvane${outro})
+        _orvane_copiar_internas(${alvo} ${ligacao})
         string(TOLOWER ${outro} minusculo)
         set_property(TARGET ${alvo} APPEND PROPERTY ORVANE_REQUER orvane-${minusculo})
       endif()

@@ -64,6 +64,11 @@ function(orvane_library name)
     endif()
   endforeach()
   set_target_properties(${name} PROPERTIES ORVANE_NIVEL ${nivel} ORVANE_DESENHA ${ARG_GUI})
+  # Sources of internal/ helpers, which the libraries of other layers that use them compile again.
+  set(internas ${ARG_SOURCES})
+  list(FILTER internas INCLUDE REGEX "(^|/)internal/")
+  list(TRANSFORM internas PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/)
+  set_target_properties(${name} PROPERTIES ORVANE_FONTES_INTERNAS "${internas}")
   set_property(GLOBAL APPEND PROPERTY ORVANE_ALVOS ${name})
 endfunction()
 

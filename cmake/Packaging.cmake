@@ -83,9 +83,10 @@ messages and pictures. The cashier's POS program drives it over TCP (port
 .
 The package also holds pos-simulador, which sends command lines to the
 display as a POS does, records what a POS sends and replays a recording.")
-# Fonts the screens name through their metric-compatible free equivalents.
+# Fonts the screens name through their metric-compatible free equivalents; libqrencode draws the
+# PIX QR code (also found by SHLIBDEPS, named here so the package never goes without it).
 set(CPACK_DEBIAN_PROGRAMA_PACKAGE_DEPENDS
-  "${_ORVANE_BIBLIOTECAS} ${_ORVANE_MESMA_VERSAO}, fonts-liberation, fonts-dejavu-core")
+  "${_ORVANE_BIBLIOTECAS} ${_ORVANE_MESMA_VERSAO}, fonts-liberation, fonts-dejavu-core, libqrencode4")
 set(CPACK_DEBIAN_PROGRAMA_PACKAGE_CONTROL_EXTRA ${_ORVANE_GERADOS}/conffiles)
 
 set(CPACK_DEBIAN_BIBLIOTECAS_PACKAGE_NAME ${_ORVANE_BIBLIOTECAS})

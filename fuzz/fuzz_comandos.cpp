@@ -2,7 +2,8 @@
 // a window shown under Qt's offscreen platform and painted after each input, so that what the
 // commands leave on the pages is drawn too. An error reaches the application's handler, here a
 // back end that keeps every dialog instead of showing it: no command may raise one, except the
-// picture command's error naming the picture file it could not show. The window stays usable:
+// picture command's error naming the picture file it could not show and the PIX commands' errors
+// for a code they will not show. The window stays usable:
 // one of its pages visible, nothing crashed or leaked, no undefined behaviour.
 #include <QApplication>
 #include <QDir>
@@ -80,12 +81,16 @@ const QString& ArquivoImagem() {
     return arquivo;
 }
 
-// The dialogs a command raised: none, or for the picture command errors naming the picture.
+// The dialogs a command raised: none, or errors of the commands that report bad input: the
+// picture command's naming the picture, the PIX commands' for a code they will not show.
 void ExigirSemDialogos(int codigo) {
     const bool imagem = codigo == Protocolo::CodigoDoComando(EComando::ExibirImagem);
+    const bool pix = codigo == Protocolo::CodigoDoComando(EComando::ExibirCodigoPix) ||
+                     codigo == Protocolo::CodigoDoComando(EComando::MontarCodigoPix);
     for (const TParametrosDialogo& dialogo : std::as_const(Dialogos()->dialogos))
-        Exigir(imagem && dialogo.Tipo == TMsgDlgType::mtError &&
-               dialogo.Mensagem.contains(ArquivoImagem()));
+        Exigir(dialogo.Tipo == TMsgDlgType::mtError &&
+               ((imagem && dialogo.Mensagem.contains(ArquivoImagem())) ||
+                (pix && dialogo.Mensagem.contains(u"PIX"))));
     Dialogos()->dialogos.clear();
 }
 

@@ -14,6 +14,8 @@ packages=(
   postgresql python3-pyftpdlib python3-openssl openssl
   python3-num2words python3-stdnum
   python3-dateutil
+  libqrencode-dev zbar-tools
+  iputils-ping python3-dbusmock dbus-daemon desktop-file-utils systemd
   abi-dumper abi-compliance-checker
 )
 # node and npm run the differential tests of document numbers; nodejs from elsewhere brings npm.

@@ -15,11 +15,15 @@ const char* const Descricao =
     "Display do cliente para o PDV: mostra os itens, o total, o pagamento e as mensagens que o\n"
     "PDV envia por TCP (porta 22334, ou a chave Porta de c:\\frente\\config\\Orvane.crv).\n"
     "F12 abre a página de configurações. O drive C: é a pasta da variável de ambiente\n"
-    "ORVANE_DRIVE_C (padrão /). As demais opções são as da plataforma Qt.";
+    "ORVANE_DRIVE_C (padrão /). F10 ou a opção --autoteste mostra a tela de autoteste para o\n"
+    "instalador. As demais opções são as da plataforma Qt.";
+
+const char* const kOpcaoAutoteste = "autoteste";
 
 // Answers --help and --version before the window system is needed, so both work without a
-// screen. Every other argument is left to Qt (-platform and the like); the display reads none.
-void ResponderAjudaVersao(int argc, char** argv) {
+// screen. Every other argument is left to Qt (-platform and the like), but --autoteste, whose
+// presence is returned.
+bool ResponderAjudaVersao(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("orvane"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ORVANE_VERSAO));
     QCommandLineParser opcoes;
@@ -27,12 +31,15 @@ void ResponderAjudaVersao(int argc, char** argv) {
     opcoes.setApplicationDescription(QString::fromUtf8(Descricao));
     const QCommandLineOption ajuda = opcoes.addHelpOption();
     const QCommandLineOption versao = opcoes.addVersionOption();
+    const QCommandLineOption autoteste(QString::fromLatin1(kOpcaoAutoteste),
+                                       QStringLiteral("Abre na tela de autoteste."));
+    opcoes.addOption(autoteste);
     QStringList argumentos;
     for (int i = 0; i < argc; ++i)
         argumentos.append(QString::fromLocal8Bit(argv[i]));
     opcoes.parse(argumentos);
     if (!opcoes.isSet(ajuda) && !opcoes.isSet(versao))
-        return;
+        return opcoes.isSet(autoteste);
     QCoreApplication nucleo(argc, argv);  // the help names the program from it
     if (opcoes.isSet(ajuda))
         opcoes.showHelp();
@@ -42,7 +49,7 @@ void ResponderAjudaVersao(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    ResponderAjudaVersao(argc, argv);
+    const bool autoteste = ResponderAjudaVersao(argc, argv);
     TAplicacao app(argc, argv);
     app.setApplicationDisplayName(QStringLiteral("Vivava Dazovad"));
     mConst::DefinirRegionais(TFormatSettings::DoLocale(QLocale::system()));
@@ -59,5 +66,7 @@ int main(int argc, char** argv) {
         janela.activateWindow();
     });
     janela.show();
+    if (autoteste)
+        janela.MostrarAutoteste();
     return app.exec();
 }

@@ -70,6 +70,73 @@ TEST(LeitorLinhas, GivesEveryLineWhateverTheChunking) {
     }
 }
 
+TEST(LeitorLinhas, DecodesTheConfiguredEncodingAndMarksWhereItFails) {
+    using enum CodificacaoLinhas;
+    struct Caso {
+        CodificacaoLinhas codificacao;
+        QByteArray linha;
+        QString esperado;
+    };
+    const Caso casos[] = {
+        {Utf8,
+         "A\xC3\x87\xC3\x9A"
+         "CAR",
+         QStringLiteral("AÇÚCAR")},
+        {Utf8,
+         "\xEF\xBB\xBF"
+         "P\xC3\x83O\r",
+         QStringLiteral("PÃO")},
+        {Utf8,
+         "P\xC3O FRANC\xCA"
+         "S",
+         QStringLiteral("P\uFFFDO FRANC\uFFFDS")},  // 1252 bytes
+        {Utf8, "\xE2\x82\xAC\xF0\x9F\x98\x80", QStringLiteral("€\U0001F600")},
+        {Windows1252,
+         "P\xC3O FRANC\xCA"
+         "S",
+         QStringLiteral("PÃO FRANCÊS")},
+        {Windows1252, "\x80\x81\x8D\x8F\x90\x9D\x9F",
+         QStringLiteral("€\uFFFD\uFFFD\uFFFD\uFFFD\uFFFDŸ")},
+        {Windows1252, "A\xC3\x87", QStringLiteral("AÃ‡")},  // UTF-8 bytes read as 1252
+        {Ascii7,
+         "A\xC3\x87"
+         "CAR",
+         QStringLiteral("A\uFFFD\uFFFDCAR")},
+    };
+    for (const Caso& caso : casos) {
+        EXPECT_EQ(LeitorLinhas::Decodificar(caso.linha, caso.codificacao), caso.esperado)
+            << caso.linha.toHex().data();
+        // Byte by byte, a character split over reads is joined before it is decoded.
+        LeitorLinhas leitor(caso.codificacao);
+        QStringList linhas;
+        for (const char byte : caso.linha + '\n')
+            leitor.Alimentar(QByteArray(1, byte), [&](QString linha) { linhas.append(linha); });
+        EXPECT_EQ(linhas, QStringList{caso.esperado}) << caso.linha.toHex().data();
+    }
+}
+
+TEST(LeitorLinhas, EncodingNamesAndTheByteLimitOfWideCharacters) {
+    using enum CodificacaoLinhas;
+    const std::pair<const char*, CodificacaoLinhas> nomes[] = {
+        {"UTF-8", Utf8},         {" utf8 ", Utf8},      {"Windows-1252", Windows1252},
+        {"cp1252", Windows1252}, {"1252", Windows1252}, {"", Ascii7},
+        {"latin1", Ascii7},
+    };
+    for (const auto& [nome, codificacao] : nomes)
+        EXPECT_EQ(LeitorLinhas::CodificacaoPorNome(QString::fromUtf8(nome)), codificacao) << nome;
+
+    // The limit counts bytes as they travel, not the characters they decode to.
+    const qsizetype limite = LeitorLinhas::kMaximoBytesLinha;
+    QByteArray doisBytes;
+    for (qsizetype i = 0; i < limite / 2; ++i)
+        doisBytes += "\xC3\x87";
+    LeitorLinhas leitor(Utf8);
+    QString ultima;
+    EXPECT_TRUE(leitor.AlimentarUltima(doisBytes + '\n', ultima));
+    EXPECT_EQ(ultima, QString(limite / 2, QChar(0xC7)));
+    EXPECT_FALSE(leitor.AlimentarUltima(doisBytes + "\xC3\x87\n", ultima));
+}
+
 TEST(LeitorLinhas, LimitCountsEveryByteBeforeTheLineFeed) {
     const qsizetype limite = LeitorLinhas::kMaximoBytesLinha;
     struct Caso {

@@ -23,7 +23,8 @@ TEST(Protocolo, CodesOfTheCommands) {
         {7, EComando::AdicionarDebug},        {8, EComando::CancelarItem},
         {9, EComando::DescontoItem},          {'e', EComando::AcrescimoItem},
         {'f', EComando::ExibirImagem},        {'g', EComando::FecharImagem},
-        {'h', EComando::ExibirPagamento},
+        {'h', EComando::ExibirPagamento},     {'P', EComando::ExibirCodigoPix},
+        {'Q', EComando::MontarCodigoPix},     {'R', EComando::RemoverCodigoPix},
     };
     int comCodigo = 0;
     for (int codigo = -1; codigo <= 0x10000; ++codigo)

@@ -116,3 +116,21 @@ TEST(Fundo, WeekdayPngBeforeJpgThenTheGeneralPicture) {
 }
 
 }  // namespace
+
+TEST(Configuracao, LegibleKeysWrittenWhenOnOrAlreadyInTheFile) {
+    RaizTemporaria raiz;
+    const QString arquivo =
+        raiz.Criar(QStringLiteral("frente/config/Orvane.crv"), "[Config]\r\nAltoContraste=1\r\n");
+    ConfiguracaoDisplay lida = ConfiguracaoDisplay::Ler();
+    EXPECT_TRUE(lida.AltoContraste);
+    EXPECT_FALSE(lida.Legivel);
+    lida.Legivel = true;
+    lida.AltoContraste = false;
+    lida.Gravar();
+    const ConfiguracaoDisplay relida = ConfiguracaoDisplay::Ler();
+    EXPECT_TRUE(relida.Legivel);
+    EXPECT_FALSE(relida.AltoContraste);
+    QFile f(arquivo);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(f.readAll().contains("AltoContraste=0\r\n"));
+}

@@ -5,16 +5,15 @@
 #include <QLineEdit>
 #include <QScopedValueRollback>
 #include <QSqlDatabase>
-#include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QStandardItemModel>
 #include <QStyle>
 #include <QStylePainter>
 #include <QTimer>
-#include <stdexcept>
 
 #include "base/mConst.h"
+#include "registro/dataset/TdbxDataSet.h"
 
 namespace {
 
@@ -25,15 +24,6 @@ bool SemAltSozinho(const QKeyEvent* event) {
 // The plus key of the numeric keypad.
 bool EhMaisDoTeclado(const QKeyEvent* event) {
     return event->key() == Qt::Key_Plus && event->modifiers().testFlag(Qt::KeypadModifier);
-}
-
-// The one place the combo runs SQL; the library's dataset wrapper takes its place later.
-QSqlQuery AbrirConsulta(const QSqlDatabase& conexao, const QString& sql) {
-    QSqlQuery consulta(conexao);
-    consulta.setForwardOnly(true);
-    if (!consulta.exec(sql))
-        throw std::runtime_error(consulta.lastError().text().toStdString());
-    return consulta;
 }
 
 }  // namespace
@@ -387,8 +377,14 @@ bool TACombo::LoadData(const QSqlDatabase& aoConexao, const QString& asSql,
     ClearLists();
     if (abValorVazio)
         Add(QString(), QString());
-    QSqlQuery consulta = AbrirConsulta(aoConexao, asSql);
-    Preencher(consulta, consulta.next(), asFieldText, asFieldValue, true);
+    TdbxDataSet dados(this, aoConexao);
+    if (!dados.Select(asSql))
+        dados.RaiseException();  // a query without rows has no error and adds nothing
+    for (; !dados.Eof(); dados.Next()) {
+        AdicionarItem(dados.CampoTrim(asFieldText));
+        if (!asFieldValue.isEmpty())
+            tsValues_.append(dados.CampoTrim(asFieldValue));
+    }
     return Concluir(asDefaultValue);
 }
 
@@ -401,20 +397,16 @@ bool TACombo::LoadData(QSqlQuery& aoDataSet, const QString& asFieldText,
     // A dataset read forward only can start from the row it stands on, not before it.
     const bool primeira =
         aoDataSet.isForwardOnly() ? aoDataSet.isValid() || aoDataSet.next() : aoDataSet.first();
-    Preencher(aoDataSet, primeira, asFieldText, asFieldValue, false);
+    Preencher(aoDataSet, primeira, asFieldText, asFieldValue);
     return Concluir(asDefaultValue);
 }
 
 void TACombo::Preencher(QSqlQuery& dados, bool haLinha, const QString& campoTexto,
-                        const QString& campoValor, bool aparar) {
-    auto texto = [&](const QString& campo) {
-        const QString valor = dados.value(campo).toString();
-        return aparar ? valor.trimmed() : valor;
-    };
+                        const QString& campoValor) {
     for (; haLinha; haLinha = dados.next()) {
-        AdicionarItem(texto(campoTexto));
+        AdicionarItem(dados.value(campoTexto).toString());
         if (!campoValor.isEmpty())
-            tsValues_.append(texto(campoValor));
+            tsValues_.append(dados.value(campoValor).toString());
     }
 }
 

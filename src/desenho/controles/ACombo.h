@@ -122,8 +122,9 @@ public:
 
     // Fills the combo from a query run on the connection: an empty first item when
     // abValorVazio, then one item per row (trimmed field texts), the first item selected, then
-    // asDefaultValue selected when given. True when there are items. A query that fails leaves
-    // the combo as the first step made it and raises an error with the database's text.
+    // asDefaultValue selected when given. True when there are items. The query runs through
+    // TdbxDataSet's Select; one that fails leaves the combo as the first step made it and raises
+    // EDataSetErro with the details of the failure (the database's text among them).
     bool LoadData(const QSqlDatabase& aoConexao, const QString& asSql, const QString& asFieldText,
                   const QString& asFieldValue, const QString& asDefaultValue, bool abValorVazio);
     // The same over a dataset the caller has, from its first row to its end (field texts as
@@ -134,7 +135,7 @@ public:
 private:
     // Adds the rows from the current one (haLinha: there is one) to the end.
     void Preencher(QSqlQuery& dados, bool haLinha, const QString& campoTexto,
-                   const QString& campoValor, bool aparar);
+                   const QString& campoValor);
     bool Concluir(const QString& valorPadrao);
 
     QStringList tsValues_;

@@ -8,7 +8,7 @@
 
 #include "desenho/dialogos/TDialogoMensagem.h"
 #include "desenho/fontes/Fontes.h"
-#include "desenho/som/TmSpeaker.h"
+#include "sistema/som/TmSpeaker.h"
 #include "dialogos/mensagens/Aguarde.h"
 
 namespace {

@@ -11,13 +11,13 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
 #include <QToolButton>
 #include <deque>
 
+#include "base/ArquivoInteiro.h"
 #include "base/CodePage.h"
 #include "desenho/fontes/Fontes.h"
 #include "desenho/formularios/TAplicacao.h"
@@ -476,9 +476,7 @@ bool TmDialogForm::SalvarDetalhes(const QString& arquivo) const {
     QByteArray conteudo;
     for (const QString& linha : DetalhesMemo->toPlainText().split(QLatin1Char('\n')))
         conteudo += CodePage::ParaAnsi(linha) + "\r\n";
-    QSaveFile saida(arquivo);
-    return saida.open(QIODevice::WriteOnly) && saida.write(conteudo) == conteudo.size() &&
-           saida.commit();
+    return !ArquivoInteiro::Escrever(arquivo, conteudo);
 }
 
 QString TmDialogForm::TextoCopia() const {

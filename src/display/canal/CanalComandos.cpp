@@ -4,13 +4,14 @@
 #include <QScopeGuard>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTime>
 
 #include <array>
 #include <functional>
 #include <memory>
 #include <utility>
 
-#include "display/canal/LeitorLinhas.h"
+#include "registro/diario/Diario.h"
 
 #ifdef Q_OS_UNIX
 #include <sys/resource.h>
@@ -40,6 +41,15 @@ QString MotivoFalhaEscuta(const QTcpServer& servidor) {
     }
 }
 
+// The peer of a connection for the journal, an IPv4 peer of the dual-stack listener without its
+// IPv6 mapping ("127.0.0.1", not "::ffff:127.0.0.1").
+QString Par(const QTcpSocket& conexao) {
+    bool ipv4 = false;
+    const quint32 endereco = conexao.peerAddress().toIPv4Address(&ipv4);
+    const QHostAddress par = ipv4 ? QHostAddress(endereco) : conexao.peerAddress();
+    return QStringLiteral("%1 porta %2").arg(par.toString()).arg(conexao.peerPort());
+}
+
 // How long a listener whose accept failed (no descriptors left) waits before accepting again.
 constexpr int kEsperaAposFalhaAceiteMs = 1000;
 
@@ -50,9 +60,19 @@ constexpr int kEsperaAposFalhaAceiteMs = 1000;
 class ServidorComandos : public QObject {
 public:
     using Entrega = std::function<void(QString)>;
+    using Permissao = std::function<bool(const QHostAddress&)>;
 
-    ServidorComandos(Entrega entregar, std::atomic<int>& conexoes)
-        : entregar_(std::move(entregar)), conexoes_(conexoes) {
+    // conectado is told the peer of each connection accepted; linhas counts every line read;
+    // permitido decides, before anything is read, whether a peer may connect at all.
+    ServidorComandos(Entrega entregar, Entrega conectado, Permissao permitido,
+                     CodificacaoLinhas codificacao, std::atomic<int>& conexoes,
+                     std::atomic<qint64>& linhas)
+        : entregar_(std::move(entregar)),
+          conectado_(std::move(conectado)),
+          permitido_(std::move(permitido)),
+          codificacao_(codificacao),
+          conexoes_(conexoes),
+          linhas_(linhas) {
         servidor_.setListenBacklogSize(CanalComandos::kBacklogEscuta);
         connect(&servidor_, &QTcpServer::newConnection, this, &ServidorComandos::Aceitar);
         // The listener pauses itself when an accept fails for want of descriptors; retry later
@@ -93,9 +113,21 @@ public:
 private:
     void Aceitar() {
         while (QTcpSocket* conexao = servidor_.nextPendingConnection()) {
+            if (!permitido_(conexao->peerAddress())) {
+                Diario::Escrever(
+                    Diario::ENivel::Aviso,
+                    QStringLiteral("conexão de %1 recusada: endereço fora da lista de PDVs permitidos")
+                        .arg(Par(*conexao)));
+                conexao->abort();
+                delete conexao;
+                continue;
+            }
             ++conexoes_;
+            Diario::Escrever(Diario::ENivel::Info,
+                             QStringLiteral("conexão de %1").arg(Par(*conexao)));
+            conectado_(Par(*conexao));
             connect(conexao, &QObject::destroyed, this, [this] { --conexoes_; });
-            auto leitor = std::make_shared<LeitorLinhas>();
+            auto leitor = std::make_shared<LeitorLinhas>(codificacao_);
             connect(conexao, &QTcpSocket::readyRead, this,
                     [this, conexao, leitor] { Ler(*conexao, *leitor); });
             connect(conexao, &QTcpSocket::disconnected, conexao, &QObject::deleteLater);
@@ -105,6 +137,7 @@ private:
     void Ler(QTcpSocket& conexao, LeitorLinhas& leitor) {
         QString ultima;
         bool dentroDoLimite = true;
+        const qint64 linhasAntes = leitor.Linhas();
         while (dentroDoLimite) {
             const qint64 lidos = conexao.read(bloco_.data(), qint64(bloco_.size()));
             if (lidos <= 0) {
@@ -112,10 +145,15 @@ private:
             }
             dentroDoLimite = leitor.AlimentarUltima(QByteArrayView(bloco_.data(), lidos), ultima);
         }
+        linhas_ += leitor.Linhas() - linhasAntes;
         if (!ultima.isEmpty()) {
             entregar_(std::move(ultima));
         }
         if (!dentroDoLimite) {
+            Diario::Escrever(Diario::ENivel::Aviso,
+                             QStringLiteral("linha de mais de %1 bytes de %2: conexão fechada")
+                                 .arg(LeitorLinhas::kMaximoBytesLinha)
+                                 .arg(Par(conexao)));
             conexao.abort();
             conexao.deleteLater();
         }
@@ -123,7 +161,11 @@ private:
 
     QTcpServer servidor_{this};
     Entrega entregar_;
+    Entrega conectado_;
+    Permissao permitido_;
+    const CodificacaoLinhas codificacao_;
     std::atomic<int>& conexoes_;
+    std::atomic<qint64>& linhas_;
     std::array<char, 64 * 1024> bloco_;  // one I/O thread, so one read buffer for every connection
 };
 
@@ -141,8 +183,11 @@ CanalComandos::~CanalComandos() {
 bool CanalComandos::Ativar(quint16 porta, QString& erro) {
     Desativar();
     ElevarLimiteArquivosAbertos();
-    servidor_ = new ServidorComandos([this](QString linha) { ArmazenarLinha(std::move(linha)); },
-                                     conexoes_);
+    servidor_ = new ServidorComandos(
+        [this](QString linha) { ArmazenarLinha(std::move(linha)); },
+        [this](QString par) { RegistrarConexao(std::move(par)); },
+        [this](const QHostAddress& endereco) { return Permitido(endereco); }, codificacao_,
+        conexoes_, linhasRecebidas_);
     servidor_->moveToThread(&threadES_);
     connect(&threadES_, &QThread::finished, servidor_, &QObject::deleteLater);
     threadES_.start();
@@ -175,9 +220,35 @@ void CanalComandos::Desativar() {
     porta_ = 0;
 }
 
+void CanalComandos::DefinirPermitidos(TListaPermitidos permitidos) {
+    auto nova = std::make_shared<const TListaPermitidos>(std::move(permitidos));
+    QMutexLocker trava(&mutexPermitidos_);
+    permitidos_ = std::move(nova);
+}
+
+bool CanalComandos::Permitido(const QHostAddress& endereco) const {
+    std::shared_ptr<const TListaPermitidos> permitidos;
+    {
+        QMutexLocker trava(&mutexPermitidos_);
+        permitidos = permitidos_;
+    }
+    return !permitidos || permitidos->Permite(endereco);
+}
+
 QString CanalComandos::UltimoComando() const {
     QMutexLocker trava(&mutexComando_);
     return ultimoComando_;
+}
+
+QString CanalComandos::UltimaConexao() const {
+    QMutexLocker trava(&mutexComando_);
+    return ultimaConexao_;
+}
+
+void CanalComandos::RegistrarConexao(QString par) {
+    const QString hora = QTime::currentTime().toString(QStringLiteral("HH:mm:ss"));
+    QMutexLocker trava(&mutexComando_);
+    ultimaConexao_ = par + QStringLiteral(" às ") + hora;
 }
 
 void CanalComandos::ArmazenarLinha(QString linha) {

@@ -20,8 +20,10 @@
 //   the slot when the dispatch ends, means no such line is ever lost.
 // - An empty line does nothing at all: it neither arms the timer nor replaces a line waiting in
 //   the slot, so a stray blank line cannot erase a command just sent.
-// - The line rules and the 16384-byte limit are LeitorLinhas's. A connection whose line passes the
-//   limit is closed at once; lines it completed before that are kept.
+// - A connection from an address the allow-list (DefinirPermitidos) leaves out is closed as soon
+//   as it is accepted, before any of its bytes is read, and reported in the journal.
+// - The line rules, the encodings and the 16384-byte limit are LeitorLinhas's. A connection whose
+//   line passes the limit is closed at once; lines it completed before that are kept.
 
 #include <QMutex>
 #include <QObject>
@@ -30,6 +32,11 @@
 #include <QTimer>
 
 #include <atomic>
+#include <memory>
+
+#include "display/canal/ListaPermitidos.h"
+
+#include "display/canal/LeitorLinhas.h"
 
 class ServidorComandos;
 
@@ -50,6 +57,9 @@ public:
     // naming the port and the reason; the channel stays inactive.
     bool Ativar(quint16 porta, QString& erro);
 
+    // The encoding of the POS's lines for the connections of the next Ativar (Ascii7 until set).
+    void DefinirCodificacao(CodificacaoLinhas codificacao) { codificacao_ = codificacao; }
+
     // Stops listening and closes every open connection. A line waiting in the slot stays there.
     void Desativar();
 
@@ -60,6 +70,14 @@ public:
     // The connections open at this moment (thread-safe; for monitoring).
     int Conexoes() const { return conexoes_.load(); }
 
+    // The addresses that may connect from now on (thread-safe); an empty list allows everyone.
+    void DefinirPermitidos(TListaPermitidos permitidos);
+    bool Permitido(const QHostAddress& endereco) const;  // thread-safe
+    // For the installer (thread-safe): the lines received since the program started, and the
+    // last connection, as "peer porta N às hh:mm:ss" (empty before the first).
+    qint64 LinhasRecebidas() const { return linhasRecebidas_.load(); }
+    QString UltimaConexao() const;
+
     // The pending line (thread-safe): the last line received and not yet taken by a tick.
     QString UltimoComando() const;
 
@@ -68,6 +86,7 @@ signals:
 
 private:
     void ArmazenarLinha(QString linha);  // any thread
+    void RegistrarConexao(QString par);  // any thread
     void ComandoTimerTimer();
     void ExecutarComando(int codigo);
     QString ParametrosComando() const;
@@ -79,5 +98,10 @@ private:
     QThread threadES_;
     ServidorComandos* servidor_ = nullptr;  // lives on threadES_
     quint16 porta_ = 0;
+    CodificacaoLinhas codificacao_ = CodificacaoLinhas::Ascii7;
     std::atomic<int> conexoes_ = 0;
+    mutable QMutex mutexPermitidos_;
+    std::shared_ptr<const TListaPermitidos> permitidos_;  // guarded by mutexPermitidos_
+    std::atomic<qint64> linhasRecebidas_ = 0;
+    QString ultimaConexao_;  // guarded by mutexComando_
 };

@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QNetworkInterface>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <stdexcept>
@@ -21,10 +22,13 @@
 #include "display/telas/FundoPadrao.h"
 #include "display/telas/ImagemFundo.h"
 #include "display/telas/LeitorImagem.h"
+#include "display/telas/PaginaAutoteste.h"
 #include "display/telas/PaginaConfiguracao.h"
 #include "display/telas/PaginaPagamento.h"
 #include "display/telas/PaginaVenda.h"
 #include "display/telas/PaginasSimples.h"
+#include "display/telas/QuadroPix.h"
+#include "registro/diario/Diario.h"
 #include "sistema/versao/TmFileVersao.h"
 
 namespace {
@@ -102,6 +106,20 @@ void TPrincipalVivavaDazovadForm::CriarPaginas() {
     TabImg = new TPaginaImagem(PageControl);
     TabInfo = new TPaginaInfo(PageControl);
     TabConfig = new TPaginaConfiguracao(PageControl);
+    QuadroPix = new TQuadroPix(TabPgto);
+    TabAutoteste = new TPaginaAutoteste(PageControl);
+    PageControl->addWidget(TabAutoteste);
+    lbSemEscuta = new QLabel(TabVenda);
+    lbSemEscuta->setObjectName(QStringLiteral("lbSemEscuta"));
+    lbSemEscuta->setTextFormat(Qt::PlainText);
+    lbSemEscuta->setStyleSheet(QStringLiteral("color: #808080;"));
+    lbSemEscuta->move(8, 8);
+    lbSemEscuta->hide();
+    escutaTimer_.setInterval(kEsperaEscutaMs);
+    connect(&escutaTimer_, &QTimer::timeout, this, &TPrincipalVivavaDazovadForm::AtivarCanal);
+    autotesteTimer_.setInterval(1000);
+    connect(&autotesteTimer_, &QTimer::timeout, this,
+            &TPrincipalVivavaDazovadForm::AtualizarAutoteste);
     for (QWidget* pagina : {static_cast<QWidget*>(TabVenda), static_cast<QWidget*>(TabPgto),
                             static_cast<QWidget*>(TabDebug), static_cast<QWidget*>(TabImg),
                             static_cast<QWidget*>(TabInfo), static_cast<QWidget*>(TabConfig)})
@@ -135,6 +153,14 @@ void TPrincipalVivavaDazovadForm::AplicarConfiguracaoTela() {
     // The size the file does not give is the window's current outer size.
     const ConfiguracaoDisplay config = ConfiguracaoDisplay::Ler(frameGeometry().size());
     porta_ = config.PortaEfetiva();
+    canal_->DefinirCodificacao(LeitorLinhas::CodificacaoPorNome(config.CodificacaoPOS));
+    Diario::DefinirNivel(Diario::NivelPorNome(config.NivelDiario).value_or(Diario::kNivelPadrao));
+    Diario::DefinirDetalhesVenda(config.DiarioVenda);
+    TabVenda->DefinirLegivel(config.Legivel, config.AltoContraste);
+    TabVenda->ConfigurarApresentacao(config.PastaApresentacao.isEmpty()
+                                         ? QString()
+                                         : CaminhoWindows::Mapear(config.PastaApresentacao),
+                                     config.IntervaloApresentacao);
     const QList<TMonitor> monitores = Monitores();
     if (config.Debug)
         MostrarMonitores(monitores);
@@ -145,6 +171,18 @@ void TPrincipalVivavaDazovadForm::AplicarConfiguracaoTela() {
         ColocarEmJanela(QRect(canto, QSize(config.Largura, config.Altura)));
     TabVenda->ImgFundoVenda().DefinirAdaptar(config.AdaptarFundoVenda);
     CarregarFundoDoDia();
+    AplicarAcessoPdv(config);
+}
+
+void TPrincipalVivavaDazovadForm::AplicarAcessoPdv(const ConfiguracaoDisplay& config) {
+    QStringList invalidos;
+    canal_->DefinirPermitidos(TListaPermitidos::Ler(config.PdvPermitidos, invalidos));
+    for (const QString& entrada : invalidos)
+        Diario::Escrever(Diario::ENivel::Aviso,
+                         QStringLiteral("PdvPermitidos: \"%1\" não é um endereço nem uma rede; "
+                                        "ignorado")
+                             .arg(entrada));
+    segredoPix_ = config.SegredoPix.toUtf8();
 }
 
 void TPrincipalVivavaDazovadForm::ColocarEmTelaCheia(int monitor) {
@@ -221,10 +259,56 @@ void TPrincipalVivavaDazovadForm::showEvent(QShowEvent* event) {
 void TPrincipalVivavaDazovadForm::FormShow() {
     TabVenda->LimparVenda();
     TabPgto->CentralizarLinhaPagamento(width());
-    // A port that cannot be bound is reported; the program runs on without a listener.
+    AtivarCanal();
+}
+
+void TPrincipalVivavaDazovadForm::AtivarCanal() {
+    // A port that cannot be bound is reported once; the program runs on and tries again.
     QString erro;
-    if (!canal_->Ativar(porta_, erro))
-        TratamentoErros::Relatar(std::make_exception_ptr(std::runtime_error(erro.toStdString())));
+    if (canal_->Ativar(porta_, erro)) {
+        escutaTimer_.stop();
+        lbSemEscuta->hide();
+        Diario::Escrever(Diario::ENivel::Info,
+                         QStringLiteral("ouvindo na porta %1").arg(canal_->Porta()));
+        return;
+    }
+    lbSemEscuta->setText(
+        QStringLiteral("Sem conexão com o PDV: a porta %1 não está aberta").arg(porta_));
+    lbSemEscuta->adjustSize();
+    lbSemEscuta->show();
+    lbSemEscuta->raise();
+    escutaTimer_.start();
+    if (std::exchange(falhaEscutaRelatada_, true))
+        return;
+    Diario::Escrever(Diario::ENivel::Erro, erro);
+    TratamentoErros::Relatar(std::make_exception_ptr(std::runtime_error(erro.toStdString())));
+}
+
+void TPrincipalVivavaDazovadForm::MostrarAutoteste() {
+    AtualizarAutoteste();
+    AtivarPagina(TabAutoteste);
+    autotesteTimer_.start();
+}
+
+void TPrincipalVivavaDazovadForm::AtualizarAutoteste() {
+    TEstadoAutoteste estado;
+    estado.versao = Painel[0]->text();
+    for (const QHostAddress& endereco : QNetworkInterface::allAddresses()) {
+        if (!endereco.isLoopback())
+            estado.enderecos.append(endereco.toString());
+    }
+    estado.porta = porta_;
+    estado.ouvindo = canal_->Ativo();
+    estado.ultimaConexao = canal_->UltimaConexao();
+    estado.linhasRecebidas = canal_->LinhasRecebidas();
+    estado.monitor = int(QGuiApplication::screens().indexOf(screen())) + 1;
+    estado.geometriaMonitor = screen() ? screen()->geometry() : QRect();
+    TabAutoteste->Exibir(estado);
+}
+
+void TPrincipalVivavaDazovadForm::SairAutoteste() {
+    autotesteTimer_.stop();
+    AtivarPagina(TabVenda);
 }
 
 void TPrincipalVivavaDazovadForm::closeEvent(QCloseEvent* event) {
@@ -233,9 +317,18 @@ void TPrincipalVivavaDazovadForm::closeEvent(QCloseEvent* event) {
 }
 
 bool TPrincipalVivavaDazovadForm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F12 &&
-        watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this) {
+    const bool teclaNaJanela = event->type() == QEvent::KeyPress && watched->isWidgetType() &&
+                               static_cast<QWidget*>(watched)->window() == this;
+    if (teclaNaJanela && PageControl->currentWidget() == TabAutoteste) {
+        SairAutoteste();
+        return true;
+    }
+    if (teclaNaJanela && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F12) {
         FormKeyDown(Qt::Key_F12);
+        return true;
+    }
+    if (teclaNaJanela && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F10) {
+        MostrarAutoteste();
         return true;
     }
     return QWidget::eventFilter(watched, event);
@@ -259,9 +352,30 @@ void TPrincipalVivavaDazovadForm::AtivarPagina(QWidget* pagina) {
 }
 
 void TPrincipalVivavaDazovadForm::ExecutarComando(int codigo, const QString& parametros) {
+    // What a sale holds reaches the journal only when the installer turned that on.
+    if (Diario::Registra(Diario::ENivel::Depuracao)) {
+        Diario::Escrever(
+            Diario::ENivel::Depuracao,
+            Diario::DetalhesVenda()
+                ? QStringLiteral("comando %1: %2").arg(codigo).arg(parametros)
+                : QStringLiteral("comando %1 (%2 caracteres)").arg(codigo).arg(parametros.size()));
+    }
+    if (PageControl->currentWidget() == TabAutoteste)
+        SairAutoteste();
     // Codes without a command do nothing.
-    if (const std::optional<Protocolo::EComando> comando = Protocolo::ComandoDoCodigo(codigo))
-        TratamentoErros::Executar([&] { DespacharComando(*comando, parametros); });
+    const std::optional<Protocolo::EComando> comando = Protocolo::ComandoDoCodigo(codigo);
+    if (!comando)
+        return;
+    const std::optional<QString> assinados =
+        Protocolo::ComandoPix(*comando)
+            ? Protocolo::ParametrosAssinados(codigo, parametros, segredoPix_)
+            : parametros;
+    if (!assinados) {
+        Diario::Escrever(Diario::ENivel::Aviso,
+                         QStringLiteral("comando PIX %1 recusado: sem assinatura válida").arg(codigo));
+        return;
+    }
+    TratamentoErros::Executar([&] { DespacharComando(*comando, *assinados); });
 }
 
 void TPrincipalVivavaDazovadForm::DespacharComando(Protocolo::EComando comando,
@@ -269,19 +383,25 @@ void TPrincipalVivavaDazovadForm::DespacharComando(Protocolo::EComando comando,
     using namespace Protocolo;
     switch (comando) {
         case EComando::CarregarListaItens:
+            QuadroPix->Remover();  // a new sale
             TabVenda->CarregarListaItens(LerListaItens(parametros));
             break;
         case EComando::ExibirVenda:
             TabVenda->ExibirVenda(ParametroUm(parametros));
             break;
         case EComando::ExibirResumoPagamento:
+            QuadroPix->Remover();
             TabPgto->ExibirResumoPagamento(LerResumoPagamento(parametros));
             break;
         case EComando::ExibirMeiosPagamento:
-            if (const auto meios = LerMeiosPagamento(parametros))
+            if (const auto meios = LerMeiosPagamento(parametros)) {
                 TabPgto->ExibirMeiosPagamento(*meios);
+                if (PagamentoConcluido(*meios))
+                    QuadroPix->Remover();
+            }
             break;
         case EComando::LimparVenda:
+            QuadroPix->Remover();
             TabVenda->LimparVenda();
             break;
         case EComando::ExibirInfo:
@@ -312,7 +432,23 @@ void TPrincipalVivavaDazovadForm::DespacharComando(Protocolo::EComando comando,
         case EComando::ExibirPagamento:
             TabPgto->ExibirPagamento();
             break;
+        case EComando::ExibirCodigoPix:
+            ExibirCodigoPix(LerExibirPix(parametros));
+            break;
+        case EComando::MontarCodigoPix:
+            ExibirCodigoPix(LerMontarPix(parametros));
+            break;
+        case EComando::RemoverCodigoPix:
+            QuadroPix->Remover();
+            break;
     }
+}
+
+void TPrincipalVivavaDazovadForm::ExibirCodigoPix(const std::optional<Protocolo::TQrPix>& qr) {
+    if (!qr)
+        return;
+    QuadroPix->Exibir(*qr);
+    AtivarPagina(TabPgto);
 }
 
 void TPrincipalVivavaDazovadForm::ExibirImagem() {

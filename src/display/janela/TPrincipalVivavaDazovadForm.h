@@ -5,10 +5,12 @@
 #include <QLabel>
 #include <QMargins>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QWidget>
 #include <memory>
 #include <optional>
 
+#include "display/protocolo/ComandosPix.h"
 #include "display/protocolo/Protocolo.h"
 #include "display/regras/Posicionamento.h"
 
@@ -19,6 +21,8 @@ class TPaginaInfo;
 class TPaginaImagem;
 class TPaginaDebug;
 class TPaginaConfiguracao;
+class TQuadroPix;
+class TPaginaAutoteste;
 
 class TPrincipalVivavaDazovadForm : public QWidget {
     Q_OBJECT
@@ -34,11 +38,18 @@ public:
     void AplicarConfiguracaoTela();
     // The weekday background, else the general one; when neither exists the picture stays.
     void CarregarFundoDoDia();
+    // The allow-list of the POS port and the secret of the PIX commands, from the settings;
+    // invalid entries of the list are reported on the standard error.
+    void AplicarAcessoPdv(const ConfiguracaoDisplay& config);
     // Runs one command of the POS (the code of the line's first character and the parameter
     // text from its third character on): the protocol reads the command's record from the
     // parameter text and the page it concerns shows it. A code without a command does nothing;
     // an error is reported by the application's handler and the window goes on.
     void ExecutarComando(int codigo, const QString& parametros);
+
+    // The installer's self-test page (also F10), refreshed every second while it shows; any
+    // key or a POS command leaves it for the sale page.
+    void MostrarAutoteste();
 
     // The port the listener uses at its next activation.
     std::uint16_t PortaConfigurada() const { return porta_; }
@@ -67,6 +78,17 @@ private:
     void DespacharComando(Protocolo::EComando comando, const QString& parametros);
     void ExibirImagem();
     void FecharImagem(bool exibirVenda);
+    void ExibirCodigoPix(const std::optional<Protocolo::TQrPix>& qr);
+    // Opens the listener; while it cannot, a discreet notice stays on the idle screen and the
+    // listener is tried again every kEsperaEscutaMs (only the first failure is reported).
+    void AtivarCanal();
+    void AtualizarAutoteste();
+    void SairAutoteste();
+
+    static constexpr int kEsperaEscutaMs = 2000;
+    QTimer escutaTimer_;
+    QTimer autotesteTimer_;
+    bool falhaEscutaRelatada_ = false;
 
     std::unique_ptr<CanalComandos> canal_;
     std::uint16_t porta_ = kPortaPadrao;
@@ -74,6 +96,7 @@ private:
     static constexpr QSize kTamanhoMinimo{800, 600};  // outer size
     std::optional<QSize> tamanhoExterno_;             // the size asked for, while not full screen
     QMargins moldura_;                                // the frame the sizes were last fitted to
+    QByteArray segredoPix_;                           // signs the PIX commands; empty: unsigned
 
     // Components, named as the operator's documentation knows them; each carries its name as
     // its object name (the status bar's panels excepted), by which tests find it.
@@ -86,4 +109,7 @@ private:
     TPaginaImagem* TabImg;
     TPaginaInfo* TabInfo;
     TPaginaConfiguracao* TabConfig;
+    TQuadroPix* QuadroPix;  // on TabPgto
+    TPaginaAutoteste* TabAutoteste;
+    QLabel* lbSemEscuta;  // on the sale page, while the listener is not open
 };

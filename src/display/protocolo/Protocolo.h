@@ -21,7 +21,7 @@
 namespace Protocolo {
 
 // The commands, named after the display's handlers, with their codes: 1 to 9 are the control
-// characters 1 to 9, 101 to 104 the letters 'e' to 'h'.
+// characters 1 to 9, 101 to 104 the letters 'e' to 'h', 80 to 82 the letters 'P' to 'R'.
 enum class EComando {
     CarregarListaItens = 1,
     ExibirVenda = 2,
@@ -36,15 +36,20 @@ enum class EComando {
     ExibirImagem = 102,
     FecharImagem = 103,
     ExibirPagamento = 104,
+    // PIX QR code on the payment page (ComandosPix.h): the letters 'P', 'Q' and 'R'.
+    ExibirCodigoPix = 80,
+    MontarCodigoPix = 81,
+    RemoverCodigoPix = 82,
 };
 
-// Every command, in the order of their codes.
+// Every command: the sale's in the order of their codes, then the PIX ones.
 inline constexpr std::array kComandos = {
     EComando::CarregarListaItens,   EComando::ExibirVenda,  EComando::ExibirResumoPagamento,
     EComando::ExibirMeiosPagamento, EComando::LimparVenda,  EComando::ExibirInfo,
     EComando::AdicionarDebug,       EComando::CancelarItem, EComando::DescontoItem,
     EComando::AcrescimoItem,        EComando::ExibirImagem, EComando::FecharImagem,
     EComando::ExibirPagamento,
+    EComando::ExibirCodigoPix,      EComando::MontarCodigoPix, EComando::RemoverCodigoPix,
 };
 
 // The command of a code; nothing for the codes without one (0, 10 to 100, 105 and above).

@@ -1,6 +1,7 @@
 #include "display/regras/ConfiguracaoDisplay.h"
 
 #include "base/CaminhoWindows.h"
+#include "registro/diario/Diario.h"
 #include "texto/config/TmConfig.h"
 
 QString ConfiguracaoDisplay::Arquivo() {
@@ -21,6 +22,18 @@ ConfiguracaoDisplay ConfiguracaoDisplay::Ler(QSize tamanhoPadrao) {
     lida.Top = config.ReadIntegerConfig(QStringLiteral("Top"), padrao.Top);
     lida.Left = config.ReadIntegerConfig(QStringLiteral("Left"), padrao.Left);
     lida.Debug = config.ReadBoolConfig(QStringLiteral("Debug"), padrao.Debug);
+    lida.PdvPermitidos = config.ReadStringConfig(QStringLiteral("PdvPermitidos"), QString());
+    lida.SegredoPix = config.ReadStringConfig(QStringLiteral("SegredoPix"), QString());
+    lida.Legivel = config.ReadBoolConfig(QStringLiteral("Legivel"), padrao.Legivel);
+    lida.AltoContraste =
+        config.ReadBoolConfig(QStringLiteral("AltoContraste"), padrao.AltoContraste);
+    lida.PastaApresentacao =
+        config.ReadStringConfig(QStringLiteral("PastaApresentacao"), QString());
+    lida.IntervaloApresentacao = config.ReadIntegerConfig(QStringLiteral("IntervaloApresentacao"),
+                                                          padrao.IntervaloApresentacao);
+    lida.CodificacaoPOS = config.ReadStringConfig(QStringLiteral("CodificacaoPOS"), QString());
+    lida.NivelDiario = config.ReadStringConfig(QStringLiteral("NivelDiario"), QString());
+    lida.DiarioVenda = config.ReadBoolConfig(QStringLiteral("DiarioVenda"), padrao.DiarioVenda);
     return lida;
 }
 
@@ -33,6 +46,13 @@ void ConfiguracaoDisplay::Gravar() const {
     config.WriteBoolConfig(QStringLiteral("AdaptarFundoVenda"), AdaptarFundoVenda);
     config.WriteIntegerConfig(QStringLiteral("Largura"), Largura);
     config.WriteIntegerConfig(QStringLiteral("Altura"), Altura);
+    for (const auto& [chave, valor] : {std::pair{QStringLiteral("Legivel"), Legivel},
+                                       std::pair{QStringLiteral("AltoContraste"), AltoContraste}}) {
+        if (valor || !config.ReadStringConfig(chave, QString()).isEmpty())
+            config.WriteBoolConfig(chave, valor);
+    }
+    Diario::Escrever(Diario::ENivel::Info,
+                     QStringLiteral("configurações gravadas em %1").arg(Arquivo()));
 }  // the object saves itself here; a failure is ignored
 
 std::uint16_t ConfiguracaoDisplay::PortaEfetiva() const {

@@ -13,7 +13,22 @@
 //   "Top"/"Left"        -1     never    window corner, used only when both are 0 or more
 //   "Debug"             false  never    one message box per monitor at every placement
 //   "Ativa"             -      always 1 never read by the display
-// A missing file or key reads as its default; Booleans are true only for "1".
+//   "PdvPermitidos"     ""     never    addresses and networks that may connect
+//                                       (ListaPermitidos.h); empty: everyone
+//   "SegredoPix"        ""     never    shared secret that signs the PIX commands (ComandosPix.h);
+//                                       empty: not signed
+//   "CodificacaoPOS"    ""     never    encoding of the POS's lines: "UTF-8" or "Windows-1252";
+//                                       empty or unknown = 7-bit, as the protocol defines
+//   "Legivel"           false  see below  sale grid scaled to the monitor, cues beside colours
+//   "AltoContraste"     false  see below  sale grid in white on black
+//   "PastaApresentacao" ""     never    folder of the idle slideshow (a Windows path); empty = none
+//   "IntervaloApresentacao" 10 never    seconds each picture of the slideshow shows
+//   "NivelDiario"       "aviso" never    level of the journal on standard error: "erro",
+//                                       "aviso", "info" or "depuracao"
+//   "DiarioVenda"       false  never    the journal may hold item names and amounts
+// A missing file or key reads as its default; Booleans are true only for "1". "Legivel" and
+// "AltoContraste" are written when on or when the file already holds them, so that applying the
+// page leaves a file that never had them as it would have been.
 
 #include <QPoint>
 #include <QSize>
@@ -37,6 +52,15 @@ struct ConfiguracaoDisplay {
     int Top = -1;
     int Left = -1;
     bool Debug = false;
+    QString PdvPermitidos{};
+    QString SegredoPix{};
+    bool Legivel = false;
+    bool AltoContraste = false;
+    QString PastaApresentacao{};
+    int IntervaloApresentacao = 10;
+    QString CodificacaoPOS{};
+    QString NivelDiario{};
+    bool DiarioVenda = false;
 
     // The settings file's path on this machine.
     static QString Arquivo();

@@ -16,6 +16,12 @@ public:
     // Scrolls so that the last row is in view; valid at once after a change of the table.
     void MostrarUltimaLinha();
 
+    // Legible mode: font, row height and column widths scale with the grid's width, from the
+    // designed 756 pixels (never below them), and the cells carry cues that do not rely on
+    // colour (see TDelegateGrade). High contrast: white text on black, lighter marks. Both off
+    // is the designed grid.
+    void DefinirLegivel(bool legivel, bool altoContraste);
+
 protected:
     // The newest row stays in view when the grid changes size too (the window's status bar
     // appears together with the grid and takes its height from the page).
@@ -23,6 +29,14 @@ protected:
     // Rows scroll whole: the scroll range ends on a row boundary, so that the top row is never
     // cut and the space left over lies below the last row.
     void updateGeometries() override;
+
+private:
+    // Font, row height and column widths for the current width and mode.
+    void Dimensionar();
+
+    const QFont fonteBase_;
+    const QPalette paletaBase_;
+    bool legivel_ = false;
 };
 
 class TDelegateGrade : public QStyledItemDelegate {
@@ -37,9 +51,16 @@ public:
     // face on even ones), then the field's display text, 3 pixels from the side it is aligned
     // to and 2 from the top, in the column's colour, or red on rows marked "." and green on rows
     // marked "," (whose Tipo cell then hides the mark in the background colour).
+    // In legible mode a cancelled item's row ("CANCELADO") is struck through and a surcharge
+    // shows its "+" (discounts and cancellations show their "-" in both modes); in high contrast
+    // every column is in the text colour and the marks in light red and light green.
     void GridDrawColumnCell(QPainter& pintor, const QRect& retangulo, const QPalette& paleta,
                             const QModelIndex& indice) const;
 
+    void DefinirLegivel(bool legivel, bool altoContraste);
+
 private:
+    bool legivel_ = false;
+    bool altoContraste_ = false;
     const TTabelaItens& tabela_;
 };

@@ -9,6 +9,8 @@
 #include <optional>
 #include <stdexcept>
 
+#include "registro/diario/Diario.h"
+
 namespace {
 
 // Megabytes: neither the file nor the decoded picture may take more, so that a hostile header
@@ -16,9 +18,10 @@ namespace {
 constexpr int kLimiteMb = 512;
 
 [[noreturn]] void FalharLeitura(const QString& caminho, const QString& motivo) {
-    throw std::runtime_error(QStringLiteral("Não foi possível carregar a imagem \"%1\": %2")
-                                 .arg(caminho, motivo)
-                                 .toStdString());
+    const QString texto =
+        QStringLiteral("Não foi possível carregar a imagem \"%1\": %2").arg(caminho, motivo);
+    Diario::Escrever(Diario::ENivel::Aviso, texto);
+    throw std::runtime_error(texto.toStdString());
 }
 
 // A little-endian number at a position, if the bytes reach that far.

@@ -40,6 +40,11 @@ TPaginaConfiguracao::TPaginaConfiguracao(QWidget* parent) : QWidget(parent) {
     connect(btAplicar, &QPushButton::clicked, this, &TPaginaConfiguracao::btAplicarClick);
     btPadrao = CriarBotao(QStringLiteral("btPadrao"), QStringLiteral("Padrão"), 281);
     connect(btPadrao, &QPushButton::clicked, this, &TPaginaConfiguracao::btPadraoClick);
+    // After the buttons in the tab order: the designed controls keep their order.
+    cbLegivel = CriarCaixa(QStringLiteral("cbLegivel"),
+                           QStringLiteral("Modo legível (itens do tamanho do monitor)"), 256, 217);
+    cbAltoContraste =
+        CriarCaixa(QStringLiteral("cbAltoContraste"), QStringLiteral("Alto contraste"), 279, 217);
 }
 
 TASpin* TPaginaConfiguracao::CriarSpin(const QString& nome, const QString& legenda, int topo,
@@ -88,6 +93,8 @@ void TPaginaConfiguracao::Exibir(const ConfiguracaoDisplay& config) {
                                                                                 : -1);
     cbAdaptarImagemVenda->setChecked(config.AdaptarFundoVenda);
     cbTelaCheia->setChecked(config.TelaCheia);
+    cbLegivel->setChecked(config.Legivel);
+    cbAltoContraste->setChecked(config.AltoContraste);
     edLargura->SetValue(config.Largura);
     edAltura->SetValue(config.Altura);
     cbTelaCheiaClick();
@@ -108,6 +115,8 @@ void TPaginaConfiguracao::btAplicarClick() {
     config.Monitor = edMonitor->ItemIndex() + 1;
     config.TelaCheia = cbTelaCheia->isChecked();
     config.AdaptarFundoVenda = cbAdaptarImagemVenda->isChecked();
+    config.Legivel = cbLegivel->isChecked();
+    config.AltoContraste = cbAltoContraste->isChecked();
     config.Largura = edLargura->Value();
     config.Altura = edAltura->Value();
     config.Gravar();

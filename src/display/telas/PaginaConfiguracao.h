@@ -56,6 +56,8 @@ private:
     TACombo* edMonitor;
     QCheckBox* cbAdaptarImagemVenda;
     QCheckBox* cbTelaCheia;
+    QCheckBox* cbLegivel;
+    QCheckBox* cbAltoContraste;
     TASpin* edLargura;
     TASpin* edAltura;
     QPushButton* btAplicar;

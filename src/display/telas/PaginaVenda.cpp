@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "desenho/fontes/Fontes.h"
+#include "display/telas/Apresentacao.h"
 #include "display/telas/FormatoValor.h"
 #include "display/telas/GradeItens.h"
 #include "display/telas/ImagemFundo.h"
@@ -41,8 +42,10 @@ TPaginaVenda::TPaginaVenda(TPaginaPagamento& pagamento, QWidget* pai)
       pagamento_(pagamento),
       ImgFundoVenda_(new TImagemFundo(this)),
       Grid_(new TGradeItens(Tb_, this)),
+      Apresentacao_(new TApresentacao(this)),
       pnlTotal_(new QWidget(this)) {
     setObjectName(QStringLiteral("TabVenda"));
+    Apresentacao_->stackUnder(Grid_);
     pnlTotal_->setObjectName(QStringLiteral("pnlTotal"));
     pnlTotal_->setAutoFillBackground(true);
 
@@ -126,6 +129,17 @@ void TPaginaVenda::ExibirVenda(bool limpar) {
     emit PedirAtivacao();
 }
 
+void TPaginaVenda::ConfigurarApresentacao(const QString& pasta, int intervaloS) {
+    Apresentacao_->Configurar(pasta, intervaloS);
+    Apresentacao_->setVisible(Apresentacao_->Configurada() && !VendaVisivel());
+}
+
+void TPaginaVenda::DefinirLegivel(bool legivel, bool altoContraste) {
+    Grid_->DefinirLegivel(legivel, altoContraste);
+    if (VendaVisivel())
+        Grid_->MostrarUltimaLinha();
+}
+
 void TPaginaVenda::DefinirTotalVenda(Currency total) {
     lbTotalVenda_->setText(QStringLiteral("R$") + FormataValor(total));
 }
@@ -133,6 +147,7 @@ void TPaginaVenda::DefinirTotalVenda(Currency total) {
 void TPaginaVenda::DSDataChange() {
     const bool visivel = VendaVisivel();
     Grid_->setVisible(visivel);
+    Apresentacao_->setVisible(Apresentacao_->Configurada() && !visivel);
     pnlTotal_->setVisible(visivel);
     if (visivel)
         Grid_->MostrarUltimaLinha();
@@ -147,6 +162,7 @@ void TPaginaVenda::Dispor() {
     const int largura = width();
     const int alturaGrade = std::max(0, height() - kAlturaPainelTotal);
     ImgFundoVenda_->setGeometry(rect());
+    Apresentacao_->setGeometry(rect());
     Grid_->setGeometry(0, 0, largura, alturaGrade);
     pnlTotal_->setGeometry(0, alturaGrade, largura, kAlturaPainelTotal);
     lbTituloTotal_->move(largura - kMargemDireita - kTituloTotal.width(), kTituloTotal.top());

@@ -16,6 +16,7 @@
 class QLabel;
 class TGradeItens;
 class TImagemFundo;
+class TApresentacao;
 class TPaginaPagamento;
 
 class TPaginaVenda : public QWidget {
@@ -41,6 +42,11 @@ public:
     // Command 2: clears the sale first when asked (parameter "1"); asks to be made the active
     // page.
     void ExibirVenda(bool limpar);
+    // The idle slideshow over the background (TApresentacao::Configurar); shown only while no
+    // sale is on screen.
+    void ConfigurarApresentacao(const QString& pasta, int intervaloS);
+    // Legible mode and high contrast of the item grid (TGradeItens::DefinirLegivel).
+    void DefinirLegivel(bool legivel, bool altoContraste);
 
     TImagemFundo& ImgFundoVenda() const { return *ImgFundoVenda_; }
     const TTabelaItens& Tb() const { return Tb_; }
@@ -65,6 +71,7 @@ private:
     TTabelaItens Tb_;
     TImagemFundo* ImgFundoVenda_;
     TGradeItens* Grid_;
+    TApresentacao* Apresentacao_;
     QWidget* pnlTotal_;
     QLabel* lbTituloTotal_;
     QLabel* lbTotalVenda_;

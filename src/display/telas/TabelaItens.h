@@ -60,6 +60,10 @@ public:
     // The row marks of the Tipo field that select the row colours.
     bool MarcaDesconto() const { return tipo_ == QLatin1StringView("."); }
     bool MarcaAcrescimo() const { return tipo_ == QLatin1StringView(","); }
+    // The row that records a cancelled item.
+    bool Cancelamento() const {
+        return MarcaDesconto() && barras_ == QLatin1StringView("CANCELADO");
+    }
 
 private:
     enum EDefinido : quint8 { dNr = 1, dQtd = 2, dUnit = 4, dTotal = 8 };

@@ -8,6 +8,7 @@
 #include <QUrl>
 
 #include "base/Relogio.h"
+#include "base/internal/SistemaArquivos.h"
 #include "sistema/arquivos/TmFileCaminhos.h"
 #include "sistema/arquivos/TmFileCopia.h"
 
@@ -22,13 +23,17 @@ QString PastaLixeira() {
 }
 
 // Reserves a name in the trash by creating its .trashinfo exclusively: "nome", "nome.2.ext",
-// "nome.3.ext"... The file is left open for the caller to fill.
+// "nome.3.ext"..., skipping names already taken in files/ (an item whose .trashinfo was lost).
+// The file is left open for the caller to fill.
 QString ReservarNome(const QString& lixeira, const QString& nome, QFile& info) {
     const QString extensao = TmFile::FileExtension(nome);
     const QString base = nome.chopped(extensao.size());
     for (int n = 1;; ++n) {
         const QString candidato =
             n == 1 ? nome : base + QLatin1Char('.') + QString::number(n) + extensao;
+        const QFileInfo item(lixeira + QStringLiteral("/files/") + candidato);
+        if (item.exists() || item.isSymLink())
+            continue;
         info.setFileName(lixeira + QStringLiteral("/info/") + candidato +
                          QStringLiteral(".trashinfo"));
         if (info.open(QIODevice::WriteOnly | QIODevice::NewOnly))
@@ -43,8 +48,11 @@ QString ReservarNome(const QString& lixeira, const QString& nome, QFile& info) {
 namespace ArquivosInterno {
 
 bool MandarParaLixeira(const QString& caminho) {
-    const QFileInfo item(caminho);
+    // One clean path: "pasta/" and "pasta/." name the folder "pasta", never "" or ".".
+    const QFileInfo item(QDir::cleanPath(QFileInfo(caminho).absoluteFilePath()));
     const QString lixeira = PastaLixeira();
+    if (item.fileName().isEmpty() || SistemaArquivos::MesmoArquivo(item.filePath(), lixeira))
+        return false;
     if (!QDir().mkpath(lixeira + QStringLiteral("/files")) ||
         !QDir().mkpath(lixeira + QStringLiteral("/info")))
         return false;
@@ -60,8 +68,8 @@ bool MandarParaLixeira(const QString& caminho) {
     const bool escrito = info.write(conteudo) == conteudo.size() && info.flush();
     info.close();
     const QString destino = lixeira + QStringLiteral("/files/") + nome;
-    const bool pasta = item.isDir() && !item.isSymLink();
-    if (escrito && (pasta ? MoverPasta(caminho, destino) : QFile::rename(caminho, destino)))
+    // Never over what is in files/ already; on failure only this call's .trashinfo goes.
+    if (escrito && MoverItem(item.filePath(), destino))
         return true;
     info.remove();
     return false;

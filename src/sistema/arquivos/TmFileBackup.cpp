@@ -1,8 +1,12 @@
 #include "sistema/arquivos/TmFileBackup.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
 
 #include "base/ArquivoInteiro.h"
 #include "base/EInOutError.h"
@@ -57,18 +61,40 @@ QString Diretorio(const QString& pasta, const QString& problema) {
     return QStringLiteral("Diretório \"%1\" %2").arg(pasta, problema);
 }
 
+// Creates the test file "ddmmyyhhnnss.testepermissao" in pasta holding "TESTE", exclusively and
+// never through a link: a name already taken (a planted file or link) gets "_1", "_2"... before
+// the extension. On failure answers false with the reason in motivo.
+bool CriarArquivoTeste(const QString& pasta, QString& teste, QString& motivo) {
+    const QString base =
+        TmFile::DirBarra(pasta) + Rtl::FormatDateTime(u"ddmmyyhhnnss", Relogio::Agora());
+    for (int n = 0; n < 100; ++n) {
+        teste = base + (n == 0 ? QString() : QLatin1Char('_') + QString::number(n)) +
+                QStringLiteral(".testepermissao");
+        const int fd = ::open(QFile::encodeName(Local(teste)).constData(),
+                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd < 0 && errno == EEXIST)
+            continue;
+        if (fd < 0)
+            break;
+        constexpr char kTeste[] = "TESTE\r\n";
+        const bool escrito = ::write(fd, kTeste, sizeof kTeste - 1) == sizeof kTeste - 1;
+        const int erro = escrito ? 0 : errno;
+        ::close(fd);
+        if (escrito)
+            return true;
+        motivo = qt_error_string(erro);
+        return false;
+    }
+    motivo = qt_error_string(errno);
+    return false;
+}
+
 // The test of one folder that exists: the line of its problem, "" when there is none.
 QString TestarPasta(const QString& pasta) {
-    const QString teste = TmFile::DirBarra(pasta) +
-                          Rtl::FormatDateTime(u"ddmmyyhhnnss", Relogio::Agora()) +
-                          QStringLiteral(".testepermissao");
-    const QString local = Local(teste);
-    if (QString motivo;
-        !ArquivoInteiro::Gravar(local, "TESTE\r\n", motivo) || !QFileInfo::exists(local)) {
-        if (motivo.isEmpty())
-            motivo = QStringLiteral("Arquivo teste gravado não encontrado");
+    QString teste;
+    if (QString motivo; !CriarArquivoTeste(pasta, teste, motivo))
         return Diretorio(pasta, QStringLiteral("com erro de gravação. Msg.Original: ") + motivo);
-    }
+    const QString local = Local(teste);
     try {
         if (const QString lido = TmFile::LoadFileFirstLine(teste); lido != QLatin1String("TESTE"))
             return Diretorio(pasta, QStringLiteral("com erro de leitura. Msg.Original: "

@@ -4,11 +4,16 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
 
+#include <fcntl.h>
+#include <stdio.h>
+
 #include "base/CaminhoWindows.h"
+#include "base/internal/SistemaArquivos.h"
 #include "sistema/arquivos/TmFileCaminhos.h"
 #include "sistema/arquivos/TmFileListagem.h"
 #include "sistema/arquivos/internal/Lixeira.h"
@@ -21,11 +26,15 @@ namespace ArquivosInterno {
 bool CopiarConteudo(const QString& origem, const QString& destino, bool substituir,
                     QString& motivo) {
     QFile fonte(origem);
+    if (!QFileInfo(origem).isFile()) {
+        motivo = QStringLiteral("a origem não é um arquivo comum");
+        return false;
+    }
     if (!fonte.open(QIODevice::ReadOnly)) {
         motivo = fonte.errorString();
         return false;
     }
-    if (!substituir && QFileInfo::exists(destino)) {
+    if (!substituir && (QFileInfo::exists(destino) || QFileInfo(destino).isSymLink())) {
         motivo = QStringLiteral("o destino já existe");
         return false;
     }
@@ -48,12 +57,9 @@ bool CopiarConteudo(const QString& origem, const QString& destino, bool substitu
     copia.setFileTime(fonte.fileTime(QFileDevice::FileModificationTime),
                       QFileDevice::FileModificationTime);
     copia.close();
-    // rename() replaces the target in one step; QFile::rename refuses an existing one.
-    const bool instalada = substituir ? std::rename(QFile::encodeName(copia.fileName()).constData(),
-                                                    QFile::encodeName(destino).constData()) == 0
-                                      : QFile::rename(copia.fileName(), destino);
-    if (!instalada) {
-        motivo = substituir ? qt_error_string(errno) : QStringLiteral("o destino já existe");
+    // A link at destino is replaced by the copy, never written through.
+    if (const auto falha = SistemaArquivos::Instalar(copia.fileName(), destino, substituir)) {
+        motivo = falha->erro == EEXIST ? QStringLiteral("o destino já existe") : falha->Motivo();
         return false;
     }
     copia.setAutoRemove(false);
@@ -69,8 +75,7 @@ bool Copiar(const QString& origem, const QString& destino, bool substituir = tru
     return CopiarConteudo(Local(origem), Local(destino), substituir, motivo);
 }
 
-// The absolute path of what deleting caminho removes: its folder with every link resolved, and
-// its last part as written (a link there is removed itself).
+// The absolute path of caminho with the links of its folder resolved, its last part as written.
 QString CaminhoReal(const QString& caminho) {
     const QString limpo = QDir::cleanPath(QFileInfo(caminho).absoluteFilePath());
     if (limpo == QLatin1String("/"))
@@ -80,69 +85,112 @@ QString CaminhoReal(const QString& caminho) {
     return (pasta.isEmpty() ? info.path() : pasta) + QLatin1Char('/') + info.fileName();
 }
 
-// The folders whole-folder deletion refuses, and every folder that holds them.
+// The path as deleting it reads it, cleaned once: "pasta/", "pasta/." and "pasta" are one path,
+// whose last part (a link there too) is what goes.
+QString Limpo(const QString& caminho) {
+    return QDir::cleanPath(QFileInfo(caminho).absoluteFilePath());
+}
+
+// Whether caminho, or what it resolves to, is one of the folders whole-folder deletion refuses:
+// the root, the current folder, the folder standing for drive C: and the home folder, and every
+// folder that holds drive C: or home. Compared by device and inode, as spellings and links vary.
 bool Protegida(const QString& caminho) {
     if (caminho.trimmed().isEmpty())
         return true;
-    const QString alvo = CaminhoReal(caminho);
-    if (alvo == QLatin1String("/") || alvo == CaminhoReal(QDir::currentPath()))
+    const QString alvo = Limpo(caminho);
+    if (alvo == QLatin1String("/") || SistemaArquivos::MesmoArquivo(alvo, QDir::currentPath()))
         return true;
     for (const QString& guardada : {CaminhoWindows::RaizDriveC(), QDir::homePath()}) {
-        const QString real = CaminhoReal(guardada);
-        if (real == alvo || real.startsWith(alvo + QLatin1Char('/')))
-            return true;
+        QString pasta = QFileInfo(guardada).canonicalFilePath();
+        for (; pasta.size() > 1; pasta = QFileInfo(pasta).path())
+            if (SistemaArquivos::MesmoArquivo(pasta, alvo))
+                return true;
     }
     return false;
 }
 
 bool Apagar(const QString& caminho) {
-    const QFileInfo info(caminho);
-    if (info.isDir() && !info.isSymLink())
-        return QDir(caminho).removeRecursively();
-    return QFile::remove(caminho);
+    return !SistemaArquivos::Remover(caminho);
 }
 
+// Makes para a real folder of its own: a link planted there is removed, never followed.
+bool PastaPropria(const QString& para) {
+    if (QFileInfo(para).isSymLink() && !QFile::remove(para))
+        return false;
+    return QDir().mkpath(para) && !QFileInfo(para).isSymLink();
+}
+
+bool CopiarArvore(const QString& de, const QString& para);
+
+// Copies the item info to alvo: a link as a link, a folder with everything in it, a file's
+// bytes. A FIFO, a socket or a device is reported (false), never opened, as reading one may
+// block for ever.
+bool CopiarItem(const QFileInfo& info, const QString& alvo) {
+    if (info.isSymLink()) {
+        QFile::remove(alvo);
+        std::error_code erro;
+        const auto destino = std::filesystem::read_symlink(info.filePath().toStdString(), erro);
+        return !erro && QFile::link(QString::fromStdString(destino.string()), alvo);
+    }
+    if (info.isDir())
+        return CopiarArvore(info.filePath(), alvo);
+    QString motivo;
+    return info.isFile() && CopiarConteudo(info.filePath(), alvo, true, motivo);
+}
+
+// Copies the tree de into para.
 bool CopiarArvore(const QString& de, const QString& para) {
-    if (!QDir().mkpath(para))
+    if (!PastaPropria(para))
         return false;
     const QFileInfoList entradas = QDir(de).entryInfoList(QDir::AllEntries | QDir::Hidden |
                                                           QDir::System | QDir::NoDotAndDotDot);
-    for (const QFileInfo& info : entradas) {
-        const QString alvo = para + QLatin1Char('/') + info.fileName();
-        bool copiada;
-        if (info.isSymLink()) {
-            QFile::remove(alvo);
-            std::error_code erro;
-            const auto destino = std::filesystem::read_symlink(info.filePath().toStdString(), erro);
-            copiada = !erro && QFile::link(QString::fromStdString(destino.string()), alvo);
-        } else if (info.isDir()) {
-            copiada = CopiarArvore(info.filePath(), alvo);
-        } else {
-            QString motivo;
-            copiada = CopiarConteudo(info.filePath(), alvo, true, motivo);
-        }
-        if (!copiada)
-            return false;
-    }
-    return true;
+    return std::all_of(entradas.begin(), entradas.end(), [&](const QFileInfo& info) {
+        return CopiarItem(info, para + QLatin1Char('/') + info.fileName());
+    });
 }
 
 }  // namespace
 
 namespace ArquivosInterno {
 
-bool MoverPasta(const QString& de, const QString& para) {
-    if (QDir().rename(de, para))
+bool MoverItem(const QString& de, const QString& para) {
+    const QByteArray origem = QFile::encodeName(de), destino = QFile::encodeName(para);
+    if (::renameat2(AT_FDCWD, origem.constData(), AT_FDCWD, destino.constData(),
+                    RENAME_NOREPLACE) == 0)
         return true;
-    // Another file system: copied, and removed only once the copy is whole.
-    if (QFileInfo::exists(para) || !CopiarArvore(de, para)) {
-        QDir(para).removeRecursively();
+    if (errno != EXDEV)
+        return false;
+    // Another file system: copied, and removed only once the copy is whole. What is already at
+    // para is never touched; a half copy made here is removed.
+    if (QFileInfo::exists(para) || QFileInfo(para).isSymLink())
+        return false;
+    if (!CopiarItem(QFileInfo(de), para)) {
+        Apagar(para);
         return false;
     }
-    return QDir(de).removeRecursively();
+    return Apagar(de);
 }
 
 }  // namespace ArquivosInterno
+
+namespace {
+
+// Moves the file origem into the folder pasta, replacing a file of its name there. The same
+// file under another spelling (or through a link) is already where it goes; otherwise a
+// rename, and a copy then a deletion only across file systems.
+bool Mover(const QString& origem, const QString& pasta) {
+    const QString de = Limpo(Local(origem));
+    const QString para = Limpo(Local(pasta)) + QLatin1Char('/') + QFileInfo(de).fileName();
+    if (!QFileInfo(de).isFile() || !QFileInfo(Local(pasta)).isDir())
+        return false;
+    if (SistemaArquivos::MesmoArquivo(de, para))
+        return true;
+    if (std::rename(QFile::encodeName(de).constData(), QFile::encodeName(para).constData()) == 0)
+        return !SistemaArquivos::SincronizarPasta(para) && !SistemaArquivos::SincronizarPasta(de);
+    return errno == EXDEV && TmFile::CopiarArquivo(origem, pasta) && QFile::remove(de);
+}
+
+}  // namespace
 
 namespace TmFile {
 
@@ -175,10 +223,10 @@ bool CopiarArquivos(const QString& Origem, const QString& PastaDestino) {
 }
 
 bool CopiarPasta(const QString& fromDir, const QString& toDir) {
-    const QFileInfo de(Local(fromDir));
+    const QFileInfo de(Limpo(Local(fromDir)));
     if (!de.isDir())
         return false;
-    QString para = Local(toDir);
+    QString para = Limpo(Local(toDir));
     if (QFileInfo(para).isDir())
         para = DirBarra(para) + de.fileName();
     const QString origem = de.canonicalFilePath() + QLatin1Char('/');
@@ -192,7 +240,7 @@ bool MoverArquivo(const QString& Origem, const QString& PastaDestino, bool abFor
         return true;
     if (abForcarDiretorio)
         CreateDirectory(PastaDestino);
-    return CopiarArquivo(Origem, PastaDestino) && QFile::remove(Local(Origem));
+    return Mover(Origem, PastaDestino);
 }
 
 bool MoverArquivoNome(const QString& asSourcePath, const QString& asDestPath) {
@@ -207,7 +255,7 @@ bool MoverArquivos(const QString& Origem, const QString& PastaDestino, bool abFo
         CreateDirectory(PastaDestino);
     bool moveu = false;
     for (const QFileInfo& info : Correspondencias(Origem, TEntradas::Arquivos)) {
-        moveu = CopiarArquivo(info.filePath(), PastaDestino) && QFile::remove(info.filePath());
+        moveu = Mover(info.filePath(), PastaDestino);
         if (!moveu)
             break;
         ++QtdArquivosMovidos;
@@ -243,8 +291,8 @@ bool DeletarArquivos(const QString& Pasta_Mascara) {
 }
 
 bool DirectoryDelete(const QString& DirName, bool abMandarParaLixeira) {
-    const QString caminho = Local(DirName);
-    if (Protegida(caminho))
+    const QString caminho = Limpo(Local(DirName));
+    if (DirName.trimmed().isEmpty() || Protegida(caminho))
         return false;
     const QFileInfo info(caminho);
     if (!info.exists() && !info.isSymLink())

@@ -4,9 +4,15 @@
 // target whole: they are written beside it and renamed over it. Renames never replace an
 // existing target: they fail, as on Windows (QFile::rename; across file systems it copies).
 //
-// Deleting whole folders refuses what no caller can mean: the empty path (never the current
-// folder), the root, the folder that stands for drive C:, the home folder, any folder that holds
-// one of these, and the current folder itself.
+// Deleting reads the path once, cleaned ("pasta/" and "pasta/." are "pasta"), and removes what
+// that path names: a link goes as a link, and the walk through a folder never follows a link it
+// meets. It refuses what no caller can mean, whatever the spelling or a link leading there
+// (compared by device and inode): the empty path (never the current folder), the root, the
+// folder that stands for drive C:, the home folder, any folder that holds one of these, and the
+// current folder itself.
+//
+// A move of a file onto itself (another spelling of its folder, a link to it) has nothing to do
+// and answers true; a move is a rename, a copy and a deletion only across file systems.
 
 #include <QString>
 
@@ -83,6 +89,7 @@ namespace ArquivosInterno {
 // reason in motivo.
 bool CopiarConteudo(const QString& origem, const QString& destino, bool substituir,
                     QString& motivo);
-// Moves the folder de to the new path para (which must not exist), across file systems too.
-bool MoverPasta(const QString& de, const QString& para);
+// Moves the file, link or folder de to the new path para, across file systems too; whatever is
+// at para already is never replaced nor removed.
+bool MoverItem(const QString& de, const QString& para);
 }  // namespace ArquivosInterno

@@ -6,6 +6,10 @@
 #include <QTemporaryFile>
 #include <stdexcept>
 
+#include <sys/stat.h>
+
+#include <cerrno>
+
 #include "base/CaminhoWindows.h"
 #include "base/FormatoDataHora.h"
 #include "base/Relogio.h"
@@ -161,8 +165,18 @@ QString GetCorvelRoot(const QString& asPath, bool abShowException) {
 }
 
 QString GetNovaPastaTemp(const QString& Prefixo) {
-    const QString agora = Rtl::FormatDateTime(u"YYMMDDHHNNSSZZZ", Relogio::Agora());
-    return Criada(PastaWindowsTemp() + Prefixo + agora);
+    const QString nome =
+        PastaWindowsTemp() + Prefixo + Rtl::FormatDateTime(u"YYMMDDHHNNSSZZZ", Relogio::Agora());
+    // Created here and now, never an existing folder or a link planted at the name: the name
+    // takes a number until mkdir makes a new folder.
+    for (int n = 0; n < 1000; ++n) {
+        const QString pasta = n == 0 ? nome : nome + QLatin1Char('_') + QString::number(n);
+        if (::mkdir(QFile::encodeName(pasta).constData(), 0777) == 0)
+            return DirBarra(pasta);
+        if (errno != EEXIST)
+            break;
+    }
+    return {};
 }
 
 QString GetNomeArquivoTemp(const QString& Prefixo) {

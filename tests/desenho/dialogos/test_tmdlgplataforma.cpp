@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTimer>
 #include <QWindow>
 
@@ -12,7 +13,7 @@
 #include "desenho/dialogos/TDialogoMensagem.h"
 #include "desenho/dialogos/TmDlgPlataforma.h"
 #include "desenho/formularios/mMensagemPlus.h"
-#include "desenho/som/TmSpeaker.h"
+#include "sistema/som/TmSpeaker.h"
 #include "support/Respostas.h"
 
 namespace {
@@ -207,13 +208,17 @@ TEST_F(PlataformaTest, BlindEnterOnlyBeepsAndOnlySimAnswersTrue) {
         TVisto visto;
         int bipsAposEnter = 0;
         bool abertoAposEnter = false;
-        const int bipsAntes = TmSpeaker::BipsTocados();
+        int bips = 0;
+        TSaidaSom contador;
+        contador.Tom = [&](int, int) { ++bips; };
+        TmSpeaker::InstalarSaida(contador);
+        const auto restaurar = qScopeGuard([] { TmSpeaker::RestaurarSaida(); });
         TDialogoMensagem::ResponderProximo(VerE(visto, [&](TDialogoMensagem& d) {
             Teclar(d, Qt::Key_Return);
             Teclar(d, Qt::Key_Space);
             QKeyEvent solta(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier);
             QCoreApplication::sendEvent(d.focusWidget(), &solta);
-            bipsAposEnter = TmSpeaker::BipsTocados() - bipsAntes;
+            bipsAposEnter = bips;
             abertoAposEnter = d.isVisible();
             caso.resposta(d);
         }));

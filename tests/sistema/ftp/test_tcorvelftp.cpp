@@ -324,9 +324,10 @@ TEST(TCorvelFTP, SurvivesAHostileServer) {
         cliente.Conectar();
         EXPECT_FALSE(cliente.Download(QStringLiteral("/f.bin"), local.path(), true)) << modo;
         EXPECT_FALSE(cliente.MsgErro().isEmpty());
-        if (QLatin1String(modo) == QLatin1String("curto"))
+        if (QLatin1String(modo) == QLatin1String("curto")) {
             EXPECT_TRUE(cliente.MsgErro().contains(QStringLiteral("100000 de 10000000")))
                 << Texto(cliente.MsgErro());
+        }
         EXPECT_EQ(ArquivoTeste::Ler(local.filePath("f.bin")), "antigo");
         EXPECT_EQ(Conteudo(local.path()), QStringList{QStringLiteral("f.bin")});
     }

@@ -1,0 +1,34 @@
+#pragma once
+// Scheduled tasks as systemd user timers: a task is a pair of units "orvane-<name>.service"
+// (running the command line) and "orvane-<name>.timer" (when), in the user's unit folder
+// ($XDG_CONFIG_HOME/systemd/user). The name is escaped (sistema/processos/internal/NomeSeguro.h),
+// so no name reaches another unit or folder. The command line is split into words by the usual
+// quoting rules and each word written quoted for ExecStart= ("%" and "$" doubled, '"' and '\'
+// escaped), so its text is never read as a specifier or a variable.
+
+#include <QString>
+
+#include "base/TDateTime.h"
+#include "base/mLib.h"
+#include "sistema/ExportacaoSistema.h"
+
+namespace TmRot {
+
+// Replaces the task asNomeTarefa: asCmdLine at the time of day of ahHora, every day for
+// asDiasSemana "*", else on the days listed ("MON,FRI": MON TUE WED THU FRI SAT SUN, any case).
+// The old task's timer is stopped and its units removed first. asExecCmd is the systemctl
+// command that started the timer. True when the units were written and systemd took the timer;
+// false for an unknown day name (nothing changed then) or when the user's systemd refused it.
+ORVANE_SISTEMA_EXPORT bool AgendarWindowsTaks(const QString& asNomeTarefa, const QString& asCmdLine,
+                                              TDateTime ahHora, const QString& asDiasSemana,
+                                              QString& asExecCmd);
+
+// The unit texts, for the program's own checks.
+ORVANE_SISTEMA_EXPORT QString UnidadeServico(const QString& asCmdLine);
+// "" for an unknown day name.
+ORVANE_SISTEMA_EXPORT QString UnidadeTimer(TDateTime ahHora, const QString& asDiasSemana);
+ORVANE_SISTEMA_EXPORT QString PastaUnidades();
+ORVANE_SISTEMA_EXPORT QString
+NomeUnidade(const QString& asNomeTarefa);  // without ".service"/".timer"
+
+}  // namespace TmRot
