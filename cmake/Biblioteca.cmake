@@ -31,8 +31,9 @@ set(_ORVANE_CAMADAS_BIBLIOTECA ${ORVANE_CAMADAS})
 list(REMOVE_ITEM _ORVANE_CAMADAS_BIBLIOTECA display)
 
 # Outside libraries heavy to load: libcurl brings some thirty libraries with it (TLS, LDAP,
-# Kerberos, SSH, HTTP/2), a third of the display's start-up when it was in the layer's library.
-set(_ORVANE_EXTERNAS_PESADAS CURL::libcurl)
+# Kerberos, SSH, HTTP/2), a third of the display's start-up when it was in the layer's library;
+# libzip brings libcrypto, 1.4 ms of it.
+set(_ORVANE_EXTERNAS_PESADAS CURL::libcurl PkgConfig::LIBZIP)
 
 # Whether the unit, or a library unit it reaches, links one of the heavy outside libraries.
 function(_orvane_alcanca_externa alvo out)
@@ -129,17 +130,41 @@ function(_orvane_criar_biblioteca componente camada)
       NAMELINK_COMPONENT desenvolvimento)
 endfunction()
 
-# The internal/ helpers of a unit of another library, compiled into this one as well: they are
-# exported by neither, so each library that uses them holds its own copy (they keep no state).
-function(_orvane_copiar_internas alvo unidade)
+# The internal/ helpers of a unit of another library whose headers this library's units include,
+# compiled into this one as well: they are exported by neither, so each library that uses them
+# holds its own copy (they keep no state). A helper used across libraries therefore has its
+# source under internal/ or named after its internal/ header, and calls only public operations
+# of other units.
+function(_orvane_copiar_internas alvo unidade incluidos)
   get_target_property(internas ${unidade} ORVANE_FONTES_INTERNAS)
   get_target_property(copiadas ${alvo} ORVANE_INTERNAS_COPIADAS)
   foreach(fonte IN LISTS internas)
-    if(NOT fonte IN_LIST copiadas)
+    get_filename_component(nome ${fonte} NAME_WE)
+    if(NOT fonte IN_LIST copiadas AND "${nome}" IN_LIST incluidos)
       target_sources(${alvo} PRIVATE ${fonte})
       set_property(TARGET ${alvo} APPEND PROPERTY ORVANE_INTERNAS_COPIADAS ${fonte})
     endif()
   endforeach()
+endfunction()
+
+# The names of the internal/ headers the unit's sources include.
+function(_orvane_internos_incluidos unidade out)
+  get_target_property(pasta ${unidade} SOURCE_DIR)
+  get_target_property(fontes ${unidade} SOURCES)
+  set(nomes "")
+  foreach(fonte IN LISTS fontes)
+    if(NOT IS_ABSOLUTE ${fonte})
+      set(fonte ${pasta}/${fonte})
+    endif()
+    if(EXISTS ${fonte})
+      file(STRINGS ${fonte} linhas REGEX "^#include \"[^\"]*/internal/[^\"]*\\.h\"")
+      foreach(linha IN LISTS linhas)
+        string(REGEX REPLACE ".*/internal/([^\"]*)\\.h\".*" "\\1" nome "${linha}")
+        list(APPEND nomes ${nome})
+      endforeach()
+    endif()
+  endforeach()
+  set(${out} ${nomes} PARENT_SCOPE)
 endfunction()
 
 # The unit's objects into its component's library, its links mapped: a unit of another component
@@ -148,12 +173,13 @@ function(_orvane_juntar_unidade unidade componente)
   set(alvo Orvane${componente})
   target_sources(${alvo} PRIVATE $<TARGET_OBJECTS:${unidade}>)
   get_target_property(ligacoes ${unidade} LINK_LIBRARIES)
+  _orvane_internos_incluidos(${unidade} incluidos)
   foreach(ligacao IN LISTS ligacoes)
     _orvane_componente(${ligacao} outro)
     if(outro)
       if(NOT outro STREQUAL componente)
         target_link_libraries(${alvo} PUBLIC Orvane${outro})
-        _orvane_copiar_internas(${alvo} ${ligacao})
+        _orvane_copiar_internas(${alvo} ${ligacao} "${incluidos}")
         string(TOLOWER ${outro} minusculo)
         set_property(TARGET ${alvo} APPEND PROPERTY ORVANE_REQUER orvane-${minusculo})
       endif()

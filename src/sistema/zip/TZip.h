@@ -56,7 +56,7 @@
 #include <functional>
 #include <initializer_list>
 
-#include "sistema/ExportacaoSistema.h"
+#include "sistema/ExportacaoSistemaZip.h"
 
 struct TZipHeader {
     QString FileName;
@@ -68,9 +68,9 @@ using TZipProgressEvent =
 using TOnMensagemEvent = std::function<void(const QString& Mensagem)>;
 
 // The text of the last failed operation of this thread; empty after a success.
-ORVANE_SISTEMA_EXPORT extern thread_local QString UltimoErroZip;
+ORVANE_SISTEMAZIP_EXPORT extern thread_local QString UltimoErroZip;
 
-class ORVANE_SISTEMA_EXPORT TZip {
+class ORVANE_SISTEMAZIP_EXPORT TZip {
 public:
     // Kept for the callers that store their callbacks with the object; the operations take their
     // callbacks as arguments and do not read these.
