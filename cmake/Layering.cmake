@@ -21,6 +21,8 @@ get_filename_component(ORVANE_RAIZ_SRC ${ORVANE_RAIZ_SRC} ABSOLUTE)
 if(NOT DEFINED ORVANE_RAIZ_CAMADAS)
   set(ORVANE_RAIZ_CAMADAS ${ORVANE_RAIZ_SRC})
 endif()
+# The export headers of the shared libraries (cmake/Biblioteca.cmake), under the same folders.
+set(ORVANE_EXPORTACAO ${CMAKE_BINARY_DIR}/exportacao)
 
 set_property(GLOBAL PROPERTY ORVANE_ALVOS "")
 
@@ -45,9 +47,33 @@ function(orvane_library name)
   _orvane_camada_da_pasta(camada)
   list(FIND ORVANE_CAMADAS "${camada}" nivel)
   add_library(${name} STATIC ${ARG_SOURCES})
-  target_include_directories(${name} PUBLIC ${ORVANE_RAIZ_SRC})
+  # The unit's objects also make its layer's shared library: only what a header exports is seen.
+  set_target_properties(${name} PROPERTIES POSITION_INDEPENDENT_CODE ON
+    CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
+  target_include_directories(${name} PUBLIC ${ORVANE_RAIZ_SRC} ${ORVANE_EXPORTACAO})
   target_link_libraries(${name} PUBLIC ${ARG_DEPENDS})
+  # The layer's shared library links the same outside libraries from the top folder.
+  foreach(dep IN LISTS ARG_DEPENDS)
+    if(TARGET ${dep})
+      get_target_property(importado ${dep} IMPORTED)
+      get_target_property(global ${dep} IMPORTED_GLOBAL)
+      get_target_property(pasta ${dep} BINARY_DIR)
+      if(importado AND NOT global AND pasta STREQUAL CMAKE_CURRENT_BINARY_DIR)
+        set_target_properties(${dep} PROPERTIES IMPORTED_GLOBAL TRUE)
+      endif()
+    endif()
+  endforeach()
   set_target_properties(${name} PROPERTIES ORVANE_NIVEL ${nivel} ORVANE_DESENHA ${ARG_GUI})
+  # Sources of internal/ helpers (under internal/, or named after a header of internal/), which
+  # the other libraries that include their headers compile again (cmake/Biblioteca.cmake).
+  set(internas "")
+  foreach(fonte IN LISTS ARG_SOURCES)
+    get_filename_component(nome ${fonte} NAME_WE)
+    if(fonte MATCHES "(^|/)internal/" OR EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/internal/${nome}.h)
+      list(APPEND internas ${CMAKE_CURRENT_SOURCE_DIR}/${fonte})
+    endif()
+  endforeach()
+  set_target_properties(${name} PROPERTIES ORVANE_FONTES_INTERNAS "${internas}")
   set_property(GLOBAL APPEND PROPERTY ORVANE_ALVOS ${name})
 endfunction()
 

@@ -15,8 +15,11 @@ export QT_QPA_PLATFORM=offscreen
 for program in $(find build-bench/bench -maxdepth 1 -type f -executable -name 'bench_*' -printf '%f\n' | sort); do
   reps="$repetitions"
   [ "$program" = bench_ocioso ] && reps=3  # each repetition runs the program for 12 s
+  interleave=false
+  [ "$program" = bench_inicio ] && interleave=true  # two programs started alike: same load
   echo "== $program"
   "build-bench/bench/$program" --benchmark_repetitions="$reps" \
+    --benchmark_enable_random_interleaving="$interleave" \
     --benchmark_report_aggregates_only=true \
     --benchmark_out="$results/$program.json" --benchmark_out_format=json
 done

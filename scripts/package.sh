@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Builds the Debian package of the display (Release, without tests, in build-pacote/) and prints
-# the path of the .deb on the standard output; the build's messages go to the standard error.
+# Builds the Debian packages (Release, without tests, in build-pacote/): the display (orvane), the
+# library's shared libraries (liborvane23) and its development files (liborvane-dev). Prints the
+# paths of the .deb files on the standard output, one a line; the build's messages go to the
+# standard error.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -20,8 +22,8 @@ cd "$(dirname "$0")/.."
   lancador=()
   command -v ccache >/dev/null && lancador=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
   cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVANE_TESTS=OFF \
-    -DORVANE_SANITIZE=OFF "${lancador[@]}"
-  cmake --build "$build" --target orvane pos-simulador orvane_pacote_arquivos
+    -DORVANE_SANITIZE=OFF -DCMAKE_INSTALL_PREFIX=/usr "${lancador[@]}"
+  cmake --build "$build"
   (cd "$build" && cpack -G DEB) | tee "$build/cpack.log"
 } >&2
 

@@ -13,19 +13,21 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include "base/ExportacaoBase.h"
 #include "base/internal/SistemaArquivos.h"
 
 namespace ArquivoInteiro {
 
 // Replaces the contents of caminho with bytes, creating the file when it does not exist; the
 // failure record when it could not (a failed sync included).
-SistemaArquivos::TResultado Escrever(const QString& caminho, QByteArrayView bytes);
+ORVANE_BASE_EXPORT SistemaArquivos::TResultado Escrever(const QString& caminho,
+                                                        QByteArrayView bytes);
 // The same answering false with the reason the system gave in motivo.
-bool Gravar(const QString& caminho, QByteArrayView bytes, QString& motivo);
+ORVANE_BASE_EXPORT bool Gravar(const QString& caminho, QByteArrayView bytes, QString& motivo);
 // A new file beside caminho under an unguessable name, in temporario, holding bytes and with
 // caminho's permission bits when it exists: for a writer that finishes the file itself (the zip
 // writer) and then installs it with SistemaArquivos::Instalar.
-SistemaArquivos::TResultado Preparar(const QString& caminho, QByteArrayView bytes,
-                                     QString& temporario);
+ORVANE_BASE_EXPORT SistemaArquivos::TResultado Preparar(const QString& caminho, QByteArrayView bytes,
+                                                        QString& temporario);
 
 }  // namespace ArquivoInteiro

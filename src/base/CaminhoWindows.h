@@ -7,10 +7,12 @@
 
 #include <QString>
 
+#include "base/ExportacaoBase.h"
+
 namespace CaminhoWindows {
 // The root folder that stands for drive C:.
-QString RaizDriveC();
+ORVANE_BASE_EXPORT QString RaizDriveC();
 // "c:\frente\config\Orvane.crv" -> "<root>/frente/config/Orvane.crv" (existing components in
 // the case they have on disk). A path without a drive letter is only given native separators.
-QString Mapear(const QString& caminhoWindows);
+ORVANE_BASE_EXPORT QString Mapear(const QString& caminhoWindows);
 }  // namespace CaminhoWindows

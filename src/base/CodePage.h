@@ -6,11 +6,13 @@
 #include <QByteArray>
 #include <QString>
 
+#include "base/ExportacaoBase.h"
+
 namespace CodePage {
-QString DeAnsi(QByteArrayView bytes);
-QByteArray ParaAnsi(QStringView text);
+ORVANE_BASE_EXPORT QString DeAnsi(QByteArrayView bytes);
+ORVANE_BASE_EXPORT QByteArray ParaAnsi(QStringView text);
 // The byte the character becomes ('?' when the code page lacks it).
-char ParaAnsi(QChar c);
+ORVANE_BASE_EXPORT char ParaAnsi(QChar c);
 }  // namespace CodePage
 
 namespace CodePage {
@@ -19,10 +21,10 @@ namespace CodePage {
 // UTF-8 as a whole, else Windows-1252. Files of Brazilian Windows installations are one or the
 // other; a Windows-1252 text with accents is practically never valid UTF-8, and plain ASCII reads
 // the same either way.
-QString DeArquivo(QByteArrayView bytes);
+ORVANE_BASE_EXPORT QString DeArquivo(QByteArrayView bytes);
 // Whether the bytes of a file without a byte-order mark are read, and written back, as UTF-8:
 // valid UTF-8 holding some byte above 127. Plain ASCII reads the same in both encodings and is
 // written back as Windows-1252, the encoding of new files, so that a program of the Windows
 // installations reading the file with its code page still reads what is added to it.
-bool SemMarcaEmUtf8(QByteArrayView bytes);
+ORVANE_BASE_EXPORT bool SemMarcaEmUtf8(QByteArrayView bytes);
 }  // namespace CodePage

@@ -9,6 +9,8 @@
 #include <QStringView>
 #include <optional>
 
+#include "base/ExportacaoBase.h"
+
 enum class TCodificacao {
     Ansi,          // Windows-1252, no mark
     Utf8,          // with the mark EF BB BF
@@ -18,16 +20,16 @@ enum class TCodificacao {
 };
 
 // The byte-order mark a file in the encoding starts with (none for Ansi and Utf8SemMarca).
-QByteArrayView MarcaDaCodificacao(TCodificacao c);
+ORVANE_BASE_EXPORT QByteArrayView MarcaDaCodificacao(TCodificacao c);
 // The encoding whose mark the bytes start with; none without a mark.
-std::optional<TCodificacao> CodificacaoMarcada(QByteArrayView bytes);
+ORVANE_BASE_EXPORT std::optional<TCodificacao> CodificacaoMarcada(QByteArrayView bytes);
 // The encoding of bytes without a mark: Utf8SemMarca or Ansi.
-TCodificacao CodificacaoSemMarca(QByteArrayView bytes);
+ORVANE_BASE_EXPORT TCodificacao CodificacaoSemMarca(QByteArrayView bytes);
 // The encoding a file of these bytes is read in: that of its mark, else that of its bytes.
-TCodificacao CodificacaoPelaMarca(QByteArrayView bytes);
+ORVANE_BASE_EXPORT TCodificacao CodificacaoPelaMarca(QByteArrayView bytes);
 
 // Qt's converter for the Unicode encodings (UTF-8 for Ansi, which Qt has not: read and write it
 // through CodePage).
-QStringConverter::Encoding ConversorDe(TCodificacao c);
+ORVANE_BASE_EXPORT QStringConverter::Encoding ConversorDe(TCodificacao c);
 // The text in the encoding, after the encoding's mark. A character Windows-1252 lacks is "?".
-QByteArray CodificarTexto(QStringView texto, TCodificacao c);
+ORVANE_BASE_EXPORT QByteArray CodificarTexto(QStringView texto, TCodificacao c);

@@ -13,7 +13,9 @@
 #include <optional>
 #include <string_view>
 
-class Currency {
+#include "base/ExportacaoBase.h"
+
+class ORVANE_BASE_EXPORT Currency {
 public:
     static constexpr std::int64_t Escala = 10000;
 

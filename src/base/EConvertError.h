@@ -7,13 +7,14 @@
 #include <stdexcept>
 
 #include "base/ErroComMensagem.h"
+#include "base/ExportacaoBase.h"
 
 class EConvertError : public TErroComMensagem<std::runtime_error> {
 public:
     using TErroComMensagem::TErroComMensagem;
 };
 
-class EListError : public TErroComMensagem<std::out_of_range> {
+class ORVANE_BASE_EXPORT EListError : public TErroComMensagem<std::out_of_range> {
 public:
     explicit EListError(long long indice)
         : TErroComMensagem(QStringLiteral("List index out of bounds (%1)").arg(indice)) {}

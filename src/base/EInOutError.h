@@ -6,9 +6,10 @@
 #include <stdexcept>
 
 #include "base/ErroComMensagem.h"
+#include "base/ExportacaoBase.h"
 #include "base/internal/Falha.h"
 
-class EInOutError : public TErroComMensagem<std::runtime_error> {
+class ORVANE_BASE_EXPORT EInOutError : public TErroComMensagem<std::runtime_error> {
 public:
     using TErroComMensagem::TErroComMensagem;
     explicit EInOutError(const TFalha& falha) : TErroComMensagem(falha.Texto()), falha_(falha) {}

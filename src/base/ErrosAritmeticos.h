@@ -7,18 +7,19 @@
 #include <stdexcept>
 
 #include "base/ErroComMensagem.h"
+#include "base/ExportacaoBase.h"
 
 class EIntError : public TErroComMensagem<std::runtime_error> {
 public:
     using TErroComMensagem::TErroComMensagem;
 };
 
-class EDivByZero : public EIntError {
+class ORVANE_BASE_EXPORT EDivByZero : public EIntError {
 public:
     EDivByZero() : EIntError(QStringLiteral("Divisão por zero")) {}
 };
 
-class EIntOverflow : public EIntError {
+class ORVANE_BASE_EXPORT EIntOverflow : public EIntError {
 public:
     EIntOverflow() : EIntError(QStringLiteral("Estouro de inteiro")) {}
 };

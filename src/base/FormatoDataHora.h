@@ -30,13 +30,15 @@
 #include <QString>
 #include <QStringView>
 
+#include "base/ExportacaoBase.h"
 #include "base/TDateTime.h"
 #include "base/mConst.h"
 
 namespace Rtl {
 
-QString FormatDateTime(QStringView formato, TDateTime valor, const TFormatSettings& fs);
+ORVANE_BASE_EXPORT QString FormatDateTime(QStringView formato, TDateTime valor,
+                                          const TFormatSettings& fs);
 // With the live regional record (FormatSettings()).
-QString FormatDateTime(QStringView formato, TDateTime valor);
+ORVANE_BASE_EXPORT QString FormatDateTime(QStringView formato, TDateTime valor);
 
 }  // namespace Rtl

@@ -6,23 +6,24 @@
 
 #include <QtGlobal>
 
+#include "base/ExportacaoBase.h"
 #include "base/TDateTime.h"
 
 namespace Relogio {
 
 // The local wall-clock time, or the fixed time plus what Avancar added.
-TDateTime Agora();
+ORVANE_BASE_EXPORT TDateTime Agora();
 // Milliseconds since an arbitrary start, never going back; it wraps at 2^32 as the platform's
 // 32-bit tick count does (about 49.7 days), so callers compare differences, not values.
-quint32 TickCount();
+ORVANE_BASE_EXPORT quint32 TickCount();
 
 // For tests: from now on Agora answers agora (and later what Avancar adds to it) and the tick
 // count stands still but for Avancar.
-void Fixar(TDateTime agora);
+ORVANE_BASE_EXPORT void Fixar(TDateTime agora);
 // For tests: moves a fixed clock on by ms milliseconds (both the time and the tick count); a
 // negative count is ignored, as the clock never goes back.
-void Avancar(qint64 ms);
+ORVANE_BASE_EXPORT void Avancar(qint64 ms);
 // Back to the system clock.
-void Liberar();
+ORVANE_BASE_EXPORT void Liberar();
 
 }  // namespace Relogio

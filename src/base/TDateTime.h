@@ -7,19 +7,21 @@
 #include <QDateTime>
 #include <QTime>
 
+#include "base/ExportacaoBase.h"
+
 using TDateTime = double;
 
 namespace DataHora {
-TDateTime FromQDate(const QDate& date);
-TDateTime FromQDateTime(const QDateTime& dateTime);  // local wall-clock time
-TDateTime FromQTime(const QTime& time);              // the time of day alone
+ORVANE_BASE_EXPORT TDateTime FromQDate(const QDate& date);
+ORVANE_BASE_EXPORT TDateTime FromQDateTime(const QDateTime& dateTime);  // local wall-clock time
+ORVANE_BASE_EXPORT TDateTime FromQTime(const QTime& time);              // the time of day alone
 // A day (whole number) and a time of day (fraction) joined with the sign convention above.
-TDateTime Combinar(TDateTime dia, TDateTime horaDoDia);
-QDate ToQDate(TDateTime value);
-QTime ToQTime(TDateTime value);  // rounded to the millisecond
-QDateTime ToQDateTime(TDateTime value);
-TDateTime DatePart(TDateTime value);
-TDateTime TimePart(TDateTime value);
+ORVANE_BASE_EXPORT TDateTime Combinar(TDateTime dia, TDateTime horaDoDia);
+ORVANE_BASE_EXPORT QDate ToQDate(TDateTime value);
+ORVANE_BASE_EXPORT QTime ToQTime(TDateTime value);  // rounded to the millisecond
+ORVANE_BASE_EXPORT QDateTime ToQDateTime(TDateTime value);
+ORVANE_BASE_EXPORT TDateTime DatePart(TDateTime value);
+ORVANE_BASE_EXPORT TDateTime TimePart(TDateTime value);
 // 1 = Sunday .. 7 = Saturday
-int DayOfWeek(TDateTime value);
+ORVANE_BASE_EXPORT int DayOfWeek(TDateTime value);
 }  // namespace DataHora

@@ -18,9 +18,10 @@
 #include <variant>
 
 #include "base/Currency.h"
+#include "base/ExportacaoBase.h"
 #include "base/TDateTime.h"
 
-class Variante {
+class ORVANE_BASE_EXPORT Variante {
 public:
     enum class Tipo { Null, Texto, Inteiro, Real, Booleano, Moeda, DataHora };
 

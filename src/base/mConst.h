@@ -9,11 +9,12 @@
 #include <QVector>
 #include <array>
 
+#include "base/ExportacaoBase.h"
 #include "base/Variante.h"
 
 // Regional format settings. Date and time patterns use the library's pattern letters
 // (d, m, y, h, n, s; "/" and ":" stand for the separators), not Qt's.
-struct TFormatSettings {
+struct ORVANE_BASE_EXPORT TFormatSettings {
     QChar DecimalSeparator;
     QChar ThousandSeparator;
     QChar DateSeparator;
@@ -38,13 +39,13 @@ struct TFormatSettings {
 };
 
 // The live, process-wide record, filled from the system locale on first use.
-TFormatSettings& FormatSettings();
+ORVANE_BASE_EXPORT TFormatSettings& FormatSettings();
 
 namespace mConst {
 // The snapshot the library copies once from the live record; library routines read this.
-const TFormatSettings& Regionais();
+ORVANE_BASE_EXPORT const TFormatSettings& Regionais();
 // Sets both the live record and the snapshot: for program start and for tests.
-void DefinirRegionais(const TFormatSettings& settings);
+ORVANE_BASE_EXPORT void DefinirRegionais(const TFormatSettings& settings);
 }  // namespace mConst
 
 using TcrvArrayString = QVector<QString>;

@@ -23,6 +23,7 @@
 #include <memory>
 
 #include "base/TDateTime.h"
+#include "desenho/ExportacaoDesenhoWidgets.h"
 #include "dialogos/mensagens/Aguarde.h"
 
 class QLabel;
@@ -31,10 +32,11 @@ class QPushButton;
 
 // Where the window's frame goes: mode 1 the bottom-right corner of the work area, mode 2 (or
 // anything above) its centre; mode 0 keeps posicaoAtual, as a hidden window is not placed.
-QPoint PosicaoAguarde(int modo, const QRect& areaTrabalho, const QSize& tamanhoMoldura,
-                      const QPoint& posicaoAtual);
+ORVANE_DESENHOWIDGETS_EXPORT QPoint PosicaoAguarde(int modo, const QRect& areaTrabalho,
+                                                   const QSize& tamanhoMoldura,
+                                                   const QPoint& posicaoAtual);
 
-class TdbxAguardeForm : public QWidget {
+class ORVANE_DESENHOWIDGETS_EXPORT TdbxAguardeForm : public QWidget {
     Q_OBJECT
 public:
     explicit TdbxAguardeForm(const TParametrosAguarde& parametros);
@@ -73,7 +75,7 @@ private:
     bool permiteFechar_ = false;
 };
 
-class TAguardeQt : public TAguardeBackEnd {
+class ORVANE_DESENHOWIDGETS_EXPORT TAguardeQt : public TAguardeBackEnd {
 public:
     TAguardeQt();
     ~TAguardeQt() override;
@@ -98,4 +100,4 @@ private:
 };
 
 // Installs one TAguardeQt behind the facade; a program calls it once at start.
-void InstalarAguardeQt();
+ORVANE_DESENHOWIDGETS_EXPORT void InstalarAguardeQt();

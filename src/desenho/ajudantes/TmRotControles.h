@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include "base/mLib.h"
+#include "desenho/ExportacaoDesenhoWidgets.h"
 
 class QWidget;
 
@@ -16,28 +17,30 @@ namespace TmRot {
 
 // The control and all its parents enabled and not hidden; a page of a tab widget counts by its
 // tab (visible and enabled), whichever page is current.
-bool CanFocus(const QWidget* pControle);
+ORVANE_DESENHOWIDGETS_EXPORT bool CanFocus(const QWidget* pControle);
 // Makes every tab page above the control its tab widget's current page.
-void SetPageControl(QWidget* pControle);
+ORVANE_DESENHOWIDGETS_EXPORT void SetPageControl(QWidget* pControle);
 // A container hands the focus to its first child in tab order that takes it; any other control,
 // when CanFocus holds, gets its pages shown and the focus. True when a control took the focus.
-bool SetFocus(QWidget* pControle);
+ORVANE_DESENHOWIDGETS_EXPORT bool SetFocus(QWidget* pControle);
 // The named control's windowed children sorted by tab order (direct children only).
-QList<QWidget*> GetListaOrdenadaWinControl(const QWidget* aoParent);
+ORVANE_DESENHOWIDGETS_EXPORT QList<QWidget*> GetListaOrdenadaWinControl(const QWidget* aoParent);
 // Enables or disables the children, descending into containers instead of disabling them.
-void HabilitaControles(QWidget* aoComponente, bool aoEnabled);
+ORVANE_DESENHOWIDGETS_EXPORT void HabilitaControles(QWidget* aoComponente, bool aoEnabled);
 // Enables or disables the direct children, and theirs when abRecursive.
-void AlterarHabilitacaoFilhos(QWidget* aoParent, bool abEnabled, bool abRecursive);
+ORVANE_DESENHOWIDGETS_EXPORT void AlterarHabilitacaoFilhos(QWidget* aoParent, bool abEnabled,
+                                                           bool abRecursive);
 // The titles of the control and its parents, outermost first, joined by asSeparador; the
 // window's title left out when abIgnoraForm. Untitled widgets are skipped.
-QString GetCaptionRecursivo(const QWidget* aoComp, bool abIgnoraForm, const QString& asSeparador);
+ORVANE_DESENHOWIDGETS_EXPORT QString GetCaptionRecursivo(const QWidget* aoComp, bool abIgnoraForm,
+                                                         const QString& asSeparador);
 
 // Black for colours whose red + green + blue exceed 384, white otherwise.
-QColor InverteCor(const QColor& aoCor);
+ORVANE_DESENHOWIDGETS_EXPORT QColor InverteCor(const QColor& aoCor);
 // "$00" followed by blue, green and red as two upper-case hexadecimal digits each (the stored
 // form of a Windows colour).
-QString ColorToStr(const QColor& aoCor);
+ORVANE_DESENHOWIDGETS_EXPORT QString ColorToStr(const QColor& aoCor);
 // Later duplicates removed, first occurrences kept in order.
-void StringListDistinct(QStringList& aoLista);
+ORVANE_DESENHOWIDGETS_EXPORT void StringListDistinct(QStringList& aoLista);
 
 }  // namespace TmRot

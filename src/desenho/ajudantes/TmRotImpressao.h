@@ -6,14 +6,17 @@
 #include <QFont>
 #include <QStringList>
 
+#include "desenho/ExportacaoDesenhoWidgets.h"
+
 class QPaintDevice;
 class QPagedPaintDevice;
 
 namespace TmRot {
 
 // On the system's default printer; false when there is none or it cannot be opened.
-bool PrintStrings(const QStringList& aoStrings, const QFont& aoFont);
+ORVANE_DESENHOWIDGETS_EXPORT bool PrintStrings(const QStringList& aoStrings, const QFont& aoFont);
 // On any paint device (a printer, a PDF writer, an image); pages are turned only on a paged one.
-bool PrintStrings(const QStringList& aoStrings, const QFont& aoFont, QPaintDevice& aoDestino);
+ORVANE_DESENHOWIDGETS_EXPORT bool PrintStrings(const QStringList& aoStrings, const QFont& aoFont,
+                                               QPaintDevice& aoDestino);
 
 }  // namespace TmRot

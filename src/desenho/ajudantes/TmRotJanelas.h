@@ -13,41 +13,45 @@
 #include <QWidget>
 #include <initializer_list>
 
+#include "desenho/ExportacaoDesenhoWidgets.h"
+
 class QAction;
 class QMenu;
 
 namespace TmRot {
 
 // One of the controls has the keyboard focus.
-bool Focused(std::initializer_list<const QWidget*> aoControles);
+ORVANE_DESENHOWIDGETS_EXPORT bool Focused(std::initializer_list<const QWidget*> aoControles);
 // The first and last of the control's windowed children in tab order; false when it has none.
-bool GetFirstAndLastControl(const QWidget* aoParent, QWidget*& aoPrimeiro, QWidget*& aoUltimo);
+ORVANE_DESENHOWIDGETS_EXPORT bool GetFirstAndLastControl(const QWidget* aoParent,
+                                                         QWidget*& aoPrimeiro, QWidget*& aoUltimo);
 
 // The control's top-left corner in its window's coordinates (a menu bar's height is part of
 // them in Qt); GetPopupPos the point just below the control.
-QPoint GetAbsolutePos(const QWidget* aoControle);
-QPoint GetPopupPos(const QWidget* aoControle);
+ORVANE_DESENHOWIDGETS_EXPORT QPoint GetAbsolutePos(const QWidget* aoControle);
+ORVANE_DESENHOWIDGETS_EXPORT QPoint GetPopupPos(const QWidget* aoControle);
 
 enum class TPosPopup { ppAbaixo, ppDireita, ppCentro };
 // The screen point where ShowPopMenu opens: the control's bottom-left corner, its top-right
 // corner or its centre (half width and height, truncated).
-QPoint PontoPopup(const QWidget* aoControle, TPosPopup aePosicao);
-void ShowPopMenu(const QWidget* aoControle, QMenu* aoPopMenu, TPosPopup aePosicao);
+ORVANE_DESENHOWIDGETS_EXPORT QPoint PontoPopup(const QWidget* aoControle, TPosPopup aePosicao);
+ORVANE_DESENHOWIDGETS_EXPORT void ShowPopMenu(const QWidget* aoControle, QMenu* aoPopMenu,
+                                              TPosPopup aePosicao);
 
 // The outermost item above aoItem (or aoItem itself) that has a caption.
-QAction* MenuPai(QAction* aoItem);
+ORVANE_DESENHOWIDGETS_EXPORT QAction* MenuPai(QAction* aoItem);
 // The item and every item above it visible / enabled.
-bool MenuVisible(const QAction* aoItem);
-bool MenuEnabled(const QAction* aoItem);
+ORVANE_DESENHOWIDGETS_EXPORT bool MenuVisible(const QAction* aoItem);
+ORVANE_DESENHOWIDGETS_EXPORT bool MenuEnabled(const QAction* aoItem);
 // The captions from the outermost item down to aoItem, "&" marks removed ("&&" is an "&"),
 // untitled items left out, joined by asSeparador.
-QString CaminhoMenu(const QAction* aoItem, const QString& asSeparador);
+ORVANE_DESENHOWIDGETS_EXPORT QString CaminhoMenu(const QAction* aoItem, const QString& asSeparador);
 // The caption of MenuPai, "&" marks removed.
-QString CaminhoMenuPai(QAction* aoItem);
+ORVANE_DESENHOWIDGETS_EXPORT QString CaminhoMenuPai(QAction* aoItem);
 
 // The object names of the visible windows, the last first shown first, joined by " -> "; the about
 // box, the vertical main window and the wait window are left out.
-QString GetFormAtual();
+ORVANE_DESENHOWIDGETS_EXPORT QString GetFormAtual();
 
 // An existing window of type T that no other widget owns, else a new one owned by aoOwner.
 template <typename T>
@@ -60,6 +64,6 @@ T* CreateForm(QWidget* aoOwner = nullptr) {
 
 // Restores the window when minimised, raises it and asks for activation; true when it is the
 // active window afterwards (the window manager has the last word).
-bool ForceForegroundWindow(QWidget* hwnd);
+ORVANE_DESENHOWIDGETS_EXPORT bool ForceForegroundWindow(QWidget* hwnd);
 
 }  // namespace TmRot

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QStringList>
 
+#include "desenho/ExportacaoDesenhoWidgets.h"
 #include "desenho/controles/AEdit.h"
 
 class QSqlDatabase;
@@ -21,7 +22,7 @@ enum class TInputType { itNumeros, itDinheiro, itNormal, itLetras };
 enum class TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
 enum class TComboBoxStyle { csDropDown, csDropDownList };
 
-class TCustomACombo : public QComboBox {
+class ORVANE_DESENHOWIDGETS_EXPORT TCustomACombo : public QComboBox {
     Q_OBJECT
 public:
     explicit TCustomACombo(QWidget* parent = nullptr);
@@ -98,7 +99,7 @@ private:
     QTimer* fSizeTimer;
 };
 
-class TACombo : public TCustomACombo, public TControleRotulado {
+class ORVANE_DESENHOWIDGETS_EXPORT TACombo : public TCustomACombo, public TControleRotulado {
     Q_OBJECT
 public:
     explicit TACombo(QWidget* parent = nullptr);

@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <functional>
 
+#include "desenho/ExportacaoDesenhoWidgets.h"
+
 class QKeyEvent;
 
 enum class TLabelPosition { lpAbove, lpBelow, lpLeft, lpRight };
@@ -28,7 +30,7 @@ enum class TTipoClasse {
 // The caption label of a control: named after its kind, caption first the control's name (plain
 // text), and its accelerator key focuses the control. Like a label that sizes itself to its text,
 // setting the caption or the font resizes it (the position stays).
-class TInternalLabel : public QLabel {
+class ORVANE_DESENHOWIDGETS_EXPORT TInternalLabel : public QLabel {
     Q_OBJECT
 public:
     TInternalLabel(QWidget* controle, const QString& nome);
@@ -45,7 +47,7 @@ protected:
 
 // The label of the combo control: the same, but it places itself again beside its control
 // whenever its own size changes.
-class TComboInternalLabel : public TInternalLabel {
+class ORVANE_DESENHOWIDGETS_EXPORT TComboInternalLabel : public TInternalLabel {
     Q_OBJECT
 public:
     explicit TComboInternalLabel(QWidget* controle);
@@ -59,7 +61,7 @@ public:
 // Placement (L, T, W, H the control's bounds, S the spacing, lw and lh the label's size):
 // above (L, T - lh - S); below (L, T + H + S); left (L - lw - S, T + (H - lh) / 2); right
 // (L + W + S, T + (H - lh) / 2), the divisions truncating toward zero.
-class TRotuloControle : public QObject {
+class ORVANE_DESENHOWIDGETS_EXPORT TRotuloControle : public QObject {
     Q_OBJECT
 public:
     TRotuloControle(QWidget* controle, TInternalLabel* rotulo);
@@ -89,7 +91,7 @@ private:
 };
 
 // The label operations both labelled controls offer, over the control's TRotuloControle.
-class TControleRotulado {
+class ORVANE_DESENHOWIDGETS_EXPORT TControleRotulado {
 public:
     // Null once the label was destroyed elsewhere.
     TInternalLabel* EditLabel() const { return rotulo_->Rotulo(); }
@@ -111,22 +113,22 @@ private:
 namespace CamposEntrada {
 
 // Enter of the main keyboard or of the keypad.
-bool EhEnter(const QKeyEvent* event);
+ORVANE_DESENHOWIDGETS_EXPORT bool EhEnter(const QKeyEvent* event);
 // The required-field stop of every data-entry control: when vazio, the warning "Este campo
 // precisa estar preenchido!" (logged), then the library's silent abort.
-void ExigirPreenchido(bool vazio);
+ORVANE_DESENHOWIDGETS_EXPORT void ExigirPreenchido(bool vazio);
 // Runs a control's own handling of a key; true when it consumed the key. A required-field stop
 // inside it ends this key's handling there (the focus stays) and counts as consumed: the silent
 // abort must not cross Qt's event delivery, whose code keeps no exception cleanups.
-bool TratarTecla(const std::function<bool()>& tratamento);
+ORVANE_DESENHOWIDGETS_EXPORT bool TratarTecla(const std::function<bool()>& tratamento);
 
 // The focus goes to the next control in tab order, as a Tab key press posted to the control.
-void ProximoCampo(QWidget* controle);
+ORVANE_DESENHOWIDGETS_EXPORT void ProximoCampo(QWidget* controle);
 // The focus goes to the previous control in tab order.
-void CampoAnterior(QWidget* controle);
+ORVANE_DESENHOWIDGETS_EXPORT void CampoAnterior(QWidget* controle);
 // Background: the window colour while enabled, the button-face colour while disabled.
-void AplicarCoresEntrada(QWidget* controle);
+ORVANE_DESENHOWIDGETS_EXPORT void AplicarCoresEntrada(QWidget* controle);
 // Ctrl alone with the letter.
-bool EhCtrl(const QKeyEvent* event, int tecla);
+ORVANE_DESENHOWIDGETS_EXPORT bool EhCtrl(const QKeyEvent* event, int tecla);
 
 }  // namespace CamposEntrada

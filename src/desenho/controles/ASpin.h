@@ -11,9 +11,10 @@
 
 #include <QAbstractSpinBox>
 
+#include "desenho/ExportacaoDesenhoWidgets.h"
 #include "desenho/controles/AEdit.h"
 
-class TACustomSpin : public QAbstractSpinBox {
+class ORVANE_DESENHOWIDGETS_EXPORT TACustomSpin : public QAbstractSpinBox {
     Q_OBJECT
 public:
     explicit TACustomSpin(QWidget* parent = nullptr);
@@ -58,7 +59,7 @@ private:
     int maxValue_ = 9999;
 };
 
-class TASpin : public TACustomSpin, public TControleRotulado {
+class ORVANE_DESENHOWIDGETS_EXPORT TASpin : public TACustomSpin, public TControleRotulado {
     Q_OBJECT
 public:
     explicit TASpin(QWidget* parent = nullptr);

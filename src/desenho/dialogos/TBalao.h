@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include "base/mLib.h"
+#include "desenho/ExportacaoDesenhoWidgets.h"
 
 class QLabel;
 class QPainterPath;
@@ -16,7 +17,7 @@ class QTimer;
 // The icon of a balloon's title.
 enum class TDlgType { dlgInformation, dlgError, dlgWarning, dlgSimple };
 
-class TBalao : public QWidget {
+class ORVANE_DESENHOWIDGETS_EXPORT TBalao : public QWidget {
     Q_OBJECT
 public:
     TBalao(QWidget* alvo, const QString& texto, const QString& titulo, TDlgType tipo);
@@ -50,6 +51,7 @@ private:
 namespace TmDlg {
 
 // A balloon tip over chwnd with the text cText and the title cTitle; nothing for no widget.
-void setBalloon(QWidget* chwnd, const QString& cText, const QString& cTitle, TDlgType cDlgType);
+ORVANE_DESENHOWIDGETS_EXPORT void setBalloon(QWidget* chwnd, const QString& cText,
+                                             const QString& cTitle, TDlgType cDlgType);
 
 }  // namespace TmDlg

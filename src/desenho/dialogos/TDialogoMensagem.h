@@ -12,6 +12,7 @@
 #include <QDialog>
 #include <functional>
 
+#include "desenho/ExportacaoDesenhoWidgets.h"
 #include "dialogos/mensagens/mMensagem.h"
 
 class QHBoxLayout;
@@ -19,7 +20,7 @@ class QLabel;
 class QPushButton;
 class QTimer;
 
-class TDialogoMensagem : public QDialog {
+class ORVANE_DESENHOWIDGETS_EXPORT TDialogoMensagem : public QDialog {
     Q_OBJECT
 public:
     TDialogoMensagem(const QString& texto, TMsgDlgType tipo, const QString& titulo);

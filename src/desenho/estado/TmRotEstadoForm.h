@@ -11,12 +11,13 @@
 #include <QString>
 
 #include "base/mLib.h"
+#include "desenho/ExportacaoDesenhoWidgets.h"
 
 class QWidget;
 
 namespace TmRot {
 
-void SalvarEstadoForm(const QWidget& aoForm, const QString& asIniFile);
-void CarregarEstadoForm(QWidget& aoForm, const QString& asIniFile);
+ORVANE_DESENHOWIDGETS_EXPORT void SalvarEstadoForm(const QWidget& aoForm, const QString& asIniFile);
+ORVANE_DESENHOWIDGETS_EXPORT void CarregarEstadoForm(QWidget& aoForm, const QString& asIniFile);
 
 }  // namespace TmRot

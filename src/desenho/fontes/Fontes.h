@@ -7,14 +7,17 @@
 #include <QString>
 #include <QStringList>
 
+#include "desenho/ExportacaoDesenho.h"
+
 namespace Fontes {
 
 // The families to try for a Windows font name, the Windows name first. An unknown name is
 // tried alone (the platform's own substitution then applies).
-QStringList Familias(const QString& nomeWindows);
+ORVANE_DESENHO_EXPORT QStringList Familias(const QString& nomeWindows);
 
 // A font for a Windows font name and a character height in pixels: the em height without the
 // internal leading, which is what a negative font height means on Windows.
-QFont Fonte(const QString& nomeWindows, int alturaCaractere, bool negrito = false);
+ORVANE_DESENHO_EXPORT QFont Fonte(const QString& nomeWindows, int alturaCaractere,
+                                  bool negrito = false);
 
 }  // namespace Fontes

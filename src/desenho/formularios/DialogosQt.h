@@ -2,9 +2,10 @@
 // The drawing back end of TmDlg: TmDialogForm windows, system sounds, the taskbar state and the
 // safe focus routine. The program installs it at start with InstalarDialogosQt().
 
+#include "desenho/ExportacaoDesenhoWidgets.h"
 #include "dialogos/mensagens/mMensagem.h"
 
-class TDialogosQt : public TDialogosBackEnd {
+class ORVANE_DESENHOWIDGETS_EXPORT TDialogosQt : public TDialogosBackEnd {
 public:
     bool Executar(const TParametrosDialogo& dialogo) override;
     void SetTaskbarEstado(int aiEstado) override;
@@ -12,4 +13,4 @@ public:
     void Focar(QObject* controle) override;
 };
 
-void InstalarDialogosQt();
+ORVANE_DESENHOWIDGETS_EXPORT void InstalarDialogosQt();

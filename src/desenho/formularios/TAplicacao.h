@@ -12,7 +12,9 @@
 #include <QPointer>
 #include <QWidget>
 
-class TAplicacao : public QApplication {
+#include "desenho/ExportacaoDesenhoWidgets.h"
+
+class ORVANE_DESENHOWIDGETS_EXPORT TAplicacao : public QApplication {
     Q_OBJECT
 public:
     TAplicacao(int& argc, char** argv);

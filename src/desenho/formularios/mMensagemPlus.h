@@ -16,6 +16,7 @@
 #include <QSize>
 #include <functional>
 
+#include "desenho/ExportacaoDesenhoWidgets.h"
 #include "dialogos/mensagens/mMensagem.h"
 
 class QFileDialog;
@@ -26,7 +27,7 @@ class QPushButton;
 class QTimer;
 class QToolButton;
 
-class TmDialogForm : public QDialog {
+class ORVANE_DESENHOWIDGETS_EXPORT TmDialogForm : public QDialog {
     Q_OBJECT
 public:
     explicit TmDialogForm(QWidget* parent = nullptr);

@@ -5,9 +5,10 @@
 #include <QFont>
 #include <QFontMetrics>
 
+#include "desenho/ExportacaoDesenho.h"
 #include "sistema/formatacao/TmStrInfo.h"
 
-class TMedidorFonte : public TMedidorTexto {
+class ORVANE_DESENHO_EXPORT TMedidorFonte : public TMedidorTexto {
 public:
     explicit TMedidorFonte(const QFont& fonte) : metricas_(fonte) {}
     int TextWidth(QStringView texto) const override;

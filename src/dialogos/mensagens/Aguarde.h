@@ -12,6 +12,8 @@
 #include <QString>
 #include <memory>
 
+#include "dialogos/ExportacaoDialogos.h"
+
 // The arguments of one MostraAguarde call, in its order.
 struct TParametrosAguarde {
     QString Mensagem;           // the information line; empty keeps the line as it is
@@ -23,7 +25,7 @@ struct TParametrosAguarde {
 };
 
 // What the facade needs from the wait window.
-class TAguardeBackEnd {
+class ORVANE_DIALOGOS_EXPORT TAguardeBackEnd {
 public:
     virtual ~TAguardeBackEnd() = default;
     // Creates the one wait window, or updates the open one, and restarts its elapsed time.
@@ -43,15 +45,16 @@ public:
 namespace Aguarde {
 
 // The wait window every later call goes to; none (nullptr) makes every call do nothing.
-void Instalar(std::shared_ptr<TAguardeBackEnd> backEnd);
+ORVANE_DIALOGOS_EXPORT void Instalar(std::shared_ptr<TAguardeBackEnd> backEnd);
 
-void MostraAguarde(const TParametrosAguarde& parametros);
-void MostraAguarde(const QString& Mensagem, const QString& MensagemPrincipal = QString(),
-                   int ValorMaxGauge = 0, bool PermiteFechar = false, bool PermiteCancelar = false,
-                   bool AtualizaJa = true);
-void SetProgresso(int posicao);
-void AtualizaAguarde();
-void FechaAguarde();
-bool Cancelou();
+ORVANE_DIALOGOS_EXPORT void MostraAguarde(const TParametrosAguarde& parametros);
+ORVANE_DIALOGOS_EXPORT void MostraAguarde(const QString& Mensagem,
+                                          const QString& MensagemPrincipal = QString(),
+                                          int ValorMaxGauge = 0, bool PermiteFechar = false,
+                                          bool PermiteCancelar = false, bool AtualizaJa = true);
+ORVANE_DIALOGOS_EXPORT void SetProgresso(int posicao);
+ORVANE_DIALOGOS_EXPORT void AtualizaAguarde();
+ORVANE_DIALOGOS_EXPORT void FechaAguarde();
+ORVANE_DIALOGOS_EXPORT bool Cancelou();
 
 }  // namespace Aguarde

@@ -8,13 +8,15 @@
 
 #include <QString>
 
+#include "dialogos/ExportacaoDialogos.h"
+
 namespace BarraTarefas {
 
 // 0 none, 1 indeterminate, 2 normal, 3 error, 4 paused.
-void SetTaskbarEstado(int aiEstado);
+ORVANE_DIALOGOS_EXPORT void SetTaskbarEstado(int aiEstado);
 
 // The application URI the signal names: "application://" + the desktop entry's file name
 // (the application name + ".desktop").
-QString UriAplicacao();
+ORVANE_DIALOGOS_EXPORT QString UriAplicacao();
 
 }  // namespace BarraTarefas

@@ -9,14 +9,16 @@
 #include <QString>
 #include <functional>
 
+#include "dialogos/ExportacaoDialogos.h"
+
 using TGravarLogMensagem = std::function<void(const QString& pTexto)>;
 
 namespace LogMensagens {
 
 // The entry every later marked text goes to; an empty function removes it.
-void Instalar(TGravarLogMensagem gravar);
+ORVANE_DIALOGOS_EXPORT void Instalar(TGravarLogMensagem gravar);
 
 // Hands the text to the installed entry, unchanged.
-void GravaLogMsg(const QString& pTexto);
+ORVANE_DIALOGOS_EXPORT void GravaLogMsg(const QString& pTexto);
 
 }  // namespace LogMensagens

@@ -6,10 +6,12 @@
 #include <exception>
 #include <utility>
 
+#include "dialogos/ExportacaoDialogos.h"
+
 namespace TratamentoErros {
 
 // Shows the error the handler caught (nothing for a silent abort).
-void Relatar(std::exception_ptr erro);
+ORVANE_DIALOGOS_EXPORT void Relatar(std::exception_ptr erro);
 
 // Runs passo; an error that escapes it is reported and `seFalhar` answered instead.
 template <typename F, typename R = decltype(std::declval<F>()())>

@@ -24,6 +24,7 @@
 
 #include "base/mConst.h"
 #include "base/mLib.h"
+#include "dialogos/ExportacaoDialogos.h"
 
 class QObject;
 
@@ -34,7 +35,7 @@ using TRotinaCallBack = std::function<void()>;
 
 // The library's silent abort: ends the caller's current event handling without a message. The
 // application-wide error handler (TratamentoErros) swallows it.
-class EAbortSilencioso : public std::exception {
+class ORVANE_DIALOGOS_EXPORT EAbortSilencioso : public std::exception {
 public:
     const char* what() const noexcept override { return "Operation aborted"; }
 };
@@ -53,7 +54,7 @@ struct TParametrosDialogo {
 
 // What the facade needs from whoever draws. Taskbar codes: 0 none, 1 indeterminate, 2 normal,
 // 3 error, 4 paused.
-class TDialogosBackEnd {
+class ORVANE_DIALOGOS_EXPORT TDialogosBackEnd {
 public:
     virtual ~TDialogosBackEnd() = default;
     // Shows the dialog modally; answers true when it was closed through OK (or its countdown).
@@ -70,49 +71,58 @@ namespace TmDlg {
 
 // The back end every later dialog goes through. Without one installed, dialogs are written
 // to the warning log and answer false (a headless program cannot ask anybody).
-void InstalarBackEnd(std::shared_ptr<TDialogosBackEnd> backEnd);
-TDialogosBackEnd& BackEnd();
+ORVANE_DIALOGOS_EXPORT void InstalarBackEnd(std::shared_ptr<TDialogosBackEnd> backEnd);
+ORVANE_DIALOGOS_EXPORT TDialogosBackEnd& BackEnd();
 
-void Informa(const QString& Texto, bool GravaLog = false);
-void Informa(const TcrvArrayString& aaTexto, bool abGravaLog = false);
-void Informa(const QString& Titulo, const QString& Texto, const QString& Detalhes);
+ORVANE_DIALOGOS_EXPORT void Informa(const QString& Texto, bool GravaLog = false);
+ORVANE_DIALOGOS_EXPORT void Informa(const TcrvArrayString& aaTexto, bool abGravaLog = false);
+ORVANE_DIALOGOS_EXPORT void Informa(const QString& Titulo, const QString& Texto,
+                                    const QString& Detalhes);
 
-void Alerta(const QString& Texto, bool GravaLog = false);
-void Alerta(const QString& Titulo, const QString& Texto, const QString& Detalhes);
+ORVANE_DIALOGOS_EXPORT void Alerta(const QString& Texto, bool GravaLog = false);
+ORVANE_DIALOGOS_EXPORT void Alerta(const QString& Titulo, const QString& Texto,
+                                   const QString& Detalhes);
 
-void Erro(const QString& Texto, bool GravaLog = false);
-void Erro(const QString& Titulo, const QString& Texto, const QString& Detalhes, int SegundosFechar,
-          const QString& ExceptionMessage);
+ORVANE_DIALOGOS_EXPORT void Erro(const QString& Texto, bool GravaLog = false);
+ORVANE_DIALOGOS_EXPORT void Erro(const QString& Titulo, const QString& Texto,
+                                 const QString& Detalhes, int SegundosFechar,
+                                 const QString& ExceptionMessage);
 
-bool Confirma(const QString& Texto, bool FocoNao = false, bool abAguardeHide = true,
-              bool CentralizarNoOwner = false);
-bool Confirma(const QString& Titulo, const QString& Texto, const QString& Detalhes, bool FocoNao,
-              bool CentralizarNoOwner);
+ORVANE_DIALOGOS_EXPORT bool Confirma(const QString& Texto, bool FocoNao = false,
+                                     bool abAguardeHide = true, bool CentralizarNoOwner = false);
+ORVANE_DIALOGOS_EXPORT bool Confirma(const QString& Titulo, const QString& Texto,
+                                     const QString& Detalhes, bool FocoNao,
+                                     bool CentralizarNoOwner);
 
 // On "Não": focus Foco, then silent abort.
-void ConfirmaExit(const QString& Texto, bool FocoBotaoNao = false, QObject* Foco = nullptr);
-void ConfirmaExit(const QString& Titulo, const QString& Texto, const QString& Detalhes,
-                  bool FocoBotaoNao, QObject* Foco);
-void ConfirmaExitMono(const QString& Titulo, const QString& Texto, const QString& Detalhes,
-                      bool FocoBotaoNao, QObject* Foco);
+ORVANE_DIALOGOS_EXPORT void ConfirmaExit(const QString& Texto, bool FocoBotaoNao = false,
+                                         QObject* Foco = nullptr);
+ORVANE_DIALOGOS_EXPORT void ConfirmaExit(const QString& Titulo, const QString& Texto,
+                                         const QString& Detalhes, bool FocoBotaoNao, QObject* Foco);
+ORVANE_DIALOGOS_EXPORT void ConfirmaExitMono(const QString& Titulo, const QString& Texto,
+                                             const QString& Detalhes, bool FocoBotaoNao,
+                                             QObject* Foco);
 
 // Only when Condicao: a warning, then Rotina and the focus when given, then silent abort.
-void InformaAbort(bool Condicao, const QString& Texto, QObject* Foco = nullptr,
-                  bool GravaLog = false, const TRotinaCallBack& Rotina = {});
-void InformaAbort(bool Condicao, const QString& Titulo, const QString& Texto,
-                  const QString& Detalhes, QObject* Foco);
+ORVANE_DIALOGOS_EXPORT void InformaAbort(bool Condicao, const QString& Texto,
+                                         QObject* Foco = nullptr, bool GravaLog = false,
+                                         const TRotinaCallBack& Rotina = {});
+ORVANE_DIALOGOS_EXPORT void InformaAbort(bool Condicao, const QString& Titulo, const QString& Texto,
+                                         const QString& Detalhes, QObject* Foco);
 
-void InformaTimer(const QString& asTexto, int aiSegundos);
-void ConfirmaTimer(const QString& asTitulo, const QString& asTexto, int aiSegundos);
-bool ConfirmaOkTimer(const QString& asTitulo, const QString& asTexto, int aiSegundos);
-bool ErroTimer(const QString& asTitulo, const QString& asTexto, const QString& asDetalhes,
-               int aiSegundos);
+ORVANE_DIALOGOS_EXPORT void InformaTimer(const QString& asTexto, int aiSegundos);
+ORVANE_DIALOGOS_EXPORT void ConfirmaTimer(const QString& asTitulo, const QString& asTexto,
+                                          int aiSegundos);
+ORVANE_DIALOGOS_EXPORT bool ConfirmaOkTimer(const QString& asTitulo, const QString& asTexto,
+                                            int aiSegundos);
+ORVANE_DIALOGOS_EXPORT bool ErroTimer(const QString& asTitulo, const QString& asTexto,
+                                      const QString& asDetalhes, int aiSegundos);
 
 // True when the text carries a user message of a database server ("[#MSG]").
-bool MsgTratada(const QString& asMessage);
+ORVANE_DIALOGOS_EXPORT bool MsgTratada(const QString& asMessage);
 // The text after the first "[#MSG]", cut before the first "SQL:" and then before the first
 // "[#MSG_FIM]" in it, nothing trimmed; a text without "[#MSG]" comes back unchanged.
-QString GetMsgTratada(const QString& asMessage);
+ORVANE_DIALOGOS_EXPORT QString GetMsgTratada(const QString& asMessage);
 inline void MensagemPostgres() {}
 
 }  // namespace TmDlg

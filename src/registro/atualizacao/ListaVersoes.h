@@ -10,7 +10,9 @@
 #include <QHash>
 #include <QString>
 
-class TListaVersoes {
+#include "registro/ExportacaoRegistroAtualizacao.h"
+
+class ORVANE_REGISTROATUALIZACAO_EXPORT TListaVersoes {
 public:
     // Reads the list from the file's bytes (UTF-8 when valid, else Windows-1252).
     static TListaVersoes Ler(QByteArrayView bytes);

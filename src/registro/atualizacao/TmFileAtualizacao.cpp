@@ -84,8 +84,8 @@ QString NomeSubstituido(const QString& programa, const QString& versao) {
     QString sufixo = TmFile::LimpaNomeArquivo(QString(versao).remove(u'.'));
     if (sufixo.isEmpty())
         sufixo = QStringLiteral("anterior");
-    return TmFile::GetUniqueFilePath(
-        ArquivosInterno::TrocarExtensao(programa, QStringLiteral(".") + sufixo));
+    const QString semExtensao = programa.chopped(TmFile::FileExtension(programa).size());
+    return TmFile::GetUniqueFilePath(semExtensao + QLatin1Char('.') + sufixo);
 }
 
 // Calls the dialogs' wait-window facade around a run; the window closes on every way out.

@@ -25,6 +25,7 @@
 #include "base/ErroComMensagem.h"
 #include "base/mConst.h"
 #include "base/mLib.h"
+#include "registro/ExportacaoRegistroAtualizacao.h"
 
 class TListaVersoes;
 class TCorvelFTP;
@@ -37,7 +38,7 @@ public:
 
 // One run of the update over a program folder (where the version list and the work folder
 // "Temp/" go) with the endpoint of a configuration file.
-class TAtualizacao {
+class ORVANE_REGISTROATUALIZACAO_EXPORT TAtualizacao {
 public:
     TAtualizacao(const QString& arquivoConfiguracao, const QString& pastaPrograma);
 
@@ -70,10 +71,13 @@ private:
 namespace TmFile {
 
 // The update of the program's own folder (DirExe) with the installation's endpoint file.
-bool GetExePorVersao(const TcrvArrayString& aaArquivoExe, QString& asMsg);
-bool GetAtualizaExe(const TcrvArrayString& aaArquivoExe, bool abAvisarSeJaEstaAtualizado,
-                    bool abAvisarQueFoiAtualizado);
-bool GetAtualizaExe(const QString& asArquivoExe, bool abAvisarSeJaEstaAtualizado,
-                    bool abAvisarQueFoiAtualizado);
+ORVANE_REGISTROATUALIZACAO_EXPORT bool GetExePorVersao(const TcrvArrayString& aaArquivoExe,
+                                                       QString& asMsg);
+ORVANE_REGISTROATUALIZACAO_EXPORT bool GetAtualizaExe(const TcrvArrayString& aaArquivoExe,
+                                                      bool abAvisarSeJaEstaAtualizado,
+                                                      bool abAvisarQueFoiAtualizado);
+ORVANE_REGISTROATUALIZACAO_EXPORT bool GetAtualizaExe(const QString& asArquivoExe,
+                                                      bool abAvisarSeJaEstaAtualizado,
+                                                      bool abAvisarQueFoiAtualizado);
 
 }  // namespace TmFile

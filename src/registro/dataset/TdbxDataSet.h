@@ -38,10 +38,11 @@
 #include "base/Currency.h"
 #include "base/TDateTime.h"
 #include "base/Variante.h"
+#include "registro/ExportacaoRegistro.h"
 
 // The dataset's own error: a field that does not exist, a setter with no current row, and what
 // RaiseException raises.
-class EDataSetErro : public std::runtime_error {
+class ORVANE_REGISTRO_EXPORT EDataSetErro : public std::runtime_error {
 public:
     explicit EDataSetErro(const QString& mensagem)
         : std::runtime_error(mensagem.toStdString()), mensagem_(mensagem) {}
@@ -52,20 +53,21 @@ private:
 };
 
 // The SQL log file's path; empty means no logging. Meant for the window thread.
-extern QString ArquivoLogSQL;
+ORVANE_REGISTRO_EXPORT extern QString ArquivoLogSQL;
 
 namespace dbxDataSet {
 // The text Select runs: trimmed; one that begins, ignoring case, with "SHOW", "INSERT" or
 // "UPDATE" unchanged; any other loses a leading "SELECT" (any case) and gets "select " in front.
-QString NormalizaSelect(QStringView CodigoSQL);
+ORVANE_REGISTRO_EXPORT QString NormalizaSelect(QStringView CodigoSQL);
 // BuscaCampo's form: a leading "SELECT" dropped and "select " put in front, whatever follows.
-QString NormalizaBusca(QStringView SQL);
+ORVANE_REGISTRO_EXPORT QString NormalizaBusca(QStringView SQL);
 // The log file's lines after one more query: the last 1000 of linhas, the header
 // "------- DD/MM/YY HH:NN:SS <LogMsg> " + 80 "-", and the SQL with repeated blanks reduced.
-QStringList LinhasLogSQL(QStringList linhas, const QString& sql, const QString& LogMsg);
+ORVANE_REGISTRO_EXPORT QStringList LinhasLogSQL(QStringList linhas, const QString& sql,
+                                                const QString& LogMsg);
 }  // namespace dbxDataSet
 
-class TdbxDataSet : public QObject {
+class ORVANE_REGISTRO_EXPORT TdbxDataSet : public QObject {
 public:
     explicit TdbxDataSet(QObject* AOwner = nullptr);
     // abIgnoraParams: the SQL text is sent as it is, never scanned for ":name" parameters

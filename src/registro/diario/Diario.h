@@ -17,6 +17,8 @@
 
 #include <optional>
 
+#include "registro/ExportacaoRegistro.h"
+
 namespace Diario {
 
 enum class ENivel { Erro, Aviso, Info, Depuracao };
@@ -24,20 +26,20 @@ inline constexpr ENivel kNivelPadrao = ENivel::Aviso;
 
 // The level a settings value names: "erro", "aviso", "info" or "depuracao" (any case); nothing
 // for an empty or unknown name.
-std::optional<ENivel> NivelPorNome(QStringView nome);
+ORVANE_REGISTRO_EXPORT std::optional<ENivel> NivelPorNome(QStringView nome);
 
-void DefinirNivel(ENivel nivel);
-ENivel Nivel();
+ORVANE_REGISTRO_EXPORT void DefinirNivel(ENivel nivel);
+ORVANE_REGISTRO_EXPORT ENivel Nivel();
 // Whether a message of this level would be written (to skip building one that would not).
-bool Registra(ENivel nivel);
+ORVANE_REGISTRO_EXPORT bool Registra(ENivel nivel);
 
-void DefinirDetalhesVenda(bool ligado);
-bool DetalhesVenda();
+ORVANE_REGISTRO_EXPORT void DefinirDetalhesVenda(bool ligado);
+ORVANE_REGISTRO_EXPORT bool DetalhesVenda();
 
 // Writes the message when its level is registered.
-void Escrever(ENivel nivel, QStringView mensagem);
+ORVANE_REGISTRO_EXPORT void Escrever(ENivel nivel, QStringView mensagem);
 
 // The line Escrever writes for the message at this moment, its line feed included.
-QByteArray Linha(ENivel nivel, QStringView mensagem);
+ORVANE_REGISTRO_EXPORT QByteArray Linha(ENivel nivel, QStringView mensagem);
 
 }  // namespace Diario

@@ -35,8 +35,9 @@
 #include <QStringList>
 
 #include "base/Codificacao.h"
+#include "registro/ExportacaoRegistro.h"
 
-class TGravaLogs {
+class ORVANE_REGISTRO_EXPORT TGravaLogs {
 public:
     // The origin of the entries is the owner's object name; empty without an owner.
     explicit TGravaLogs(const QObject* AOwner = nullptr);

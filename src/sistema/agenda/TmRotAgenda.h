@@ -10,6 +10,7 @@
 
 #include "base/TDateTime.h"
 #include "base/mLib.h"
+#include "sistema/ExportacaoSistema.h"
 
 namespace TmRot {
 
@@ -18,8 +19,9 @@ namespace TmRot {
 // The old task's timer is stopped and its units removed first. asExecCmd is the systemctl
 // command that started the timer. True when the units were written and systemd took the timer;
 // false for an unknown day name (nothing changed then) or when the user's systemd refused it.
-bool AgendarWindowsTaks(const QString& asNomeTarefa, const QString& asCmdLine, TDateTime ahHora,
-                        const QString& asDiasSemana, QString& asExecCmd);
+ORVANE_SISTEMA_EXPORT bool AgendarWindowsTaks(const QString& asNomeTarefa, const QString& asCmdLine,
+                                              TDateTime ahHora, const QString& asDiasSemana,
+                                              QString& asExecCmd);
 
 // Where the user has no systemd manager (systemctl --user does not answer), the task is a line of
 // the user's crontab instead, under the marker line "# orvane-task <escaped name>", written
@@ -28,20 +30,24 @@ bool AgendarWindowsTaks(const QString& asNomeTarefa, const QString& asCmdLine, T
 // refused there (a crontab line cannot hold one), and so is a table crontab could not read.
 
 // The two ways, for callers and checks that want one of them.
-bool AgendarSystemd(const QString& asNomeTarefa, const QString& asCmdLine, TDateTime ahHora,
-                    const QString& asDiasSemana, QString& asExecCmd);
-bool AgendarCron(const QString& asNomeTarefa, const QString& asCmdLine, TDateTime ahHora,
-                 const QString& asDiasSemana, QString& asExecCmd);
-bool GerenciadorUsuario();  // the user's systemd manager answers
+ORVANE_SISTEMA_EXPORT bool AgendarSystemd(const QString& asNomeTarefa, const QString& asCmdLine,
+                                          TDateTime ahHora, const QString& asDiasSemana,
+                                          QString& asExecCmd);
+ORVANE_SISTEMA_EXPORT bool AgendarCron(const QString& asNomeTarefa, const QString& asCmdLine,
+                                       TDateTime ahHora, const QString& asDiasSemana,
+                                       QString& asExecCmd);
+ORVANE_SISTEMA_EXPORT bool GerenciadorUsuario();  // the user's systemd manager answers
 
 // The crontab line ("mm hh * * dow 'word' ..."); "" for an unknown day name or a line break.
-QString LinhaCron(const QString& asCmdLine, TDateTime ahHora, const QString& asDiasSemana);
+ORVANE_SISTEMA_EXPORT QString LinhaCron(const QString& asCmdLine, TDateTime ahHora,
+                                        const QString& asDiasSemana);
 
 // The unit texts, for the program's own checks.
-QString UnidadeServico(const QString& asCmdLine);
+ORVANE_SISTEMA_EXPORT QString UnidadeServico(const QString& asCmdLine);
 // "" for an unknown day name.
-QString UnidadeTimer(TDateTime ahHora, const QString& asDiasSemana);
-QString PastaUnidades();
-QString NomeUnidade(const QString& asNomeTarefa);  // without ".service"/".timer"
+ORVANE_SISTEMA_EXPORT QString UnidadeTimer(TDateTime ahHora, const QString& asDiasSemana);
+ORVANE_SISTEMA_EXPORT QString PastaUnidades();
+ORVANE_SISTEMA_EXPORT QString
+NomeUnidade(const QString& asNomeTarefa);  // without ".service"/".timer"
 
 }  // namespace TmRot

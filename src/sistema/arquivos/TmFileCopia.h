@@ -18,6 +18,7 @@
 
 #include "base/mConst.h"
 #include "base/mLib.h"
+#include "sistema/ExportacaoSistema.h"
 
 namespace TmFile {
 
@@ -25,56 +26,60 @@ namespace TmFile {
 // AcrescentarNoFinalDoNome + extension when that text is not empty ("dados.fdb" with "_bkp":
 // "dados_bkp.fdb"). An existing target is replaced unless SubstituirSeExistir is false, which
 // keeps it and answers false. False when Origem or the folder is missing or the copy failed.
-bool CopiarArquivo(const QString& Origem, const QString& PastaDestino,
-                   const QString& AcrescentarNoFinalDoNome = {}, bool SubstituirSeExistir = true);
+ORVANE_SISTEMA_EXPORT bool CopiarArquivo(const QString& Origem, const QString& PastaDestino,
+                                         const QString& AcrescentarNoFinalDoNome = {},
+                                         bool SubstituirSeExistir = true);
 // Copies Origem to the full path PastaDestino, replacing; false when Origem or the target's
 // folder is missing.
-bool CopiarArquivoRenomeandoDestino(const QString& Origem, const QString& PastaDestino);
+ORVANE_SISTEMA_EXPORT bool CopiarArquivoRenomeandoDestino(const QString& Origem,
+                                                          const QString& PastaDestino);
 // CopiarArquivo (replacing) for each file matching the mask Origem, stopping at the first
 // failure; the result of the last copy, false when nothing matched.
-bool CopiarArquivos(const QString& Origem, const QString& PastaDestino);
+ORVANE_SISTEMA_EXPORT bool CopiarArquivos(const QString& Origem, const QString& PastaDestino);
 // Copies the folder fromDir with everything in it, replacing files: into toDir when toDir
 // exists (toDir/<name of fromDir>), else as toDir. Links are copied as links. False when
 // fromDir is missing, toDir lies inside it, or anything failed.
-bool CopiarPasta(const QString& fromDir, const QString& toDir);
+ORVANE_SISTEMA_EXPORT bool CopiarPasta(const QString& fromDir, const QString& toDir);
 
 // True at once when Origem does not exist; creates the folder when abForcarDiretorio; copies
 // (replacing) and then deletes the source: true when both succeed.
-bool MoverArquivo(const QString& Origem, const QString& PastaDestino,
-                  bool abForcarDiretorio = false);
+ORVANE_SISTEMA_EXPORT bool MoverArquivo(const QString& Origem, const QString& PastaDestino,
+                                        bool abForcarDiretorio = false);
 // Renames asSourcePath to asDestPath, creating the target's folder when missing; fails when the
 // target exists.
-bool MoverArquivoNome(const QString& asSourcePath, const QString& asDestPath);
+ORVANE_SISTEMA_EXPORT bool MoverArquivoNome(const QString& asSourcePath, const QString& asDestPath);
 // Copy and delete for each file matching the mask Origem, stopping at the first failure; the
 // result of the last step (false when nothing matched). QtdArquivosMovidos counts the files
 // moved by the last call.
-bool MoverArquivos(const QString& Origem, const QString& PastaDestino,
-                   bool abForcarDiretorio = false);
-extern int QtdArquivosMovidos;
+ORVANE_SISTEMA_EXPORT bool MoverArquivos(const QString& Origem, const QString& PastaDestino,
+                                         bool abForcarDiretorio = false);
+ORVANE_SISTEMA_EXPORT extern int QtdArquivosMovidos;
 // Renames each file matching the mask to the new extension ("." added in front when missing);
 // the result of the last rename, false when nothing matched.
-bool ModificarExtensao(const QString& asPastaMascara, const QString& asNovaExtensao);
+ORVANE_SISTEMA_EXPORT bool ModificarExtensao(const QString& asPastaMascara,
+                                             const QString& asNovaExtensao);
 
 // Deletes the files matching Origem (folder with delimiter) + Arquivo (mask), stopping at the
 // first failure; true when the last deletion succeeded, false when nothing matched.
-bool DeleteArquivos(const QString& Origem, const QString& Arquivo);
+ORVANE_SISTEMA_EXPORT bool DeleteArquivos(const QString& Origem, const QString& Arquivo);
 // Deletes every file matching the mask with DirectoryDelete (not to the trash); true when all
 // went, false when one did not or nothing matched.
-bool DeletarArquivos(const QString& Pasta_Mascara);
+ORVANE_SISTEMA_EXPORT bool DeletarArquivos(const QString& Pasta_Mascara);
 // Deletes a file or a folder with everything in it, without asking; to the user's freedesktop
 // trash ($XDG_DATA_HOME/Trash) when abMandarParaLixeira. A link
 // is deleted, never what it points at. True on success; false on any error or refusal (above).
-bool DirectoryDelete(const QString& DirName, bool abMandarParaLixeira = false);
+ORVANE_SISTEMA_EXPORT bool DirectoryDelete(const QString& DirName,
+                                           bool abMandarParaLixeira = false);
 // Creates the folder and all missing parents; true when it exists afterwards.
-bool CreateDirectory(const QString& Nome);
+ORVANE_SISTEMA_EXPORT bool CreateDirectory(const QString& Nome);
 // Creates each folder; true when all exist afterwards.
-bool CriarDiretorios(const TcrvArrayString& asDirs);
+ORVANE_SISTEMA_EXPORT bool CriarDiretorios(const TcrvArrayString& asDirs);
 // Renames a folder; lsNomeNovo is a name in the same folder (or a path). Never replaces an
 // existing folder.
-void RenameDir(const QString& lsNomeAntigo, const QString& lsNomeNovo);
+ORVANE_SISTEMA_EXPORT void RenameDir(const QString& lsNomeAntigo, const QString& lsNomeNovo);
 // Clears the read-only state: the owner may write the file again (hidden and system, Windows
 // attributes, have no counterpart here). True on success.
-bool RemoverAtributoSomenteLeitura(const QString& Arquivo);
+ORVANE_SISTEMA_EXPORT bool RemoverAtributoSomenteLeitura(const QString& Arquivo);
 
 }  // namespace TmFile
 

@@ -8,9 +8,10 @@
 #include <memory>
 
 #include "base/mLib.h"
+#include "sistema/ExportacaoSistema.h"
 
 // What the routines need from whoever shows the dialogs. Each answers "" when cancelled.
-class TSeletorArquivos {
+class ORVANE_SISTEMA_EXPORT TSeletorArquivos {
 public:
     virtual ~TSeletorArquivos() = default;
     // A folder chosen in a folder dialog starting at inicial (when given).
@@ -24,21 +25,22 @@ public:
 namespace TmFile {
 
 // The chooser every later dialog goes to; nullptr removes it.
-void InstalarSeletorArquivos(std::shared_ptr<TSeletorArquivos> seletor);
+ORVANE_SISTEMA_EXPORT void InstalarSeletorArquivos(std::shared_ptr<TSeletorArquivos> seletor);
 
 // The folder chosen in a dialog titled "Selecione uma pasta", starting at PastaInicial when
 // given; "" when cancelled.
-QString GetPasta(const QString& PastaInicial = {});
+ORVANE_SISTEMA_EXPORT QString GetPasta(const QString& PastaInicial = {});
 // The same dialog starting at PastaDef: the chosen folder with delimiter, or PastaDef without a
 // trailing separator when cancelled.
-QString GetPastaDef(const QString& PastaDef);
+ORVANE_SISTEMA_EXPORT QString GetPastaDef(const QString& PastaDef);
 // The file chosen in an open dialog titled "Abrir arquivo (" + asExtensao + ")", starting in the
 // folder of asDiretorio with that file preselected when it exists; "" when cancelled.
-QString SelecionaArquivo(const QString& asExtensao, const QString& asDiretorio);
+ORVANE_SISTEMA_EXPORT QString SelecionaArquivo(const QString& asExtensao,
+                                               const QString& asDiretorio);
 // Shows the file selected in its folder in the desktop's file manager
 // (org.freedesktop.FileManager1 over the session bus), or the folder asArquivo names when no
 // such file exists; without that service the folder is opened with xdg-open. True when one of
 // them was reached.
-bool OpenExplorerFileSelect(const QString& asArquivo);
+ORVANE_SISTEMA_EXPORT bool OpenExplorerFileSelect(const QString& asArquivo);
 
 }  // namespace TmFile

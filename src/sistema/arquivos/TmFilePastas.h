@@ -8,43 +8,44 @@
 #include <QString>
 
 #include "base/mLib.h"
+#include "sistema/ExportacaoSistema.h"
 
 namespace TmFile {
 
 // C:\Windows\, C:\Windows\System32\ and the user's temporary folder.
-QString PastaWindows();
-QString PastaWindowsSystem();
-QString PastaWindowsTemp();
+ORVANE_SISTEMA_EXPORT QString PastaWindows();
+ORVANE_SISTEMA_EXPORT QString PastaWindowsSystem();
+ORVANE_SISTEMA_EXPORT QString PastaWindowsTemp();
 // C:\Windows\SysWOW64\ when that folder exists, else C:\Windows\System32\.
-QString PastaWindowsSystem32();
+ORVANE_SISTEMA_EXPORT QString PastaWindowsSystem32();
 // The desktop (shell folders 0 and 16 are one folder here).
-QString PastaWindowsDesktop();
-QString GetPastaDesktop();
+ORVANE_SISTEMA_EXPORT QString PastaWindowsDesktop();
+ORVANE_SISTEMA_EXPORT QString GetPastaDesktop();
 // The user's and the system's application menus (shell folders 11 and 22) and the user's
 // application data (26).
-QString GetPastaStartMenu();
-QString GetPastaAllUsersStartMenu();
-QString GetPastaDadosApplicativos();
+ORVANE_SISTEMA_EXPORT QString GetPastaStartMenu();
+ORVANE_SISTEMA_EXPORT QString GetPastaAllUsersStartMenu();
+ORVANE_SISTEMA_EXPORT QString GetPastaDadosApplicativos();
 // The folder of a Windows shell folder number (CSIDL), without delimiter; "" for a number this
 // platform has no folder for.
-QString GetSpecialFolderPath(int CSIDLFolder);
+ORVANE_SISTEMA_EXPORT QString GetSpecialFolderPath(int CSIDLFolder);
 // The user's application data ($XDG_DATA_HOME): Windows told the local from the roaming one by
 // its version, this platform has one.
-QString GetPastaAppDataLocal();
-QString GetPastaApp();
+ORVANE_SISTEMA_EXPORT QString GetPastaAppDataLocal();
+ORVANE_SISTEMA_EXPORT QString GetPastaApp();
 // GetPastaAppDataLocal + "Corvel/", and its "Temp/" and "Vestra/", created when missing.
-QString GetDataUserFolderCorvel();
-QString GetDataUserFolderTemp();
-QString GetDataUserFolderVestra();
+ORVANE_SISTEMA_EXPORT QString GetDataUserFolderCorvel();
+ORVANE_SISTEMA_EXPORT QString GetDataUserFolderTemp();
+ORVANE_SISTEMA_EXPORT QString GetDataUserFolderVestra();
 // The maker's installation root: for a network path ("\\server\..." or "//server/...") the path
 // up to and including its folder "CORVEL" (case ignored), else the folder CORVEL of drive C:.
 // A network path without that folder raises std::runtime_error "Path inválido para obter o root
 // da Corvel!" when abShowException, else answers "".
-QString GetCorvelRoot(const QString& asPath, bool abShowException = false);
+ORVANE_SISTEMA_EXPORT QString GetCorvelRoot(const QString& asPath, bool abShowException = false);
 // A new folder in the temporary folder named Prefixo + now as "YYMMDDHHNNSSZZZ", created.
-QString GetNovaPastaTemp(const QString& Prefixo);
+ORVANE_SISTEMA_EXPORT QString GetNovaPastaTemp(const QString& Prefixo);
 // Creates a new empty file with a unique name starting with Prefixo in the temporary folder and
 // answers its name alone.
-QString GetNomeArquivoTemp(const QString& Prefixo);
+ORVANE_SISTEMA_EXPORT QString GetNomeArquivoTemp(const QString& Prefixo);
 
 }  // namespace TmFile

@@ -16,46 +16,51 @@
 #include <memory>
 
 #include "base/mLib.h"
+#include "sistema/ExportacaoSistema.h"
 
 namespace TmFile {
 
 // Loads the lines into Saida (cleared when the file is missing); true when there are lines.
-bool LoadFile(const QString& NomeArquivo, QStringList& Saida);
+ORVANE_SISTEMA_EXPORT bool LoadFile(const QString& NomeArquivo, QStringList& Saida);
 // The first line; the lines each followed by CR LF. "" when the file is missing or empty.
-QString LoadFileFirstLine(const QString& NomeArquivo);
-QString LoadFileAllLines(const QString& NomeArquivo);
+ORVANE_SISTEMA_EXPORT QString LoadFileFirstLine(const QString& NomeArquivo);
+ORVANE_SISTEMA_EXPORT QString LoadFileAllLines(const QString& NomeArquivo);
 // The file's bytes that are text (tab, line breaks, 32 to 128 and the accented letters of
 // Windows-1252), each read as the character of the same number, split into lines in Saida;
 // false when the file is missing.
-bool CarregarArquivoBinario(const QString& NomeArquivo, QStringList& Saida);
+ORVANE_SISTEMA_EXPORT bool CarregarArquivoBinario(const QString& NomeArquivo, QStringList& Saida);
 // Writes a file holding the one line GravarStrDentro (an empty file when it is empty); true when
 // the file exists afterwards.
-bool CriarArquivoTexto(const QString& FileName, const QString& GravarStrDentro);
+ORVANE_SISTEMA_EXPORT bool CriarArquivoTexto(const QString& FileName,
+                                             const QString& GravarStrDentro);
 // Appends a line; when LimitesLinhas is above 0, lines are first dropped from the top while more
 // than LimitesLinhas remain, so the file holds at most LimitesLinhas + 1 lines. True when saved.
-bool AddLinhaArquivoTexto(const QString& FileName, const QString& LinhaAdicionar,
-                          int LimitesLinhas = 0);
+ORVANE_SISTEMA_EXPORT bool AddLinhaArquivoTexto(const QString& FileName,
+                                                const QString& LinhaAdicionar,
+                                                int LimitesLinhas = 0);
 // Saves the text as lines; true when the file exists afterwards.
-bool SaveTextSample(const QString& asText, const QString& asArquivo);
+ORVANE_SISTEMA_EXPORT bool SaveTextSample(const QString& asText, const QString& asArquivo);
 // Saves the XML text as a document with version "1.0" and the given encoding (its declaration
 // replaced); false with the reason in asMsg when the text is not well-formed, the encoding is
 // unknown or the file cannot be written.
-bool SaveXMLFile(const QString& asXML, const QString& asArquivo, QString& asMsg,
-                 const QString& asEnconding = QStringLiteral("UTF-8"));
+ORVANE_SISTEMA_EXPORT bool SaveXMLFile(const QString& asXML, const QString& asArquivo,
+                                       QString& asMsg,
+                                       const QString& asEnconding = QStringLiteral("UTF-8"));
 // When the first line is longer than 3 characters and starts with "ï»¿" (a UTF-8 mark read as
 // Windows-1252 text), removes them and saves the lines back. True when it did.
-bool RemoverBOM_UTF(const QString& NomeArquivo);
+ORVANE_SISTEMA_EXPORT bool RemoverBOM_UTF(const QString& NomeArquivo);
 // Rewrites the file keeping only the bytes 32 to 126, 192 to 205, 217 to 239 and 243 to 252
 // (line breaks go too); the old contents stay in Arquivo + ".bak". False when the file is
 // missing; an error is shown to the user (TmDlg::Erro) and answers false.
-bool LimparArquivoTexto(const QString& Arquivo);
+ORVANE_SISTEMA_EXPORT bool LimparArquivoTexto(const QString& Arquivo);
 // The file's text (the library's reading rule above).
-QString GetFileConvertUTF8ToAnsi(const QString& asArquivo);
+ORVANE_SISTEMA_EXPORT QString GetFileConvertUTF8ToAnsi(const QString& asArquivo);
 // The file's bytes in standard Base64, lines of 76 characters separated by CR LF.
-QString ConvertFileToBase64(const QString& asArquivo);
+ORVANE_SISTEMA_EXPORT QString ConvertFileToBase64(const QString& asArquivo);
 // Decodes the text (line breaks ignored) and writes the bytes; EInOutError when it cannot.
-void ConvertBase64ToFile(const QString& Base64String, const QString& FileName);
+ORVANE_SISTEMA_EXPORT void ConvertBase64ToFile(const QString& Base64String,
+                                               const QString& FileName);
 // A new in-memory stream holding the file, open for reading at its start; the caller owns it.
-std::unique_ptr<QBuffer> GetStreamFile(const QString& asArquivo);
+ORVANE_SISTEMA_EXPORT std::unique_ptr<QBuffer> GetStreamFile(const QString& asArquivo);
 
 }  // namespace TmFile

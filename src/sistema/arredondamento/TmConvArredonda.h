@@ -26,6 +26,7 @@
 #include "base/Currency.h"
 #include "base/mConst.h"
 #include "base/mLib.h"
+#include "sistema/ExportacaoSistema.h"
 
 namespace TmConv {
 
@@ -34,19 +35,19 @@ namespace TmConv {
 // Valor cut toward zero to Decimais decimals of its written form: 12.3456 with 2 is 12.34,
 // -1.239 with 2 is -1.23, 0.00005 with 4 is 0, 1E-6 with 6 is 1E-6. A value written with 15
 // or more integer digits (no decimals in its text) is cut exactly instead.
-double Trunca(double Valor, int Decimais);
+ORVANE_SISTEMA_EXPORT double Trunca(double Valor, int Decimais);
 // To Precisao decimals, ties to even on the stored fraction: 2.5 with 0 is 2, 3.5 is 4,
 // -2.5 is -2, 0.125 with 2 is 0.12.
-double Arredonda(double Valor, int Precisao);
+ORVANE_SISTEMA_EXPORT double Arredonda(double Valor, int Precisao);
 // Arredonda(Trunca(Valor, Precisao + 1), Precisao): 1.0049999 with 2 is 1.
-double TruncaArredonda(double Valor, int Precisao);
+ORVANE_SISTEMA_EXPORT double TruncaArredonda(double Valor, int Precisao);
 
 // Half away from zero at the 2nd decimal, at CasasDecimais (4 or more changes nothing; below
 // 0 rounds to tens, hundreds...), at the 3rd (Qtd). A rounded amount beyond the currency's
 // range becomes the largest rounded amount within it.
-Currency ArredondaSimples(Currency Valor);
-Currency ArredondaSimples(Currency Valor, int CasasDecimais);
-Currency ArredondaSimplesQtd(Currency Valor);
+ORVANE_SISTEMA_EXPORT Currency ArredondaSimples(Currency Valor);
+ORVANE_SISTEMA_EXPORT Currency ArredondaSimples(Currency Valor, int CasasDecimais);
+ORVANE_SISTEMA_EXPORT Currency ArredondaSimplesQtd(Currency Valor);
 
 // The five rule on the written digits, at AQtdeCasas decimals (0 to 6; more keeps 6, since only
 // six decimals take part). The value is first written with six decimals, half away from zero
@@ -58,65 +59,68 @@ Currency ArredondaSimplesQtd(Currency Valor);
 // carries into the integer part (0.995 is 1). A 5 after a 0 going up is this library's rule:
 // it differs from ABNT NBR 5891, which keeps the even 0 (2.105 would be 2.10 there). Negative
 // values: the rule applies to the magnitude and the sign is kept.
-double ArredondaAritmetica(double AValorEntrada, int AQtdeCasas, bool ArredondarValor);
+ORVANE_SISTEMA_EXPORT double ArredondaAritmetica(double AValorEntrada, int AQtdeCasas,
+                                                 bool ArredondarValor);
 
 // Values below 0.0001, negative ones included, become 0; the others pass unchanged.
-double ConfereBugZero(double Valor);
+ORVANE_SISTEMA_EXPORT double ConfereBugZero(double Valor);
 
 // ---- Comparison ----
 
 // T(Valor1) as above.
-double FloatComp(double Valor1, int Decimais);
+ORVANE_SISTEMA_EXPORT double FloatComp(double Valor1, int Decimais);
 // True when T(Valor1) and T(Valor2) have the same general text form; otherwise, with a
 // DiferencaAceitavel other than 0, exactly when -DiferencaAceitavel <= T(Valor1) - T(Valor2)
 // <= DiferencaAceitavel in extended precision (a negative tolerance never matches; 1.00 and
 // 1.02 at a tolerance of exactly 0.02 do not match, the stored 1.02 being slightly above).
-bool FloatIgual(double Valor1, double Valor2, int Decimais, double DiferencaAceitavel);
-bool FloatMaior(double Valor1, double Valor2, int Decimais);
-bool FloatMenor(double Valor1, double Valor2, int Decimais);
+ORVANE_SISTEMA_EXPORT bool FloatIgual(double Valor1, double Valor2, int Decimais,
+                                      double DiferencaAceitavel);
+ORVANE_SISTEMA_EXPORT bool FloatMaior(double Valor1, double Valor2, int Decimais);
+ORVANE_SISTEMA_EXPORT bool FloatMenor(double Valor1, double Valor2, int Decimais);
 // The amount in cents, cut toward zero (12.3456 is 1234); amounts beyond the 32-bit range
 // saturate to it, which keeps their order.
-int FormatCurrencyToCompare(Currency Valor);
+ORVANE_SISTEMA_EXPORT int FormatCurrencyToCompare(Currency Valor);
 
 // ---- Arithmetic ----
 
 // Valor1 / Valor2, or 0 when the division fails (zero divisor, invalid operation, overflow) or
 // the quotient's general text form is scientific (below 0.00001 in magnitude, or more than 15
 // integer digits): 1 / 300000 is 0. Never raises.
-double Divide(double Valor1, double Valor2);
+ORVANE_SISTEMA_EXPORT double Divide(double Valor1, double Valor2);
 
 // Whether Multiplo is a whole multiple of Valor: false when Multiplo is 0 or below Valor, and
 // in every overload with an Integer when Multiplo is 1; otherwise true when Valor is 1 or
 // Multiplo / Valor has no fraction. A Valor of 0 that reaches the division raises EDivByZero.
 // So 4 is a multiple of 2 and of 4, 2 is not one of 4, 1 is one of 1 only as doubles.
-bool IsMultiplo(int Valor, int Multiplo);
-bool IsMultiplo(double Valor, double Multiplo);
-bool IsMultiplo(int Valor, double Multiplo);
-bool IsMultiplo(double Valor, int Multiplo);
+ORVANE_SISTEMA_EXPORT bool IsMultiplo(int Valor, int Multiplo);
+ORVANE_SISTEMA_EXPORT bool IsMultiplo(double Valor, double Multiplo);
+ORVANE_SISTEMA_EXPORT bool IsMultiplo(int Valor, double Multiplo);
+ORVANE_SISTEMA_EXPORT bool IsMultiplo(double Valor, int Multiplo);
 
 // The remainder of the amounts' whole parts (cut toward zero), with the sign of the dividend:
 // -7 and 2 give -1. A divisor whose whole part is 0 raises EDivByZero; a remainder beyond the
 // 32-bit range (possible only when both whole parts are) raises EIntOverflow.
-int RestoInt(Currency acDividendo, Currency acDivisor);
+ORVANE_SISTEMA_EXPORT int RestoInt(Currency acDividendo, Currency acDivisor);
 
-bool InRangeInt(int aiNumero, int aiInicial, int aiFinal);
+ORVANE_SISTEMA_EXPORT bool InRangeInt(int aiNumero, int aiInicial, int aiFinal);
 
 // The bits of Valor from bit DigitosBinario down to bit 0 as "1" and "0" (5 with 7 is
 // «00000101»); bits above 31 repeat the sign bit. Empty for a negative DigitosBinario;
 // EConvertError above TmStr::kLarguraMaxima.
-QString IntToBin(int Valor, int DigitosBinario);
+ORVANE_SISTEMA_EXPORT QString IntToBin(int Valor, int DigitosBinario);
 
 // The numbers in decimal joined by asSeparador: 1, 2, 3 with "," give «1,2,3»; an empty list
 // gives an empty text.
-QString ArrayIntToInStr(const TcrvArrayInteger& aaInt, QStringView asSeparador);
+ORVANE_SISTEMA_EXPORT QString ArrayIntToInStr(const TcrvArrayInteger& aaInt,
+                                              QStringView asSeparador);
 
 // Check digit of a digit string, weights 2, 1, 2... from the rightmost digit, two-digit
 // products replaced by the sum of their digits: (10 - sum mod 10) mod 10, as one character.
 // «261533» gives «4»; the empty text «0». A character that is not a digit raises EConvertError.
-QString Modulo10(QStringView Codigo);
+ORVANE_SISTEMA_EXPORT QString Modulo10(QStringView Codigo);
 
 // Volume: the product of the measures; CalcCubaM takes centimetres and gives cubic metres.
-double CalcCubaCm(double Altura, double Largura, double Profundidade);
-double CalcCubaM(double AlturaCm, double LarguraCm, double ProdundidadeCM);
+ORVANE_SISTEMA_EXPORT double CalcCubaCm(double Altura, double Largura, double Profundidade);
+ORVANE_SISTEMA_EXPORT double CalcCubaM(double AlturaCm, double LarguraCm, double ProdundidadeCM);
 
 }  // namespace TmConv

@@ -14,19 +14,20 @@
 #include <QStringList>
 
 #include "base/mLib.h"
+#include "sistema/ExportacaoSistema.h"
 
 namespace TmRot {
 
 // The desktop folder the links go to.
-QString PastaDesktop();
+ORVANE_SISTEMA_EXPORT QString PastaDesktop();
 // The Exec= value for a program and its arguments.
-QString LinhaExec(const QString& programa, const QStringList& argumentos);
+ORVANE_SISTEMA_EXPORT QString LinhaExec(const QString& programa, const QStringList& argumentos);
 
 // Desktop link Nome to CaminhoCompleto, working folder its folder; an existing link of that name
 // is deleted first (false when that fails). True when the link exists afterwards.
-bool CriaAtalhoDesktop(const QString& Nome, const QString& CaminhoCompleto);
+ORVANE_SISTEMA_EXPORT bool CriaAtalhoDesktop(const QString& Nome, const QString& CaminhoCompleto);
 // Deletes the desktop link Nome; false when there is none.
-bool DeletaAtalhoDesktop(const QString& Nome);
+ORVANE_SISTEMA_EXPORT bool DeletaAtalhoDesktop(const QString& Nome);
 
 }  // namespace TmRot
 
@@ -34,6 +35,7 @@ namespace TmFile {
 
 // A desktop link named as the file (without its extension) to asArquivo with the arguments of
 // the command line asParArquivo, working folder the file's folder. True when it exists afterwards.
-bool CriarAtalhoDesktop(const QString& asArquivo, const QString& asParArquivo);
+ORVANE_SISTEMA_EXPORT bool CriarAtalhoDesktop(const QString& asArquivo,
+                                              const QString& asParArquivo);
 
 }  // namespace TmFile

@@ -22,6 +22,7 @@
 
 #include "base/ErroComMensagem.h"
 #include "base/mLib.h"
+#include "sistema/ExportacaoSistema.h"
 
 class QSqlQuery;
 
@@ -35,8 +36,8 @@ using TValorParametro = std::function<std::optional<QVariant>(const QString& nom
 
 namespace TmRot {
 
-QString QueryToSQL(const QString& sql, const TValorParametro& valor);
+ORVANE_SISTEMA_EXPORT QString QueryToSQL(const QString& sql, const TValorParametro& valor);
 // The query's text with its bound values (bound by name).
-QString QueryToSQL(const QSqlQuery& aoQuery);
+ORVANE_SISTEMA_EXPORT QString QueryToSQL(const QSqlQuery& aoQuery);
 
 }  // namespace TmRot

@@ -4,13 +4,15 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
+#include "sistema/ExportacaoSistema.h"
+
 namespace TmRot {
 
 // A new query on the connection, scrollable (not forward-only) so its rows can be walked again.
-QSqlQuery CreateQuery(const QSqlDatabase& aoConnetion);
+ORVANE_SISTEMA_EXPORT QSqlQuery CreateQuery(const QSqlDatabase& aoConnetion);
 // The rows of an active SELECT, counted by walking them; the query is left on its first row.
 // 0 for a query that is not an active SELECT. A forward-only query cannot be walked back: its
 // count is the driver's size(), -1 when the driver cannot tell.
-int QueryRecordCount(QSqlQuery& aoQuery);
+ORVANE_SISTEMA_EXPORT int QueryRecordCount(QSqlQuery& aoQuery);
 
 }  // namespace TmRot

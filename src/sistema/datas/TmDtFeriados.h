@@ -12,14 +12,15 @@
 
 #include "base/TDateTime.h"
 #include "base/mLib.h"
+#include "sistema/ExportacaoSistema.h"
 
 namespace TmDt {
 
 // Easter Sunday (00:00) of a year of the Gregorian calendar (the computus holds from 1583 on;
 // earlier years get the same rule applied backwards). A year outside 1..9999 gives 0.
-TDateTime GetPascoa(int Ano);
-bool IsFeriado(TDateTime Data);
+ORVANE_SISTEMA_EXPORT TDateTime GetPascoa(int Ano);
+ORVANE_SISTEMA_EXPORT bool IsFeriado(TDateTime Data);
 // «Tiradentes», «Sexta-feira da Paixão»...; "" when Data is no holiday.
-QString GetFeriadoStr(TDateTime Data);
+ORVANE_SISTEMA_EXPORT QString GetFeriadoStr(TDateTime Data);
 
 }  // namespace TmDt

@@ -15,6 +15,8 @@
 
 #include <string_view>
 
+#include "sistema/ExportacaoSistemaDocumentos.h"
+
 namespace RegrasIE {
 
 // The check of one registration length: the digits (and the "P" of a rural producer) in.
@@ -39,13 +41,13 @@ struct Estado {
 inline constexpr int kQuantidadeEstados = 27;
 
 // The table, in its fixed order (AC, AL, AM, AP, BA, ...).
-const Estado* Estados();
+ORVANE_SISTEMADOCUMENTOS_EXPORT const Estado* Estados();
 
 // The state of that exact upper-case code, or nullptr.
-const Estado* Procurar(std::string_view sigla);
+ORVANE_SISTEMADOCUMENTOS_EXPORT const Estado* Procurar(std::string_view sigla);
 
 // Whether numero (digits only, "P" and twelve digits for a São Paulo rural producer) is a valid
 // registration of the state of that code. False for an unknown code.
-bool Valida(std::string_view sigla, std::string_view numero);
+ORVANE_SISTEMADOCUMENTOS_EXPORT bool Valida(std::string_view sigla, std::string_view numero);
 
 }  // namespace RegrasIE

@@ -14,6 +14,7 @@
 #include "base/ErroComMensagem.h"
 #include "base/TDateTime.h"
 #include "base/mLib.h"
+#include "sistema/ExportacaoSistemaDocumentos.h"
 
 // The model a document puts in its access key: 55, 65, 57, 60 and 58.
 enum TModeloDocumentoEletronico { mdeNFe, mdeNFCe, mdeCTe, mdeCFe, mdeMDFe };
@@ -32,19 +33,19 @@ namespace TmStr {
 // and the check digit. The control code is aiControle when it is not -1; otherwise, from
 // 2 September 2019 on (the base clock's today), GetCodigoParaNFe of the number and the emission
 // date, and before that the number itself.
-QString CalculaChaveEletronica(const QString& asUF, TDateTime ahDtEmisDocto,
-                               const QString& asCNPJEmissor, TModeloDocumentoEletronico aeTipo,
-                               int aiSerie, int aiNumero, int aiTpEmissao, int aiControle);
+ORVANE_SISTEMADOCUMENTOS_EXPORT QString CalculaChaveEletronica(
+    const QString& asUF, TDateTime ahDtEmisDocto, const QString& asCNPJEmissor,
+    TModeloDocumentoEletronico aeTipo, int aiSerie, int aiNumero, int aiTpEmissao, int aiControle);
 
 // The 8-digit control code of a document, never equal to its number: from the years since
 // 2018, the day of the year and the number's digits reversed, with a check digit, kept to 8
 // digits; a code that starts with four ascending digits or repeats one digit is made again from
 // the next day. For dates before 2018 the years before 2018 are counted instead (no sign).
-int GetCodigoParaNFe(int Numero, TDateTime dataVenda);
+ORVANE_SISTEMADOCUMENTOS_EXPORT int GetCodigoParaNFe(int Numero, TDateTime dataVenda);
 
 // A leading run of non-digits («NFe») followed by a blank, then the rest in groups of four
 // separated by blanks: eleven groups for a 44-character key.
-QString FormataChaveNFe(const QString& Valor);
+ORVANE_SISTEMADOCUMENTOS_EXPORT QString FormataChaveNFe(const QString& Valor);
 
 }  // namespace TmStr
 
@@ -57,8 +58,9 @@ namespace TmRot {
 // in the field's width with "0" as fill, equals the key's characters there. Series 890 to 899
 // (documents issued by a person, not a company) skip the issuer CNPJ. Letters are compared
 // without regard to case.
-void ValidaChaveAcesso(const QString& asChaveAcesso, const QString& asUF, const QString& asAAMM,
-                       const QString& asCNPJ, const QString& asMod, const QString& asSerie,
-                       const QString& asNrNF, const QString& asTpEmis, const QString& asDV);
+ORVANE_SISTEMADOCUMENTOS_EXPORT void ValidaChaveAcesso(
+    const QString& asChaveAcesso, const QString& asUF, const QString& asAAMM, const QString& asCNPJ,
+    const QString& asMod, const QString& asSerie, const QString& asNrNF, const QString& asTpEmis,
+    const QString& asDV);
 
 }  // namespace TmRot

@@ -9,8 +9,9 @@
 #include <QString>
 
 #include "base/mLib.h"
+#include "sistema/ExportacaoSistemaDocumentos.h"
 
-struct TUnidadeFederativa {
+struct ORVANE_SISTEMADOCUMENTOS_EXPORT TUnidadeFederativa {
     QString Sigla;
     int IBGE = 0;
     QList<int> Tamanho;  // the lengths a state registration of the state may have
@@ -21,22 +22,22 @@ struct TUnidadeFederativa {
 namespace TmUF {
 
 // The record of that exact code, or a cleared record.
-TUnidadeFederativa Dados(const QString& aiUF);
+ORVANE_SISTEMADOCUMENTOS_EXPORT TUnidadeFederativa Dados(const QString& aiUF);
 // The IBGE number of the code (0 when absent) and the code of a number ("" when absent).
-int IBGE(const QString& aiUF);
-QString Sigla(int aiIBGE);
+ORVANE_SISTEMADOCUMENTOS_EXPORT int IBGE(const QString& aiUF);
+ORVANE_SISTEMADOCUMENTOS_EXPORT QString Sigla(int aiIBGE);
 // asIE trimmed, when its length is one of the state's; otherwise filled with "0" on the left to
 // the state's first length (cut to its last characters when longer). An unknown state gives the
 // trimmed text unchanged.
-QString GetIEValidada(const QString& asIE, const QString& asUF);
+ORVANE_SISTEMADOCUMENTOS_EXPORT QString GetIEValidada(const QString& asIE, const QString& asUF);
 
 }  // namespace TmUF
 
 namespace TmStr {
 
 // «pe» gives «Pernambuco»; an unknown code the empty text.
-QString EstadoExtenso(const QString& Estado);
+ORVANE_SISTEMADOCUMENTOS_EXPORT QString EstadoExtenso(const QString& Estado);
 // True exactly for the 27 codes and FN, in any case.
-bool IsEstadoValido(const QString& Estado);
+ORVANE_SISTEMADOCUMENTOS_EXPORT bool IsEstadoValido(const QString& Estado);
 
 }  // namespace TmStr

@@ -22,8 +22,9 @@
 #include <functional>
 
 #include "base/mLib.h"
+#include "sistema/ExportacaoSistemaDocumentos.h"
 
-struct TConfiguracaoValidadorIE {
+struct ORVANE_SISTEMADOCUMENTOS_EXPORT TConfiguracaoValidadorIE {
     QString EnderecoPacote;
     QString SHA256Pacote;
     QString CertificadosCA;
@@ -41,10 +42,12 @@ inline constexpr char kPacote[] = "DllInscE32.zip";
 using FonteConfiguracao = std::function<TConfiguracaoValidadorIE()>;
 
 // ValidarInscricaoDLLSintegra with the library of pasta and that configuration.
-QString Validar(const QString& IE, const QString& UF, const QString& pasta,
-                const FonteConfiguracao& configuracao);
-QString Validar(const QString& IE, const QString& UF, const QString& pasta,
-                const TConfiguracaoValidadorIE& configuracao);
+ORVANE_SISTEMADOCUMENTOS_EXPORT QString Validar(const QString& IE, const QString& UF,
+                                                const QString& pasta,
+                                                const FonteConfiguracao& configuracao);
+ORVANE_SISTEMADOCUMENTOS_EXPORT QString Validar(const QString& IE, const QString& UF,
+                                                const QString& pasta,
+                                                const TConfiguracaoValidadorIE& configuracao);
 
 }  // namespace ValidadorIE
 
@@ -54,6 +57,7 @@ namespace TmStr {
 // inválida para " and the state, "Parâmetros inválidos", or why the validator library could not
 // be had ("Erro ao baixar o arquivo " and the address, among others, or why the settings file
 // could not be read). Nothing is raised.
-QString ValidarInscricaoDLLSintegra(const QString& IE, const QString& UF);
+ORVANE_SISTEMADOCUMENTOS_EXPORT QString ValidarInscricaoDLLSintegra(const QString& IE,
+                                                                    const QString& UF);
 
 }  // namespace TmStr

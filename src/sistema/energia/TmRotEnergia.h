@@ -5,10 +5,11 @@
 // logind accepted the call.
 
 #include "base/mLib.h"
+#include "sistema/ExportacaoSistema.h"
 
 namespace TmRot {
 
-bool Reboot();
-bool DesligarPC();
+ORVANE_SISTEMA_EXPORT bool Reboot();
+ORVANE_SISTEMA_EXPORT bool DesligarPC();
 
 }  // namespace TmRot

@@ -14,19 +14,21 @@
 
 #include "base/Currency.h"
 #include "base/mLib.h"
+#include "sistema/ExportacaoSistema.h"
 
 namespace TmStr {
 
 // The amount in words with the given names of the currency unit and of its hundredth
 // («Um Mil, Duzentos e Trinta e Quatro Reais e Cinqüenta e Seis Centavos»); exactly zero is
 // «Zero». Amounts below 0 or of a trillion or more (after rounding to cents) give the empty text.
-QString Extenso(Currency Valor, const QString& IntSing, const QString& IntPlural,
-                const QString& DecSing, const QString& DecPlural);
+ORVANE_SISTEMA_EXPORT QString Extenso(Currency Valor, const QString& IntSing,
+                                      const QString& IntPlural, const QString& DecSing,
+                                      const QString& DecPlural);
 
 // The words of Valor in Reais, upper case without accents, broken into two cheque lines of
 // Linha1 and Linha2 characters filled with asterisks, each ended by "^" («DOIS REAIS E CINQUENTA
 // CENTAVOS*********^********************» when the words fit the first line). The empty text when
 // the words do not fit both lines, when a width is 0 or less, or when the amount has no words.
-QString QuebraExtenso(double Valor, int Linha1, int Linha2);
+ORVANE_SISTEMA_EXPORT QString QuebraExtenso(double Valor, int Linha1, int Linha2);
 
 }  // namespace TmStr

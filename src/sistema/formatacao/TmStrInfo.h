@@ -8,10 +8,11 @@
 #include <QStringView>
 
 #include "base/mLib.h"
+#include "sistema/ExportacaoSistema.h"
 
 // What a drawing surface answers about text: widths and heights in pixels with its current font,
 // and the width of the screen it draws on.
-class TMedidorTexto {
+class ORVANE_SISTEMA_EXPORT TMedidorTexto {
 public:
     virtual ~TMedidorTexto() = default;
     virtual int TextWidth(QStringView texto) const = 0;
@@ -19,7 +20,7 @@ public:
     virtual int LarguraTela() const = 0;
 };
 
-struct TStringInfo {
+struct ORVANE_SISTEMA_EXPORT TStringInfo {
     int LineCount = 0;
     int MaxLineWidth = 0;  // pixels
     int TextHeight = 0;    // pixels
@@ -37,6 +38,7 @@ namespace TmStr {
 // limit on an empty line stays there, alone). Every line counts, an empty paragraph too, and
 // ScreenText holds exactly LineCount lines. MaxLineWidth is the widest line; TextHeight the
 // height of "A" times LineCount.
-TStringInfo GetStringInfo(QStringView asText, const TMedidorTexto& aoCanvas, int aiMaxLineWidth);
+ORVANE_SISTEMA_EXPORT TStringInfo GetStringInfo(QStringView asText, const TMedidorTexto& aoCanvas,
+                                                int aiMaxLineWidth);
 
 }  // namespace TmStr

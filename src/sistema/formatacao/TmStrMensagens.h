@@ -7,6 +7,7 @@
 #include <exception>
 
 #include "base/mLib.h"
+#include "sistema/ExportacaoSistema.h"
 
 namespace TmStr {
 
@@ -16,7 +17,7 @@ namespace TmStr {
 // first or last; "..", "@." or ".@" (one message); then each character other than a to z, A to
 // Z, digits, "-", ".", "_" and "@", one message per occurrence. An empty text gets the missing
 // at sign alone.
-bool IsEmailValido(QStringView asEmail, QString& osMsgErro);
+ORVANE_SISTEMA_EXPORT bool IsEmailValido(QStringView asEmail, QString& osMsgErro);
 
 // A Portuguese sentence for the kind of error, two carriage returns, then the error's own message
 // (an empty sentence for the kinds below that have none). Each kind of the platform the library
@@ -37,6 +38,6 @@ bool IsEmailValido(QStringView asEmail, QString& osMsgErro);
 // and a call of an abstract method end the program instead; a floating division by zero is
 // EDivByZero; the database layer's errors are above this library's layer. Every other error
 // (the silent abort included) has an empty sentence.
-QString GetErrorMessage(const std::exception& e);
+ORVANE_SISTEMA_EXPORT QString GetErrorMessage(const std::exception& e);
 
 }  // namespace TmStr

@@ -36,6 +36,7 @@
 #include "base/Variante.h"
 #include "base/mConst.h"
 #include "base/mLib.h"
+#include "sistema/ExportacaoSistema.h"
 
 enum TFormatStFlag {
     flagSQL = 0x1,
@@ -47,7 +48,7 @@ Q_DECLARE_FLAGS(TFormatStFlags, TFormatStFlag)
 Q_DECLARE_OPERATORS_FOR_FLAGS(TFormatStFlags)
 
 // One parameter of Fmt: a value (Null included; a date-time as Variante::DeDataHora) or an array.
-class TParametroFmt {
+class ORVANE_SISTEMA_EXPORT TParametroFmt {
 public:
     template <typename T>
     requires std::constructible_from<Variante, T> TParametroFmt(T&& valor)
@@ -67,17 +68,17 @@ private:
 namespace TmStr {
 
 // "s" when Condicao holds.
-QString Plural(bool Condicao);
+ORVANE_SISTEMA_EXPORT QString Plural(bool Condicao);
 // asValue, or asDefault when asValue is empty.
-QString Coalesce(QStringView asValue, QStringView asDefault);
+ORVANE_SISTEMA_EXPORT QString Coalesce(QStringView asValue, QStringView asDefault);
 // null for a text empty after trimming; otherwise the text with a to z upper-cased, between
 // single quotes (inner quotes doubled).
-QString IfVazioNull(QStringView asValor);
+ORVANE_SISTEMA_EXPORT QString IfVazioNull(QStringView asValor);
 // null for 0; otherwise the decimal number.
-QString IfZeroNull(int aiValor);
+ORVANE_SISTEMA_EXPORT QString IfZeroNull(int aiValor);
 
-QString Fmt(QStringView aString, const QList<TParametroFmt>& aParam,
-            TFormatStFlags FormatFlags = {});
-QString FmtSql(QStringView aString, const QList<TParametroFmt>& aParam);
+ORVANE_SISTEMA_EXPORT QString Fmt(QStringView aString, const QList<TParametroFmt>& aParam,
+                                  TFormatStFlags FormatFlags = {});
+ORVANE_SISTEMA_EXPORT QString FmtSql(QStringView aString, const QList<TParametroFmt>& aParam);
 
 }  // namespace TmStr

@@ -21,6 +21,7 @@
 #include <stdexcept>
 
 #include "base/ErroComMensagem.h"
+#include "sistema/ExportacaoSistemaFtp.h"
 
 // A connection that could not be made, or parameters missing for one.
 class ECorvelFTP : public TErroComMensagem<std::runtime_error> {
@@ -42,7 +43,7 @@ struct TConfiguracaoFTP {
     QString AutoridadesTls;
 };
 
-class TCorvelFTP {
+class ORVANE_SISTEMAFTP_EXPORT TCorvelFTP {
 public:
     using TProgressoEvent = std::function<void(TCorvelFTP& Sender, int Percentual)>;
     using TStatusEvent = std::function<void(TCorvelFTP& Sender, const QString& Texto)>;

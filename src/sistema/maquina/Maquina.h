@@ -11,6 +11,7 @@
 #include <cstdint>
 
 #include "base/mLib.h"
+#include "sistema/ExportacaoSistema.h"
 
 enum TVersaoWindows {
     vw95,
@@ -33,60 +34,60 @@ namespace TmRot {
 // major.minor mapped to "Windows XP", "Windows 7", "Windows 10"... (workstation names: no product
 // type is known here). "Windows ?" when there is no readable winver.exe, which VersaoWindows reads
 // as vwNT. The running Linux system is reported apart, by SistemaOperacionalStr.
-QString VersaoWindowsStr();
-TVersaoWindows VersaoWindows();
+ORVANE_SISTEMA_EXPORT QString VersaoWindowsStr();
+ORVANE_SISTEMA_EXPORT TVersaoWindows VersaoWindows();
 // The name's first hit, in this order: "2000", "2003", "Server 2008", "Server 2012", "2012",
 // "XP", "Vista", "7", "8", "10"; vwNT when none.
-TVersaoWindows VersaoWindowsDoNome(const QString& nome);
+ORVANE_SISTEMA_EXPORT TVersaoWindows VersaoWindowsDoNome(const QString& nome);
 // "XP" for "5.1", "8.1" for "6.3"...; "?" for an unknown version.
-QString NomeVersaoWindows(const QString& majorMinor);
+ORVANE_SISTEMA_EXPORT QString NomeVersaoWindows(const QString& majorMinor);
 // PRETTY_NAME of /etc/os-release ("Debian GNU/Linux 12 (bookworm)"), else the kernel's name
 // and release.
-QString SistemaOperacionalStr();
+ORVANE_SISTEMA_EXPORT QString SistemaOperacionalStr();
 
 // Gives freed heap memory back to the system (malloc_trim), then runs waiting events.
-void TrimAppMemorySize();
+ORVANE_SISTEMA_EXPORT void TrimAppMemorySize();
 // The process's resident size in bytes (VmRSS); EOSError when it cannot be read.
-std::int64_t GetCurrentMemoryUsage();
+ORVANE_SISTEMA_EXPORT std::int64_t GetCurrentMemoryUsage();
 
 // False for a 64-bit program; for a 32-bit one, whether the kernel is 64-bit.
-bool Is64Bits();
+ORVANE_SISTEMA_EXPORT bool Is64Bits();
 // The host name, cut before its first "." when asked; "NomePC" when it cannot be read.
-QString GetComputerName(bool RemoveDominio = false);
+ORVANE_SISTEMA_EXPORT QString GetComputerName(bool RemoveDominio = false);
 // The effective user's login name, at most 256 characters; "NomeUsuarioWin" when unknown.
-QString GetWindowsUser();
+ORVANE_SISTEMA_EXPORT QString GetWindowsUser();
 // The variable's value, at most 256 characters ("" when unset).
-QString GetVariavelAmbiente(const QString& EnVar);
+ORVANE_SISTEMA_EXPORT QString GetVariavelAmbiente(const QString& EnVar);
 
 // Now as "dd/mm/yyyy hh:nn:ss", then " - GMT (", the standard offset from UTC as
 // TmDt::GetTimeZone writes it (-03:00 in Brazil, 05:30 in India) and ")".
-QString FusoHorarioComputador();
+ORVANE_SISTEMA_EXPORT QString FusoHorarioComputador();
 
 // IPv4 addresses of the interfaces that are up: the others' first, loopback last, in interface
 // order. GetLocalIP is the first of them ("" with no interface up).
-QStringList GetLocalIPs();
-QString GetLocalIP();
-bool IsIPLocal(const QString& Ip);
+ORVANE_SISTEMA_EXPORT QStringList GetLocalIPs();
+ORVANE_SISTEMA_EXPORT QString GetLocalIP();
+ORVANE_SISTEMA_EXPORT bool IsIPLocal(const QString& Ip);
 // The hardware address of the first interface with one (up interfaces first, loopback never),
 // as six upper-case hexadecimal pairs joined by "-"; "" when there is none.
-QString GetMacAddress();
-QString GetLocalEnderecoMac();
+ORVANE_SISTEMA_EXPORT QString GetMacAddress();
+ORVANE_SISTEMA_EXPORT QString GetLocalEnderecoMac();
 
 // Free space of drive C: for its user (statvfs), in whole millions of bytes; 0 on error.
-std::int64_t HDLivreMb();
+ORVANE_SISTEMA_EXPORT std::int64_t HDLivreMb();
 // Free space of drive C: and the total memory, as " Gb" (bytes / 1024³, rounded) above
 // 1,000,000,000 bytes, " Mb" (/ 1024², rounded) above 1,000,000, else " Kb" (/ 1024).
-QString GetDiskFreeStr();
-QString GetSystemMem();
+ORVANE_SISTEMA_EXPORT QString GetDiskFreeStr();
+ORVANE_SISTEMA_EXPORT QString GetSystemMem();
 // Sizes as GetDiskFreeStr writes them.
-QString TamanhoTexto(std::int64_t bytes);
+ORVANE_SISTEMA_EXPORT QString TamanhoTexto(std::int64_t bytes);
 // The disk holding drive C: reports itself not rotational (/sys/dev/block/.../queue/rotational);
 // false on any error.
-bool IsDiscoSSD();
+ORVANE_SISTEMA_EXPORT bool IsDiscoSSD();
 // The logical-processor count field of the processor identification (leaf 1), the online
 // processor count where there is no such instruction; the brand text, "" when there is none.
-int GetProcessadorCount();
-QString GetProcessadorStr();
+ORVANE_SISTEMA_EXPORT int GetProcessadorCount();
+ORVANE_SISTEMA_EXPORT QString GetProcessadorStr();
 
 }  // namespace TmRot
 
@@ -98,19 +99,19 @@ namespace TmFile {
 // is /dev/lp(n-1), "COM" n /dev/ttyS(n-1), opened without waiting for a carrier and without
 // becoming the terminal, then locked (flock, as the serial tools agree) and closed at once.
 // tiPRN and tiREDE are always false and touch nothing. The reason of a failure goes to asMsg.
-bool PortaOK(int aiPorta, TTipoImpressao aeTipo, QString& asMsg);
+ORVANE_SISTEMA_EXPORT bool PortaOK(int aiPorta, TTipoImpressao aeTipo, QString& asMsg);
 
 }  // namespace TmFile
 
 namespace TmTS {
 
-QString GetVariavelAmbiente(const QString& EnVar);
+ORVANE_SISTEMA_EXPORT QString GetVariavelAmbiente(const QString& EnVar);
 // SESSIONNAME, else the logind session (XDG_SESSION_ID); USERNAME, else USER.
-QString GetSecaoLogado();
-QString GetUsuarioLogado();
+ORVANE_SISTEMA_EXPORT QString GetSecaoLogado();
+ORVANE_SISTEMA_EXPORT QString GetUsuarioLogado();
 // Inside a remote session: an SSH or xrdp login (the variables they set).
-bool IsTerminalService();
+ORVANE_SISTEMA_EXPORT bool IsTerminalService();
 // The logind session number (XDG_SESSION_ID when it is a number), 0 when there is none.
-int GetIdSecao();
+ORVANE_SISTEMA_EXPORT int GetIdSecao();
 
 }  // namespace TmTS

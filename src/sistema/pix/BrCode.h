@@ -18,6 +18,7 @@
 #include <optional>
 
 #include "base/Currency.h"
+#include "sistema/ExportacaoSistema.h"
 
 namespace BrCode {
 
@@ -44,7 +45,7 @@ struct TCobranca {
 // outside printable ASCII, a negative or too large amount, an amount with fractions of a cent,
 // an empty name or city, or a txid that is not 1 to 25 letters and digits is an error: nothing
 // is returned and erro says why.
-std::optional<QString> Montar(const TCobranca& cobranca, QString& erro);
+ORVANE_SISTEMA_EXPORT std::optional<QString> Montar(const TCobranca& cobranca, QString& erro);
 
 // One field: id and value.
 struct TCampo {
@@ -57,12 +58,12 @@ struct TCampo {
 // Reads a code: printable ASCII only, well-formed fields to the very end, "000201" first, the
 // CRC field last with the right CRC (its hex digits in either case). Returns the top-level
 // fields (the CRC field included); on failure nothing, and erro says why.
-std::optional<QList<TCampo>> Ler(QStringView codigo, QString& erro);
+ORVANE_SISTEMA_EXPORT std::optional<QList<TCampo>> Ler(QStringView codigo, QString& erro);
 
 // The fields inside a template field's value (26 or 62); nothing when they are not well formed.
-std::optional<QList<TCampo>> Subcampos(QStringView valor);
+ORVANE_SISTEMA_EXPORT std::optional<QList<TCampo>> Subcampos(QStringView valor);
 
 // CRC16-CCITT (0x1021, start 0xFFFF) of the bytes.
-quint16 Crc16(QByteArrayView dados);
+ORVANE_SISTEMA_EXPORT quint16 Crc16(QByteArrayView dados);
 
 }  // namespace BrCode

@@ -24,6 +24,7 @@
 #include <QStringList>
 
 #include "base/mLib.h"
+#include "sistema/ExportacaoSistema.h"
 
 namespace TmFile {
 
@@ -32,41 +33,43 @@ constexpr int kAindaAtivo = 259;
 
 // "Cancelamento do processo (Prompt fechado)", "Cancelamento do processo (Ctrl + C)",
 // "Processo finalizado (Gerenciador de tarefas)" for kExitPromptFechado, 255 and 1; else "".
-QString GetMsgExitCode(int aiExitCode);
+ORVANE_SISTEMA_EXPORT QString GetMsgExitCode(int aiExitCode);
 // Starts the command line without waiting; true when it started.
-bool WinExec32(const QString& Parametros);
+ORVANE_SISTEMA_EXPORT bool WinExec32(const QString& Parametros);
 
 }  // namespace TmFile
 
 namespace TmRot {
 
-bool WinExec32(const QString& ProgramaEParametros, int cTipoShow);
+ORVANE_SISTEMA_EXPORT bool WinExec32(const QString& ProgramaEParametros, int cTipoShow);
 // Starts ExecutableFile with the words of Params (or, with ExecutableFile blank, the command
 // line Params); false when nothing is given or the start fails. aiExitCode is 0 unless waited.
-bool ExecWin(const QString& WorkDir, const QString& ExecutableFile, const QString& Params,
-             int WindowStyle, bool abWaitForCompletion, int& aiExitCode);
-bool ExecWin(const QString& WorkDir, const QString& ExecutableFile, const QString& Params,
-             int WindowStyle, bool abWaitForCompletion);
-bool ExecWinWait(const QString& WorkDir, const QString& ExecutableFile, const QString& Params,
-                 int WindowStyle, int& aiExitCode);
-bool ExecWinWait(const QString& WorkDir, const QString& ExecutableFile, const QString& Params,
-                 int WindowStyle);
+ORVANE_SISTEMA_EXPORT bool ExecWin(const QString& WorkDir, const QString& ExecutableFile,
+                                   const QString& Params, int WindowStyle, bool abWaitForCompletion,
+                                   int& aiExitCode);
+ORVANE_SISTEMA_EXPORT bool ExecWin(const QString& WorkDir, const QString& ExecutableFile,
+                                   const QString& Params, int WindowStyle,
+                                   bool abWaitForCompletion);
+ORVANE_SISTEMA_EXPORT bool ExecWinWait(const QString& WorkDir, const QString& ExecutableFile,
+                                       const QString& Params, int WindowStyle, int& aiExitCode);
+ORVANE_SISTEMA_EXPORT bool ExecWinWait(const QString& WorkDir, const QString& ExecutableFile,
+                                       const QString& Params, int WindowStyle);
 // Waits blocking the thread; true when it started.
-bool ExecDOSWait(const QString& WorkDir, const QString& ExecutableFile, const QString& Params,
-                 int WindowStyle);
+ORVANE_SISTEMA_EXPORT bool ExecDOSWait(const QString& WorkDir, const QString& ExecutableFile,
+                                       const QString& Params, int WindowStyle);
 // Writes the lines to asDiretorio + asNomeBAT (a shell script here, written whole, executable
 // for its owner only) and runs it with /bin/sh in that folder, blocking; true when it ran.
-bool gfExecBATDOSWait(const QString& asDiretorio, const QString& asNomeBAT,
-                      const QStringList& asComando, bool abMostrarJanelaDOS);
+ORVANE_SISTEMA_EXPORT bool gfExecBATDOSWait(const QString& asDiretorio, const QString& asNomeBAT,
+                                            const QStringList& asComando, bool abMostrarJanelaDOS);
 // With elevation: the program runs through pkexec (its own prompt), directly when the caller
 // already is root. A refusal answers pkexec's exit code when waited, as any other exit.
-bool RunAsAdmin(const QString& lsFileName, const QString& lsParams, bool abWaitForCompletion,
-                int& aiExitCode);
+ORVANE_SISTEMA_EXPORT bool RunAsAdmin(const QString& lsFileName, const QString& lsParams,
+                                      bool abWaitForCompletion, int& aiExitCode);
 
 // Runs the thread's event loop for MSecs milliseconds (a timer ends it; no busy waiting). With
 // no application object it sleeps.
-void Delay(int MSecs);
+ORVANE_SISTEMA_EXPORT void Delay(int MSecs);
 // Runs the events already waiting; true when the application is shutting down.
-bool DoEvents();
+ORVANE_SISTEMA_EXPORT bool DoEvents();
 
 }  // namespace TmRot

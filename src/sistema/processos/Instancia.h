@@ -13,17 +13,18 @@
 #include <QString>
 
 #include "base/mLib.h"
+#include "sistema/ExportacaoSistema.h"
 
 namespace TmRot {
 
 // True when the lock was free and is now taken: kept until the program ends when KeepMutex,
 // else given back at once (a test that no other holder runs). False when another holder has it
 // or the lock file cannot be opened.
-bool IsSingleInstance(const QString& MutexName, bool KeepMutex = true);
-bool IsSingleInstanceUsuario(const QString& MutexName, bool KeepMutex = true);
+ORVANE_SISTEMA_EXPORT bool IsSingleInstance(const QString& MutexName, bool KeepMutex = true);
+ORVANE_SISTEMA_EXPORT bool IsSingleInstanceUsuario(const QString& MutexName, bool KeepMutex = true);
 
 // The files the two locks are taken on (for the programs and scripts that test them).
-QString ArquivoTravaSistema(const QString& MutexName);
-QString ArquivoTravaUsuario(const QString& MutexName);
+ORVANE_SISTEMA_EXPORT QString ArquivoTravaSistema(const QString& MutexName);
+ORVANE_SISTEMA_EXPORT QString ArquivoTravaUsuario(const QString& MutexName);
 
 }  // namespace TmRot

@@ -16,31 +16,32 @@
 #include <QString>
 
 #include "base/mLib.h"
+#include "sistema/ExportacaoSistema.h"
 
 namespace TmFile {
 
-bool IsProcessoAtivo(const QString& ExeFileName);
+ORVANE_SISTEMA_EXPORT bool IsProcessoAtivo(const QString& ExeFileName);
 // Ends every matching process; 1 when the last one could be ended, 0 when it could not or none
 // matched.
-int KillTask(const QString& ExeFileName);
+ORVANE_SISTEMA_EXPORT int KillTask(const QString& ExeFileName);
 // Processes whose names agree with NomeExe in their first 15 characters, ignoring case and a
 // final ".exe" (the kernel keeps only 15 characters of a short name).
-int GetNumeroProcessos(const QString& NomeExe);
+ORVANE_SISTEMA_EXPORT int GetNumeroProcessos(const QString& NomeExe);
 
 }  // namespace TmFile
 
 namespace TmRot {
 
-int KillTask(const QString& ExeFileName);
+ORVANE_SISTEMA_EXPORT int KillTask(const QString& ExeFileName);
 // As TmFile::IsProcessoAtivo; when the process list cannot be read, shows the reason with
 // TmDlg::Erro and answers false.
-bool ProcessoAtivo(const QString& NomeExe);
+ORVANE_SISTEMA_EXPORT bool ProcessoAtivo(const QString& NomeExe);
 // Ends every matching process, then checks up to 11 times, 500 ms apart (Delay), whether one
 // is still running. True when none is left.
-bool InativarProcesso(const QString& NomeExe);
+ORVANE_SISTEMA_EXPORT bool InativarProcesso(const QString& NomeExe);
 // True at once when nothing matches. Otherwise up to 5 rounds of InativarProcesso and a 3 s
 // Delay while something still matches; when one survives them and another 3 s, asks the user
 // whether to go on (TmDlg::Confirma) and answers the reply.
-bool FinalizarProcesso(const QString& NomeExe);
+ORVANE_SISTEMA_EXPORT bool FinalizarProcesso(const QString& NomeExe);
 
 }  // namespace TmRot

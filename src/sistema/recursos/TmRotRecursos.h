@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include "sistema/ExportacaoSistemaRecursos.h"
+
 namespace TmRot {
 
 // Writes the resource to asOutFolder/asResourceName.asResType, creating the folder; an old file
@@ -13,8 +15,10 @@ namespace TmRot {
 // file name (empty, ".", "..", or holding "/") is refused. True when the file was written (and
 // unpacked when asked); on failure, with abShowFailMessage, the error
 // «Não foi possivel extrair o arquivo "N.T"» is shown.
-bool ExtractResource(const QString& asResType, const QString& asResourceName,
-                     const QString& asOutFolder, bool abDescompactZIP = false,
-                     bool abShowFailMessage = true);
+ORVANE_SISTEMARECURSOS_EXPORT bool ExtractResource(const QString& asResType,
+                                                   const QString& asResourceName,
+                                                   const QString& asOutFolder,
+                                                   bool abDescompactZIP = false,
+                                                   bool abShowFailMessage = true);
 
 }  // namespace TmRot

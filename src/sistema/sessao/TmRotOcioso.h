@@ -5,9 +5,10 @@
 // answers (no desktop session): nobody is known to be away.
 
 #include "base/mLib.h"
+#include "sistema/ExportacaoSistema.h"
 
 namespace TmRot {
 
-int SecondsIdle();
+ORVANE_SISTEMA_EXPORT int SecondsIdle();
 
 }  // namespace TmRot

@@ -10,17 +10,18 @@
 #include <QString>
 
 #include "base/mLib.h"
+#include "sistema/ExportacaoSistema.h"
 
 namespace TmRot {
 
 // True when xdg-open started.
-bool AbreExplorer(const QString& cLocal);
+ORVANE_SISTEMA_EXPORT bool AbreExplorer(const QString& cLocal);
 // Opens the address; when it cannot, shows «Não foi possível abrir o site: » with the address
 // and the advice to paste it, and puts the address on the clipboard. A blank address does
 // nothing.
-void AbreSite(const QString& asUrl);
-bool PropriedadesInternet();
-bool ServicosWindows();
+ORVANE_SISTEMA_EXPORT void AbreSite(const QString& asUrl);
+ORVANE_SISTEMA_EXPORT bool PropriedadesInternet();
+ORVANE_SISTEMA_EXPORT bool ServicosWindows();
 
 }  // namespace TmRot
 
@@ -28,6 +29,6 @@ namespace TmFile {
 
 // True when asDll loads as a shared library; else shows «não foi possível copiar ou registrar a
 // dll <name>.» and the loader's reason with TmDlg::Erro and answers false.
-bool RegistraDll(const QString& asDll);
+ORVANE_SISTEMA_EXPORT bool RegistraDll(const QString& asDll);
 
 }  // namespace TmFile

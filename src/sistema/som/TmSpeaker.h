@@ -12,6 +12,7 @@
 #include <functional>
 
 #include "base/mLib.h"
+#include "sistema/ExportacaoSistema.h"
 
 struct TSaidaSom {
     std::function<void(int Freq, int MSecs)> Tom;
@@ -22,18 +23,18 @@ struct TSaidaSom {
 namespace TmSpeaker {
 
 // Installs the output every later tone goes to; an empty member keeps the default one.
-void InstalarSaida(TSaidaSom saida);
-void RestaurarSaida();
+ORVANE_SISTEMA_EXPORT void InstalarSaida(TSaidaSom saida);
+ORVANE_SISTEMA_EXPORT void RestaurarSaida();
 
 // The tone's samples as the sound system gets them.
-QByteArray AmostrasTom(int Freq, int MSecs);
+ORVANE_SISTEMA_EXPORT QByteArray AmostrasTom(int Freq, int MSecs);
 
-void PlaySound(int Freq, int MSecs);
-void Bip();    // 2000 Hz for 100 ms
-void SomOK();  // 2000 Hz 85 ms, 50 ms pause, 2000 Hz 85 ms
+ORVANE_SISTEMA_EXPORT void PlaySound(int Freq, int MSecs);
+ORVANE_SISTEMA_EXPORT void Bip();    // 2000 Hz for 100 ms
+ORVANE_SISTEMA_EXPORT void SomOK();  // 2000 Hz 85 ms, 50 ms pause, 2000 Hz 85 ms
 // Three tones of 1000 Hz for 220 ms, Velocidade ms apart; the error sound instead when the
 // file C:\FLAG.TXT exists.
-void BipErro(int Velocidade = 100);
-void NoSound();  // nothing to silence: a tone ends by itself
+ORVANE_SISTEMA_EXPORT void BipErro(int Velocidade = 100);
+ORVANE_SISTEMA_EXPORT void NoSound();  // nothing to silence: a tone ends by itself
 
 }  // namespace TmSpeaker

@@ -7,6 +7,8 @@
 #include <QList>
 #include <QString>
 
+#include "sistema/ExportacaoSistema.h"
+
 namespace TmRot {
 
 struct TModoTela {
@@ -17,16 +19,16 @@ struct TModoTela {
 };
 
 // The output's modes in xrandr's order; empty without xrandr or without a connected output.
-QList<TModoTela> ModosTela();
+ORVANE_SISTEMA_EXPORT QList<TModoTela> ModosTela();
 // Bits per pixel of the screen's root window; 0 when it cannot be read.
-int ProfundidadeTela();
+ORVANE_SISTEMA_EXPORT int ProfundidadeTela();
 // Switches the output to its first listed mode of that size; false when there is none or
 // xrandr refused.
-bool MudarModoTela(int aiLargura, int aiAltura);
+ORVANE_SISTEMA_EXPORT bool MudarModoTela(int aiLargura, int aiAltura);
 // 800 x 600 when the screen draws with more than 15 bits per pixel, else false.
-bool MudarPara800x600();
+ORVANE_SISTEMA_EXPORT bool MudarPara800x600();
 
 // xrandr --query's text as the list above (the first connected output's modes).
-QList<TModoTela> LerModosXrandr(const QString& asSaida);
+ORVANE_SISTEMA_EXPORT QList<TModoTela> LerModosXrandr(const QString& asSaida);
 
 }  // namespace TmRot

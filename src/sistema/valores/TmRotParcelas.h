@@ -9,6 +9,7 @@
 #include "base/Currency.h"
 #include "base/ErroComMensagem.h"
 #include "base/mLib.h"
+#include "sistema/ExportacaoSistema.h"
 
 // A calculation asked with arguments it cannot take (no instalments, an instalment number
 // outside them, a document without total, nothing to spread); the message says what to inform.
@@ -24,8 +25,8 @@ namespace TmRot {
 // difference to the total added to the first instalment, or to the last with
 // abAdicionarDifAoFinal. 100,00 in 3: 33,34 33,33 33,33 (33,33 33,33 33,34 with the flag).
 // ECalculoInvalido for a count below 1 or a number outside 1 to the count.
-Currency GetValorParcela(Currency adValorTotal, int aiQtdParcelas, int aiNrParcela,
-                         bool abAdicionarDifAoFinal);
+ORVANE_SISTEMA_EXPORT Currency GetValorParcela(Currency adValorTotal, int aiQtdParcelas,
+                                               int aiNrParcela, bool abAdicionarDifAoFinal);
 
 // An item's share of adValorTotalRatear (a discount, a freight) spread over a document of
 // adValorTotal in proportion to adValorTotalItem, cut toward zero to whole cents. The last item
@@ -33,11 +34,13 @@ Currency GetValorParcela(Currency adValorTotal, int aiQtdParcelas, int aiNrParce
 // shares of the items before it, so the shares add up to the amount spread. ECalculoInvalido
 // when the document total or the amount to spread is 0. A share beyond the currency's range
 // saturates at its end.
-Currency GetValorRateioItem(Currency adValorTotal, Currency adValorTotalItem,
-                            Currency adValorTotalRatear, Currency adTotalAcumuladoRateiro,
-                            bool abIsUtilmoItem);
+ORVANE_SISTEMA_EXPORT Currency GetValorRateioItem(Currency adValorTotal, Currency adValorTotalItem,
+                                                  Currency adValorTotalRatear,
+                                                  Currency adTotalAcumuladoRateiro,
+                                                  bool abIsUtilmoItem);
 
 // Cubic metres of a parcel measured in centimetres.
-double CubagemM3(double lVL_ALTURA, double lVL_LARGURA, double lVL_PROFUNDIDADE);
+ORVANE_SISTEMA_EXPORT double CubagemM3(double lVL_ALTURA, double lVL_LARGURA,
+                                       double lVL_PROFUNDIDADE);
 
 }  // namespace TmRot

@@ -18,6 +18,7 @@
 #include "base/Variante.h"
 #include "base/mConst.h"
 #include "base/mLib.h"
+#include "sistema/ExportacaoSistema.h"
 
 class QObject;
 
@@ -63,38 +64,38 @@ inline TDateTime IfThenDate(bool Condicao, TDateTime RTrue, TDateTime RFalse) {
 
 // ---- Substitutes ----
 // Variavel unchanged, unless nothing but characters of code 32 or less remain after trimming.
-QString IfVazio(const QString& Variavel, const QString& RespSeVazio);
+ORVANE_SISTEMA_EXPORT QString IfVazio(const QString& Variavel, const QString& RespSeVazio);
 // ValueIfNull when V is Null, else V converted to the type of ValueIfNull.
-double IfNull(const Variante& V, double ValueIfNull);
-QString IfNull(const Variante& V, const QString& ValueIfNull);
-QString IfNull(const Variante& V, const char* ValueIfNull);
-bool IfNull(const Variante& V, bool ValueIfNull);
-Variante IfNull(const Variante& V, const Variante& ValueIfNull);
-int IfIntNull(const Variante& V, int ValueIfNull);
-TDateTime IfDateNull(const Variante& V, TDateTime ValueIfNull);
+ORVANE_SISTEMA_EXPORT double IfNull(const Variante& V, double ValueIfNull);
+ORVANE_SISTEMA_EXPORT QString IfNull(const Variante& V, const QString& ValueIfNull);
+ORVANE_SISTEMA_EXPORT QString IfNull(const Variante& V, const char* ValueIfNull);
+ORVANE_SISTEMA_EXPORT bool IfNull(const Variante& V, bool ValueIfNull);
+ORVANE_SISTEMA_EXPORT Variante IfNull(const Variante& V, const Variante& ValueIfNull);
+ORVANE_SISTEMA_EXPORT int IfIntNull(const Variante& V, int ValueIfNull);
+ORVANE_SISTEMA_EXPORT TDateTime IfDateNull(const Variante& V, TDateTime ValueIfNull);
 // Null when aoValue equals aoNullValue (by Variante's equality), else aoValue.
-Variante NullIf(const Variante& aoValue, const Variante& aoNullValue);
-Variante GetVariantValueString(const QString& asValue, bool abNullIfEmpty);
-Variante GetVariantValueInt(int aiValue, bool abNullIfZero);
-Variante GetVariantValueDouble(double adValue, bool abNullIfZero);
+ORVANE_SISTEMA_EXPORT Variante NullIf(const Variante& aoValue, const Variante& aoNullValue);
+ORVANE_SISTEMA_EXPORT Variante GetVariantValueString(const QString& asValue, bool abNullIfEmpty);
+ORVANE_SISTEMA_EXPORT Variante GetVariantValueInt(int aiValue, bool abNullIfZero);
+ORVANE_SISTEMA_EXPORT Variante GetVariantValueDouble(double adValue, bool abNullIfZero);
 // The variant's text read as a number with the live regional settings; 0 when it does not read.
-double VarToFloat(const Variante& avValue);
+ORVANE_SISTEMA_EXPORT double VarToFloat(const Variante& avValue);
 
 // ---- Mappers: the result at the position of the first key equal to Valor, else Default ----
 // Keys compare exactly (texts case-sensitively). CaseDo and CaseDoInt first require lists of
 // the same length: otherwise they warn "CaseDo: Quantidade de parâmetros incorretas" through
 // TmDlg::InformaAbort, which ends the caller with the silent abort.
-QString CaseDo(const QString& Valor, const TcrvArrayString& ComparaCom,
-               const TcrvArrayString& Retornos, const QString& Default);
-QString CaseDoInt(int Valor, const TcrvArrayInteger& ComparaCom, const TcrvArrayString& Retornos,
-                  const QString& Default);
+ORVANE_SISTEMA_EXPORT QString CaseDo(const QString& Valor, const TcrvArrayString& ComparaCom,
+                                     const TcrvArrayString& Retornos, const QString& Default);
+ORVANE_SISTEMA_EXPORT QString CaseDoInt(int Valor, const TcrvArrayInteger& ComparaCom,
+                                        const TcrvArrayString& Retornos, const QString& Default);
 // No length check: a key whose position lies past aiRetorno answers aiDefault.
-int CaseDoInteger(int aiValor, const TcrvArrayInteger& aiResultado,
-                  const TcrvArrayInteger& aiRetorno, int aiDefault);
+ORVANE_SISTEMA_EXPORT int CaseDoInteger(int aiValor, const TcrvArrayInteger& aiResultado,
+                                        const TcrvArrayInteger& aiRetorno, int aiDefault);
 
 // ---- Membership, greater, Booleans ----
-bool ContemStr(const QString& Valor, const TcrvArrayString& Lista);
-bool ContemInt(int Valor, const TcrvArrayInteger& Lista);
+ORVANE_SISTEMA_EXPORT bool ContemStr(const QString& Valor, const TcrvArrayString& Lista);
+ORVANE_SISTEMA_EXPORT bool ContemInt(int Valor, const TcrvArrayInteger& Lista);
 inline Currency Max(Currency Valor1, Currency Valor2) {
     return Valor1 < Valor2 ? Valor2 : Valor1;
 }
@@ -102,7 +103,7 @@ inline int MaxInt(int Valor1, int Valor2) {
     return Valor1 < Valor2 ? Valor2 : Valor1;
 }
 // "Sim" or "Não".
-QString BoolToStr(bool abValue);
+ORVANE_SISTEMA_EXPORT QString BoolToStr(bool abValue);
 
 // ---- Lists ----
 inline void AddArrayStr(TcrvArrayString& aaArray, const QString& asValue) {
@@ -118,11 +119,11 @@ inline void ClearArrayInt(TcrvArrayInteger& aaArray) {
     aaArray.clear();
 }
 // The texts of the variants, Null as the empty text.
-TcrvArrayString ArrayVarToStr(const TcrvArrayVariant& aaValue);
+ORVANE_SISTEMA_EXPORT TcrvArrayString ArrayVarToStr(const TcrvArrayVariant& aaValue);
 // The integers of the variants (Variante::ToInt), Null as 0.
-TcrvArrayInteger ArrayVarToInt(const TcrvArrayVariant& aaValue);
+ORVANE_SISTEMA_EXPORT TcrvArrayInteger ArrayVarToInt(const TcrvArrayVariant& aaValue);
 // One character per byte of the first aiSize bytes, each numbered as its byte (0 to 255);
 // a size past the array stops at its end, a negative size gives the empty text.
-QString ByteArrayToString(const QByteArray& arBytes, int aiSize);
+ORVANE_SISTEMA_EXPORT QString ByteArrayToString(const QByteArray& arBytes, int aiSize);
 
 }  // namespace TmRot

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "base/mLib.h"
+#include "sistema/ExportacaoSistema.h"
 
 // Comparison operators of VersaoMaior, with the library's ordinal values.
 enum geTiposComparacao {
@@ -23,11 +24,11 @@ namespace TmFile {
 // exists), exactly as stored (not trimmed). "" when the file has no readable version
 // resource, or no "\VarFileInfo\Translation" to name its string table; "0.0" when the lookup
 // failed with an exception. Reads the file on every call.
-QString GetVersaoArquivo(const QString& asArquivo);
+ORVANE_SISTEMA_EXPORT QString GetVersaoArquivo(const QString& asArquivo);
 
 // GetVersaoArquivo without its last character and then up to and including the last "."
 // before it: 23.9.4.0 gives 23.9.4, "0.0" gives 0, a text without a point gives "".
-QString GetVersaoArquivo3Niveis(const QString& asArquivo);
+ORVANE_SISTEMA_EXPORT QString GetVersaoArquivo3Niveis(const QString& asArquivo);
 
 // asMaior compared with asAtual by the operator (asMaior is the left operand: tcMaior asks
 // whether asMaior is the greater). Each text is split on "." into all its fields, empty ones
@@ -35,9 +36,10 @@ QString GetVersaoArquivo3Niveis(const QString& asArquivo);
 // last five) and the fields are joined into a key; the keys compare ordinally, a proper prefix
 // being the smaller. So 1.2.10 is greater than 1.2.3, 1.2.0 greater than 1.2, and 1.123456
 // equals 1.23456.
-bool VersaoMaior(const QString& asAtual, const QString& asMaior, geTiposComparacao aeTpComparacao);
+ORVANE_SISTEMA_EXPORT bool VersaoMaior(const QString& asAtual, const QString& asMaior,
+                                       geTiposComparacao aeTpComparacao);
 
 // True when asAtual is blank, or asNova is a newer version than asAtual (VersaoMaior, tcMaior).
-bool NovaVersao(const QString& asAtual, const QString& asNova);
+ORVANE_SISTEMA_EXPORT bool NovaVersao(const QString& asAtual, const QString& asNova);
 
 }  // namespace TmFile

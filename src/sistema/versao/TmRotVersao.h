@@ -7,9 +7,10 @@
 
 #include "base/ErroComMensagem.h"
 #include "base/mLib.h"
+#include "sistema/ExportacaoSistema.h"
 
 // An error of the operating system: its code (errno) and the system's text for it.
-class EOSError : public TErroComMensagem<std::runtime_error> {
+class ORVANE_SISTEMA_EXPORT EOSError : public TErroComMensagem<std::runtime_error> {
 public:
     explicit EOSError(int codigo);
     int Codigo() const { return codigo_; }
@@ -41,14 +42,15 @@ namespace TmRot {
 // aiQtdNiveis non-blank fields when that is 1, 2 or 3 (any other count keeps the text as
 // stored), with every "." replaced by asSeparador. "" on any failure. 23.9.4.0 with 2 and "_" gives
 // 23_9.
-QString GetFileVersao(const QString& csExeName, int aiQtdNiveis, const QString& asSeparador);
+ORVANE_SISTEMA_EXPORT QString GetFileVersao(const QString& csExeName, int aiQtdNiveis,
+                                            const QString& asSeparador);
 
 // The three-level version of the running program's own file, "." between the levels.
-QString GetApplicationVersao();
+ORVANE_SISTEMA_EXPORT QString GetApplicationVersao();
 
 // Every string of the version resource's table named by its first translation. Raises
 // EOSError when the file cannot be read (the system's code for it) or has no version resource
 // or no translation (ENODATA).
-TEXEVersionData GetEXEVersionData(const QString& FileName);
+ORVANE_SISTEMA_EXPORT TEXEVersionData GetEXEVersionData(const QString& FileName);
 
 }  // namespace TmRot

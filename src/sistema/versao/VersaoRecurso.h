@@ -17,33 +17,38 @@
 #include <QString>
 #include <optional>
 
+#include "sistema/ExportacaoSistema.h"
+
 namespace VersaoRecurso {
 
 // Name of the ELF section that holds the program's own version block.
 inline constexpr char SecaoElf[] = ".rsrc_version";
 
 // Size in bytes of the file's version block; 0 when it has none or cannot be read.
-quint32 Tamanho(const QString& asArquivo);
+ORVANE_SISTEMA_EXPORT quint32 Tamanho(const QString& asArquivo);
 
 // Reads the file's version block into aBloco; false (aBloco emptied) when it has none.
-bool Ler(const QString& asArquivo, QByteArray& aBloco);
+ORVANE_SISTEMA_EXPORT bool Ler(const QString& asArquivo, QByteArray& aBloco);
 
 // The value of the entry at sub-block path asSubBloco ("\" separated, letter case ignored,
 // empty components skipped, so "\VarFileInfo\Translation\" finds the translation table and
 // "\" the root's fixed file information). Text values are UTF-16LE with their NUL.
 // Nothing when the path is not in the block.
-std::optional<QByteArray> Consultar(const QByteArray& aBloco, const QString& asSubBloco);
+ORVANE_SISTEMA_EXPORT std::optional<QByteArray> Consultar(const QByteArray& aBloco,
+                                                          const QString& asSubBloco);
 
 // First entry of "\VarFileInfo\Translation": language in the low 16 bits, code page in the high.
-std::optional<quint32> Traducao(const QByteArray& aBloco);
+ORVANE_SISTEMA_EXPORT std::optional<quint32> Traducao(const QByteArray& aBloco);
 
 // The string entry asChave of the string table named by the first translation
 // ("\StringFileInfo\" + language and code page as 4 lower-case hex digits each + "\" + asChave),
 // as text up to its NUL. Nothing when the block has no translation or no such entry: without a
 // translation there is no table to look in.
-std::optional<QString> TextoDaTabela(const QByteArray& aBloco, const QString& asChave);
+ORVANE_SISTEMA_EXPORT std::optional<QString> TextoDaTabela(const QByteArray& aBloco,
+                                                           const QString& asChave);
 
 // TextoDaTabela of the file's version block; nothing when the file has no block.
-std::optional<QString> TextoDoArquivo(const QString& asArquivo, const QString& asChave);
+ORVANE_SISTEMA_EXPORT std::optional<QString> TextoDoArquivo(const QString& asArquivo,
+                                                            const QString& asChave);
 
 }  // namespace VersaoRecurso

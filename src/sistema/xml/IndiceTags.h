@@ -16,7 +16,9 @@
 #include <QStringView>
 #include <unordered_map>
 
-class TIndiceTags {
+#include "sistema/ExportacaoSistema.h"
+
+class ORVANE_SISTEMA_EXPORT TIndiceTags {
 public:
     explicit TIndiceTags(QStringView documento);
 

@@ -31,10 +31,11 @@
 #include "base/Currency.h"
 #include "base/TDateTime.h"
 #include "base/mConst.h"
+#include "sistema/ExportacaoSistema.h"
 
 class TIndiceTags;
 
-class TmXMLLeitura {
+class ORVANE_SISTEMA_EXPORT TmXMLLeitura {
 public:
     // A reader of the file asArquivo (none when empty).
     explicit TmXMLLeitura(const QString& asArquivo = {});

@@ -11,12 +11,14 @@
 #include <ctime>
 #include <optional>
 
+#include "sistema/ExportacaoSistemaZip.h"
+
 namespace DestinoSeguro {
 
 // Why an entry of that name must not be unpacked, or "" when it may: an absolute name (a
 // leading "/" or "\", or a drive "X:"), a ".." part, a name of nothing but separators and ".",
 // a symbolic link.
-QString MotivoRecusa(const QString& nome, bool ligacaoSimbolica);
+ORVANE_SISTEMAZIP_EXPORT QString MotivoRecusa(const QString& nome, bool ligacaoSimbolica);
 
 // The path below the target folder that an accepted entry's name stands for: its parts without
 // "." or empty ones, "\" read as a separator.
@@ -24,19 +26,19 @@ struct Caminho {
     QStringList partes;
     bool pasta = false;  // a folder entry (its name ends in a separator)
 };
-Caminho CaminhoRelativo(const QString& nome);
+ORVANE_SISTEMAZIP_EXPORT Caminho CaminhoRelativo(const QString& nome);
 
 // The target folder, created when missing, with symbolic links resolved.
-QString PrepararRaiz(const QString& pasta);
+ORVANE_SISTEMAZIP_EXPORT QString PrepararRaiz(const QString& pasta);
 
 // Creates the folders of relativo below raiz (a PrepararRaiz result) part by part, refusing a
 // part that is a symbolic link leading out of raiz or that is not a folder. Answers the folder.
-QString CriarPastas(const QString& raiz, const QStringList& partes);
+ORVANE_SISTEMAZIP_EXPORT QString CriarPastas(const QString& raiz, const QStringList& partes);
 
 // A new file beside destino, created with modo less the umask, never through a symbolic link;
 // Concluir renames it over destino (replacing a file or a link there, never writing through
 // it); destroyed before that, it is removed and destino stays as it was.
-class ArquivoNovo {
+class ORVANE_SISTEMAZIP_EXPORT ArquivoNovo {
 public:
     ArquivoNovo(const QString& destino, mode_t modo);
     ~ArquivoNovo();

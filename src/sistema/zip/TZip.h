@@ -54,6 +54,9 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <initializer_list>
+
+#include "sistema/ExportacaoSistemaZip.h"
 
 struct TZipHeader {
     QString FileName;
@@ -65,9 +68,9 @@ using TZipProgressEvent =
 using TOnMensagemEvent = std::function<void(const QString& Mensagem)>;
 
 // The text of the last failed operation of this thread; empty after a success.
-extern thread_local QString UltimoErroZip;
+ORVANE_SISTEMAZIP_EXPORT extern thread_local QString UltimoErroZip;
 
-class TZip {
+class ORVANE_SISTEMAZIP_EXPORT TZip {
 public:
     // Kept for the callers that store their callbacks with the object; the operations take their
     // callbacks as arguments and do not read these.
@@ -85,6 +88,15 @@ public:
     static bool Compactar(const QStringList& ListaArquivos, const QString& NomeArquivoZip,
                           const TZipProgressEvent& GaugeCallBack = {},
                           const TOnMensagemEvent& MensagemCallBack = {}, bool isAdicionar = false);
+    // A braced list is the list form: Compactar({"a.txt"}, zip) would otherwise be ambiguous
+    // between a one-file mask and a list of one.
+    static bool Compactar(std::initializer_list<QString> ListaArquivos,
+                          const QString& NomeArquivoZip,
+                          const TZipProgressEvent& GaugeCallBack = {},
+                          const TOnMensagemEvent& MensagemCallBack = {}, bool isAdicionar = false) {
+        return Compactar(QStringList(ListaArquivos), NomeArquivoZip, GaugeCallBack,
+                         MensagemCallBack, isAdicionar);
+    }
 
     // Unpacks into DirDestino (created when missing). Without Overwrite, entries whose target
     // exists are skipped; with a mask, entries that do not match it. ArquivosDescompactados,

@@ -16,13 +16,14 @@
 #include <memory>
 #include <optional>
 
+#include "texto/ExportacaoTexto.h"
 #include "texto/config/FormatoConfig.h"
 
 namespace DecodificacoesRecentes {
 
 // The decoding of bytes in the requested encoding (or by their mark), shared with the objects
 // opened on the same bytes. The last four decodings of up to 1 MiB are kept. Thread-safe.
-std::shared_ptr<const TLinhasCarregadas> Decodificar(const QByteArray& bytes,
-                                                     std::optional<TCodificacao> pedida);
+ORVANE_TEXTO_EXPORT std::shared_ptr<const TLinhasCarregadas> Decodificar(
+    const QByteArray& bytes, std::optional<TCodificacao> pedida);
 
 }  // namespace DecodificacoesRecentes

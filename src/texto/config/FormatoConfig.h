@@ -46,24 +46,25 @@
 #include <optional>
 
 #include "base/Codificacao.h"
+#include "texto/ExportacaoTexto.h"
 
 namespace FormatoConfig {
 
 // Empty after the library's trim.
-bool EmBranco(QStringView linha);
+ORVANE_TEXTO_EXPORT bool EmBranco(QStringView linha);
 // The text before the first "=", empty for a line without one.
-QStringView NomeChave(QStringView linha);
+ORVANE_TEXTO_EXPORT QStringView NomeChave(QStringView linha);
 // The text after the first "=", empty for a line without one.
-QStringView ValorChave(QStringView linha);
+ORVANE_TEXTO_EXPORT QStringView ValorChave(QStringView linha);
 // The section a line whose trimmed text begins with "[" lists (every "[" and "]" removed, then
 // trimmed); nothing for any other line.
-std::optional<QString> SecaoListada(QStringView linha);
+ORVANE_TEXTO_EXPORT std::optional<QString> SecaoListada(QStringView linha);
 
 }  // namespace FormatoConfig
 
 // A file's bytes decoded into lines. Immutable, so the objects opened on the same bytes can share
 // one decoding.
-struct TLinhasCarregadas {
+struct ORVANE_TEXTO_EXPORT TLinhasCarregadas {
     // Decodes in the requested encoding or, with none, in the one the bytes are read in.
     TLinhasCarregadas(QByteArray bytes, std::optional<TCodificacao> pedida);
     TLinhasCarregadas(const TLinhasCarregadas&) = delete;
@@ -79,7 +80,7 @@ struct TLinhasCarregadas {
 
 // The document: the settings file's lines, with the positions of the format's rules and edits
 // that leave every other line as it was.
-class TLinhasConfig {
+class ORVANE_TEXTO_EXPORT TLinhasConfig {
 public:
     TLinhasConfig() = default;
     explicit TLinhasConfig(QStringList linhas) : lista_(std::move(linhas)) {}

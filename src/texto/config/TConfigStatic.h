@@ -27,75 +27,94 @@
 
 #include "base/Currency.h"
 #include "base/TDateTime.h"
+#include "texto/ExportacaoTexto.h"
 
 namespace TConfigStatic {
 
 // The running program's path with its extension replaced by ".ini" (added when it has none).
 // Read from the system (/proc/self/exe), so it holds before an application object exists, and
 // the path the program was started from even after an update replaced the file.
-QString ArquivoPadrao();
+ORVANE_TEXTO_EXPORT QString ArquivoPadrao();
 
 // ---- reading: the value of Item in the section Chave, or Padrao (TmConfig's typed reads) ----
-QString Ler(const QString& Chave, const QString& Item, const QString& Padrao,
-            const QString& Arquivo = {});
-QString Ler(const QString& Chave, const QString& Item, const char* Padrao,
-            const QString& Arquivo = {});
-std::int32_t Ler(const QString& Chave, const QString& Item, std::int32_t Padrao,
-                 const QString& Arquivo = {});
-bool Ler(const QString& Chave, const QString& Item, bool Padrao, const QString& Arquivo = {});
-double LerFloat(const QString& Chave, const QString& Item, double Padrao,
-                const QString& Arquivo = {});
-Currency LerCurr(const QString& Chave, const QString& Item, Currency Padrao,
-                 const QString& Arquivo = {});
-TDateTime LerDate(const QString& Chave, const QString& Item, TDateTime Padrao,
-                  const QString& Arquivo = {});
-TDateTime LerDateTime(const QString& Chave, const QString& Item, TDateTime Padrao,
-                      const QString& Arquivo = {});
+ORVANE_TEXTO_EXPORT QString Ler(const QString& Chave, const QString& Item, const QString& Padrao,
+                                const QString& Arquivo = {});
+ORVANE_TEXTO_EXPORT QString Ler(const QString& Chave, const QString& Item, const char* Padrao,
+                                const QString& Arquivo = {});
+ORVANE_TEXTO_EXPORT std::int32_t Ler(const QString& Chave, const QString& Item, std::int32_t Padrao,
+                                     const QString& Arquivo = {});
+ORVANE_TEXTO_EXPORT bool Ler(const QString& Chave, const QString& Item, bool Padrao,
+                             const QString& Arquivo = {});
+ORVANE_TEXTO_EXPORT double LerFloat(const QString& Chave, const QString& Item, double Padrao,
+                                    const QString& Arquivo = {});
+ORVANE_TEXTO_EXPORT Currency LerCurr(const QString& Chave, const QString& Item, Currency Padrao,
+                                     const QString& Arquivo = {});
+ORVANE_TEXTO_EXPORT TDateTime LerDate(const QString& Chave, const QString& Item, TDateTime Padrao,
+                                      const QString& Arquivo = {});
+ORVANE_TEXTO_EXPORT TDateTime LerDateTime(const QString& Chave, const QString& Item,
+                                          TDateTime Padrao, const QString& Arquivo = {});
 
 // ---- reading from the section "Config" ----
-QString LerConfig(const QString& Item, const QString& Padrao, const QString& Arquivo = {});
-QString LerConfig(const QString& Item, const char* Padrao, const QString& Arquivo = {});
-std::int32_t LerConfig(const QString& Item, std::int32_t Padrao, const QString& Arquivo = {});
-bool LerConfig(const QString& Item, bool Padrao, const QString& Arquivo = {});
-double LerFloatConfig(const QString& Item, double Padrao, const QString& Arquivo = {});
-Currency LerCurrConfig(const QString& Item, Currency Padrao, const QString& Arquivo = {});
-TDateTime LerDateConfig(const QString& Item, TDateTime Padrao, const QString& Arquivo = {});
-TDateTime LerDateTimeConfig(const QString& Item, TDateTime Padrao, const QString& Arquivo = {});
+ORVANE_TEXTO_EXPORT QString LerConfig(const QString& Item, const QString& Padrao,
+                                      const QString& Arquivo = {});
+ORVANE_TEXTO_EXPORT QString LerConfig(const QString& Item, const char* Padrao,
+                                      const QString& Arquivo = {});
+ORVANE_TEXTO_EXPORT std::int32_t LerConfig(const QString& Item, std::int32_t Padrao,
+                                           const QString& Arquivo = {});
+ORVANE_TEXTO_EXPORT bool LerConfig(const QString& Item, bool Padrao, const QString& Arquivo = {});
+ORVANE_TEXTO_EXPORT double LerFloatConfig(const QString& Item, double Padrao,
+                                          const QString& Arquivo = {});
+ORVANE_TEXTO_EXPORT Currency LerCurrConfig(const QString& Item, Currency Padrao,
+                                           const QString& Arquivo = {});
+ORVANE_TEXTO_EXPORT TDateTime LerDateConfig(const QString& Item, TDateTime Padrao,
+                                            const QString& Arquivo = {});
+ORVANE_TEXTO_EXPORT TDateTime LerDateTimeConfig(const QString& Item, TDateTime Padrao,
+                                                const QString& Arquivo = {});
 
 // ---- writing: sets Item in the section Chave, creating file, section and key when needed
 // (TmConfig's typed writes; an empty text removes an existing key) ----
-void Gravar(const QString& Chave, const QString& Item, const QString& Valor,
-            const QString& Arquivo = {});
-void Gravar(const QString& Chave, const QString& Item, const char* Valor,
-            const QString& Arquivo = {});
-void Gravar(const QString& Chave, const QString& Item, std::int32_t Valor,
-            const QString& Arquivo = {});
-void Gravar(const QString& Chave, const QString& Item, bool Valor, const QString& Arquivo = {});
-void GravarFloat(const QString& Chave, const QString& Item, double Valor,
-                 const QString& Arquivo = {});
-void GravarCurr(const QString& Chave, const QString& Item, Currency Valor,
-                const QString& Arquivo = {});
-void GravarDate(const QString& Chave, const QString& Item, TDateTime Valor,
-                const QString& Arquivo = {});
-void GravarDateTime(const QString& Chave, const QString& Item, TDateTime Valor,
-                    const QString& Arquivo = {});
+ORVANE_TEXTO_EXPORT void Gravar(const QString& Chave, const QString& Item, const QString& Valor,
+                                const QString& Arquivo = {});
+ORVANE_TEXTO_EXPORT void Gravar(const QString& Chave, const QString& Item, const char* Valor,
+                                const QString& Arquivo = {});
+ORVANE_TEXTO_EXPORT void Gravar(const QString& Chave, const QString& Item, std::int32_t Valor,
+                                const QString& Arquivo = {});
+ORVANE_TEXTO_EXPORT void Gravar(const QString& Chave, const QString& Item, bool Valor,
+                                const QString& Arquivo = {});
+ORVANE_TEXTO_EXPORT void GravarFloat(const QString& Chave, const QString& Item, double Valor,
+                                     const QString& Arquivo = {});
+ORVANE_TEXTO_EXPORT void GravarCurr(const QString& Chave, const QString& Item, Currency Valor,
+                                    const QString& Arquivo = {});
+ORVANE_TEXTO_EXPORT void GravarDate(const QString& Chave, const QString& Item, TDateTime Valor,
+                                    const QString& Arquivo = {});
+ORVANE_TEXTO_EXPORT void GravarDateTime(const QString& Chave, const QString& Item, TDateTime Valor,
+                                        const QString& Arquivo = {});
 
 // ---- writing to the section "Config" (there is no date-and-time write here) ----
-void GravarConfig(const QString& Item, const QString& Valor, const QString& Arquivo = {});
-void GravarConfig(const QString& Item, const char* Valor, const QString& Arquivo = {});
-void GravarConfig(const QString& Item, std::int32_t Valor, const QString& Arquivo = {});
-void GravarConfig(const QString& Item, bool Valor, const QString& Arquivo = {});
-void GravarFloatConfig(const QString& Item, double Valor, const QString& Arquivo = {});
-void GravarCurrConfig(const QString& Item, Currency Valor, const QString& Arquivo = {});
-void GravarDateConfig(const QString& Item, TDateTime Valor, const QString& Arquivo = {});
+ORVANE_TEXTO_EXPORT void GravarConfig(const QString& Item, const QString& Valor,
+                                      const QString& Arquivo = {});
+ORVANE_TEXTO_EXPORT void GravarConfig(const QString& Item, const char* Valor,
+                                      const QString& Arquivo = {});
+ORVANE_TEXTO_EXPORT void GravarConfig(const QString& Item, std::int32_t Valor,
+                                      const QString& Arquivo = {});
+ORVANE_TEXTO_EXPORT void GravarConfig(const QString& Item, bool Valor, const QString& Arquivo = {});
+ORVANE_TEXTO_EXPORT void GravarFloatConfig(const QString& Item, double Valor,
+                                           const QString& Arquivo = {});
+ORVANE_TEXTO_EXPORT void GravarCurrConfig(const QString& Item, Currency Valor,
+                                          const QString& Arquivo = {});
+ORVANE_TEXTO_EXPORT void GravarDateConfig(const QString& Item, TDateTime Valor,
+                                          const QString& Arquivo = {});
 
 // ---- sections (Saida is emptied, then filled; TmConfig's section operations) ----
-void LerSecoes(QStringList& Saida, const QString& Arquivo = {});
-void LerSecao(QStringList& Saida, const QString& Secao, const QString& Arquivo = {});
-void LerSecaoValues(QStringList& Saida, const QString& Secao, const QString& Arquivo = {});
+ORVANE_TEXTO_EXPORT void LerSecoes(QStringList& Saida, const QString& Arquivo = {});
+ORVANE_TEXTO_EXPORT void LerSecao(QStringList& Saida, const QString& Secao,
+                                  const QString& Arquivo = {});
+ORVANE_TEXTO_EXPORT void LerSecaoValues(QStringList& Saida, const QString& Secao,
+                                        const QString& Arquivo = {});
 // Removes the section; the file is not rewritten when the section is absent.
-void LimparSecao(const QString& Secao, const QString& Arquivo = {});
+ORVANE_TEXTO_EXPORT void LimparSecao(const QString& Secao, const QString& Arquivo = {});
 // Removes the key; the file is not rewritten when the key is absent.
-void Excluir(const QString& Chave, const QString& Item, const QString& Arquivo = {});
+ORVANE_TEXTO_EXPORT void Excluir(const QString& Chave, const QString& Item,
+                                 const QString& Arquivo = {});
 
 }  // namespace TConfigStatic

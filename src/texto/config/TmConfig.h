@@ -46,9 +46,10 @@
 #include "base/Currency.h"
 #include "base/EInOutError.h"
 #include "base/TDateTime.h"
+#include "texto/ExportacaoTexto.h"
 #include "texto/config/FormatoConfig.h"
 
-class TmConfig {
+class ORVANE_TEXTO_EXPORT TmConfig {
 public:
     // Opens Arquivo. With the flag on and the file present, loads it (encoding by its mark);
     // otherwise the document starts empty and a save replaces the file. A present file that

@@ -17,7 +17,9 @@
 
 #include <QString>
 
-class TTravaConfig {
+#include "texto/ExportacaoTexto.h"
+
+class ORVANE_TEXTO_EXPORT TTravaConfig {
 public:
     enum class Modo { Leitura, Escrita };
 

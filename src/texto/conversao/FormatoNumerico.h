@@ -28,8 +28,10 @@
 
 #include "base/Currency.h"
 #include "base/mConst.h"
+#include "texto/ExportacaoTexto.h"
 
 namespace FormatoNumerico {
-QString Formatar(double valor, QStringView formato, const TFormatSettings& fs);
-QString Formatar(Currency valor, QStringView formato, const TFormatSettings& fs);
+ORVANE_TEXTO_EXPORT QString Formatar(double valor, QStringView formato, const TFormatSettings& fs);
+ORVANE_TEXTO_EXPORT QString Formatar(Currency valor, QStringView formato,
+                                     const TFormatSettings& fs);
 }  // namespace FormatoNumerico

@@ -252,6 +252,22 @@ TEST_F(Zip, NadaAEmpacotarRespondeFalsoSemTocarNoArquivo) {
     EXPECT_EQ(Ler(zip), antes);
 }
 
+// A braced list is a list, even of one name: it packs exactly the files it names.
+TEST_F(Zip, ListaEntreChavesEmpacotaOsArquivosNomeados) {
+    Gravar(Em(QStringLiteral("a.txt")), "a");
+    Gravar(Em(QStringLiteral("b.txt")), "b");
+    const QString zip = Em(QStringLiteral("saida.zip"));
+    const auto nomes = [&](const QString& pasta) {
+        QStringList descompactados;
+        EXPECT_TRUE(TZip::DescompactarRetornarNomes(zip, Em(pasta), {}, descompactados));
+        return descompactados.size();
+    };
+    ASSERT_TRUE(TZip::Compactar({Em(QStringLiteral("a.txt"))}, zip));
+    EXPECT_EQ(nomes(QStringLiteral("um")), 1);
+    ASSERT_TRUE(TZip::Compactar({Em(QStringLiteral("a.txt")), Em(QStringLiteral("b.txt"))}, zip));
+    EXPECT_EQ(nomes(QStringLiteral("dois")), 2);
+}
+
 // Each way a pack can fail after the old archive existed leaves it byte for byte, and no
 // leftover beside it.
 TEST_F(Zip, EmpacotamentoQueFalhaDeixaOArquivoAntigoIntacto) {

@@ -232,4 +232,23 @@ TEST(StrAnsiToDate, MonthDayYearAndTime) {
             << QString::fromUtf16(ruim).toStdString();
 }
 
+// A plain literal, as a POS program writes one, reads as the same text in UTF-16 does: the
+// const char* forms are UTF-8 (the "º" below) and never a pointer taken for a Boolean.
+TEST(Literais, LeemComoOMesmoTextoEmUtf16) {
+    EXPECT_EQ(TmConv::Str2Curr("R$ 1.234,56"), TmConv::Str2Curr(u"R$ 1.234,56"));
+    EXPECT_EQ(TmConv::Str2Float("(1.234,5)º"), TmConv::Str2Float(u"(1.234,5)º"));
+    EXPECT_EQ(TmConv::ToInt("$FF", 0), 255);
+    EXPECT_EQ(TmConv::ToInt64("x", -3), -3);
+    EXPECT_TRUE(TmConv::ToBoolean("S"));
+    EXPECT_FALSE(TmConv::ToBoolean("N"));
+    EXPECT_EQ(TmConv::StrAnsi2Float("1.5"), TmConv::StrAnsi2Float(u"1.5"));
+    EXPECT_EQ(TmConv::Str2FloatAnsi("-1234,56"), TmConv::Str2FloatAnsi(u"-1234,56"));
+    EXPECT_EQ(TmConv::FloatToAnsiFormated(1234.5, "#,##0.00"),
+              TmConv::FloatToAnsiFormated(1234.5, u"#,##0.00"));
+    EXPECT_EQ(TmConv::StrFormated2Float("2,5"), 2.5);
+    EXPECT_EQ(TmConv::StrFormated2FloatDef("x", 4), 4);
+    EXPECT_EQ(TmConv::StrAnsiToDate("03/15/2024", -1, false),
+              TmConv::StrAnsiToDate(u"03/15/2024", -1, false));
+}
+
 }  // namespace
