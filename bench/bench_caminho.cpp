@@ -47,7 +47,6 @@ private:
     bool pintado_ = true;
 };
 
-
 quint16 PortaLivre() {
     QTcpServer s;
     s.listen(QHostAddress::LocalHost, 0);

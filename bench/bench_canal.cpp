@@ -137,7 +137,8 @@ void Canal(benchmark::State& state) {
         const bool inteiras = FecharTodas(conexoes);
         const QString esperada = QString::fromLatin1(ultima.substr(2, ultima.size() - 3));
         const auto prazo = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        Aguardar([&] { return despachada == esperada || std::chrono::steady_clock::now() > prazo; });
+        Aguardar(
+            [&] { return despachada == esperada || std::chrono::steady_clock::now() > prazo; });
         if (!enviadas || !inteiras || despachada != esperada) {
             state.SkipWithError(!enviadas || !inteiras
                                     ? "the channel closed a connection before its end"

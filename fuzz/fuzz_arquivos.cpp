@@ -15,8 +15,8 @@
 #include <sys/stat.h>
 
 #include <cstddef>
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
 
 #include "Exigir.h"
 #include "base/ArquivoInteiro.h"
@@ -68,16 +68,24 @@ QStringList Plantar(Fita& fita, const QString& arvore) {
         const QString novo = pai + QLatin1Char('/') + QString::fromUtf8(fita.Escolher(kNomes));
         const QByteArray nativo = QFile::encodeName(novo);
         switch (fita.Byte() % 5) {
-            case 0: QDir().mkdir(novo); break;
+            case 0:
+                QDir().mkdir(novo);
+                break;
             case 1: {
                 QFile f(novo);
                 if (f.open(QIODevice::WriteOnly | QIODevice::NewOnly))
                     f.write(QByteArray(fita.Byte() % 8, char('0' + fita.Byte() % 10)));
                 break;
             }
-            case 2: QFile::link(feitos.at(fita.Byte() % feitos.size()), novo); break;
-            case 3: QFile::link(QFileInfo(arvore).path() + QStringLiteral("/fora"), novo); break;
-            default: ::mkfifo(nativo.constData(), 0600); break;
+            case 2:
+                QFile::link(feitos.at(fita.Byte() % feitos.size()), novo);
+                break;
+            case 3:
+                QFile::link(QFileInfo(arvore).path() + QStringLiteral("/fora"), novo);
+                break;
+            default:
+                ::mkfifo(nativo.constData(), 0600);
+                break;
         }
         if (QFileInfo(novo).exists() || QFileInfo(novo).isSymLink())
             feitos.append(novo);
@@ -161,8 +169,12 @@ QStringList Chamar(Fita& fita, const QStringList& feitos, const Caixa& caixa, QS
     const int operacao = fita.Byte() % 6;
     chamada = QStringLiteral("%1(%2, %3)").arg(operacao).arg(a, b);
     switch (operacao) {
-        case 0: mFile::DirectoryDelete(a); return ComoEntrada(a);
-        case 1: mFile::DirectoryDelete(a, true); return ComoEntrada(a) << caixa.Lixeira();
+        case 0:
+            mFile::DirectoryDelete(a);
+            return ComoEntrada(a);
+        case 1:
+            mFile::DirectoryDelete(a, true);
+            return ComoEntrada(a) << caixa.Lixeira();
         case 2: {
             mFile::MoverArquivo(a, b);
             QStringList dadas = ComoEntrada(a);
@@ -174,7 +186,9 @@ QStringList Chamar(Fita& fita, const QStringList& feitos, const Caixa& caixa, QS
             mFile::CopiarPasta(a, b);
             return ComoPasta(b);
         }
-        case 4: (void)ArquivoInteiro::Escrever(a, "novo"); return ComoEntrada(a);
+        case 4:
+            (void)ArquivoInteiro::Escrever(a, "novo");
+            return ComoEntrada(a);
         default: {
             QString msg;
             mFile::VerificarPermissaoPasta({a}, msg, false);

@@ -48,8 +48,8 @@ TResultado GravarNoLugar(const QString& caminho, QByteArrayView bytes) {
     int erro = ::fstat(fd, &st) == 0 ? 0 : errno;
     if (erro == 0 && bytes.size() > st.st_size)
         erro = ::posix_fallocate(fd, 0, bytes.size());
-    if (erro == 0 && (!EscreverTudo(fd, bytes) || ::ftruncate(fd, bytes.size()) != 0 ||
-                      ::fsync(fd) != 0))
+    if (erro == 0 &&
+        (!EscreverTudo(fd, bytes) || ::ftruncate(fd, bytes.size()) != 0 || ::fsync(fd) != 0))
         erro = errno;
     ::close(fd);
     if (erro != 0)

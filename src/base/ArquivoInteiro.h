@@ -27,7 +27,7 @@ ORVANE_BASE_EXPORT bool Gravar(const QString& caminho, QByteArrayView bytes, QSt
 // A new file beside caminho under an unguessable name, in temporario, holding bytes and with
 // caminho's permission bits when it exists: for a writer that finishes the file itself (the zip
 // writer) and then installs it with SistemaArquivos::Instalar.
-ORVANE_BASE_EXPORT SistemaArquivos::TResultado Preparar(const QString& caminho, QByteArrayView bytes,
-                                                        QString& temporario);
+ORVANE_BASE_EXPORT SistemaArquivos::TResultado Preparar(const QString& caminho,
+                                                        QByteArrayView bytes, QString& temporario);
 
 }  // namespace ArquivoInteiro

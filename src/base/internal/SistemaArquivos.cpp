@@ -74,7 +74,8 @@ bool RemoverEm(int pai, const char* nome, unsigned char tipo, int& erro) {
 namespace SistemaArquivos {
 
 bool MesmoArquivo(const QString& a, const QString& b) {
-    struct stat sa {}, sb {};
+    struct stat sa {
+    }, sb{};
     return ::stat(Nativo(a).constData(), &sa) == 0 && ::stat(Nativo(b).constData(), &sb) == 0 &&
            sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
@@ -100,8 +101,8 @@ TResultado Instalar(const QString& temporario, const QString& destino, bool subs
 
 TResultado Remover(const QString& caminho) {
     const QFileInfo item(caminho);
-    const int pai = ::open(Nativo(item.absolutePath()).constData(),
-                           O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int pai =
+        ::open(Nativo(item.absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (pai < 0)
         return Erro("apagar", caminho);
     int erro = 0;

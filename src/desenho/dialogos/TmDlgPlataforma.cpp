@@ -8,8 +8,8 @@
 
 #include "desenho/dialogos/TDialogoMensagem.h"
 #include "desenho/fontes/Fontes.h"
-#include "sistema/som/TmSpeaker.h"
 #include "dialogos/mensagens/Aguarde.h"
+#include "sistema/som/TmSpeaker.h"
 
 namespace {
 

@@ -116,7 +116,8 @@ private:
             if (!permitido_(conexao->peerAddress())) {
                 Diario::Escrever(
                     Diario::ENivel::Aviso,
-                    QStringLiteral("conexão de %1 recusada: endereço fora da lista de PDVs permitidos")
+                    QStringLiteral(
+                        "conexão de %1 recusada: endereço fora da lista de PDVs permitidos")
                         .arg(Par(*conexao)));
                 conexao->abort();
                 delete conexao;
@@ -183,11 +184,11 @@ CanalComandos::~CanalComandos() {
 bool CanalComandos::Ativar(quint16 porta, QString& erro) {
     Desativar();
     ElevarLimiteArquivosAbertos();
-    servidor_ = new ServidorComandos(
-        [this](QString linha) { ArmazenarLinha(std::move(linha)); },
-        [this](QString par) { RegistrarConexao(std::move(par)); },
-        [this](const QHostAddress& endereco) { return Permitido(endereco); }, codificacao_,
-        conexoes_, linhasRecebidas_);
+    servidor_ =
+        new ServidorComandos([this](QString linha) { ArmazenarLinha(std::move(linha)); },
+                             [this](QString par) { RegistrarConexao(std::move(par)); },
+                             [this](const QHostAddress& endereco) { return Permitido(endereco); },
+                             codificacao_, conexoes_, linhasRecebidas_);
     servidor_->moveToThread(&threadES_);
     connect(&threadES_, &QThread::finished, servidor_, &QObject::deleteLater);
     threadES_.start();

@@ -44,12 +44,12 @@ enum class EComando {
 
 // Every command: the sale's in the order of their codes, then the PIX ones.
 inline constexpr std::array kComandos = {
-    EComando::CarregarListaItens,   EComando::ExibirVenda,  EComando::ExibirResumoPagamento,
-    EComando::ExibirMeiosPagamento, EComando::LimparVenda,  EComando::ExibirInfo,
-    EComando::AdicionarDebug,       EComando::CancelarItem, EComando::DescontoItem,
-    EComando::AcrescimoItem,        EComando::ExibirImagem, EComando::FecharImagem,
-    EComando::ExibirPagamento,
-    EComando::ExibirCodigoPix,      EComando::MontarCodigoPix, EComando::RemoverCodigoPix,
+    EComando::CarregarListaItens,   EComando::ExibirVenda,     EComando::ExibirResumoPagamento,
+    EComando::ExibirMeiosPagamento, EComando::LimparVenda,     EComando::ExibirInfo,
+    EComando::AdicionarDebug,       EComando::CancelarItem,    EComando::DescontoItem,
+    EComando::AcrescimoItem,        EComando::ExibirImagem,    EComando::FecharImagem,
+    EComando::ExibirPagamento,      EComando::ExibirCodigoPix, EComando::MontarCodigoPix,
+    EComando::RemoverCodigoPix,
 };
 
 // The command of a code; nothing for the codes without one (0, 10 to 100, 105 and above).

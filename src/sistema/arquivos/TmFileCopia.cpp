@@ -48,7 +48,8 @@ bool CopiarDescritor(int fonte, const QString& destino, bool substituir, QString
         }
     }
     if (leitor.error() != QFileDevice::NoError || !copia.flush()) {
-        motivo = leitor.error() != QFileDevice::NoError ? leitor.errorString() : copia.errorString();
+        motivo =
+            leitor.error() != QFileDevice::NoError ? leitor.errorString() : copia.errorString();
         return false;
     }
     const timespec tempos[2] = {{0, UTIME_OMIT}, st.st_mtim};
@@ -152,8 +153,9 @@ bool CopiarItem(int pai, const char* nome, const QString& alvo) {
     }
     if (!S_ISDIR(st.st_mode) && !S_ISREG(st.st_mode))
         return false;
-    const int fd = ::openat(pai, nome, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC |
-                                           (S_ISDIR(st.st_mode) ? O_DIRECTORY : 0));
+    const int fd = ::openat(pai, nome,
+                            O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC |
+                                (S_ISDIR(st.st_mode) ? O_DIRECTORY : 0));
     if (fd < 0)
         return false;
     if (S_ISDIR(st.st_mode))
@@ -279,8 +281,8 @@ bool CopiarPasta(const QString& fromDir, const QString& toDir) {
     const QString origem = de.canonicalFilePath() + QLatin1Char('/');
     if ((CaminhoReal(para) + QLatin1Char('/')).startsWith(origem))
         return false;
-    const int pasta = ::open(QFile::encodeName(de.filePath()).constData(),
-                             O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int pasta =
+        ::open(QFile::encodeName(de.filePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     return pasta >= 0 && CopiarArvore(pasta, para);
 }
 

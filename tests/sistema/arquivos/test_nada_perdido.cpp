@@ -38,10 +38,8 @@ TEST_F(NadaPerdido, DeletingALinkNeverEmptiesWhatItPointsAt) {
         const char* alvo;
         const char* escrito;
     } casos[] = {
-        {"w/link", "alvo", "w/link/"},
-        {"w/link", "alvo", "w/link/."},
-        {"w/link", "alvo", "w/link//./"},
-        {"w/casa", "casa", "w/casa/"},
+        {"w/link", "alvo", "w/link/"},    {"w/link", "alvo", "w/link/."},
+        {"w/link", "alvo", "w/link//./"}, {"w/casa", "casa", "w/casa/"},
         {"w/casa", "casa", "w/casa/."},
     };
     for (const auto& caso : casos) {
@@ -80,7 +78,8 @@ TEST_F(NadaPerdido, TheTrashKeepsWhatItHeldWhateverTheSpelling) {
     const QStringList infos = QDir(p("dados/Trash/info")).entryList(QDir::Files);
     EXPECT_EQ(infos.size(), 5) << infos.join(' ').toStdString();
     for (const QString& info : infos)
-        EXPECT_TRUE(QFile::exists(p("dados/Trash/files/" + info.chopped(10)))) << info.toStdString();
+        EXPECT_TRUE(QFile::exists(p("dados/Trash/files/" + info.chopped(10))))
+            << info.toStdString();
 }
 
 TEST_F(NadaPerdido, MovingAFileOntoItselfKeepsIt) {
@@ -127,8 +126,8 @@ TEST_F(NadaPerdido, ThePermissionTestNeverWritesThroughAPlantedLink) {
     QString msg;
     EXPECT_TRUE(mFile::VerificarPermissaoPasta({p("w")}, msg, false)) << msg.toStdString();
     EXPECT_EQ(Ler("fora/.bashrc"), "perfil");
-    EXPECT_EQ(QDir(p("w")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden |
-                                     QDir::System)
+    EXPECT_EQ(QDir(p("w"))
+                  .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System)
                   .size(),
               1);
 }

@@ -39,8 +39,9 @@ protected:
     // Runs the command as the other user.
     void ComoEle(const QStringList& comando) {
         QProcess processo;
-        processo.start("setpriv", QStringList{"--reuid=65534", "--regid=65534", "--clear-groups",
-                                              "--"} + comando);
+        processo.start(
+            "setpriv",
+            QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", "--"} + comando);
         ASSERT_TRUE(processo.waitForFinished());
         ASSERT_EQ(processo.exitCode(), 0) << processo.readAllStandardError().toStdString();
     }

@@ -15,11 +15,10 @@ namespace {
 class TelaVirtual {
 public:
     explicit TelaVirtual(const QString& geometria) {
-        xvfb_.start(
-            QStringLiteral("Xvfb"),
-            {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-             QStringLiteral("0"), geometria, QStringLiteral("-nolisten"), QStringLiteral("tcp"),
-             QStringLiteral("-noreset")});
+        xvfb_.start(QStringLiteral("Xvfb"),
+                    {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                     QStringLiteral("0"), geometria, QStringLiteral("-nolisten"),
+                     QStringLiteral("tcp"), QStringLiteral("-noreset")});
         while (xvfb_.waitForReadyRead(10000) && !xvfb_.canReadLine()) {
         }
         const QByteArray numero = xvfb_.readLine().trimmed();
