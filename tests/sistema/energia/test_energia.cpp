@@ -2,12 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <QDBusConnection>
-#include <QDBusConnectionInterface>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QThread>
+
+#include "support/BarramentoPrivado.h"
 
 namespace {
 
@@ -17,14 +16,8 @@ namespace {
 class LogindFalso : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        barramento_ = new QProcess;
-        barramento_->start(QStringLiteral("dbus-daemon"),
-                           {QStringLiteral("--config-file=/usr/share/dbus-1/session.conf"),
-                            QStringLiteral("--print-address=1"), QStringLiteral("--nofork")});
-        ASSERT_TRUE(barramento_->waitForReadyRead(10000));
-        const QByteArray endereco = barramento_->readLine().trimmed();
-        ASSERT_FALSE(endereco.isEmpty());
-        qputenv("DBUS_SYSTEM_BUS_ADDRESS", endereco);
+        barramento_ = new BarramentoPrivado;
+        ASSERT_FALSE(barramento_->Endereco().isEmpty());
         pasta_ = new QTemporaryDir;
         logind_ = new QProcess;
         logind_->start(
@@ -32,19 +25,13 @@ protected:
             {QStringLiteral("-m"), QStringLiteral("dbusmock"), QStringLiteral("--system"),
              QStringLiteral("--template"), QStringLiteral("logind"), QStringLiteral("-l"), Log()});
         ASSERT_TRUE(logind_->waitForStarted());
-        const QDBusConnection barramento = QDBusConnection::connectToBus(
-            QString::fromLatin1(endereco), QStringLiteral("espera-logind"));
-        for (int i = 0; i < 200 && !barramento.interface()->isServiceRegistered(
-                                       QStringLiteral("org.freedesktop.login1"));
-             ++i)
-            QThread::msleep(50);
+        ASSERT_TRUE(barramento_->EsperarServico(QStringLiteral("org.freedesktop.login1")));
     }
     static void TearDownTestSuite() {
-        for (QProcess* processo : {logind_, barramento_}) {
-            processo->kill();
-            processo->waitForFinished();
-            delete processo;
-        }
+        logind_->kill();
+        logind_->waitForFinished();
+        delete logind_;
+        delete barramento_;
         delete pasta_;
     }
     static QString Log() { return pasta_->filePath(QStringLiteral("logind.log")); }
@@ -53,7 +40,7 @@ protected:
         return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
     }
 
-    static inline QProcess* barramento_ = nullptr;
+    static inline BarramentoPrivado* barramento_ = nullptr;
     static inline QProcess* logind_ = nullptr;
     static inline QTemporaryDir* pasta_ = nullptr;
 };

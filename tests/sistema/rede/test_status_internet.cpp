@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <QDBusConnection>
-#include <QDBusConnectionInterface>
 #include <QFile>
 #include <QProcess>
-#include <QThread>
 
 #include "sistema/rede/TmRotRede.h"
+#include "support/BarramentoPrivado.h"
 
 namespace {
 
@@ -41,20 +39,10 @@ TEST(RotaPadrao, OnlyAnActiveDefaultRouteOffLoopbackCounts) {
 class NetworkManagerFalso : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        barramento_ = new QProcess;
-        barramento_->start(QStringLiteral("dbus-daemon"),
-                           {QStringLiteral("--config-file=/usr/share/dbus-1/session.conf"),
-                            QStringLiteral("--print-address=1"), QStringLiteral("--nofork")});
-        ASSERT_TRUE(barramento_->waitForReadyRead(10000));
-        endereco_ = QString::fromLatin1(barramento_->readLine().trimmed());
-        ASSERT_FALSE(endereco_.isEmpty());
-        qputenv("DBUS_SYSTEM_BUS_ADDRESS", endereco_.toLatin1());
+        barramento_ = new BarramentoPrivado;
+        ASSERT_FALSE(barramento_->Endereco().isEmpty());
     }
-    static void TearDownTestSuite() {
-        barramento_->kill();
-        barramento_->waitForFinished();
-        delete barramento_;
-    }
+    static void TearDownTestSuite() { delete barramento_; }
     void TearDown() override { Parar(); }
 
     void Iniciar(unsigned estado) {
@@ -71,17 +59,11 @@ protected:
         EsperarRegistro(false);
     }
     static void EsperarRegistro(bool registrado) {
-        const QDBusConnection barramento =
-            QDBusConnection::connectToBus(endereco_, QStringLiteral("espera-nm"));
-        for (int i = 0;
-             i < 200 && barramento.interface()->isServiceRegistered(kNetworkManager) != registrado;
-             ++i)
-            QThread::msleep(50);
+        barramento_->EsperarServico(kNetworkManager, registrado);
     }
 
     QProcess nm_;
-    static inline QProcess* barramento_ = nullptr;
-    static inline QString endereco_;
+    static inline BarramentoPrivado* barramento_ = nullptr;
 };
 
 TEST_F(NetworkManagerFalso, NetworkManagersStateIsTheAnswerWhereItRuns) {
