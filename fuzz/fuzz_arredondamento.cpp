@@ -130,7 +130,8 @@ void VerificarBinario(int valor, int digitos) {
         return Exigir(texto.isEmpty());
     Exigir(texto.size() == qsizetype(digitos) + 1);
     for (int bit = 0; bit <= digitos; bit += bit < 40 ? 1 : 997)
-        Exigir(texto[digitos - bit] == QLatin1Char('0' + ((std::uint32_t(valor) >> std::min(bit, 31)) & 1)));
+        Exigir(texto[digitos - bit] ==
+               QLatin1Char('0' + ((std::uint32_t(valor) >> std::min(bit, 31)) & 1)));
 }
 
 void VerificarInteiros(std::int64_t a, std::int64_t b, int i, int j, double valor) {

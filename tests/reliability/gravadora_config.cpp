@@ -1,8 +1,8 @@
 // Helper of the kill test: loads the settings file named by its argument and saves the next
 // version of it, for ever, reporting each version saved (MorteAposGravacoes.h).
 #include "VersaoConfig.h"
-#include "texto/config/TmConfig.h"
 #include "support/MorteAposGravacoes.h"
+#include "texto/config/TmConfig.h"
 
 int main(int argc, char** argv) {
     if (argc != 2)

@@ -14,9 +14,9 @@
 #include "base/internal/Texto.h"
 #include "base/mConst.h"
 #include "sistema/datas/internal/Calendario.h"
+#include "sistema/formatacao/TmStrPreenche.h"
 #include "texto/conversao/TmConv.h"
 #include "texto/conversao/TmStrNumeros.h"
-#include "sistema/formatacao/TmStrPreenche.h"
 #include "texto/separacao/TmStrSepara.h"
 
 using TextoInterno::Copy;
