@@ -14,12 +14,12 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QTcpServer>
 #include <QTcpSocket>
-#include <QTemporaryDir>
 #include <QThread>
 
 #include <chrono>
+
+#include "DisplayIsolado.h"
 
 namespace {
 
@@ -83,12 +83,6 @@ double TrocasPorSegundo(qint64 pid) {
     return double(TrocasDeContexto(pid) - antes) / kSegundosMedicao;
 }
 
-quint16 PortaLivre() {
-    QTcpServer s;
-    s.listen(QHostAddress::LocalHost, 0);
-    return s.serverPort();
-}
-
 // Command 1 with as many item records as fit in one line, and how many that is.
 QByteArray MaiorVenda(int& itens) {
     QByteArray linha("\x01 ");
@@ -105,28 +99,22 @@ QByteArray MaiorVenda(int& itens) {
 }
 
 void ProgramaOcioso(benchmark::State& state) {
-    QTemporaryDir raiz, execucao;
-    const quint16 porta = PortaLivre();
-    QDir(raiz.path()).mkpath(QStringLiteral("frente/config"));
-    QFile config(raiz.filePath(QStringLiteral("frente/config/Orvane.crv")));
-    config.open(QIODevice::WriteOnly);
-    config.write(QStringLiteral("[Config]\r\nPorta=%1\r\nTelaCheia=0\r\n").arg(porta).toLatin1());
-    config.close();
+    const TDisplayIsolado isolado;
+    if (!isolado.pronto) {
+        state.SkipWithError("cannot write the settings file");
+        return;
+    }
 
     for (auto _ : state) {
         QProcess programa;
-        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
-        ambiente.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        ambiente.insert(QStringLiteral("ORVANE_DRIVE_C"), raiz.path());
-        ambiente.insert(QStringLiteral("XDG_RUNTIME_DIR"), execucao.path());
-        programa.setProcessEnvironment(ambiente);
+        programa.setProcessEnvironment(isolado.ambiente);
         programa.start(QStringLiteral(ORVANE_PROGRAMA), {});
         QTcpSocket pos;
         const auto prazo = std::chrono::steady_clock::now() + std::chrono::seconds(30);
         do {
             QThread::msleep(100);
             pos.abort();
-            pos.connectToHost(QHostAddress::LocalHost, porta);
+            pos.connectToHost(QHostAddress::LocalHost, isolado.porta);
         } while (!pos.waitForConnected(1000) && std::chrono::steady_clock::now() < prazo);
         if (pos.state() != QAbstractSocket::ConnectedState) {
             state.SkipWithError("the display program did not start listening");
@@ -143,7 +131,7 @@ void ProgramaOcioso(benchmark::State& state) {
         pos.write(MaiorVenda(itens));
         pos.waitForBytesWritten(5000);
         // The window thread took the sale; then the marker command ran after it.
-        const QString marcador = raiz.filePath(QStringLiteral("frente/OrvaneImg.bmp"));
+        const QString marcador = isolado.raiz.filePath(QStringLiteral("frente/OrvaneImg.bmp"));
         QFile(marcador).open(QIODevice::WriteOnly);
         if (!Aguardar([&] {
                 return MsDeProcessadorDaJanela(pid) - processadorAntes >= kMsDeProcessadorDaVenda;
