@@ -212,6 +212,8 @@ TEST(TmDlgSemBackEnd, AnswersNoWhenNothingCanDrawAndNothingElseIsInstalled) {
 }
 
 // The short alias names the same operations.
-static_assert(&mDlg::MsgTratada == &TmDlg::MsgTratada);
+TEST(TmDlgAlias, ReachesTheSameOperations) {
+    EXPECT_EQ(mDlg::GetMsgTratada(QStringLiteral("x[#MSG]msg[#MSG_FIM]")), QStringLiteral("msg"));
+}
 
 }  // namespace
