@@ -11,6 +11,9 @@
 #include <QStandardPaths>
 #include <QUrl>
 
+#include <cerrno>
+#include <climits>
+#include <cstring>
 #include <optional>
 
 #include "sistema/compartilhamentos/internal/CaminhoRede.h"
@@ -115,10 +118,13 @@ public:
         return true;
     }
 
-    // Removes the drive's link; a file or folder that is not a link stays.
-    bool Desligar(const QString& letra) const {
-        return !Alvo(letra).isEmpty() &&
-               unlinkat(fd_, QFile::encodeName(letra).constData(), 0) == 0;
+    // Removes the drive's link (never what it leads to).
+    bool Desligar(const QString& letra, QString& motivo) const {
+        if (unlinkat(fd_, QFile::encodeName(letra).constData(), 0) == 0)
+            return true;
+        motivo = QStringLiteral("the drive's link cannot be removed: ") +
+                 QString::fromLocal8Bit(strerror(errno));
+        return false;
     }
 
 private:
@@ -160,7 +166,7 @@ bool DesconectarDisco(const QString& letra, QString& motivo) {
     if (!raiz.isEmpty() && QFileInfo::exists(raiz) && !pasta.OutraLeva(letra, raiz) &&
         !MontagemGvfs::Desmontar(alvo, motivo))
         return false;
-    return pasta.Desligar(letra);
+    return pasta.Desligar(letra, motivo);
 }
 
 QString Codificado(const QString& texto) {

@@ -2,10 +2,10 @@
 
 #include <dirent.h>
 #include <QDeadlineTimer>
-#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QThread>
+#include <cerrno>
 
 namespace {
 
