@@ -31,13 +31,9 @@ struct TCredenciais {
 // gio reads its answers line by line: a line break in one would answer the next question.
 std::optional<TCredenciais> LerCredenciais(const QString& usuario, const QString& senha,
                                            QString& motivo) {
-    for (const QString& texto : {usuario, senha}) {
-        for (const QChar c : texto) {
-            if (c.unicode() < 0x20 || c.unicode() == 0x7f) {
-                motivo = QStringLiteral("the user and password cannot hold control characters");
-                return std::nullopt;
-            }
-        }
+    if (CaminhoRede::TemControle(usuario) || CaminhoRede::TemControle(senha)) {
+        motivo = QStringLiteral("the user and password cannot hold control characters");
+        return std::nullopt;
     }
     const qsizetype barra = usuario.indexOf(u'\\');
     return TCredenciais{usuario.mid(barra + 1), barra < 0 ? QString() : usuario.left(barra), senha};

@@ -6,13 +6,6 @@
 
 namespace {
 
-bool TemControle(const QString& texto) {
-    for (const QChar c : texto)
-        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-            return true;
-    return false;
-}
-
 bool TemAlgum(const QString& texto, QLatin1StringView proibidos) {
     for (const QChar c : texto)
         if (proibidos.contains(c))
@@ -47,6 +40,13 @@ bool LerServidor(const QString& texto, TCaminhoRede& caminho) {
 }  // namespace
 
 namespace CaminhoRede {
+
+bool TemControle(const QString& texto) {
+    for (const QChar c : texto)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            return true;
+    return false;
+}
 
 std::optional<TCaminhoRede> Ler(const QString& asCaminho, QString& asMotivo) {
     QString texto = asCaminho.trimmed();

@@ -28,4 +28,8 @@ std::optional<TCaminhoRede> Ler(const QString& asCaminho, QString& asMotivo);
 // ("user:password@" already encoded, or "") goes before the server.
 QString UrlSmb(const TCaminhoRede& aCaminho, const QString& asCredenciais = {});
 
+// Whether texto holds a control character (below U+0020, or DEL): no part of a path, and no answer
+// given to a program line by line, may hold one.
+bool TemControle(const QString& texto);
+
 }  // namespace CaminhoRede
