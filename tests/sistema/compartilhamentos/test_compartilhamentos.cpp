@@ -186,15 +186,18 @@ bool Instalado(const QString& programa) {
 const QString kSenha = QStringLiteral("s3:gr@do ç");
 
 // A Samba server of the test's own on loopback: its files in a temporary folder, a share "docs"
-// (with a folder "sub") and a user, the caller's, with the password kSenha.
+// (with a folder "sub"), a printer "Balcão 1" whose jobs land in Impressos(), and a user, the
+// caller's, with the password kSenha.
 class ServidorSmb {
 public:
     ServidorSmb() {
         if (!Instalado(QStringLiteral("smbd")) || !Instalado(QStringLiteral("smbpasswd")))
             return;
         const QString raiz = pasta_.path();
-        for (const char* sub : {"private", "lock", "state", "cache", "pid", "ncalrpc", "docs/sub"})
+        for (const char* sub : {"private", "lock", "state", "cache", "pid", "ncalrpc", "docs/sub",
+                                "fila", "impressos"})
             QDir().mkpath(raiz + u'/' + QLatin1String(sub));
+        QFile::setPermissions(raiz + QStringLiteral("/fila"), QFileDevice::Permissions(0x7777));
         Escrever(raiz + QStringLiteral("/docs/oi.txt"), "ol\xc3\xa1");
         Escrever(raiz + QStringLiteral("/docs/sub/f.txt"), "sub");
         porta_ = PortaLivre();
@@ -209,8 +212,11 @@ public:
                                       "passdb backend = tdbsam:%1/private/passdb.tdb\n"
                                       "server role = standalone server\nmap to guest = never\n"
                                       "load printers = no\nprintcap name = /dev/null\n"
-                                      "disable spoolss = yes\n"
-                                      "[docs]\npath = %1/docs\nread only = no\n")
+                                      "disable spoolss = yes\nprinting = bsd\n"
+                                      "lpq command = /bin/true\nlprm command = /bin/true\n"
+                                      "[docs]\npath = %1/docs\nread only = no\n"
+                                      "[Balcão 1]\npath = %1/fila\nprintable = yes\n"
+                                      "print command = cp %s %1/impressos/; rm %s\n")
                            .arg(raiz)
                            .arg(porta_)
                            .toUtf8());
@@ -242,6 +248,8 @@ public:
         return QStringLiteral("\\\\127.0.0.1:%1\\").arg(porta_) + resto;
     }
     QString Docs() const { return pasta_.path() + QStringLiteral("/docs"); }
+    QString Impressos() const { return pasta_.path() + QStringLiteral("/impressos"); }
+    quint16 Porta() const { return porta_; }
     const QString& Usuario() const { return usuario_; }
 
 private:
@@ -441,6 +449,35 @@ TEST_F(ServidorCups, PrinterPortIsAQueueOnTheShareUntilDisconnected) {
     EXPECT_FALSE(visto.contains(QStringLiteral("s3"))) << visto.toStdString();
     EXPECT_TRUE(Lpstat({QStringLiteral("-p"), QStringLiteral("LPT1")}).contains(u"enabled"));
     EXPECT_TRUE(Lpstat({QStringLiteral("-a"), QStringLiteral("LPT1")}).contains(u"accepting"));
+
+    // CUPS's smb back end, which prints the queue's jobs, reads that address as it is meant: a job
+    // sent through it reaches the printer of a real Samba server.
+    ServidorSmb smb;
+    const QString backend = QStringLiteral("/usr/lib/cups/backend/smb");
+    if (smb.Pronto() && QFileInfo(backend).isExecutable()) {
+        ASSERT_TRUE(TmRot::NetConnect(
+            QStringLiteral("LPT1"), QStringLiteral("//127.0.0.1:%1/Balcão 1").arg(smb.Porta()),
+            QStringLiteral("WORKGROUP\\") + smb.Usuario(), kSenha, motivo))
+            << motivo.toStdString();
+        QTemporaryDir trabalho;
+        const QString documento = trabalho.filePath(QStringLiteral("cupom.txt"));
+        ASSERT_TRUE(Escrever(documento, "CUPOM 1\n"));
+        QProcess envio;
+        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+        ambiente.insert(QStringLiteral("DEVICE_URI"), DeviceUri(QStringLiteral("LPT1")));
+        envio.setProcessEnvironment(ambiente);
+        envio.setProcessChannelMode(QProcess::ForwardedChannels);
+        envio.start(backend, {QStringLiteral("1"), smb.Usuario(), QStringLiteral("cupom"),
+                              QStringLiteral("1"), QString(), documento});
+        ASSERT_TRUE(envio.waitForFinished(60000));
+        EXPECT_EQ(envio.exitCode(), 0);
+        QStringList impressos;
+        for (QDeadlineTimer prazo(10000); impressos.isEmpty() && !prazo.hasExpired();
+             QThread::msleep(100))
+            impressos = QDir(smb.Impressos()).entryList(QDir::Files);
+        ASSERT_EQ(impressos.size(), 1);
+        EXPECT_EQ(Ler(smb.Impressos() + u'/' + impressos.first()), "CUPOM 1\n");
+    }
 
     // Connecting again changes the queue; a guest's has no credentials.
     ASSERT_TRUE(
