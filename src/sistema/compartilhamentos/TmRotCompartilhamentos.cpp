@@ -78,7 +78,8 @@ public:
         char alvo[PATH_MAX];
         const ssize_t tamanho =
             readlinkat(fd_, QFile::encodeName(letra).constData(), alvo, sizeof alvo);
-        return tamanho > 0 ? QFile::decodeName(QByteArray(alvo, tamanho)) : QString();
+        const bool inteiro = tamanho > 0 && tamanho < ssize_t(sizeof alvo);
+        return inteiro ? QFile::decodeName(QByteArray(alvo, tamanho)) : QString();
     }
 
     // Whether a drive other than letra leads into the mount raiz.

@@ -3,6 +3,7 @@
 #include <cups/cups.h>
 
 #include <memory>
+#include <thread>
 
 namespace {
 
@@ -12,26 +13,31 @@ const char* SemSenha(const char*, http_t*, const char*, const char*, void*) {
     return nullptr;
 }
 
-// Sends the request (taking it) on a connection of its own to the configured server, so a
-// changed server setting is always the one used; true when the server did what was asked.
+// Sends the request (taking it) on a connection of its own to the configured server; true when
+// the server did what was asked. It runs on a thread of its own: libcups keeps the server, the
+// password callback and the last error per thread, so the caller's own CUPS settings (a print
+// dialog's password prompt) stay as they were, and a changed server setting is always read.
 bool Enviar(ipp_t* pedido, QString& motivo) {
-    cupsSetPasswordCB2(SemSenha, nullptr);
-    const std::unique_ptr<http_t, decltype(&httpClose)> conexao(
-        httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
-                     kPrazoConexaoMs, nullptr),
-        &httpClose);
-    if (!conexao) {
-        ippDelete(pedido);
-        motivo = QStringLiteral("the printing system (CUPS) at %1 does not answer")
-                     .arg(QString::fromUtf8(cupsServer()));
-        return false;
-    }
-    ippDelete(cupsDoRequest(conexao.get(), pedido, "/admin/"));
-    if (cupsLastError() <= IPP_STATUS_OK_CONFLICTING)
-        return true;
-    motivo =
-        QStringLiteral("the printing system refused: ") + QString::fromUtf8(cupsLastErrorString());
-    return false;
+    bool feito = false;
+    std::thread([&] {
+        cupsSetPasswordCB2(SemSenha, nullptr);
+        const std::unique_ptr<http_t, decltype(&httpClose)> conexao(
+            httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
+                         kPrazoConexaoMs, nullptr),
+            &httpClose);
+        if (!conexao) {
+            ippDelete(pedido);
+            motivo = QStringLiteral("the printing system (CUPS) at %1 does not answer")
+                         .arg(QString::fromUtf8(cupsServer()));
+            return;
+        }
+        ippDelete(cupsDoRequest(conexao.get(), pedido, "/admin/"));
+        feito = cupsLastError() <= IPP_STATUS_OK_CONFLICTING;
+        if (!feito)
+            motivo = QStringLiteral("the printing system refused: ") +
+                     QString::fromUtf8(cupsLastErrorString());
+    }).join();
+    return feito;
 }
 
 ipp_t* Pedido(ipp_op_t operacao, const QString& fila) {

@@ -3,7 +3,8 @@
 // configuration, else the local socket), changed through CUPS's own requests, as lpadmin makes
 // them: the device address, and the credentials inside it, travel in the request and never on a
 // command line, and the server shows the address with the password masked. No password prompt is
-// ever shown: a server asking for one answers as refused.
+// ever shown: a server asking for one answers as refused. The caller's own CUPS settings (a
+// password callback of its thread) are left alone.
 
 #include <QString>
 
