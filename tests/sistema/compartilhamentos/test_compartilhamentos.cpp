@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include <thread>
+
 #include "sistema/compartilhamentos/internal/CaminhoRede.h"
 #include "sistema/compartilhamentos/internal/MontagemGvfs.h"
 
@@ -371,6 +373,27 @@ TEST_F(Compartilhamentos, WhatStandsAtTheDrivesNameIsNeverWrittenThrough) {
         EXPECT_FALSE(QFileInfo::exists(v));
         EXPECT_EQ(Ler(w + QStringLiteral("/meu.txt")), "meu");
     }
+}
+
+// Two mappings of one drive at once (two programs of the shop starting together): both succeed,
+// the drive leads into the share, and no half-made link is left beside it.
+TEST_F(Compartilhamentos, TwoMappingsOfOneDriveAtOnceLeaveOneWholeLink) {
+    bool feitos[2] = {false, false};
+    std::thread outros([&] {
+        QString motivo;
+        feitos[1] = TmRot::NetConnect(QStringLiteral("U:"), smb_.Unc(QStringLiteral("docs\\sub")),
+                                      smb_.Usuario(), kSenha, motivo);
+    });
+    QString motivo;
+    feitos[0] = TmRot::NetConnect(QStringLiteral("U:"), smb_.Unc(QStringLiteral("docs\\sub")),
+                                  smb_.Usuario(), kSenha, motivo);
+    outros.join();
+    EXPECT_TRUE(feitos[0] && feitos[1]) << motivo.toStdString();
+    EXPECT_EQ(Ler(TmRot::PastaDrive(QStringLiteral("U:")) + QStringLiteral("/f.txt")), "sub");
+    EXPECT_EQ(QDir(QFileInfo(TmRot::PastaDrive(QStringLiteral("U:"))).path())
+                  .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("U")});
+    EXPECT_TRUE(TmRot::NetDisconnect(QStringLiteral("U:")));
 }
 
 // A CUPS server of the test's own on loopback, its settings and state in a temporary folder,
