@@ -143,7 +143,8 @@ bool ConectarDisco(const QString& letra, const TCaminhoRede& caminho,
     }
     const QString alvo = QStringList(QStringList{local} + caminho.Pastas).join(u'/');
     if (!MontagemGvfs::PastaAbre(alvo)) {
-        motivo = QStringLiteral("the share has no folder %1").arg(caminho.Pastas.join(u'/'));
+        motivo =
+            QStringLiteral("%1 is no folder that can be read").arg(CaminhoRede::UrlSmb(caminho));
         return false;
     }
     const TPastaDrives pasta(motivo);
