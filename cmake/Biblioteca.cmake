@@ -34,6 +34,8 @@ list(REMOVE_ITEM _ORVANE_CAMADAS_BIBLIOTECA display)
 # Kerberos, SSH, HTTP/2), a third of the display's start-up when it was in the layer's library;
 # libzip brings libcrypto, 1.4 ms of it.
 set(_ORVANE_EXTERNAS_PESADAS CURL::libcurl PkgConfig::LIBZIP)
+# libcups brings TLS, Kerberos and Avahi.
+list(APPEND _ORVANE_EXTERNAS_PESADAS Cups::Cups)
 
 # Whether the unit, or a library unit it reaches, links one of the heavy outside libraries.
 function(_orvane_alcanca_externa alvo out)

@@ -1,9 +1,15 @@
 #include "sistema/agenda/TmRotAgenda.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QThread>
 
 #include "base/ArquivoInteiro.h"
 #include "base/FormatoDataHora.h"
@@ -76,9 +82,62 @@ int Systemctl(const QStringList& argumentos) {
     return systemctl.exitCode();
 }
 
+// The lock file opened without following a link (a planted link fails with ELOOP) and without
+// blocking on a planted FIFO; it counts only when it is a plain file of this user, so no other
+// user's file decides who writes the table. -1 when it cannot be had.
+int AbrirTravaCron(const QString& caminho) {
+    const int fd = open(QFile::encodeName(caminho).constData(),
+                        O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+    struct stat dados {};
+    if (fd >= 0 &&
+        (fstat(fd, &dados) != 0 || !S_ISREG(dados.st_mode) || dados.st_uid != getuid())) {
+        close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// The user's crontab is read, changed and written back under this lock, so two programs
+// scheduling at once never write a table that misses the other's task. Waiting is bounded: a
+// holder's crontab calls end within their own time limits.
+class TravaCron {
+public:
+    TravaCron() : fd_(AbrirTravaCron(TmRot::ArquivoTravaCron())) {
+        const QDeadlineTimer prazo(kEsperaMs);
+        while (fd_ >= 0 && flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+            if ((errno != EWOULDBLOCK && errno != EINTR) || prazo.hasExpired()) {
+                close(fd_);
+                fd_ = -1;
+            } else {
+                QThread::msleep(10);
+            }
+        }
+    }
+    ~TravaCron() {
+        if (fd_ >= 0)
+            close(fd_);  // gives the lock back
+    }
+    TravaCron(const TravaCron&) = delete;
+    TravaCron& operator=(const TravaCron&) = delete;
+    bool Tomada() const { return fd_ >= 0; }
+
+private:
+    static constexpr int kEsperaMs = 90000;
+    int fd_;
+};
+
 }  // namespace
 
 namespace TmRot {
+
+QString ArquivoTravaCron() {
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    struct stat dados {};
+    const bool doUsuario = !runtime.isEmpty() && stat(runtime.constData(), &dados) == 0 &&
+                           S_ISDIR(dados.st_mode) && dados.st_uid == getuid();
+    return doUsuario ? QFile::decodeName(runtime) + QStringLiteral("/orvane-crontab.lock")
+                     : QStringLiteral("/tmp/orvane-crontab-%1.lock").arg(getuid());
+}
 
 QString PastaUnidades() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
@@ -177,8 +236,11 @@ QString SemTarefa(const QString& asTabela, const QString& asMarca) {
 bool AgendarCron(const QString& asNomeTarefa, const QString& asCmdLine, TDateTime ahHora,
                  const QString& asDiasSemana, QString& asExecCmd) {
     const QString linha = LinhaCron(asCmdLine, ahHora, asDiasSemana);
+    if (linha.isEmpty())
+        return false;
+    const TravaCron trava;
     QString tabela;
-    if (linha.isEmpty() || !LerCrontab(tabela))
+    if (!trava.Tomada() || !LerCrontab(tabela))
         return false;
     const QString marca = MarcaCron(NomeUnidade(asNomeTarefa));
     const QByteArray nova = (SemTarefa(tabela, marca) + marca + u'\n' + linha + u'\n').toUtf8();

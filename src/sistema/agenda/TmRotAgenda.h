@@ -28,6 +28,10 @@ ORVANE_SISTEMA_EXPORT bool AgendarWindowsTaks(const QString& asNomeTarefa, const
 // through "crontab -" with the user's other lines kept; asExecCmd is then "crontab -". Cron
 // keeps minutes only: the seconds of ahHora are dropped. A command line with a line break is
 // refused there (a crontab line cannot hold one), and so is a table crontab could not read.
+// The read, the change and the write happen under an flock on ArquivoTravaCron(), which every
+// program of the library run by the user takes first (waiting for a holder, 90 s at most): two
+// tasks scheduled at once both stay in the table. A link, or a file not the user's own, at the
+// lock's name refuses the task and changes nothing.
 
 // The two ways, for callers and checks that want one of them.
 ORVANE_SISTEMA_EXPORT bool AgendarSystemd(const QString& asNomeTarefa, const QString& asCmdLine,
@@ -41,6 +45,10 @@ ORVANE_SISTEMA_EXPORT bool GerenciadorUsuario();  // the user's systemd manager 
 // The crontab line ("mm hh * * dow 'word' ..."); "" for an unknown day name or a line break.
 ORVANE_SISTEMA_EXPORT QString LinhaCron(const QString& asCmdLine, TDateTime ahHora,
                                         const QString& asDiasSemana);
+
+// The lock file of the user's crontab: "orvane-crontab.lock" in the user's runtime folder
+// (XDG_RUNTIME_DIR, when it is the user's own folder), else "/tmp/orvane-crontab-<uid>.lock".
+ORVANE_SISTEMA_EXPORT QString ArquivoTravaCron();
 
 // The unit texts, for the program's own checks.
 ORVANE_SISTEMA_EXPORT QString UnidadeServico(const QString& asCmdLine);

@@ -2,11 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+
+#include <functional>
 
 namespace {
 
@@ -158,6 +162,58 @@ TEST_F(AgendaCron, TaskReplacesItsOwnLineAndKeepsTheUsersLines) {
                                     comando));
     EXPECT_TRUE(
         Rodar(QStringLiteral("crontab"), {QStringLiteral("-l")}).contains(u"'/bin/echo' '3'"));
+}
+
+// Two programs scheduling at once: each reads the table, adds its line and writes it back, so
+// without the lock one of them writes a table that misses the other's newest task.
+TEST_F(AgendaCron, TwoProgramsSchedulingAtOnceLoseNoTask) {
+    QTemporaryDir runtime;
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    constexpr int kTarefas = 15;
+    QProcess escritores[2];
+    for (int i = 0; i < 2; ++i)
+        escritores[i].start(QStringLiteral(ESCRITOR_CRON),
+                            {QStringLiteral("escritor%1-").arg(i), QString::number(kTarefas)});
+    for (QProcess& escritor : escritores) {
+        ASSERT_TRUE(escritor.waitForFinished(120000));
+        EXPECT_EQ(escritor.exitCode(), 0) << escritor.readAllStandardError().toStdString();
+    }
+    const QString tabela = Rodar(QStringLiteral("crontab"), {QStringLiteral("-l")});
+    for (int i = 0; i < 2; ++i)
+        for (int j = 0; j < kTarefas; ++j)
+            EXPECT_TRUE(tabela.contains(
+                QStringLiteral("# orvane-task orvane-escritor%1-%2\n").arg(i).arg(j)))
+                << "lost: escritor" << i << "-" << j;
+    EXPECT_TRUE(QFileInfo(TmRot::ArquivoTravaCron()).path() == runtime.path());
+    qunsetenv("XDG_RUNTIME_DIR");
+}
+
+// Whatever is planted at the lock's name, a link (dangling or to a file), a FIFO or a folder,
+// refuses the task: the table and the link's target stay as they were.
+TEST_F(AgendaCron, SomethingPlantedAtTheLocksNameRefusesTheTask) {
+    QTemporaryDir runtime;
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    const QString trava = TmRot::ArquivoTravaCron();
+    const QString alvo = runtime.filePath(QStringLiteral("alvo"));
+    const QByteArray tabela = "0 1 * * * /bin/true # mine\n";
+    Rodar(QStringLiteral("crontab"), {QStringLiteral("-")}, tabela);
+    const std::function<bool()> plantios[] = {
+        [&] { return QFile::link(alvo, trava); },
+        [&] { return QFile(alvo).open(QIODevice::WriteOnly) && QFile::link(alvo, trava); },
+        [&] { return mkfifo(QFile::encodeName(trava).constData(), 0600) == 0; },
+        [&] { return QDir().mkdir(trava); },
+    };
+    for (const auto& plantar : plantios) {
+        ASSERT_TRUE(plantar());
+        QString comando;
+        EXPECT_FALSE(TmRot::AgendarCron(QStringLiteral("t"), QStringLiteral("/bin/true"), kHora,
+                                        QStringLiteral("*"), comando));
+        EXPECT_EQ(Rodar(QStringLiteral("crontab"), {QStringLiteral("-l")}).toUtf8(), tabela);
+        EXPECT_FALSE(QFileInfo(alvo).exists() && QFileInfo(alvo).size() != 0);
+        QFile::remove(trava) || QDir().rmdir(trava);
+        QFile::remove(alvo);
+    }
+    qunsetenv("XDG_RUNTIME_DIR");
 }
 
 }  // namespace
