@@ -13,6 +13,7 @@
 
 #include "base/ArquivoInteiro.h"
 #include "base/FormatoDataHora.h"
+#include "sistema/processos/internal/ArquivoTrava.h"
 #include "sistema/processos/internal/NomeSeguro.h"
 
 namespace {
@@ -82,27 +83,13 @@ int Systemctl(const QStringList& argumentos) {
     return systemctl.exitCode();
 }
 
-// The lock file opened without following a link (a planted link fails with ELOOP) and without
-// blocking on a planted FIFO; it counts only when it is a plain file of this user, so no other
-// user's file decides who writes the table. -1 when it cannot be had.
-int AbrirTravaCron(const QString& caminho) {
-    const int fd = open(QFile::encodeName(caminho).constData(),
-                        O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
-    struct stat dados {};
-    if (fd >= 0 &&
-        (fstat(fd, &dados) != 0 || !S_ISREG(dados.st_mode) || dados.st_uid != getuid())) {
-        close(fd);
-        return -1;
-    }
-    return fd;
-}
-
 // The user's crontab is read, changed and written back under this lock, so two programs
 // scheduling at once never write a table that misses the other's task. Waiting is bounded: a
 // holder's crontab calls end within their own time limits.
 class TravaCron {
 public:
-    TravaCron() : fd_(AbrirTravaCron(TmRot::ArquivoTravaCron())) {
+    TravaCron()
+        : fd_(ArquivoTrava::Abrir(TmRot::ArquivoTravaCron(), ArquivoTrava::EDono::Usuario)) {
         const QDeadlineTimer prazo(kEsperaMs);
         while (fd_ >= 0 && flock(fd_, LOCK_EX | LOCK_NB) != 0) {
             if ((errno != EWOULDBLOCK && errno != EINTR) || prazo.hasExpired()) {
@@ -131,12 +118,7 @@ private:
 namespace TmRot {
 
 QString ArquivoTravaCron() {
-    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-    struct stat dados {};
-    const bool doUsuario = !runtime.isEmpty() && stat(runtime.constData(), &dados) == 0 &&
-                           S_ISDIR(dados.st_mode) && dados.st_uid == getuid();
-    return doUsuario ? QFile::decodeName(runtime) + QStringLiteral("/orvane-crontab.lock")
-                     : QStringLiteral("/tmp/orvane-crontab-%1.lock").arg(getuid());
+    return ArquivoTrava::PastaDoUsuario() + QStringLiteral("/orvane-crontab-%1.lock").arg(getuid());
 }
 
 QString PastaUnidades() {

@@ -2,7 +2,6 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 #include <QDir>
 #include <QFile>
@@ -11,6 +10,7 @@
 #include <mutex>
 #include <vector>
 
+#include "sistema/processos/internal/ArquivoTrava.h"
 #include "sistema/processos/internal/NomeSeguro.h"
 
 namespace {
@@ -21,33 +21,14 @@ QString PastaGravavel(const QByteArray& preferida) {
                : QStringLiteral("/tmp");
 }
 
-// Opens the existing file, or creates it exclusively, retrying when another process wins the
-// race. Never through a link; read-only, which is all flock needs.
-int AbrirArquivoTrava(const QString& caminho) {
-    const QByteArray local = QFile::encodeName(caminho);
-    for (int tentativa = 0; tentativa < 10; ++tentativa) {
-        int fd = open(local.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-        if (fd >= 0 || errno != ENOENT)
-            return fd;
-        fd = open(local.constData(), O_RDONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (fd >= 0) {
-            fchmod(fd, 0666);  // the umask must not keep other users out
-            return fd;
-        }
-        if (errno != EEXIST)
-            return -1;
-    }
-    return -1;
-}
-
 // The descriptors of the locks kept until the program ends.
 std::vector<int>& TravasMantidas() {
     static std::vector<int> travas;
     return travas;
 }
 
-bool Travar(const QString& caminho, bool manter) {
-    const int fd = AbrirArquivoTrava(caminho);
+bool Travar(const QString& caminho, ArquivoTrava::EDono dono, bool manter) {
+    const int fd = ArquivoTrava::Abrir(caminho, dono);
     if (fd < 0)
         return false;
     if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
@@ -74,16 +55,16 @@ QString ArquivoTravaSistema(const QString& MutexName) {
 }
 
 QString ArquivoTravaUsuario(const QString& MutexName) {
-    return PastaGravavel(qgetenv("XDG_RUNTIME_DIR")) + QStringLiteral("/orvane-%1-").arg(getuid()) +
+    return ArquivoTrava::PastaDoUsuario() + QStringLiteral("/orvane-%1-").arg(getuid()) +
            NomeSeguro::Escapar(MutexName) + QStringLiteral(".lock");
 }
 
 bool IsSingleInstance(const QString& MutexName, bool KeepMutex) {
-    return Travar(ArquivoTravaSistema(MutexName), KeepMutex);
+    return Travar(ArquivoTravaSistema(MutexName), ArquivoTrava::EDono::Todos, KeepMutex);
 }
 
 bool IsSingleInstanceUsuario(const QString& MutexName, bool KeepMutex) {
-    return Travar(ArquivoTravaUsuario(MutexName), KeepMutex);
+    return Travar(ArquivoTravaUsuario(MutexName), ArquivoTrava::EDono::Usuario, KeepMutex);
 }
 
 }  // namespace TmRot

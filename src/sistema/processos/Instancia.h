@@ -7,8 +7,11 @@
 // name for the per-user one. Because an flock belongs to one open file, a second take of the same
 // name fails in the same process too, and the system frees the lock when its holder ends, even
 // killed. The caller's name is escaped (internal/NomeSeguro.h), so "../x" or "a/b" cannot leave
-// the folder. The files are opened read-only, never followed through a link, never truncated,
-// and created with rights for everyone, so every user's programs can take and test the lock.
+// the folder. The files are opened read-only, never followed through a link, never waited on
+// when a FIFO stands at the name, never truncated. The system-wide lock's file is created with
+// rights for everyone, so every user's programs can take and test it; the per-user lock's file
+// is created for the user alone and counts only when it is the user's own, so another user cannot
+// take the lock first in /tmp.
 
 #include <QString>
 

@@ -9,6 +9,11 @@
 #include <QThread>
 #include <QUuid>
 
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 QString NomeUnico(const char* base) {
@@ -79,6 +84,44 @@ TEST(Instancia, APlantedLinkIsNotFollowed) {
     ASSERT_TRUE(QFile::link(QStringLiteral("/etc/hostname"), arquivo));
     EXPECT_FALSE(TmRot::IsSingleInstance(nome, false));
     QFile::remove(arquivo);
+}
+
+// What another user plants at a lock's name: a FIFO is refused at once (never waited on) for
+// both locks; a file of another user's is refused for the per-user lock, which lives in /tmp
+// when the user has no runtime folder, and taken for the system-wide one, as it is meant to be.
+TEST(Instancia, WhatAnotherUserPlantsNeitherHangsNorTakesAUsersLock) {
+    if (geteuid() != 0)
+        GTEST_SKIP() << "giving a file to another user needs root";
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    qunsetenv("XDG_RUNTIME_DIR");
+    const passwd* nobody = getpwnam("nobody");
+    ASSERT_NE(nobody, nullptr);
+    using Tomar = bool (*)(const QString&, bool);
+    using Arquivo = QString (*)(const QString&);
+    struct Caso {
+        Tomar tomar;
+        Arquivo arquivo;
+        bool fifo;
+        bool tomada;
+    };
+    const Caso casos[] = {
+        {TmRot::IsSingleInstanceUsuario, TmRot::ArquivoTravaUsuario, true, false},
+        {TmRot::IsSingleInstance, TmRot::ArquivoTravaSistema, true, false},
+        {TmRot::IsSingleInstanceUsuario, TmRot::ArquivoTravaUsuario, false, false},
+        {TmRot::IsSingleInstance, TmRot::ArquivoTravaSistema, false, true},
+    };
+    for (const Caso& caso : casos) {
+        const QString nome = NomeUnico("plantada-");
+        const QByteArray arquivo = QFile::encodeName(caso.arquivo(nome));
+        ASSERT_EQ(caso.fifo ? mkfifo(arquivo.constData(), 0666)
+                            : close(open(arquivo.constData(), O_CREAT | O_WRONLY, 0666)),
+                  0);
+        ASSERT_EQ(chown(arquivo.constData(), nobody->pw_uid, nobody->pw_gid), 0);
+        EXPECT_EQ(caso.tomar(nome, false), caso.tomada) << arquivo.constData();
+        QFile::remove(QFile::decodeName(arquivo));
+    }
+    if (!runtime.isEmpty())
+        qputenv("XDG_RUNTIME_DIR", runtime);
 }
 
 }  // namespace
