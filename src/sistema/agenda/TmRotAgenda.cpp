@@ -192,6 +192,8 @@ QString LinhaCron(const QString& asCmdLine, TDateTime ahHora, const QString& asD
            citadas.join(u' ');
 }
 
+namespace {
+
 bool LerCrontab(QString& asTexto) {
     QProcess crontab;
     QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
@@ -214,6 +216,8 @@ QString SemTarefa(const QString& asTabela, const QString& asMarca) {
         linhas.removeLast();
     return linhas.isEmpty() ? QString() : linhas.join(u'\n') + u'\n';
 }
+
+}  // namespace
 
 bool AgendarCron(const QString& asNomeTarefa, const QString& asCmdLine, TDateTime ahHora,
                  const QString& asDiasSemana, QString& asExecCmd) {
