@@ -2,12 +2,25 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace CaminhoWindows {
 
 QString RaizDriveC() {
     const QString raiz = qEnvironmentVariable("ORVANE_DRIVE_C");
     return raiz.isEmpty() ? QStringLiteral("/") : raiz;
+}
+
+QString PastaUnidadesRede() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/orvane/unidades");
+}
+
+QString RaizDrive(QChar letra) {
+    const QChar maiuscula = letra.toUpper();
+    if (maiuscula < u'A' || maiuscula > u'Z')
+        return {};
+    return maiuscula == u'C' ? RaizDriveC() : PastaUnidadesRede() + u'/' + maiuscula;
 }
 
 namespace {
@@ -27,12 +40,11 @@ QString ComponenteExistente(const QString& pasta, const QString& nome) {
 QString Mapear(const QString& caminhoWindows) {
     QString resto = caminhoWindows;
     resto.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    const bool temDrive = resto.size() >= 2 && resto.at(1) == QLatin1Char(':') &&
-                          resto.at(0).toUpper() == QLatin1Char('C');
-    if (!temDrive)
+    QString caminho =
+        resto.size() >= 2 && resto.at(1) == QLatin1Char(':') ? RaizDrive(resto.at(0)) : QString();
+    if (caminho.isEmpty())
         return resto;
     resto = resto.mid(2);
-    QString caminho = RaizDriveC();
     while (caminho.size() > 1 && caminho.endsWith(QLatin1Char('/')))
         caminho.chop(1);
     bool existe = QFileInfo(caminho).isDir();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QLocale>
+#include <QTemporaryDir>
 
 #include "base/CaminhoWindows.h"
 #include "base/CodePage.h"
@@ -51,6 +52,21 @@ TEST(Caminhos, MapsDriveCAndMatchesExistingComponentsIgnoringCase) {
               raiz.Caminho() + QStringLiteral("/Frente/skin/Orvane_seg"));
     EXPECT_EQ(CaminhoWindows::Mapear(QStringLiteral("dados\\a.txt")),
               QStringLiteral("dados/a.txt"));
+    EXPECT_EQ(CaminhoWindows::Mapear(QStringLiteral("1:\\a.txt")), QStringLiteral("1:/a.txt"));
+}
+
+// Another drive letter stands for its folder among the network drives, where mapping the drive
+// puts a link into the share.
+TEST(Caminhos, MapsOtherDrivesToTheirNetworkDriveFolder) {
+    QTemporaryDir dados;
+    qputenv("XDG_DATA_HOME", dados.path().toLocal8Bit());
+    QDir(dados.path()).mkpath(QStringLiteral("orvane/unidades/Z/Dados"));
+    EXPECT_EQ(CaminhoWindows::Mapear(QStringLiteral("z:\\dados\\Nota.xml")),
+              dados.path() + QStringLiteral("/orvane/unidades/Z/Dados/Nota.xml"));
+    EXPECT_EQ(CaminhoWindows::RaizDrive(u'y'), dados.path() + QStringLiteral("/orvane/unidades/Y"));
+    EXPECT_EQ(CaminhoWindows::RaizDrive(u'c'), CaminhoWindows::RaizDriveC());
+    EXPECT_EQ(CaminhoWindows::RaizDrive(u'\u00e7'), QString());
+    qunsetenv("XDG_DATA_HOME");
 }
 
 TEST(CodePageArquivo, ReadsUtf8WhenMarkedOrValidElseWindows1252) {

@@ -8,7 +8,6 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QUrl>
 
 #include <cerrno>
@@ -16,6 +15,7 @@
 #include <cstring>
 #include <optional>
 
+#include "base/CaminhoWindows.h"
 #include "sistema/compartilhamentos/internal/CaminhoRede.h"
 #include "sistema/compartilhamentos/internal/FilaCups.h"
 #include "sistema/compartilhamentos/internal/MontagemGvfs.h"
@@ -47,17 +47,12 @@ QString LetraDrive(const QString& nome) {
     return letra == QLatin1String("C") ? QString() : letra;
 }
 
-QString PastaDrives() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-           QStringLiteral("/orvane/unidades");
-}
-
 // The folder of the drives' links, opened once without following a link, so every change in it
 // happens in that one folder and a link is only ever read, made or removed as a link.
 class TPastaDrives {
 public:
     explicit TPastaDrives(QString& motivo) {
-        const QString caminho = PastaDrives();
+        const QString caminho = CaminhoWindows::PastaUnidadesRede();
         if (QDir().mkpath(caminho))
             fd_ = open(QFile::encodeName(caminho).constData(),
                        O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
@@ -85,7 +80,8 @@ public:
     // Whether a drive other than letra leads into the mount raiz.
     bool OutraLeva(const QString& letra, const QString& raiz) const {
         for (const QString& outra :
-             QDir(PastaDrives()).entryList(QDir::System | QDir::Dirs | QDir::NoDotAndDotDot)) {
+             QDir(CaminhoWindows::PastaUnidadesRede())
+                 .entryList(QDir::System | QDir::Dirs | QDir::NoDotAndDotDot)) {
             if (outra != letra && MontagemGvfs::RaizMontagem(Alvo(outra)) == raiz)
                 return true;
         }
@@ -100,7 +96,7 @@ public:
         if (fstatat(fd_, nome.constData(), &dados, AT_SYMLINK_NOFOLLOW) == 0 &&
             !S_ISLNK(dados.st_mode)) {
             motivo = QStringLiteral("%1 holds a file or folder of its own, not a drive's link")
-                         .arg(PastaDrives() + u'/' + letra);
+                         .arg(CaminhoWindows::PastaUnidadesRede() + u'/' + letra);
             return false;
         }
         const QByteArray novo =
@@ -197,7 +193,7 @@ namespace TmRot {
 
 QString PastaDrive(const QString& Drive) {
     const QString letra = LetraDrive(Drive);
-    return letra.isEmpty() ? QString() : PastaDrives() + u'/' + letra;
+    return letra.isEmpty() ? QString() : CaminhoWindows::RaizDrive(letra.front());
 }
 
 bool NetConnect(const QString& DriveOrPort, const QString& NetworkPath, const QString& User,

@@ -17,6 +17,7 @@
 
 #include <thread>
 
+#include "base/CaminhoWindows.h"
 #include "sistema/compartilhamentos/internal/CaminhoRede.h"
 #include "sistema/compartilhamentos/internal/MontagemGvfs.h"
 
@@ -326,6 +327,8 @@ TEST_F(Compartilhamentos, DriveLeadsIntoTheShareUntilDisconnectedAndKeepsSharedM
     EXPECT_EQ(Ler(z + QStringLiteral("/oi.txt")), "ol\xc3\xa1");
     ASSERT_TRUE(Escrever(z + QStringLiteral("/novo.txt"), "do caixa"));
     EXPECT_EQ(Ler(smb_.Docs() + QStringLiteral("/novo.txt")), "do caixa");
+    // The library's paths reach the share through the drive letter.
+    EXPECT_EQ(Ler(CaminhoWindows::Mapear(QStringLiteral("z:\\NOVO.txt"))), "do caixa");
 
     // A folder of the share, with the other spelling of the path and the drive.
     ASSERT_TRUE(TmRot::NetConnect(QStringLiteral("y:\\"),
