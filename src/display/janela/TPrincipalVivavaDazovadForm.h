@@ -76,14 +76,13 @@ private:
     void MostrarMonitores(const QList<TMonitor>& monitores);
     void FormKeyDown(int tecla);
     void AtivarPagina(QWidget* pagina);
-    // The screen state applies the command first; the pages that show no state yet take the
-    // command's record themselves.
+    // The screen state applies the command; the debug page, which is no part of it, takes its
+    // record itself, and the picture's file is read here (the state holds its bytes).
     void DespacharComando(Protocolo::EComando comando, const QString& parametros);
     // The pages follow the parts of the screen state that changed.
     void MostrarEstado(TEstadoTela::EPartes partes);
+    void MostrarPix();
     void ExibirImagem();
-    void FecharImagem(bool exibirVenda);
-    void ExibirCodigoPix(const std::optional<Protocolo::TQrPix>& qr);
     // Opens the listener; while it cannot, a discreet notice stays on the idle screen and the
     // listener is tried again every kEsperaEscutaMs (only the first failure is reported).
     void AtivarCanal();

@@ -6,6 +6,7 @@
 #include <QStyle>
 
 #include "desenho/fontes/Fontes.h"
+#include "display/estado/CoresTela.h"
 
 namespace {
 // Insets of a cell's text.
@@ -144,9 +145,11 @@ void TDelegateGrade::GridDrawColumnCell(QPainter& pintor, const QRect& retangulo
         coluna.cor.isValid() && !altoContraste_ ? coluna.cor : paleta.color(QPalette::Text);
     const bool marcada = linha.MarcaDesconto() || linha.MarcaAcrescimo();
     if (linha.MarcaDesconto())
-        texto = altoContraste_ ? QColor(0xFF, 0x80, 0x80) : QColor(0xFF, 0x00, 0x00);
+        texto = QColor(QRgb(altoContraste_ ? CoresTela::kLinhaDescontoContraste
+                                           : CoresTela::kLinhaDesconto));
     if (linha.MarcaAcrescimo())
-        texto = altoContraste_ ? QColor(0x80, 0xFF, 0x80) : QColor(0x00, 0x80, 0x00);
+        texto = QColor(QRgb(altoContraste_ ? CoresTela::kLinhaAcrescimoContraste
+                                           : CoresTela::kLinhaAcrescimo));
     if (marcada && campo == ECampoItem::Tipo)
         texto = fundo;
 

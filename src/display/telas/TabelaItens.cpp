@@ -2,16 +2,23 @@
 
 #include <array>
 
+#include "display/estado/CoresTela.h"
+
 namespace {
 
+QColor CorColuna(ECampoItem campo) {
+    const auto cor = CoresTela::kColunas[static_cast<std::size_t>(campo)];
+    return cor ? QColor(QRgb(*cor)) : QColor();
+}
+
 const std::array<TColunaItem, kNumCamposItem> kColunas = {{
-    {"Nº", 38, QColor(0xC0, 0xC0, 0xC0), Qt::AlignHCenter},
-    {"Código de Barras", 169, QColor(), Qt::AlignLeft},
-    {"Nome", 278, QColor(0x00, 0x00, 0xFF), Qt::AlignLeft},
-    {"Vlr.Unit.", 81, QColor(), Qt::AlignRight},
-    {"Qtd.", 58, QColor(0x00, 0x80, 0x00), Qt::AlignRight},
-    {"Tipo", 45, QColor(0x80, 0x00, 0x00), Qt::AlignHCenter},
-    {"Total", 87, QColor(), Qt::AlignRight},
+    {"Nº", 38, CorColuna(ECampoItem::Nr), Qt::AlignHCenter},
+    {"Código de Barras", 169, CorColuna(ECampoItem::Barras), Qt::AlignLeft},
+    {"Nome", 278, CorColuna(ECampoItem::Nome), Qt::AlignLeft},
+    {"Vlr.Unit.", 81, CorColuna(ECampoItem::Unit), Qt::AlignRight},
+    {"Qtd.", 58, CorColuna(ECampoItem::Qtd), Qt::AlignRight},
+    {"Tipo", 45, CorColuna(ECampoItem::Tipo), Qt::AlignHCenter},
+    {"Total", 87, CorColuna(ECampoItem::Total), Qt::AlignRight},
 }};
 
 }  // namespace
@@ -67,7 +74,7 @@ QVariant TTabelaItens::headerData(int secao, Qt::Orientation orientacao, int pap
         case Qt::TextAlignmentRole:
             return QVariant::fromValue(coluna.alinhamento | Qt::AlignVCenter);
         case Qt::ForegroundRole:
-            return QColor(0x80, 0x80, 0x80);
+            return QColor(QRgb(CoresTela::kTituloColuna));
         default:
             return {};
     }
