@@ -23,6 +23,20 @@ inline constexpr TCor kLinhaDescontoContraste = 0xFF8080;
 inline constexpr TCor kLinhaAcrescimoContraste = 0x80FF80;
 inline constexpr TCor kTituloTotal = 0x808080;
 
+// The text of a row of the given kind, over its columns' colours; nothing for an item.
+constexpr std::optional<TCor> CorLinha(ETipoLinha tipo, bool altoContraste) {
+    switch (tipo) {
+        case ETipoLinha::Cancelamento:
+        case ETipoLinha::Desconto:
+            return altoContraste ? kLinhaDescontoContraste : kLinhaDesconto;
+        case ETipoLinha::Acrescimo:
+            return altoContraste ? kLinhaAcrescimoContraste : kLinhaAcrescimo;
+        case ETipoLinha::Item:
+            break;
+    }
+    return std::nullopt;
+}
+
 // The payment summary, row by row (subtotal, discount, surcharge, total, the five means, the
 // change row): the value's text colour (nothing: the page's text colour) and the row's background
 // while it is open.
@@ -46,8 +60,12 @@ inline constexpr std::array<TCoresLinhaPagamento, 10> kPagamento = {{
 }};
 // The change row's title and value: red while an amount is still missing ("Falta"), black and
 // navy for the change due ("Troco").
-inline constexpr TCor kFalta = 0xFF0000;
-inline constexpr TCor kTituloTroco = kPreto;
-inline constexpr TCor kValorTroco = 0x000080;
+struct TCoresTroco {
+    TCor titulo;
+    TCor valor;
+};
+constexpr TCoresTroco CoresTroco(bool falta) {
+    return falta ? TCoresTroco{0xFF0000, 0xFF0000} : TCoresTroco{kPreto, 0x000080};
+}
 
 }  // namespace CoresTela

@@ -18,6 +18,18 @@ void TPagamentoTela::Limpar() {
     ValorTroco.clear();
 }
 
+QString TPagamentoTela::TituloTroco() const {
+    switch (Troco) {
+        case ETroco::Falta:
+            return QStringLiteral("Falta");
+        case ETroco::Troco:
+            return QStringLiteral("Troco");
+        case ETroco::Nenhum:
+            break;
+    }
+    return QString();
+}
+
 void TPagamentoTela::AplicarResumo(const Protocolo::TResumoPagamento& resumo) {
     Limpar();
     AplicarTotais(resumo.Total, resumo.Descontos, resumo.Acrescimos, resumo.TrocoOuFalta);

@@ -42,6 +42,8 @@ struct TPagamentoTela {
     QString ValorTroco;  // the amount without its sign; empty while the row is closed
 
     bool MeioAberto(int meio) const { return !Meios[meio].Titulo.isEmpty(); }
+    // "Falta", "Troco", or empty while the change row is closed.
+    QString TituloTroco() const;
     // Total "0,00", means and change row closed; the other texts stay.
     void Limpar();
     // Command 3: a reset, then the totals when the summary was read.

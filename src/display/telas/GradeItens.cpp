@@ -143,14 +143,10 @@ void TDelegateGrade::GridDrawColumnCell(QPainter& pintor, const QRect& retangulo
 
     QColor texto =
         coluna.cor.isValid() && !altoContraste_ ? coluna.cor : paleta.color(QPalette::Text);
-    const bool marcada = linha.MarcaDesconto() || linha.MarcaAcrescimo();
-    if (linha.MarcaDesconto())
-        texto = QColor(QRgb(altoContraste_ ? CoresTela::kLinhaDescontoContraste
-                                           : CoresTela::kLinhaDesconto));
-    if (linha.MarcaAcrescimo())
-        texto = QColor(QRgb(altoContraste_ ? CoresTela::kLinhaAcrescimoContraste
-                                           : CoresTela::kLinhaAcrescimo));
-    if (marcada && campo == ECampoItem::Tipo)
+    const auto corLinha = CoresTela::CorLinha(linha.Tipo(), altoContraste_);
+    if (corLinha)
+        texto = QColor(QRgb(*corLinha));
+    if (corLinha && campo == ECampoItem::Tipo)
         texto = fundo;
 
     pintor.fillRect(retangulo, fundo);

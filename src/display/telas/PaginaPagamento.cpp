@@ -126,12 +126,10 @@ void TPaginaPagamento::MostrarTroco(const TPagamentoTela& pagamento) {
         troco.titulo->clear();
         return;
     }
-    const bool falta = pagamento.Troco == ETroco::Falta;
-    troco.titulo->setText(falta ? QStringLiteral("Falta") : QStringLiteral("Troco"));
-    DefinirCorTexto(troco.titulo,
-                    QColor(QRgb(falta ? CoresTela::kFalta : CoresTela::kTituloTroco)));
-    DefinirCorTexto(troco.valor,
-                    QColor(QRgb(falta ? CoresTela::kFalta : CoresTela::kValorTroco)));
+    troco.titulo->setText(pagamento.TituloTroco());
+    const CoresTela::TCoresTroco cores = CoresTela::CoresTroco(pagamento.Troco == ETroco::Falta);
+    DefinirCorTexto(troco.titulo, QColor(QRgb(cores.titulo)));
+    DefinirCorTexto(troco.valor, QColor(QRgb(cores.valor)));
 }
 
 void TPaginaPagamento::CentralizarPagamento() {
