@@ -1,6 +1,7 @@
 #pragma once
-// The colours of the customer's screen, one table for every view of it (the window's pages and
-// any other), as 0xRRGGBB. Where a view uses its own base text colour the table holds nothing.
+// The colours and fixed titles of the customer's screen, one table for every view of it (the
+// window's pages and any other). Colours are 0xRRGGBB; where a view uses its own base text colour
+// the table holds nothing.
 
 #include <QtGlobal>
 #include <array>
@@ -38,25 +39,27 @@ constexpr std::optional<TCor> CorLinha(ETipoLinha tipo, bool altoContraste) {
 }
 
 // The payment summary, row by row (subtotal, discount, surcharge, total, the five means, the
-// change row): the value's text colour (nothing: the page's text colour) and the row's background
-// while it is open.
-struct TCoresLinhaPagamento {
+// change row): the title (UTF-8; the means and the change row take theirs from the state), the
+// value's text colour (nothing: the page's text colour) and the row's background while it is
+// open. Titles are black.
+struct TLinhaPagamento {
+    const char* titulo;
     std::optional<TCor> valor;
     TCor fundoAberta;
 };
 inline constexpr TCor kBranco = 0xFFFFFF;
 inline constexpr TCor kPreto = 0x000000;
-inline constexpr std::array<TCoresLinhaPagamento, 10> kPagamento = {{
-    {0x808080, kBranco},
-    {0xFF0000, 0xFFEAEA},
-    {0x0000FF, 0xDFDFFF},
-    {std::nullopt, kBranco},
-    {0x008080, 0xEAF4F4},
-    {0x008080, 0xDFEEEE},
-    {0x008080, 0xD2E8E8},
-    {0x008080, 0xC6E1E1},
-    {0x008080, 0xB4D6D6},
-    {0x000080, kBranco},
+inline constexpr std::array<TLinhaPagamento, 10> kPagamento = {{
+    {"Subtotal", 0x808080, kBranco},
+    {"Descontos", 0xFF0000, 0xFFEAEA},
+    {"Acréscimos", 0x0000FF, 0xDFDFFF},
+    {"Total", std::nullopt, kBranco},
+    {"Pagamento", 0x008080, 0xEAF4F4},
+    {"Pagamento", 0x008080, 0xDFEEEE},
+    {"Pagamento", 0x008080, 0xD2E8E8},
+    {"Pagamento", 0x008080, 0xC6E1E1},
+    {"Pagamento", 0x008080, 0xB4D6D6},
+    {"Falta", 0x000080, kBranco},
 }};
 // The change row's title and value: red while an amount is still missing ("Falta"), black and
 // navy for the change due ("Troco").

@@ -28,6 +28,7 @@
 #include "display/telas/PaginaVenda.h"
 #include "display/telas/PaginasSimples.h"
 #include "display/telas/QuadroPix.h"
+#include "display/web/ServidorTela.h"
 #include "registro/diario/Diario.h"
 #include "sistema/versao/TmFileVersao.h"
 
@@ -171,19 +172,45 @@ void TPrincipalVivavaDazovadForm::AplicarConfiguracaoTela() {
     else
         ColocarEmJanela(QRect(canto, QSize(config.Largura, config.Altura)));
     TabVenda->ImgFundoVenda().DefinirAdaptar(config.AdaptarFundoVenda);
-    CarregarFundoDoDia();
     AplicarAcessoPdv(config);
+    AtivarPaginaWeb(config);
+    CarregarFundoDoDia();
 }
 
 void TPrincipalVivavaDazovadForm::AplicarAcessoPdv(const ConfiguracaoDisplay& config) {
     QStringList invalidos;
-    canal_->DefinirPermitidos(TListaPermitidos::Ler(config.PdvPermitidos, invalidos));
+    permitidos_ = TListaPermitidos::Ler(config.PdvPermitidos, invalidos);
+    canal_->DefinirPermitidos(permitidos_);
+    if (web_)
+        web_->DefinirPermitidos(permitidos_);
     for (const QString& entrada : invalidos)
         Diario::Escrever(Diario::ENivel::Aviso,
                          QStringLiteral("PdvPermitidos: \"%1\" não é um endereço nem uma rede; "
                                         "ignorado")
                              .arg(entrada));
     segredoPix_ = config.SegredoPix.toUtf8();
+}
+
+void TPrincipalVivavaDazovadForm::AtivarPaginaWeb(const ConfiguracaoDisplay& config) {
+    const std::optional<std::uint16_t> porta = config.PortaWebEfetiva();
+    if (!porta) {
+        web_.reset();
+        return;
+    }
+    if (!web_)
+        web_ = std::make_unique<TServidorTela>(estado_);
+    web_->DefinirPermitidos(permitidos_);
+    if (web_->Porta() == *porta)
+        return;
+    QString erro;
+    if (web_->Ativar(QHostAddress::Any, *porta, erro))
+        Diario::Escrever(Diario::ENivel::Info,
+                         QStringLiteral("página do cliente na porta %1").arg(*porta));
+    else
+        Diario::Escrever(Diario::ENivel::Erro,
+                         QStringLiteral("página do cliente: a porta %1 não abriu: %2")
+                             .arg(*porta)
+                             .arg(erro));
 }
 
 void TPrincipalVivavaDazovadForm::ColocarEmTelaCheia(int monitor) {

@@ -19,22 +19,21 @@ const QColor kPreto(CoresTela::kPreto);
 
 struct TDesenhoLinha {
     const char* sufixo;  // of the names pnl..., lbTit..., lb...
-    const char* titulo;  // UTF-8
     bool corPropria;     // false: the row shows the page's background until it is painted
 };
 
-// The rows' colours are CoresTela::kPagamento, in the same order.
+// The rows' titles and colours are CoresTela::kPagamento, in the same order.
 const std::array<TDesenhoLinha, 10> kDesenho = {{
-    {"Bruto", "Subtotal", false},
-    {"Desconto", "Descontos", true},
-    {"Acrescimo", "Acréscimos", true},
-    {"Liquido", "Total", true},
-    {"Meio1", "Pagamento", true},
-    {"Meio2", "Pagamento", true},
-    {"Meio3", "Pagamento", true},
-    {"Meio4", "Pagamento", true},
-    {"Meio5", "Pagamento", true},
-    {"Troco", "Falta", true},
+    {"Bruto", false},
+    {"Desconto", true},
+    {"Acrescimo", true},
+    {"Liquido", true},
+    {"Meio1", true},
+    {"Meio2", true},
+    {"Meio3", true},
+    {"Meio4", true},
+    {"Meio5", true},
+    {"Troco", true},
 }};
 
 constexpr std::array<ELinhaPagamento, Protocolo::kMeiosPagamento> kMeios = {
@@ -74,18 +73,18 @@ TPaginaPagamento::TPaginaPagamento(QWidget* pai)
     const QFont fonteValor = Fontes::Fonte(QStringLiteral("Tahoma"), 48, true);
     for (std::size_t i = 0; i < kDesenho.size(); ++i) {
         const TDesenhoLinha& d = kDesenho[i];
+        const CoresTela::TLinhaPagamento& cores = CoresTela::kPagamento[i];
         const QString sufixo = QString::fromLatin1(d.sufixo);
         auto* painel = new QWidget(this);
         painel->setObjectName(QStringLiteral("pnl") + sufixo);
         TLinha& linha = linhas_[i];
         linha.painel = painel;
         linha.titulo = NovoRotulo(painel, QStringLiteral("lbTit") + sufixo,
-                                  QString::fromUtf8(d.titulo), fonteTitulo, kAlturaTitulo);
+                                  QString::fromUtf8(cores.titulo), fonteTitulo, kAlturaTitulo);
         linha.valor = NovoRotulo(painel, QStringLiteral("lb") + sufixo, QStringLiteral("99.999,99"),
                                  fonteValor, kAlturaValor);
         linha.valor->move(0, kTopoValor);
         DefinirCorTexto(linha.titulo, kPreto);
-        const CoresTela::TCoresLinhaPagamento& cores = CoresTela::kPagamento[i];
         if (cores.valor)
             DefinirCorTexto(linha.valor, QColor(QRgb(*cores.valor)));
         linha.corAtiva = QColor(QRgb(cores.fundoAberta));

@@ -6,20 +6,18 @@
 
 namespace {
 
-QColor CorColuna(ECampoItem campo) {
-    const auto cor = CoresTela::kColunas[static_cast<std::size_t>(campo)];
-    return cor ? QColor(QRgb(*cor)) : QColor();
+// The grid's width of each column, in pixels.
+constexpr std::array<int, kNumCamposItem> kLarguras = {38, 169, 278, 81, 58, 45, 87};
+
+TColunaItem Coluna(std::size_t c) {
+    const TCampoItem& campo = CampoItem(static_cast<ECampoItem>(c));
+    const auto cor = CoresTela::kColunas[c];
+    return {campo.titulo, kLarguras[c], cor ? QColor(QRgb(*cor)) : QColor(), campo.alinhamento};
 }
 
-const std::array<TColunaItem, kNumCamposItem> kColunas = {{
-    {"Nº", 38, CorColuna(ECampoItem::Nr), Qt::AlignHCenter},
-    {"Código de Barras", 169, CorColuna(ECampoItem::Barras), Qt::AlignLeft},
-    {"Nome", 278, CorColuna(ECampoItem::Nome), Qt::AlignLeft},
-    {"Vlr.Unit.", 81, CorColuna(ECampoItem::Unit), Qt::AlignRight},
-    {"Qtd.", 58, CorColuna(ECampoItem::Qtd), Qt::AlignRight},
-    {"Tipo", 45, CorColuna(ECampoItem::Tipo), Qt::AlignHCenter},
-    {"Total", 87, CorColuna(ECampoItem::Total), Qt::AlignRight},
-}};
+const std::array<TColunaItem, kNumCamposItem> kColunas = {Coluna(0), Coluna(1), Coluna(2),
+                                                          Coluna(3), Coluna(4), Coluna(5),
+                                                          Coluna(6)};
 
 }  // namespace
 
