@@ -18,6 +18,7 @@ packages=(
   iputils-ping python3-dbusmock dbus-daemon desktop-file-utils systemd
   cron
   abi-dumper abi-compliance-checker
+  qt6-httpserver-dev qt6-websockets-dev chromium chromium-driver python3-selenium
 )
 # node and npm run the differential tests of document numbers; nodejs from elsewhere brings npm.
 command -v npm >/dev/null || packages+=(nodejs npm)
