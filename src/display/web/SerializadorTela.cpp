@@ -51,7 +51,7 @@ QString NomeAlinhamento(Qt::Alignment alinhamento) {
     return alinhamento & Qt::AlignRight ? QStringLiteral("right") : QStringLiteral("left");
 }
 
-QJsonArray Colunas() {
+QJsonArray CriarColunas() {
     QJsonArray colunas;
     for (int c = 0; c < kNumCamposItem; ++c) {
         const TCampoItem& campo = CampoItem(static_cast<ECampoItem>(c));
@@ -60,6 +60,12 @@ QJsonArray Colunas() {
                                    {"cor", Cor(CoresTela::kColunas[c])},
                                    {"corTitulo", Cor(CoresTela::kTituloColuna)}});
     }
+    return colunas;
+}
+
+// The same in every message: built once.
+const QJsonArray& Colunas() {
+    static const QJsonArray colunas = CriarColunas();
     return colunas;
 }
 
