@@ -26,9 +26,10 @@ namespace {
 QString Lista(int itens, int numero) {
     QString texto;
     for (int i = 1; i <= itens; ++i)
-        texto += QStringLiteral("%1|789123456%2|PRODUTO DE EXEMPLO NUMERO %1|2|UN|21,90|43,80||0|0|0&")
-                     .arg(i)
-                     .arg(i, 5, 10, QLatin1Char('0'));
+        texto +=
+            QStringLiteral("%1|789123456%2|PRODUTO DE EXEMPLO NUMERO %1|2|UN|21,90|43,80||0|0|0&")
+                .arg(i)
+                .arg(i, 5, 10, QLatin1Char('0'));
     return texto + QStringLiteral("TOTAL|R$ %1,00|||||||||").arg(numero);
 }
 
@@ -144,8 +145,8 @@ void EcoWebSocket(benchmark::State& state) {
         Registrar(state, amostras);
     }
     cliente.close();
-    QMetaObject::invokeMethod(servidor, [servidor] { delete servidor; },
-                              Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        servidor, [servidor] { delete servidor; }, Qt::BlockingQueuedConnection);
     thread.quit();
     thread.wait();
 }
@@ -186,7 +187,8 @@ void Comando1_Paginas(benchmark::State& state) {
         venda.MostrarTotal(estado.TotalVenda());
     }
     state.counters["paginas_no_fim"] = servidor.Clientes();
-    QMetaObject::invokeMethod(dono, [dono] { delete dono; }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        dono, [dono] { delete dono; }, Qt::BlockingQueuedConnection);
     leitura.quit();
     leitura.wait();
 }

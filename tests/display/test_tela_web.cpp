@@ -159,7 +159,8 @@ TEST(SerializadorTela, OnlyRowsFromTheFirstChangedOneAreSent) {
     for (const TCaso& c : casos) {
         SCOPED_TRACE(c.nome);
         depois.Aplicar(EComando::CarregarListaItens, c.lista);
-        const qsizetype primeira = PrimeiraLinhaDiferente(antes.LinhasVenda(), depois.LinhasVenda());
+        const qsizetype primeira =
+            PrimeiraLinhaDiferente(antes.LinhasVenda(), depois.LinhasVenda());
         EXPECT_EQ(primeira, c.primeira);
         const QJsonObject venda = Mensagem(depois, primeira)["venda"].toObject();
         EXPECT_EQ(venda["de"], primeira);
@@ -228,8 +229,9 @@ protected:
         const QByteArray cabecalho = resposta.left(fimCabecalho);
         if (politica) {
             const qsizetype inicio = cabecalho.indexOf("Content-Security-Policy: ");
-            *politica = inicio < 0 ? QByteArray()
-                                   : cabecalho.mid(inicio, cabecalho.indexOf("\r\n", inicio) - inicio);
+            *politica = inicio < 0
+                            ? QByteArray()
+                            : cabecalho.mid(inicio, cabecalho.indexOf("\r\n", inicio) - inicio);
         }
         return {cabecalho.mid(9, 3).toInt(), resposta.mid(fimCabecalho + 4, tamanho)};
     }

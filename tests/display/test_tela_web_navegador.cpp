@@ -33,11 +33,10 @@ namespace {
 // "rgb(r, g, b)" as the browser computes a colour.
 QColor CorCss(const QJsonValue& css) {
     const QRegularExpressionMatch m =
-        QRegularExpression(QStringLiteral(R"(rgba?\((\d+), (\d+), (\d+))"))
-            .match(css.toString());
-    return m.hasMatch() ? QColor(m.captured(1).toInt(), m.captured(2).toInt(),
-                                 m.captured(3).toInt())
-                        : QColor();
+        QRegularExpression(QStringLiteral(R"(rgba?\((\d+), (\d+), (\d+))")).match(css.toString());
+    return m.hasMatch()
+               ? QColor(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt())
+               : QColor();
 }
 
 class TelaWebNavegador : public ::testing::Test {
@@ -106,8 +105,7 @@ protected:
         auto* grade = Filho<QTableView>("Grid");
         const QModelIndex indice = grade->model()->index(linha, coluna);
         grade->scrollTo(indice);
-        const QImage celula =
-            grade->viewport()->grab(grade->visualRect(indice)).toImage();
+        const QImage celula = grade->viewport()->grab(grade->visualRect(indice)).toImage();
         for (int y = 0; y < celula.height(); ++y)
             for (int x = 0; x < celula.width(); ++x)
                 if (celula.pixelColor(x, y).rgb() == cor.rgb())
@@ -189,4 +187,13 @@ TEST_F(TelaWebNavegador, PageShowsTheSaleAndPaymentAsTheWindowDoes) {
     EXPECT_EQ(rows[9]["valor"], "14,30");
     EXPECT_EQ(rows[4]["valor"], "50,00");
     EXPECT_TRUE(dialogos_->dialogos.empty());
+}
+
+TEST(TelaWebSemPorta, WithoutTheKeyNoPortIsOpened) {
+    RaizTemporaria raiz;
+    raiz.Criar(
+        QStringLiteral("frente/config/Orvane.crv"),
+        QStringLiteral("[Config]\r\nPorta=%1\r\nTelaCheia=0\r\n").arg(PortaLivre()).toLatin1());
+    TPrincipalVivavaDazovadForm janela;
+    EXPECT_EQ(janela.ServidorWeb(), nullptr);
 }

@@ -81,8 +81,8 @@ public:
     // (LinhasAcrescidas), the sale total, the payment summary, the info texts. The Mostrar parts
     // are no change but the command's request that the sale (commands 1 and 2, command 103 with
     // "1"), the payment summary (command 3 with its summary, commands 103 without "1" and 104, a
-    // PIX code shown) or the info texts (command 6) or the picture be shown; PaginaTela follows them.
-    // Pix is the PIX code shown or removed, Imagem the picture page's picture, Fundo the idle
+    // PIX code shown) or the info texts (command 6) or the picture be shown; PaginaTela follows
+    // them. Pix is the PIX code shown or removed, Imagem the picture page's picture, Fundo the idle
     // background.
     enum EParte {
         Linhas = 1,

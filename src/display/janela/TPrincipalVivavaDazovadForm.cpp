@@ -207,10 +207,9 @@ void TPrincipalVivavaDazovadForm::AtivarPaginaWeb(const ConfiguracaoDisplay& con
         Diario::Escrever(Diario::ENivel::Info,
                          QStringLiteral("página do cliente na porta %1").arg(*porta));
     else
-        Diario::Escrever(Diario::ENivel::Erro,
-                         QStringLiteral("página do cliente: a porta %1 não abriu: %2")
-                             .arg(*porta)
-                             .arg(erro));
+        Diario::Escrever(
+            Diario::ENivel::Erro,
+            QStringLiteral("página do cliente: a porta %1 não abriu: %2").arg(*porta).arg(erro));
 }
 
 void TPrincipalVivavaDazovadForm::ColocarEmTelaCheia(int monitor) {

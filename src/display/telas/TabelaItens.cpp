@@ -15,9 +15,8 @@ TColunaItem Coluna(std::size_t c) {
     return {campo.titulo, kLarguras[c], cor ? QColor(QRgb(*cor)) : QColor(), campo.alinhamento};
 }
 
-const std::array<TColunaItem, kNumCamposItem> kColunas = {Coluna(0), Coluna(1), Coluna(2),
-                                                          Coluna(3), Coluna(4), Coluna(5),
-                                                          Coluna(6)};
+const std::array<TColunaItem, kNumCamposItem> kColunas = {
+    Coluna(0), Coluna(1), Coluna(2), Coluna(3), Coluna(4), Coluna(5), Coluna(6)};
 
 }  // namespace
 

@@ -148,9 +148,8 @@ QJsonValue Imagem(const TImagemTela& imagem) {
 }  // namespace
 
 TQuadroTela TQuadroTela::De(const TEstadoTela& estado) {
-    return {estado.PaginaTela(), estado.LinhasVenda(), estado.TotalVenda(),
-            estado.PagamentoTela(), estado.InfoTela(), estado.PixTela(),
-            estado.ImagemTela(), estado.FundoTela()};
+    return {estado.PaginaTela(), estado.LinhasVenda(), estado.TotalVenda(), estado.PagamentoTela(),
+            estado.InfoTela(),   estado.PixTela(),     estado.ImagemTela(), estado.FundoTela()};
 }
 
 QByteArray SerializarTela(const TQuadroTela& quadro, quint64 versao, qsizetype primeiraLinha) {
@@ -172,8 +171,7 @@ qsizetype PrimeiraLinhaDiferente(const QVector<TLinhaItem>& antes,
                                  const QVector<TLinhaItem>& depois) {
     if (antes.constData() == depois.constData())  // the same shared list
         return std::min(antes.size(), depois.size());
-    const auto diferenca =
-        std::mismatch(antes.begin(), antes.end(), depois.begin(), depois.end());
+    const auto diferenca = std::mismatch(antes.begin(), antes.end(), depois.begin(), depois.end());
     return diferenca.first - antes.begin();
 }
 

@@ -78,7 +78,8 @@ QByteArray TipoImagem(const QByteArray& bytes) {
 // Lives on the server's thread, where every socket of it is created and used.
 class TNucleoServidorTela : public QAbstractHttpServer {
 public:
-    explicit TNucleoServidorTela(qint64 limiteFila) : limiteFila_(limiteFila), pagina_(LerPagina()) {
+    explicit TNucleoServidorTela(qint64 limiteFila)
+        : limiteFila_(limiteFila), pagina_(LerPagina()) {
         connect(this, &QAbstractHttpServer::newWebSocketConnection, this,
                 &TNucleoServidorTela::AceitarPaginas);
     }
@@ -111,7 +112,8 @@ public:
         const bool agendar = !pendente_;
         pendente_ = std::move(quadro);
         if (agendar)
-            QMetaObject::invokeMethod(this, [this] { Enviar(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this] { Enviar(); }, Qt::QueuedConnection);
     }
 
 protected:
@@ -129,19 +131,17 @@ protected:
         }
         const QString caminho = pedido.url().path();
         if (caminho == QLatin1String("/")) {
-            resposta.write(pagina_,
-                           {{"Content-Type", "text/html; charset=utf-8"},
-                            {"Cache-Control", "no-store"},
-                            {"Content-Security-Policy", kPolitica},
-                            {"X-Content-Type-Options", "nosniff"},
-                            {"Referrer-Policy", "no-referrer"}});
+            resposta.write(pagina_, {{"Content-Type", "text/html; charset=utf-8"},
+                                     {"Cache-Control", "no-store"},
+                                     {"Content-Security-Policy", kPolitica},
+                                     {"X-Content-Type-Options", "nosniff"},
+                                     {"Referrer-Policy", "no-referrer"}});
             return true;
         }
         if (const std::optional<QByteArray> imagem = Imagem(caminho)) {
-            resposta.write(*imagem,
-                           {{"Content-Type", TipoImagem(*imagem)},
-                            {"Cache-Control", "max-age=31536000, immutable"},
-                            {"X-Content-Type-Options", "nosniff"}});
+            resposta.write(*imagem, {{"Content-Type", TipoImagem(*imagem)},
+                                     {"Cache-Control", "max-age=31536000, immutable"},
+                                     {"X-Content-Type-Options", "nosniff"}});
             return true;
         }
         return false;
@@ -233,7 +233,8 @@ TServidorTela::TServidorTela(const TEstadoTela& estado, qint64 limiteFila, QObje
 }
 
 TServidorTela::~TServidorTela() {
-    QMetaObject::invokeMethod(nucleo_, [this] { delete nucleo_; }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        nucleo_, [this] { delete nucleo_; }, Qt::BlockingQueuedConnection);
     thread_.quit();
     thread_.wait();
 }
@@ -254,14 +255,15 @@ bool TServidorTela::Ativar(const QHostAddress& endereco, quint16 porta, QString&
 void TServidorTela::Desativar() {
     if (!Ativo())
         return;
-    QMetaObject::invokeMethod(nucleo_, [this] { nucleo_->Fechar(); },
-                              Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        nucleo_, [this] { nucleo_->Fechar(); }, Qt::BlockingQueuedConnection);
     porta_ = 0;
 }
 
 void TServidorTela::DefinirPermitidos(const TListaPermitidos& permitidos) {
-    QMetaObject::invokeMethod(nucleo_, [this, permitidos] { nucleo_->DefinirPermitidos(permitidos); },
-                              Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        nucleo_, [this, permitidos] { nucleo_->DefinirPermitidos(permitidos); },
+        Qt::QueuedConnection);
 }
 
 int TServidorTela::Clientes() const {
