@@ -15,7 +15,7 @@ from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.support.ui import WebDriverWait
 
-TAMANHOS = [(390, 844), (1280, 800), (844, 390)]
+TAMANHOS = [(390, 844), (844, 390), (1280, 800), (800, 1280), (1920, 1080)]
 
 LER_DOM = """
 const cor = (e) => getComputedStyle(e).color;

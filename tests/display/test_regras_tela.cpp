@@ -31,7 +31,8 @@ TEST(PortaWeb, OnlyAPortNumberOpensThePage) {
                  {"PortaWeb=65535", 65535, 65535},
                  {"PortaWeb=65536", 65536, std::nullopt},
                  {"PortaWeb=-80", -80, std::nullopt},
-                 {"PortaWeb=oito", 0, std::nullopt}};
+                 {"PortaWeb=oito", 0, std::nullopt},
+                 {"PortaWeb=22334", 22334, std::nullopt}};  // the POS's port
     for (const auto& c : casos) {
         SCOPED_TRACE(c.linha);
         RaizTemporaria raiz;

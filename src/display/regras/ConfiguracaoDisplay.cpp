@@ -37,8 +37,8 @@ ConfiguracaoDisplay ConfiguracaoDisplay::Ler(QSize tamanhoPadrao) {
     lida.PortaWeb = config.ReadIntegerConfig(QStringLiteral("PortaWeb"), padrao.PortaWeb);
     if (lida.PortaWeb != 0 && !lida.PortaWebEfetiva())
         Diario::Escrever(Diario::ENivel::Aviso,
-                         QStringLiteral("PortaWeb=%1 não é uma porta (1 a 65535); a página do "
-                                        "cliente fica desligada")
+                         QStringLiteral("PortaWeb=%1 não é uma porta livre (1 a 65535, outra que a "
+                                        "do PDV); a página do cliente fica desligada")
                              .arg(lida.PortaWeb));
     return lida;
 }
@@ -69,7 +69,7 @@ std::uint16_t ConfiguracaoDisplay::PortaEfetiva() const {
 }
 
 std::optional<std::uint16_t> ConfiguracaoDisplay::PortaWebEfetiva() const {
-    if (PortaWeb < 1 || PortaWeb > 0xFFFF)
+    if (PortaWeb < 1 || PortaWeb > 0xFFFF || PortaWeb == PortaEfetiva())
         return std::nullopt;
     return static_cast<std::uint16_t>(PortaWeb);
 }

@@ -78,7 +78,8 @@ struct ConfiguracaoDisplay {
     // (negative values wrap as a 16-bit number would); 0 means the default port.
     std::uint16_t PortaEfetiva() const;
     // The port of the customer's page: 1 to 65535; nothing (no port opened) for 0 and for any
-    // other value, which is reported in the journal when read.
+    // other value, and for the POS's port, which the POS keeps; both are reported in the journal
+    // when read.
     std::optional<std::uint16_t> PortaWebEfetiva() const;
     // The corner the file fixes ("Left", "Top"), when both are 0 or more.
     std::optional<QPoint> CantoFixo() const;
