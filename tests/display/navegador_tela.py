@@ -2,7 +2,7 @@
 """Opens the customer's page in headless Chromium (driven by Selenium), waits for the page the
 display shows, and prints what the page's DOM shows as JSON on standard output: the sale rows
 (kind, cell texts, the elements inside the name cell, the name cell's colour), the total, the
-payment rows (title, value, open, colours). With a folder, it also saves screenshots at a phone's
+payment rows (title, value, open, colours), the width of the picture page's picture once loaded. With a folder, it also saves screenshots at a phone's
 and a tablet's size there.
 
 navegador_tela.py URL PAGE [FOLDER PREFIX]
@@ -30,6 +30,7 @@ return {
     corNome: cor(tr.cells[2]),
   })),
   total: document.getElementById('totalVenda').textContent,
+  figura: document.getElementById('figura').naturalWidth,
   pagamento: [...document.querySelectorAll('#linhasPagamento > div')].map((d) => ({
     titulo: d.children[0].textContent,
     valor: d.children[1].textContent,
@@ -54,7 +55,8 @@ def main():
         navegador.get(url)
         WebDriverWait(navegador, 30).until(lambda n: n.execute_script(
             "return document.body.dataset.pagina === arguments[0] && "
-            "document.body.dataset.versao !== '0'", pagina))
+            "document.body.dataset.versao !== '0' && "
+            "[...document.images].every((i) => i.hidden || i.complete)", pagina))
         print(json.dumps(navegador.execute_script(LER_DOM)))
         if len(sys.argv) > 4:
             pasta, prefixo = sys.argv[3], sys.argv[4]

@@ -2,7 +2,7 @@
 // (offscreen) with its POS port and its page's port on loopback, a sale and a payment are driven
 // over the POS port, and headless Chromium (chromium, chromium-driver, python3-selenium) reads
 // back from the page's DOM the rows, total, payment rows, colours and change that the window
-// shows. With ORVANE_CAPTURAS_WEB naming a folder, the page's screenshots at a phone's and a
+// shows, and the POS's picture as the browser decodes it. With ORVANE_CAPTURAS_WEB naming a folder, the page's screenshots at a phone's and a
 // tablet's size are left there.
 
 #include <gtest/gtest.h>
@@ -186,6 +186,14 @@ TEST_F(TelaWebNavegador, PageShowsTheSaleAndPaymentAsTheWindowDoes) {
     EXPECT_EQ(rows[9]["titulo"], "Troco");
     EXPECT_EQ(rows[9]["valor"], "14,30");
     EXPECT_EQ(rows[4]["valor"], "50,00");
+
+    // The POS's picture, served by its content hash, decodes in the browser.
+    QImage figura(64, 48, QImage::Format_RGB32);
+    figura.fill(Qt::darkCyan);
+    ASSERT_TRUE(figura.save(raiz_.Caminho() + QStringLiteral("/frente/OrvaneImg.bmp")));
+    Enviar(Linha(102, ""));
+    ASSERT_EQ(Ativa(), Filho<QWidget>("TabImg"));
+    EXPECT_EQ(LerPagina(QStringLiteral("imagem"))["figura"], 64);
     EXPECT_TRUE(dialogos_->dialogos.empty());
 }
 
