@@ -305,6 +305,24 @@ TEST_F(ServidorTela, PageGetsTheWholeStateThenEachChangeAndChangesNothing) {
     EXPECT_TRUE(outra->mensagens.isEmpty());
 }
 
+TEST_F(ServidorTela, ReopenedOnAnotherPortItDropsThePagesOfTheOldOne) {
+    Ativar();
+    auto antiga = Conectar();
+    ASSERT_TRUE(Aguardar([&] { return !antiga->mensagens.isEmpty(); }));
+    const quint16 portaAntiga = servidor_->Porta();
+    QString erro;
+    ASSERT_TRUE(servidor_->Ativar(QHostAddress::LocalHost, 0, erro)) << erro.toStdString();
+    EXPECT_NE(servidor_->Porta(), portaAntiga);
+    EXPECT_TRUE(Aguardar([&] { return antiga->ws.state() == QAbstractSocket::UnconnectedState; }));
+    auto nova = Conectar();
+    ASSERT_TRUE(Aguardar([&] { return !nova->mensagens.isEmpty(); }));
+    EXPECT_EQ(servidor_->Clientes(), 1);
+    servidor_->Desativar();
+    EXPECT_FALSE(servidor_->Ativo());
+    EXPECT_TRUE(Aguardar([&] { return nova->ws.state() == QAbstractSocket::UnconnectedState; }));
+    EXPECT_EQ(servidor_->Clientes(), 0);
+}
+
 TEST_F(ServidorTela, AddressesOutsideTheAllowListGetNothing) {
     QStringList invalidos;
     Ativar();

@@ -120,8 +120,7 @@ protected:
     // A request the server takes is answered here, or, for the WebSocket upgrade on its path,
     // handed back unanswered to the HTTP server, which makes the handshake.
     bool handleRequest(const QHttpServerRequest& pedido, QTcpSocket* socket) override {
-        const bool upgrade = !pedido.value("upgrade").isEmpty();
-        if (upgrade)
+        if (pedido.value("upgrade").compare("websocket", Qt::CaseInsensitive) == 0)
             return pedido.method() == QHttpServerRequest::Method::Get &&
                    pedido.url().path() == kCaminhoEstado;
         QHttpServerResponder resposta = makeResponder(pedido, socket);
