@@ -243,13 +243,13 @@ TEstadoTela::EPartes TEstadoTela::AplicarPagamento(Protocolo::EComando comando,
                                                    const QString& parametros) {
     using namespace Protocolo;
     TPagamentoTela novo = pagamento_;
-    EPartes pedidos;
+    EPartes partes;  // the PIX code removed, the page asked for
     switch (comando) {
         case EComando::ExibirResumoPagamento:
-            pedidos = DefinirPix(std::nullopt);
+            partes = DefinirPix(std::nullopt);
             if (const auto resumo = LerResumoPagamento(parametros)) {
                 novo.AplicarResumo(*resumo);
-                pedidos |= MostrarPagamento;
+                partes |= MostrarPagamento;
             } else {
                 novo.Limpar();
             }
@@ -258,17 +258,17 @@ TEstadoTela::EPartes TEstadoTela::AplicarPagamento(Protocolo::EComando comando,
             if (const auto meios = LerMeiosPagamento(parametros)) {
                 novo.AplicarMeios(*meios);
                 if (PagamentoConcluido(*meios))
-                    pedidos = DefinirPix(std::nullopt);
+                    partes = DefinirPix(std::nullopt);
             }
             break;
         case EComando::ExibirPagamento:
-            pedidos = MostrarPagamento;
+            partes = MostrarPagamento;
             break;
         default:
             return {};
     }
     if (novo == pagamento_)
-        return pedidos;
+        return partes;
     pagamento_ = novo;
-    return pedidos | Pagamento;
+    return partes | Pagamento;
 }
