@@ -51,6 +51,10 @@ RATIOS = [
     ("Cold start to the first painted frame: display / bare Qt window", "PartidaDisplay/iterations:20/manual_time", "PartidaJanelaNua/iterations:20/manual_time", "real_time", 1.5),
     ("Cold start to the first painted frame: display / Qt window with one line of text", "PartidaDisplay/iterations:20/manual_time", "PartidaJanelaComTexto/iterations:20/manual_time", "real_time", None),
     ("Display start-up until it takes a connection: shared libraries / static archives", "Inicio/Compartilhado/iterations:30/manual_time", "Inicio/Estatico/iterations:30/manual_time", "real_time", 1.1),
+    ("Customer's page: command applied to the state arriving in a WebSocket client / bare QWebSocket echo, median", "EstadoAoCliente/iterations:1000/manual_time", "EcoWebSocket/iterations:1000/manual_time", "mediana_ms", None),
+    ("Customer's page: command applied to the state arriving in a WebSocket client / bare QWebSocket echo, 99th percentile", "EstadoAoCliente/iterations:1000/manual_time", "EcoWebSocket/iterations:1000/manual_time", "p99_ms", None),
+    ("Command 1 with 1 000 items, window thread's CPU: 50 pages connected / none", "Comando1_Paginas/50/repeats:5", "Comando1_Paginas/0/repeats:5", "cpu_time", 1.1),
+    ("Command 1 with 1 000 items, wall time: 50 pages connected / none", "Comando1_Paginas/50/repeats:5", "Comando1_Paginas/0/repeats:5", "real_time", None),
 ]
 
 # (what, benchmark, field, unit, target as the largest value that passes, or None)
@@ -68,6 +72,10 @@ ABSOLUTES = [
     ("Line written to the socket to the changed frame painted, median / the 100 ms hand-off", "CaminhoComando/iterations:1000/manual_time", "razao_mediana", "x", 1.2),
     ("Line written to the socket to the changed frame painted, 99th percentile / the 100 ms hand-off", "CaminhoComando/iterations:1000/manual_time", "razao_p99", "x", 1.2),
     ("Items in the largest one-line sale", "ProgramaOcioso/iterations:1/manual_time", "itens_venda", "", None),
+    ("Customer's page: command applied to the state in a WebSocket client, median", "EstadoAoCliente/iterations:1000/manual_time", "mediana_ms", "ms", None),
+    ("Customer's page: command applied to the state in a WebSocket client, 99th percentile", "EstadoAoCliente/iterations:1000/manual_time", "p99_ms", "ms", None),
+    ("Bare QWebSocket echo over loopback, median", "EcoWebSocket/iterations:1000/manual_time", "mediana_ms", "ms", None),
+    ("Bare QWebSocket echo over loopback, 99th percentile", "EcoWebSocket/iterations:1000/manual_time", "p99_ms", "ms", None),
 ]
 
 TO_MS = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}

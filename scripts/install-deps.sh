@@ -19,6 +19,7 @@ packages=(
   cron
   samba cups-daemon cups-client libcups2-dev libglib2.0-bin gvfs-backends gvfs-fuse
   abi-dumper abi-compliance-checker
+  qt6-httpserver-dev qt6-websockets-dev chromium chromium-driver python3-selenium
 )
 # node and npm run the differential tests of document numbers; nodejs from elsewhere brings npm.
 command -v npm >/dev/null || packages+=(nodejs npm)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QCryptographicHash>
 #include <QSignalSpy>
 
 #include "display/estado/EstadoTela.h"
@@ -289,4 +290,96 @@ TEST(EstadoTela, InfoTextsAskForTheirPageEveryTime) {
     EXPECT_EQ(estado.InfoTela().Valor, "<i>1,5</i> kg");
     EXPECT_EQ(estado.Aplicar(EComando::ExibirInfo, QStringLiteral("Peso|<i>1,5</i> kg")),
               P::MostrarInfo);
+}
+
+TEST(EstadoTela, CommandsChooseThePageAndTheirPixCode) {
+    const QString pix = QStringLiteral(
+        "00020126580014br.gov.bcb.pix0136123e4567-e12b-12d1-a456-4266554400005204000053039865802BR"
+        "5913Fulano de Tal6008BRASILIA62070503***63041D3D|Pague aqui|12,34");
+    struct TCasoPix {
+        const char* nome;
+        TPasso passo;
+        TEstadoTela::EPartes partes;  // with a code shown before
+        EPaginaTela pagina;
+        bool pixFica;
+    };
+    const TCasoPix casos[] = {
+        {"remove", {EComando::RemoverCodigoPix, {}}, P::Pix, EPaginaTela::Pagamento, false},
+        {"new list",
+         {EComando::CarregarListaItens, {}},
+         P::Linhas | P::Pix | P::MostrarVenda,
+         EPaginaTela::Venda,
+         false},
+        {"new sale",
+         {EComando::LimparVenda, {}},
+         P::Linhas | P::Pix,
+         EPaginaTela::Pagamento,
+         false},
+        {"summary",
+         {EComando::ExibirResumoPagamento, QStringLiteral("1|0|0|1")},
+         P::Pagamento | P::Pix | P::MostrarPagamento,
+         EPaginaTela::Pagamento,
+         false},
+        {"paid",
+         {EComando::ExibirMeiosPagamento, Meios("Pix", "12,34", "0")},
+         P::Pagamento | P::Pix,
+         EPaginaTela::Pagamento,
+         false},
+        {"still missing",
+         {EComando::ExibirMeiosPagamento, Meios("Pix", "2,00", "10")},
+         P::Pagamento,
+         EPaginaTela::Pagamento,
+         true},
+        {"sale shown",
+         {EComando::ExibirVenda, QStringLiteral("0")},
+         P::MostrarVenda,
+         EPaginaTela::Venda,
+         true},
+        {"picture closed to the sale",
+         {EComando::FecharImagem, QStringLiteral("1")},
+         P::MostrarVenda,
+         EPaginaTela::Venda,
+         true},
+        {"picture closed to the payment",
+         {EComando::FecharImagem, QStringLiteral("0")},
+         P::MostrarPagamento,
+         EPaginaTela::Pagamento,
+         true},
+        {"info",
+         {EComando::ExibirInfo, QStringLiteral("a|b")},
+         P::Info | P::MostrarInfo,
+         EPaginaTela::Info,
+         true},
+    };
+    for (const TCasoPix& c : casos) {
+        SCOPED_TRACE(c.nome);
+        TEstadoTela estado;
+        estado.Aplicar(EComando::CarregarListaItens,
+                       QStringLiteral("1|789|Arroz|1|UN|12,34|12,34||0|0|0&"));
+        EXPECT_EQ(estado.Aplicar(EComando::ExibirCodigoPix, pix), P::Pix | P::MostrarPagamento);
+        EXPECT_EQ(estado.PixTela()->Legenda, "Pague aqui");
+        EXPECT_EQ(estado.PaginaTela(), EPaginaTela::Pagamento);
+        EXPECT_EQ(estado.Aplicar(c.passo.comando, c.passo.parametros), c.partes);
+        EXPECT_EQ(estado.PaginaTela(), c.pagina);
+        EXPECT_EQ(estado.PixTela().has_value(), c.pixFica);
+    }
+}
+
+TEST(EstadoTela, PicturesAreNamedByTheirContent) {
+    TEstadoTela estado;
+    QSignalSpy mudou(&estado, &TEstadoTela::Mudou);
+    estado.ExibirImagem("BM abc");
+    EXPECT_EQ(estado.PaginaTela(), EPaginaTela::Imagem);
+    EXPECT_EQ(estado.ImagemTela().Hash,
+              QCryptographicHash::hash("BM abc", QCryptographicHash::Sha256).toHex());
+    estado.ExibirImagem("BM abc");  // the same picture again: only the page is asked for
+    estado.DefinirFundo("fundo");
+    estado.DefinirFundo("fundo");  // no change, no signal
+    estado.DefinirFundo({});       // back to the built-in background
+    ASSERT_EQ(mudou.size(), 4);
+    EXPECT_EQ(mudou[0][0].value<TEstadoTela::EPartes>(), P::Imagem | P::MostrarImagem);
+    EXPECT_EQ(mudou[1][0].value<TEstadoTela::EPartes>(), TEstadoTela::EPartes(P::MostrarImagem));
+    EXPECT_EQ(mudou[2][0].value<TEstadoTela::EPartes>(), TEstadoTela::EPartes(P::Fundo));
+    EXPECT_TRUE(estado.FundoTela().Vazia());
+    EXPECT_EQ(estado.FundoTela().Conteudo, QByteArray());
 }

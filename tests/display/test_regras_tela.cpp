@@ -20,6 +20,36 @@ TEST(Porta, TakenModulo65536AndZeroMeansTheDefault) {
             << c.armazenada;
 }
 
+TEST(PortaWeb, OnlyAPortNumberOpensThePage) {
+    const struct {
+        const char* linha;  // of section [Config]; empty: no key
+        int lida;
+        std::optional<std::uint16_t> efetiva;
+    } casos[] = {{"", 0, std::nullopt},
+                 {"PortaWeb=8080", 8080, 8080},
+                 {"PortaWeb=0", 0, std::nullopt},
+                 {"PortaWeb=65535", 65535, 65535},
+                 {"PortaWeb=65536", 65536, std::nullopt},
+                 {"PortaWeb=-80", -80, std::nullopt},
+                 {"PortaWeb=oito", 0, std::nullopt},
+                 {"PortaWeb=22334", 22334, std::nullopt}};  // the POS's port
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.linha);
+        RaizTemporaria raiz;
+        const QString arquivo = raiz.Criar(QStringLiteral("frente/config/Orvane.crv"),
+                                           QByteArray("[Config]\r\n") + c.linha + "\r\n");
+        ConfiguracaoDisplay lida = ConfiguracaoDisplay::Ler();
+        EXPECT_EQ(lida.PortaWeb, c.lida);
+        EXPECT_EQ(lida.PortaWebEfetiva(), c.efetiva);
+        // Applying the settings page keeps the key as it was, and adds none.
+        lida.Gravar();
+        QFile gravado(arquivo);
+        ASSERT_TRUE(gravado.open(QIODevice::ReadOnly));
+        EXPECT_EQ(gravado.readAll().contains("PortaWeb"), QByteArray(c.linha).contains("PortaWeb"));
+        EXPECT_EQ(ConfiguracaoDisplay::Ler().PortaWeb, c.lida);
+    }
+}
+
 TEST(Configuracao, MissingKeysReadAsTheirDefaultsAndTheSizeAsTheCallerSays) {
     RaizTemporaria raiz;
     const ConfiguracaoDisplay ausente = ConfiguracaoDisplay::Ler(QSize(1024, 768));

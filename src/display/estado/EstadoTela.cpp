@@ -1,6 +1,14 @@
 #include "display/estado/EstadoTela.h"
 
+#include <QCryptographicHash>
+
 #include "display/estado/FormatoValor.h"
+
+TImagemTela TImagemTela::De(const QByteArray& conteudo) {
+    if (conteudo.isEmpty())
+        return {};
+    return {conteudo, QCryptographicHash::hash(conteudo, QCryptographicHash::Sha256).toHex()};
+}
 
 void TPagamentoTela::Limpar() {
     Liquido = QStringLiteral("0,00");
@@ -8,6 +16,18 @@ void TPagamentoTela::Limpar() {
     BrutoAberto = DescontoAberto = AcrescimoAberto = false;
     Troco = ETroco::Nenhum;
     ValorTroco.clear();
+}
+
+QString TPagamentoTela::TituloTroco() const {
+    switch (Troco) {
+        case ETroco::Falta:
+            return QStringLiteral("Falta");
+        case ETroco::Troco:
+            return QStringLiteral("Troco");
+        case ETroco::Nenhum:
+            break;
+    }
+    return QString();
 }
 
 void TPagamentoTela::AplicarResumo(const Protocolo::TResumoPagamento& resumo) {
@@ -86,13 +106,27 @@ TEstadoTela::EPartes TEstadoTela::Aplicar(Protocolo::EComando comando, const QSt
     EPartes partes;
     switch (comando) {
         case EComando::CarregarListaItens:
-            partes = CarregarLista(parametros);
+            partes = CarregarLista(parametros) | DefinirPix(std::nullopt);
             break;
         case EComando::ExibirVenda:
             partes = ParametroUm(parametros) ? Limpar() | MostrarVenda : EPartes(MostrarVenda);
             break;
         case EComando::LimparVenda:
-            partes = Limpar();
+            partes = Limpar() | DefinirPix(std::nullopt);
+            break;
+        case EComando::FecharImagem:
+            partes = ParametroUm(parametros) ? MostrarVenda : MostrarPagamento;
+            break;
+        case EComando::ExibirCodigoPix:
+            if (auto qr = LerExibirPix(parametros))
+                partes = DefinirPix(std::move(qr)) | MostrarPagamento;
+            break;
+        case EComando::MontarCodigoPix:
+            if (auto qr = LerMontarPix(parametros))
+                partes = DefinirPix(std::move(qr)) | MostrarPagamento;
+            break;
+        case EComando::RemoverCodigoPix:
+            partes = DefinirPix(std::nullopt);
             break;
         case EComando::CancelarItem:
             if (const auto cancelamento = LerCancelamentoItem(parametros))
@@ -119,14 +153,50 @@ TEstadoTela::EPartes TEstadoTela::Aplicar(Protocolo::EComando comando, const QSt
             partes = AplicarPagamento(comando, parametros);
             break;
     }
+    return Avisar(partes);
+}
+
+void TEstadoTela::LimparVenda() {
+    Avisar(Limpar());
+}
+
+void TEstadoTela::ExibirImagem(const QByteArray& conteudo) {
+    TImagemTela imagem = TImagemTela::De(conteudo);
+    EPartes partes = MostrarImagem;
+    if (imagem != imagem_) {
+        imagem_ = std::move(imagem);
+        partes |= Imagem;
+    }
+    Avisar(partes);
+}
+
+void TEstadoTela::DefinirFundo(const QByteArray& conteudo) {
+    TImagemTela fundo = TImagemTela::De(conteudo);
+    if (fundo == fundo_)
+        return;
+    fundo_ = std::move(fundo);
+    Avisar(Fundo);
+}
+
+TEstadoTela::EPartes TEstadoTela::Avisar(EPartes partes) {
+    if (partes.testFlag(MostrarVenda))
+        pagina_ = EPaginaTela::Venda;
+    if (partes.testFlag(MostrarPagamento))
+        pagina_ = EPaginaTela::Pagamento;
+    if (partes.testFlag(MostrarInfo))
+        pagina_ = EPaginaTela::Info;
+    if (partes.testFlag(MostrarImagem))
+        pagina_ = EPaginaTela::Imagem;
     if (partes)
         emit Mudou(partes);
     return partes;
 }
 
-void TEstadoTela::LimparVenda() {
-    if (const EPartes partes = Limpar())
-        emit Mudou(partes);
+TEstadoTela::EPartes TEstadoTela::DefinirPix(std::optional<Protocolo::TQrPix> pix) {
+    if (pix == pix_)
+        return {};
+    pix_ = std::move(pix);
+    return Pix;
 }
 
 TEstadoTela::EPartes TEstadoTela::CarregarLista(const QString& parametros) {
@@ -173,28 +243,32 @@ TEstadoTela::EPartes TEstadoTela::AplicarPagamento(Protocolo::EComando comando,
                                                    const QString& parametros) {
     using namespace Protocolo;
     TPagamentoTela novo = pagamento_;
-    EPartes pedidos;
+    EPartes partes;  // the PIX code removed, the page asked for
     switch (comando) {
         case EComando::ExibirResumoPagamento:
+            partes = DefinirPix(std::nullopt);
             if (const auto resumo = LerResumoPagamento(parametros)) {
                 novo.AplicarResumo(*resumo);
-                pedidos = MostrarPagamento;
+                partes |= MostrarPagamento;
             } else {
                 novo.Limpar();
             }
             break;
         case EComando::ExibirMeiosPagamento:
-            if (const auto meios = LerMeiosPagamento(parametros))
+            if (const auto meios = LerMeiosPagamento(parametros)) {
                 novo.AplicarMeios(*meios);
+                if (PagamentoConcluido(*meios))
+                    partes = DefinirPix(std::nullopt);
+            }
             break;
         case EComando::ExibirPagamento:
-            pedidos = MostrarPagamento;
+            partes = MostrarPagamento;
             break;
         default:
             return {};
     }
     if (novo == pagamento_)
-        return pedidos;
+        return partes;
     pagamento_ = novo;
-    return pedidos | Pagamento;
+    return partes | Pagamento;
 }

@@ -3,13 +3,29 @@
 #include "base/CodePage.h"
 #include "texto/conversao/TmStrNumeros.h"
 
+#include <array>
+
 namespace {
+
+const std::array<TCampoItem, kNumCamposItem> kCampos = {{
+    {"Nº", Qt::AlignHCenter},
+    {"Código de Barras", Qt::AlignLeft},
+    {"Nome", Qt::AlignLeft},
+    {"Vlr.Unit.", Qt::AlignRight},
+    {"Qtd.", Qt::AlignRight},
+    {"Tipo", Qt::AlignHCenter},
+    {"Total", Qt::AlignRight},
+}};
 
 QString Formatado(Currency valor, const char* formato) {
     return TmStr::Formata(valor, QString::fromLatin1(formato), false);
 }
 
 }  // namespace
+
+const TCampoItem& CampoItem(ECampoItem campo) {
+    return kCampos[static_cast<std::size_t>(campo)];
+}
 
 template <int N>
 void TTextoAnsi<N>::Definir(QStringView texto) {

@@ -6,12 +6,20 @@
 
 #include <QString>
 #include <QStringView>
+#include <Qt>
 
 #include "base/Currency.h"
 
 // The sale grid's columns in their order on the screen.
 enum class ECampoItem { Nr, Barras, Nome, Unit, Qtd, Tipo, Total };
 inline constexpr int kNumCamposItem = 7;
+
+// A column's title (UTF-8) and the alignment of its title and cells.
+struct TCampoItem {
+    const char* titulo;
+    Qt::Alignment alinhamento;
+};
+const TCampoItem& CampoItem(ECampoItem campo);
 
 // What a row is, from its marks: the screens colour discount rows (Tipo ".") and surcharge rows
 // (Tipo ","), and strike a cancellation (a discount row whose barcode is "CANCELADO").
@@ -25,6 +33,9 @@ public:
     QString Texto() const;
     bool operator==(QLatin1StringView outro) const {
         return QLatin1StringView(bytes_, tamanho_) == outro;
+    }
+    bool operator==(const TTextoAnsi& outro) const {
+        return *this == QLatin1StringView(outro.bytes_, outro.tamanho_);
     }
 
 private:
@@ -53,6 +64,8 @@ public:
         return MarcaDesconto() && barras_ == QLatin1StringView("CANCELADO");
     }
     ETipoLinha Tipo() const;
+
+    bool operator==(const TLinhaItem&) const = default;
 
 private:
     enum EDefinido : quint8 { dNr = 1, dQtd = 2, dUnit = 4, dTotal = 8 };

@@ -28,6 +28,7 @@
 #include "display/telas/PaginaVenda.h"
 #include "display/telas/PaginasSimples.h"
 #include "display/telas/QuadroPix.h"
+#include "display/web/ServidorTela.h"
 #include "registro/diario/Diario.h"
 #include "sistema/versao/TmFileVersao.h"
 
@@ -171,19 +172,44 @@ void TPrincipalVivavaDazovadForm::AplicarConfiguracaoTela() {
     else
         ColocarEmJanela(QRect(canto, QSize(config.Largura, config.Altura)));
     TabVenda->ImgFundoVenda().DefinirAdaptar(config.AdaptarFundoVenda);
-    CarregarFundoDoDia();
     AplicarAcessoPdv(config);
+    AtivarPaginaWeb(config);
+    CarregarFundoDoDia();
 }
 
 void TPrincipalVivavaDazovadForm::AplicarAcessoPdv(const ConfiguracaoDisplay& config) {
     QStringList invalidos;
-    canal_->DefinirPermitidos(TListaPermitidos::Ler(config.PdvPermitidos, invalidos));
+    permitidos_ = TListaPermitidos::Ler(config.PdvPermitidos, invalidos);
+    canal_->DefinirPermitidos(permitidos_);
+    if (web_)
+        web_->DefinirPermitidos(permitidos_);
     for (const QString& entrada : invalidos)
         Diario::Escrever(Diario::ENivel::Aviso,
                          QStringLiteral("PdvPermitidos: \"%1\" não é um endereço nem uma rede; "
                                         "ignorado")
                              .arg(entrada));
     segredoPix_ = config.SegredoPix.toUtf8();
+}
+
+void TPrincipalVivavaDazovadForm::AtivarPaginaWeb(const ConfiguracaoDisplay& config) {
+    const std::optional<std::uint16_t> porta = config.PortaWebEfetiva();
+    if (!porta) {
+        web_.reset();
+        return;
+    }
+    if (!web_)
+        web_ = std::make_unique<TServidorTela>(estado_);
+    web_->DefinirPermitidos(permitidos_);
+    if (web_->Porta() == *porta)
+        return;
+    QString erro;
+    if (web_->Ativar(QHostAddress::Any, *porta, erro))
+        Diario::Escrever(Diario::ENivel::Info,
+                         QStringLiteral("página do cliente na porta %1").arg(*porta));
+    else
+        Diario::Escrever(
+            Diario::ENivel::Erro,
+            QStringLiteral("página do cliente: a porta %1 não abriu: %2").arg(*porta).arg(erro));
 }
 
 void TPrincipalVivavaDazovadForm::ColocarEmTelaCheia(int monitor) {
@@ -245,8 +271,12 @@ bool TPrincipalVivavaDazovadForm::event(QEvent* event) {
 }
 
 void TPrincipalVivavaDazovadForm::CarregarFundoDoDia() {
-    if (const auto arquivo = FundoDoDia::Escolher(Relogio::Agora()))
-        TabVenda->ImgFundoVenda().DefinirImagem(LerImagem(*arquivo));
+    const auto arquivo = FundoDoDia::Escolher(Relogio::Agora());
+    if (!arquivo)
+        return;
+    const TArquivoImagem fundo = LerArquivoImagem(*arquivo);
+    TabVenda->ImgFundoVenda().DefinirImagem(fundo.imagem);
+    estado_.DefinirFundo(fundo.bytes);
 }
 
 void TPrincipalVivavaDazovadForm::showEvent(QShowEvent* event) {
@@ -266,12 +296,23 @@ void TPrincipalVivavaDazovadForm::MostrarEstado(TEstadoTela::EPartes partes) {
         AtivarPagina(TabVenda);
     if (partes.testFlag(TEstadoTela::Pagamento))
         TabPgto->Mostrar(estado_.PagamentoTela());
+    if (partes.testFlag(TEstadoTela::Pix))
+        MostrarPix();
     if (partes.testFlag(TEstadoTela::MostrarPagamento))
         AtivarPagina(TabPgto);
     if (partes.testFlag(TEstadoTela::Info))
         TabInfo->ExibirInfo(estado_.InfoTela());
     if (partes.testFlag(TEstadoTela::MostrarInfo))
         AtivarPagina(TabInfo);
+    if (partes.testFlag(TEstadoTela::MostrarImagem))
+        AtivarPagina(TabImg);
+}
+
+void TPrincipalVivavaDazovadForm::MostrarPix() {
+    if (const auto& pix = estado_.PixTela())
+        QuadroPix->Exibir(*pix);
+    else
+        QuadroPix->Remover();
 }
 
 void TPrincipalVivavaDazovadForm::FormShow() {
@@ -400,18 +441,7 @@ void TPrincipalVivavaDazovadForm::ExecutarComando(int codigo, const QString& par
 void TPrincipalVivavaDazovadForm::DespacharComando(Protocolo::EComando comando,
                                                    const QString& parametros) {
     using namespace Protocolo;
-    estado_.Aplicar(comando, parametros);
     switch (comando) {
-        case EComando::CarregarListaItens:  // a new sale
-        case EComando::ExibirResumoPagamento:
-        case EComando::LimparVenda:
-            QuadroPix->Remover();
-            break;
-        case EComando::ExibirMeiosPagamento:
-            if (const auto meios = LerMeiosPagamento(parametros);
-                meios && PagamentoConcluido(*meios))
-                QuadroPix->Remover();
-            break;
         case EComando::AdicionarDebug:
             TabDebug->AdicionarDebug(LerLinhaDebug(parametros));
             break;
@@ -419,43 +449,22 @@ void TPrincipalVivavaDazovadForm::DespacharComando(Protocolo::EComando comando,
             ExibirImagem();
             break;
         case EComando::FecharImagem:
-            FecharImagem(ParametroUm(parametros));
+            estado_.Aplicar(comando, parametros);
+            QFile::remove(CaminhoWindows::Mapear(kArquivoImagem));  // a failure is not reported
             break;
-        case EComando::ExibirVenda:
-        case EComando::ExibirInfo:
-        case EComando::CancelarItem:
-        case EComando::DescontoItem:
-        case EComando::AcrescimoItem:
-        case EComando::ExibirPagamento:
-            break;  // the screen state's alone
-        case EComando::ExibirCodigoPix:
-            ExibirCodigoPix(LerExibirPix(parametros));
-            break;
-        case EComando::MontarCodigoPix:
-            ExibirCodigoPix(LerMontarPix(parametros));
-            break;
-        case EComando::RemoverCodigoPix:
-            QuadroPix->Remover();
+        default:
+            estado_.Aplicar(comando, parametros);
             break;
     }
-}
-
-void TPrincipalVivavaDazovadForm::ExibirCodigoPix(const std::optional<Protocolo::TQrPix>& qr) {
-    if (!qr)
-        return;
-    QuadroPix->Exibir(*qr);
-    AtivarPagina(TabPgto);
 }
 
 void TPrincipalVivavaDazovadForm::ExibirImagem() {
     const QString arquivo = CaminhoWindows::Mapear(kArquivoImagem);
     if (!QFileInfo(arquivo).isFile())
         return;
-    TabImg->DefinirImagem(LerImagem(arquivo));
-    AtivarPagina(TabImg);
-}
-
-void TPrincipalVivavaDazovadForm::FecharImagem(bool exibirVenda) {
-    QFile::remove(CaminhoWindows::Mapear(kArquivoImagem));  // a failure is not reported
-    AtivarPagina(exibirVenda ? static_cast<QWidget*>(TabVenda) : TabPgto);
+    // The picture is decoded before the state holds it, so that every view shows only a
+    // picture the window could show.
+    const TArquivoImagem imagem = LerArquivoImagem(arquivo);
+    TabImg->DefinirImagem(imagem.imagem);
+    estado_.ExibirImagem(imagem.bytes);
 }

@@ -10,12 +10,14 @@
 #include <memory>
 #include <optional>
 
+#include "display/canal/ListaPermitidos.h"
 #include "display/estado/EstadoTela.h"
 #include "display/protocolo/ComandosPix.h"
 #include "display/protocolo/Protocolo.h"
 #include "display/regras/Posicionamento.h"
 
 class CanalComandos;
+class TServidorTela;
 class TPaginaVenda;
 class TPaginaPagamento;
 class TPaginaInfo;
@@ -39,9 +41,14 @@ public:
     void AplicarConfiguracaoTela();
     // The weekday background, else the general one; when neither exists the picture stays.
     void CarregarFundoDoDia();
-    // The allow-list of the POS port and the secret of the PIX commands, from the settings;
-    // invalid entries of the list are reported on the standard error.
+    // The allow-list of the POS port and of the customer's page, and the secret of the PIX
+    // commands, from the settings; invalid entries of the list are reported on the standard error.
     void AplicarAcessoPdv(const ConfiguracaoDisplay& config);
+    // The server of the customer's page, on all addresses at "PortaWeb" when the settings name
+    // one, else none. A port that cannot be opened is reported in the journal.
+    void AtivarPaginaWeb(const ConfiguracaoDisplay& config);
+    // Null while no port is configured.
+    TServidorTela* ServidorWeb() { return web_.get(); }
     // Runs one command of the POS (the code of the line's first character and the parameter
     // text from its third character on): the protocol reads the command's record from the
     // parameter text and the page it concerns shows it. A code without a command does nothing;
@@ -76,14 +83,13 @@ private:
     void MostrarMonitores(const QList<TMonitor>& monitores);
     void FormKeyDown(int tecla);
     void AtivarPagina(QWidget* pagina);
-    // The screen state applies the command first; the pages that show no state yet take the
-    // command's record themselves.
+    // The screen state applies the command; the debug page, which is no part of it, takes its
+    // record itself, and the picture's file is read here (the state holds its bytes).
     void DespacharComando(Protocolo::EComando comando, const QString& parametros);
     // The pages follow the parts of the screen state that changed.
     void MostrarEstado(TEstadoTela::EPartes partes);
+    void MostrarPix();
     void ExibirImagem();
-    void FecharImagem(bool exibirVenda);
-    void ExibirCodigoPix(const std::optional<Protocolo::TQrPix>& qr);
     // Opens the listener; while it cannot, a discreet notice stays on the idle screen and the
     // listener is tried again every kEsperaEscutaMs (only the first failure is reported).
     void AtivarCanal();
@@ -97,6 +103,8 @@ private:
 
     std::unique_ptr<CanalComandos> canal_;
     TEstadoTela estado_;
+    TListaPermitidos permitidos_;
+    std::unique_ptr<TServidorTela> web_;  // after estado_, which it follows
     std::uint16_t porta_ = kPortaPadrao;
     bool mostrada_ = false;
     static constexpr QSize kTamanhoMinimo{800, 600};  // outer size

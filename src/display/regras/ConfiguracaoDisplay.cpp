@@ -34,6 +34,12 @@ ConfiguracaoDisplay ConfiguracaoDisplay::Ler(QSize tamanhoPadrao) {
     lida.CodificacaoPOS = config.ReadStringConfig(QStringLiteral("CodificacaoPOS"), QString());
     lida.NivelDiario = config.ReadStringConfig(QStringLiteral("NivelDiario"), QString());
     lida.DiarioVenda = config.ReadBoolConfig(QStringLiteral("DiarioVenda"), padrao.DiarioVenda);
+    lida.PortaWeb = config.ReadIntegerConfig(QStringLiteral("PortaWeb"), padrao.PortaWeb);
+    if (lida.PortaWeb != 0 && !lida.PortaWebEfetiva())
+        Diario::Escrever(Diario::ENivel::Aviso,
+                         QStringLiteral("PortaWeb=%1 não é uma porta livre (1 a 65535, outra que a "
+                                        "do PDV); a página do cliente fica desligada")
+                             .arg(lida.PortaWeb));
     return lida;
 }
 
@@ -51,6 +57,8 @@ void ConfiguracaoDisplay::Gravar() const {
         if (valor || !config.ReadStringConfig(chave, QString()).isEmpty())
             config.WriteBoolConfig(chave, valor);
     }
+    if (PortaWeb != 0 || !config.ReadStringConfig(QStringLiteral("PortaWeb"), QString()).isEmpty())
+        config.WriteIntegerConfig(QStringLiteral("PortaWeb"), PortaWeb);
     Diario::Escrever(Diario::ENivel::Info,
                      QStringLiteral("configurações gravadas em %1").arg(Arquivo()));
 }  // the object saves itself here; a failure is ignored
@@ -58,6 +66,12 @@ void ConfiguracaoDisplay::Gravar() const {
 std::uint16_t ConfiguracaoDisplay::PortaEfetiva() const {
     const auto porta = static_cast<std::uint16_t>(static_cast<std::uint32_t>(Porta) & 0xFFFFu);
     return porta == 0 ? kPortaPadrao : porta;
+}
+
+std::optional<std::uint16_t> ConfiguracaoDisplay::PortaWebEfetiva() const {
+    if (PortaWeb < 1 || PortaWeb > 0xFFFF || PortaWeb == PortaEfetiva())
+        return std::nullopt;
+    return static_cast<std::uint16_t>(PortaWeb);
 }
 
 std::optional<QPoint> ConfiguracaoDisplay::CantoFixo() const {

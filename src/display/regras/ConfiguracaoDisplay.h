@@ -26,9 +26,11 @@
 //   "NivelDiario"       "aviso" never    level of the journal on standard error: "erro",
 //                                       "aviso", "info" or "depuracao"
 //   "DiarioVenda"       false  never    the journal may hold item names and amounts
-// A missing file or key reads as its default; Booleans are true only for "1". "Legivel" and
-// "AltoContraste" are written when on or when the file already holds them, so that applying the
-// page leaves a file that never had them as it would have been.
+//   "PortaWeb"          0      see below  TCP port of the customer's page for browsers
+//                                       (PortaWebEfetiva); absent or 0: no such port is opened
+// A missing file or key reads as its default; Booleans are true only for "1". "Legivel",
+// "AltoContraste" and "PortaWeb" are written when set or when the file already holds them, so that
+// applying the page leaves a file that never had them as it would have been.
 
 #include <QPoint>
 #include <QSize>
@@ -61,6 +63,7 @@ struct ConfiguracaoDisplay {
     QString CodificacaoPOS{};
     QString NivelDiario{};
     bool DiarioVenda = false;
+    int PortaWeb = 0;
 
     // The settings file's path on this machine.
     static QString Arquivo();
@@ -74,6 +77,10 @@ struct ConfiguracaoDisplay {
     // The listener's port: a 16-bit number, so the stored value is taken modulo 65536
     // (negative values wrap as a 16-bit number would); 0 means the default port.
     std::uint16_t PortaEfetiva() const;
+    // The port of the customer's page: 1 to 65535; nothing (no port opened) for 0 and for any
+    // other value, and for the POS's port, which the POS keeps; both are reported in the journal
+    // when read.
+    std::optional<std::uint16_t> PortaWebEfetiva() const;
     // The corner the file fixes ("Left", "Top"), when both are 0 or more.
     std::optional<QPoint> CantoFixo() const;
 };

@@ -6,6 +6,7 @@
 #include <QStyle>
 
 #include "desenho/fontes/Fontes.h"
+#include "display/estado/CoresTela.h"
 
 namespace {
 // Insets of a cell's text.
@@ -142,12 +143,10 @@ void TDelegateGrade::GridDrawColumnCell(QPainter& pintor, const QRect& retangulo
 
     QColor texto =
         coluna.cor.isValid() && !altoContraste_ ? coluna.cor : paleta.color(QPalette::Text);
-    const bool marcada = linha.MarcaDesconto() || linha.MarcaAcrescimo();
-    if (linha.MarcaDesconto())
-        texto = altoContraste_ ? QColor(0xFF, 0x80, 0x80) : QColor(0xFF, 0x00, 0x00);
-    if (linha.MarcaAcrescimo())
-        texto = altoContraste_ ? QColor(0x80, 0xFF, 0x80) : QColor(0x00, 0x80, 0x00);
-    if (marcada && campo == ECampoItem::Tipo)
+    const auto corLinha = CoresTela::CorLinha(linha.Tipo(), altoContraste_);
+    if (corLinha)
+        texto = QColor(QRgb(*corLinha));
+    if (corLinha && campo == ECampoItem::Tipo)
         texto = fundo;
 
     pintor.fillRect(retangulo, fundo);

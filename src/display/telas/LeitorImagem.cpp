@@ -104,6 +104,10 @@ bool ImagemCompleta(QByteArrayView bytes) {
 }  // namespace
 
 QImage LerImagem(const QString& caminho) {
+    return LerArquivoImagem(caminho).imagem;
+}
+
+TArquivoImagem LerArquivoImagem(const QString& caminho) {
     QFile arquivo(caminho);
     if (!arquivo.open(QIODevice::ReadOnly))
         FalharLeitura(caminho, arquivo.errorString());
@@ -119,5 +123,5 @@ QImage LerImagem(const QString& caminho) {
         FalharLeitura(caminho, leitor.errorString());
     if (!ImagemCompleta(bytes))
         FalharLeitura(caminho, QStringLiteral("o arquivo está incompleto"));
-    return imagem;
+    return {bytes, imagem};
 }

@@ -10,10 +10,19 @@
 // IEND chunk through whole chunks, a JPEG must have its end marker after its last scan. Other
 // formats are taken as their decoder reads them.
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
+
+// A picture file: the bytes read and the picture decoded from them.
+struct TArquivoImagem {
+    QByteArray bytes;
+    QImage imagem;
+};
 
 // Loads a picture whose format follows the file's extension. A missing, unreadable, undecodable
 // or incomplete file, or one larger than 512 MB or whose picture would need more, raises
 // std::runtime_error with a Portuguese text naming the file.
+TArquivoImagem LerArquivoImagem(const QString& caminho);
+// The same, the picture alone.
 QImage LerImagem(const QString& caminho);

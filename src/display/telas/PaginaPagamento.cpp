@@ -3,7 +3,7 @@
 #include <QLabel>
 
 #include "desenho/fontes/Fontes.h"
-#include "display/telas/CorTexto.h"
+#include "display/estado/CoresTela.h"
 #include "display/telas/RotuloTexto.h"
 
 namespace {
@@ -14,33 +14,26 @@ constexpr int kAlturaValor = 58;
 constexpr int kTopoValor = -8;
 constexpr int kEntreRotulos = 10;
 
-const QColor kBranco(0xFF, 0xFF, 0xFF);
-const QColor kPreto(0x00, 0x00, 0x00);
-const QColor kVermelho(0xFF, 0x00, 0x00);
-const QColor kMarinho(0x00, 0x00, 0x80);
-const QColor kCinza(0x80, 0x80, 0x80);
-const QColor kAzul(0x00, 0x00, 0xFF);
-const QColor kAzulPetroleo(0x00, 0x80, 0x80);
+const QColor kBranco(CoresTela::kBranco);
+const QColor kPreto(CoresTela::kPreto);
 
 struct TDesenhoLinha {
     const char* sufixo;  // of the names pnl..., lbTit..., lb...
-    const char* titulo;  // UTF-8
-    QColor corValor;     // invalid: the window text colour
-    const char* corAtiva;
-    bool corPropria;  // false: the row shows the page's background until it is painted
+    bool corPropria;     // false: the row shows the page's background until it is painted
 };
 
+// The rows' titles and colours are CoresTela::kPagamento, in the same order.
 const std::array<TDesenhoLinha, 10> kDesenho = {{
-    {"Bruto", "Subtotal", kCinza, "clWhite", false},
-    {"Desconto", "Descontos", kVermelho, "$00EAEAFF", true},
-    {"Acrescimo", "Acréscimos", kAzul, "$00FFDFDF", true},
-    {"Liquido", "Total", QColor(), "clWhite", true},
-    {"Meio1", "Pagamento", kAzulPetroleo, "$00F4F4EA", true},
-    {"Meio2", "Pagamento", kAzulPetroleo, "$00EEEEDF", true},
-    {"Meio3", "Pagamento", kAzulPetroleo, "$00E8E8D2", true},
-    {"Meio4", "Pagamento", kAzulPetroleo, "$00E1E1C6", true},
-    {"Meio5", "Pagamento", kAzulPetroleo, "$00D6D6B4", true},
-    {"Troco", "Falta", kMarinho, "clWhite", true},
+    {"Bruto", false},
+    {"Desconto", true},
+    {"Acrescimo", true},
+    {"Liquido", true},
+    {"Meio1", true},
+    {"Meio2", true},
+    {"Meio3", true},
+    {"Meio4", true},
+    {"Meio5", true},
+    {"Troco", true},
 }};
 
 constexpr std::array<ELinhaPagamento, Protocolo::kMeiosPagamento> kMeios = {
@@ -80,21 +73,21 @@ TPaginaPagamento::TPaginaPagamento(QWidget* pai)
     const QFont fonteValor = Fontes::Fonte(QStringLiteral("Tahoma"), 48, true);
     for (std::size_t i = 0; i < kDesenho.size(); ++i) {
         const TDesenhoLinha& d = kDesenho[i];
+        const CoresTela::TLinhaPagamento& cores = CoresTela::kPagamento[i];
         const QString sufixo = QString::fromLatin1(d.sufixo);
         auto* painel = new QWidget(this);
         painel->setObjectName(QStringLiteral("pnl") + sufixo);
         TLinha& linha = linhas_[i];
         linha.painel = painel;
         linha.titulo = NovoRotulo(painel, QStringLiteral("lbTit") + sufixo,
-                                  QString::fromUtf8(d.titulo), fonteTitulo, kAlturaTitulo);
+                                  QString::fromUtf8(cores.titulo), fonteTitulo, kAlturaTitulo);
         linha.valor = NovoRotulo(painel, QStringLiteral("lb") + sufixo, QStringLiteral("99.999,99"),
                                  fonteValor, kAlturaValor);
         linha.valor->move(0, kTopoValor);
         DefinirCorTexto(linha.titulo, kPreto);
-        if (d.corValor.isValid())
-            DefinirCorTexto(linha.valor, d.corValor);
-        // The colour texts are the fixed table above; every one of them reads.
-        linha.corAtiva = CorDeTexto(QString::fromLatin1(d.corAtiva)).value_or(kBranco);
+        if (cores.valor)
+            DefinirCorTexto(linha.valor, QColor(QRgb(*cores.valor)));
+        linha.corAtiva = QColor(QRgb(cores.fundoAberta));
         linha.altura = kAlturaAberta;
         if (d.corPropria)
             PintarPainel(painel, linha.corAtiva);
@@ -132,10 +125,10 @@ void TPaginaPagamento::MostrarTroco(const TPagamentoTela& pagamento) {
         troco.titulo->clear();
         return;
     }
-    const bool falta = pagamento.Troco == ETroco::Falta;
-    troco.titulo->setText(falta ? QStringLiteral("Falta") : QStringLiteral("Troco"));
-    DefinirCorTexto(troco.titulo, falta ? kVermelho : kPreto);
-    DefinirCorTexto(troco.valor, falta ? kVermelho : kMarinho);
+    troco.titulo->setText(pagamento.TituloTroco());
+    const CoresTela::TCoresTroco cores = CoresTela::CoresTroco(pagamento.Troco == ETroco::Falta);
+    DefinirCorTexto(troco.titulo, QColor(QRgb(cores.titulo)));
+    DefinirCorTexto(troco.valor, QColor(QRgb(cores.valor)));
 }
 
 void TPaginaPagamento::CentralizarPagamento() {

@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "desenho/fontes/Fontes.h"
+#include "display/estado/CoresTela.h"
 #include "display/telas/Apresentacao.h"
 #include "display/telas/GradeItens.h"
 #include "display/telas/ImagemFundo.h"
@@ -34,7 +35,7 @@ TPaginaVenda::TPaginaVenda(QWidget* pai)
                         Fontes::Fonte(QStringLiteral("Tahoma"), 19));
     lbTituloTotal_->resize(kTituloTotal.size());
     QPalette cinza = lbTituloTotal_->palette();
-    cinza.setColor(QPalette::WindowText, QColor(0x80, 0x80, 0x80));
+    cinza.setColor(QPalette::WindowText, QColor(QRgb(CoresTela::kTituloTotal)));
     lbTituloTotal_->setPalette(cinza);
 
     lbTotalVenda_ =

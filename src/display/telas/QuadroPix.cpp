@@ -1,15 +1,11 @@
 #include "display/telas/QuadroPix.h"
 
-#include <qrencode.h>
-
 #include <QEvent>
 #include <QLabel>
 #include <QPainter>
-#include <memory>
-#include <stdexcept>
 
 #include "desenho/fontes/Fontes.h"
-#include "display/estado/FormatoValor.h"
+#include "display/estado/SimboloPix.h"
 #include "display/telas/RotuloTexto.h"
 
 namespace {
@@ -20,17 +16,13 @@ constexpr int kMargem = 8;
 
 // The symbol of the code, one pixel per module, with the quiet zone.
 QImage Simbolo(const QString& codigo) {
-    const QByteArray bytes = codigo.toLatin1();
-    const std::unique_ptr<QRcode, decltype(&QRcode_free)> qr(
-        QRcode_encodeString8bit(bytes.constData(), 0, QR_ECLEVEL_M), &QRcode_free);
-    if (!qr)
-        throw std::runtime_error("Não foi possível desenhar o QR code do PIX.");
-    const int lado = qr->width + 2 * TQuadroPix::kZonaSilenciosa;
+    const TSimboloPix simbolo = SimboloPix(codigo);
+    const int lado = simbolo.Lado + 2 * TQuadroPix::kZonaSilenciosa;
     QImage imagem(lado, lado, QImage::Format_Grayscale8);
     imagem.fill(Qt::white);
-    for (int y = 0; y < qr->width; ++y)
-        for (int x = 0; x < qr->width; ++x)
-            if (qr->data[y * qr->width + x] & 1)  // bit 0: dark module
+    for (int y = 0; y < simbolo.Lado; ++y)
+        for (int x = 0; x < simbolo.Lado; ++x)
+            if (simbolo.Escuro(x, y))
                 imagem.setPixel(x + TQuadroPix::kZonaSilenciosa, y + TQuadroPix::kZonaSilenciosa,
                                 qRgb(0, 0, 0));
     return imagem;
@@ -58,8 +50,7 @@ void TQuadroPix::Exibir(const Protocolo::TQrPix& qr) {
     modulos_ = Simbolo(qr.Codigo);
     codigo_ = qr.Codigo;
     legenda_->setText(qr.Legenda);
-    valor_->setText(qr.Valor > Currency() ? QStringLiteral("R$ ") + FormataValor(qr.Valor)
-                                          : QString());
+    valor_->setText(TextoValorPix(qr));
     Dispor();
     raise();
     show();

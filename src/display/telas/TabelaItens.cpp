@@ -2,17 +2,21 @@
 
 #include <array>
 
+#include "display/estado/CoresTela.h"
+
 namespace {
 
-const std::array<TColunaItem, kNumCamposItem> kColunas = {{
-    {"Nº", 38, QColor(0xC0, 0xC0, 0xC0), Qt::AlignHCenter},
-    {"Código de Barras", 169, QColor(), Qt::AlignLeft},
-    {"Nome", 278, QColor(0x00, 0x00, 0xFF), Qt::AlignLeft},
-    {"Vlr.Unit.", 81, QColor(), Qt::AlignRight},
-    {"Qtd.", 58, QColor(0x00, 0x80, 0x00), Qt::AlignRight},
-    {"Tipo", 45, QColor(0x80, 0x00, 0x00), Qt::AlignHCenter},
-    {"Total", 87, QColor(), Qt::AlignRight},
-}};
+// The grid's width of each column, in pixels.
+constexpr std::array<int, kNumCamposItem> kLarguras = {38, 169, 278, 81, 58, 45, 87};
+
+TColunaItem Coluna(std::size_t c) {
+    const TCampoItem& campo = CampoItem(static_cast<ECampoItem>(c));
+    const auto cor = CoresTela::kColunas[c];
+    return {campo.titulo, kLarguras[c], cor ? QColor(QRgb(*cor)) : QColor(), campo.alinhamento};
+}
+
+const std::array<TColunaItem, kNumCamposItem> kColunas = {
+    Coluna(0), Coluna(1), Coluna(2), Coluna(3), Coluna(4), Coluna(5), Coluna(6)};
 
 }  // namespace
 
@@ -67,7 +71,7 @@ QVariant TTabelaItens::headerData(int secao, Qt::Orientation orientacao, int pap
         case Qt::TextAlignmentRole:
             return QVariant::fromValue(coluna.alinhamento | Qt::AlignVCenter);
         case Qt::ForegroundRole:
-            return QColor(0x80, 0x80, 0x80);
+            return QColor(QRgb(CoresTela::kTituloColuna));
         default:
             return {};
     }
