@@ -12,7 +12,6 @@
 
 #include "desenho/fontes/Fontes.h"
 #include "display/estado/EstadoTela.h"
-#include "display/telas/CorTexto.h"
 #include "display/telas/ImagemFundo.h"
 #include "display/telas/LeitorImagem.h"
 #include "display/telas/PaginaPagamento.h"
@@ -578,25 +577,6 @@ TEST_F(Paginas, RowLabelsAreCentredOnTheWindowWidth) {
 }
 
 // ---- Shared helpers ----
-
-TEST(CorDeTexto, ReadsNamesAndBgrValues) {
-    const struct {
-        const char* texto;
-        std::optional<QColor> cor;
-    } casos[] = {
-        {"clWhite", QColor(0xFF, 0xFF, 0xFF)},
-        {"clnavy", QColor(0, 0, 0x80)},
-        {"$00EAEAFF", QColor(0xFF, 0xEA, 0xEA)},
-        {"$00D6D6B4", QColor(0xB4, 0xD6, 0xD6)},
-        {"0x000000FF", QColor(0xFF, 0, 0)},
-        {"255", QColor(0xFF, 0, 0)},
-        {"$80000005", std::nullopt},
-        {"clNada", std::nullopt},
-        {"", std::nullopt},
-    };
-    for (const auto& c : casos)
-        EXPECT_EQ(CorDeTexto(QString(c.texto)), c.cor) << c.texto;
-}
 
 TEST(Fontes, WindowsNamesFallBackToInstalledFonts) {
     EXPECT_EQ(Fontes::Familias("Arial Narrow"),

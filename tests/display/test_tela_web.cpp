@@ -12,6 +12,7 @@
 #include <QTcpSocket>
 #include <QWebSocket>
 #include <memory>
+#include <vector>
 
 #include "display/estado/SimboloPix.h"
 #include "display/web/SerializadorTela.h"
@@ -337,6 +338,21 @@ TEST_F(ServidorTela, AddressesOutsideTheAllowListGetNothing) {
     auto aceita = Conectar();
     EXPECT_TRUE(Aguardar([&] { return !aceita->mensagens.isEmpty(); }));
     EXPECT_EQ(Pedir("GET", QStringLiteral("/")).first, 200);
+}
+
+TEST_F(ServidorTela, PagesBeyondTheBoundAreClosedAndTheOthersKeepTheirState) {
+    Ativar();
+    std::vector<std::unique_ptr<TPagina>> paginas;
+    for (int i = 0; i < TServidorTela::kMaximoPaginas; ++i)
+        paginas.push_back(Conectar());
+    ASSERT_TRUE(Aguardar([&] { return servidor_->Clientes() == TServidorTela::kMaximoPaginas; }));
+    auto demais = Conectar();
+    EXPECT_TRUE(Aguardar([&] { return demais->ws.state() == QAbstractSocket::UnconnectedState; }));
+    EXPECT_TRUE(demais->mensagens.isEmpty());
+    paginas.front()->ws.close();
+    ASSERT_TRUE(Aguardar([&] { return servidor_->Clientes() < TServidorTela::kMaximoPaginas; }));
+    auto outra = Conectar();
+    EXPECT_TRUE(Aguardar([&] { return !outra->mensagens.isEmpty(); }));
 }
 
 TEST_F(ServidorTela, AClientThatStopsReadingIsDroppedWhileTheOthersGetEveryChange) {

@@ -180,8 +180,9 @@ TEST_F(TelaWebNavegador, PageShowsTheSaleAndPaymentAsTheWindowDoes) {
         EXPECT_EQ(linha["valor"].toString(), valor->text());
         EXPECT_EQ(CorCss(linha["corTitulo"]), titulo->palette().color(QPalette::WindowText));
         EXPECT_EQ(CorCss(linha["corValor"]), valor->palette().color(QPalette::WindowText));
-        if (painel->autoFillBackground())
+        if (painel->autoFillBackground()) {
             EXPECT_EQ(CorCss(linha["fundo"]), painel->palette().color(QPalette::Window));
+        }
     }
     EXPECT_EQ(rows[9]["titulo"], "Troco");
     EXPECT_EQ(rows[9]["valor"], "14,30");

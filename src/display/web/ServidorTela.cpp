@@ -165,6 +165,11 @@ private:
         while (hasPendingWebSocketConnections()) {
             QWebSocket* pagina = nextPendingWebSocketConnection().release();
             pagina->setParent(this);
+            if (paginas_.size() >= TServidorTela::kMaximoPaginas) {
+                pagina->close(QWebSocketProtocol::CloseCodePolicyViolated);
+                pagina->deleteLater();
+                continue;
+            }
             pagina->setMaxAllowedIncomingFrameSize(kMaiorMensagemCliente);
             pagina->setMaxAllowedIncomingMessageSize(kMaiorMensagemCliente);
             connect(pagina, &QWebSocket::disconnected, this, [this, pagina] { Remover(pagina); });

@@ -29,6 +29,9 @@ class TServidorTela : public QObject {
 public:
     // Bytes a client may have waiting before it is dropped.
     static constexpr qint64 kLimiteFilaPadrao = 4 * 1024 * 1024;
+    // Pages connected at once; one more is closed at once (a shop has a few tablets, and each
+    // page holds up to a queue's bound of memory).
+    static constexpr int kMaximoPaginas = 64;
 
     explicit TServidorTela(const TEstadoTela& estado, qint64 limiteFila = kLimiteFilaPadrao,
                            QObject* pai = nullptr);
