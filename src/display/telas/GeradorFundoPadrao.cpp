@@ -1,5 +1,5 @@
-// Build tool: turns the idle picture (a PNG) into a C++ source holding its pixels as premultiplied
-// RGBA bytes, which the program shows without decoding anything at start.
+// Build tool: turns the idle picture (a PNG) into a C++ source holding its pixels in the form the
+// screen is painted in (premultiplied ARGB), which the program shows without decoding anything.
 //
 //     GeradorFundoPadrao <picture.png> <output.cpp>
 
@@ -14,21 +14,22 @@ int main(int argc, char** argv) {
         return 2;
     }
     QImageReader leitor(QString::fromLocal8Bit(argv[1]), "png");
-    const QImage imagem = leitor.read().convertToFormat(QImage::Format_RGBA8888_Premultiplied);
+    const QImage imagem = leitor.read().convertToFormat(QImage::Format_ARGB32_Premultiplied);
     if (imagem.isNull()) {
         std::fprintf(stderr, "%s: %s\n", argv[1], qPrintable(leitor.errorString()));
         return 1;
     }
+    // Each pixel a 32-bit number, so that the compiler lays it out in the target's byte order.
     QByteArray fonte = "// Made at build time from " + QFile::decodeName(argv[1]).toUtf8() +
                        ".\n#include <QtGlobal>\n\nnamespace FundoPadrao {\nextern const int "
                        "kLargura = " +
                        QByteArray::number(imagem.width()) +
                        ";\nextern const int kAltura = " + QByteArray::number(imagem.height()) +
-                       ";\nextern const uchar kPixels[] = {";
+                       ";\nextern const quint32 kPixels[] = {";
     for (int y = 0; y < imagem.height(); ++y) {
-        const uchar* linha = imagem.constScanLine(y);
-        for (int x = 0; x < imagem.width() * 4; ++x)
-            fonte += QByteArray::number(linha[x]) + (x % 32 == 31 ? ",\n" : ",");
+        const auto* linha = reinterpret_cast<const quint32*>(imagem.constScanLine(y));
+        for (int x = 0; x < imagem.width(); ++x)
+            fonte += "0x" + QByteArray::number(linha[x], 16) + (x % 8 == 7 ? ",\n" : ",");
     }
     fonte += "};\n}  // namespace FundoPadrao\n";
     QFile saida(QString::fromLocal8Bit(argv[2]));
