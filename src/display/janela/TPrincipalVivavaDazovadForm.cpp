@@ -475,7 +475,8 @@ void TPrincipalVivavaDazovadForm::ExibirImagem() {
     const QString arquivo = CaminhoWindows::Mapear(kArquivoImagem);
     if (!QFileInfo(arquivo).isFile())
         return;
-    TabImg.Obter().DefinirImagem(LerImagem(arquivo));
+    const QImage imagem = LerImagem(arquivo);  // first, so that a bad file builds no page
+    TabImg.Obter().DefinirImagem(imagem);
     AtivarPagina(&TabImg.Obter());
 }
 
