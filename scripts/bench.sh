@@ -16,7 +16,7 @@ for program in $(find build-bench/bench -maxdepth 1 -type f -executable -name 'b
   reps="$repetitions"
   [ "$program" = bench_ocioso ] && reps=3  # each repetition runs the program for 12 s
   interleave=false
-  [ "$program" = bench_inicio ] && interleave=true  # two programs started alike: same load
+  [ "$program" = bench_inicio ] || [ "$program" = bench_partida ] && interleave=true  # programs started alike: same load
   echo "== $program"
   "build-bench/bench/$program" --benchmark_repetitions="$reps" \
     --benchmark_enable_random_interleaving="$interleave" \

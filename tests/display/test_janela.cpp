@@ -22,6 +22,7 @@
 #include "display/janela/TPrincipalVivavaDazovadForm.h"
 #include "display/telas/Apresentacao.h"
 #include "display/telas/ImagemFundo.h"
+#include "display/telas/PaginaPagamento.h"
 #include "display/telas/PaginaVenda.h"
 #include "display/telas/PaginasSimples.h"
 #include "display/telas/TabelaItens.h"
@@ -116,6 +117,12 @@ TEST_F(Janela, AWholeSaleFromItemsToPaymentAndBackToIdle) {
     Enviar(Linha(3, "23,67|1,00|2,00|0"));
     EXPECT_EQ(Ativa(), Filho<QWidget>("TabPgto"));
     EXPECT_EQ(Texto("lbBruto"), QStringLiteral("22,67"));
+    // The payment page, built for this first payment, is placed for the window's width at its
+    // first show, as a page built with the window would have been.
+    TPaginaPagamento referencia;
+    referencia.CentralizarLinhaPagamento(janela_->width());
+    EXPECT_EQ(Filho<QLabel>("lbTitBruto")->x(), referencia.Titulo(ELinhaPagamento::Bruto)->x());
+    EXPECT_EQ(Filho<QLabel>("lbBruto")->x(), referencia.Valor(ELinhaPagamento::Bruto)->x());
     EXPECT_EQ(Texto("lbDesconto"), QStringLiteral("-1,00"));
     EXPECT_EQ(Texto("lbAcrescimo"), QStringLiteral("+2,00"));
     EXPECT_EQ(Texto("lbLiquido"), QStringLiteral("23,67"));

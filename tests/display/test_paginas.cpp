@@ -12,6 +12,7 @@
 
 #include "desenho/fontes/Fontes.h"
 #include "display/estado/EstadoTela.h"
+#include "display/telas/FundoPadrao.h"
 #include "display/telas/ImagemFundo.h"
 #include "display/telas/LeitorImagem.h"
 #include "display/telas/PaginaPagamento.h"
@@ -297,6 +298,7 @@ TEST_F(Paginas, ShowingTheSaleClearsItOnlyForExactlyOne) {
 }
 
 TEST_F(Paginas, TotalPanelLabelsKeepToTheRightEdge) {
+    CarregarListaItens("1|123|ARROZ|1|UN|10,00|10,00||0|0|");
     venda.resize(1000, 700);
     EXPECT_EQ(Filho("pnlTotal")->geometry(), QRect(0, 636, 1000, 64));
     EXPECT_EQ(Filho("Grid")->geometry(), QRect(0, 0, 1000, 636));
@@ -373,14 +375,15 @@ TEST_F(Paginas, GridKeepsTheNewestRowInView) {
         lista += QString("%1|%1|ITEM|1|UN|1|1||0|0|&").arg(i);
     venda.resize(800, 400);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&venda));
+    CarregarListaItens(lista);
     auto* grade = venda.findChild<QTableView*>("Grid");
+    ASSERT_NE(grade, nullptr);
     // The last row whole in view, and the top row not cut.
     auto ultimaVisivel = [&] {
         const QRect r = grade->visualRect(venda.Tb().index(venda.Tb().rowCount() - 1, 0));
         return grade->viewport()->rect().contains(r) &&
                grade->rowViewportPosition(grade->rowAt(0)) == 0;
     };
-    CarregarListaItens(lista);
     EXPECT_TRUE(ultimaVisivel());
     DescontoItem("1|199");
     EXPECT_TRUE(ultimaVisivel());
@@ -405,6 +408,21 @@ TEST(ImagemFundo, CentresOrStretchesThePicture) {
 }
 
 // A picture shown is whole: a file cut short, as when the POS is still writing it, is an error.
+// The idle screen's picture is compiled in: a program that lost it would show a blank page.
+TEST(FundoPadrao, TheIdlePictureIsCompiledInAndShownOnTheIdlePage) {
+    const QImage imagem = FundoPadrao::Imagem();
+    ASSERT_EQ(imagem.size(), QSize(600, 138));
+    EXPECT_EQ(imagem.pixelColor(0, 0).alpha(), 0);      // transparent around the drawing
+    EXPECT_EQ(imagem.pixelColor(68, 69).alpha(), 255);  // the emblem
+
+    TPaginaVenda venda;
+    venda.resize(800, 400);
+    venda.ImgFundoVenda().DefinirImagem(imagem);
+    const QImage tela = venda.grab().toImage();
+    EXPECT_EQ(tela.pixelColor(100 + 68, 131 + 69), imagem.pixelColor(68, 69));
+    EXPECT_EQ(venda.findChild<QTableView*>("Grid"), nullptr);  // no sale yet: no grid built
+}
+
 TEST(LerImagem, APictureCutShortIsAnError) {
     QImage quadro(16, 9, QImage::Format_RGB32);
     quadro.fill(Qt::darkCyan);

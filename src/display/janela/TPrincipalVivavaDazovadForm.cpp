@@ -36,7 +36,18 @@ namespace {
 const QString kArquivoImagem = QStringLiteral("c:\\frente\\OrvaneImg.bmp");
 }  // namespace
 
-TPrincipalVivavaDazovadForm::TPrincipalVivavaDazovadForm(QWidget* parent) : QWidget(parent) {
+TPrincipalVivavaDazovadForm::TPrincipalVivavaDazovadForm(QWidget* parent)
+    : QWidget(parent),
+      TabPgto([this] { return CriarPaginaPagamento(); }),
+      TabDebug([this] { return NovaPagina<TPaginaDebug>(); }),
+      TabImg([this] { return NovaPagina<TPaginaImagem>(); }),
+      TabInfo([this] {
+          auto* pagina = NovaPagina<TPaginaInfo>();
+          pagina->ExibirInfo(estado_.InfoTela());
+          return pagina;
+      }),
+      TabConfig([this] { return CriarPaginaConfiguracao(); }),
+      TabAutoteste([this] { return NovaPagina<TPaginaAutoteste>(); }) {
     setObjectName(QStringLiteral("TPrincipalVivavaDazovadForm"));
     setWindowTitle(QStringLiteral("Vivava Dazovad"));
     resize(784, 561);
@@ -101,15 +112,7 @@ void TPrincipalVivavaDazovadForm::CriarBarraDeStatus() {
 void TPrincipalVivavaDazovadForm::CriarPaginas() {
     PageControl = new QStackedWidget(this);
     PageControl->setObjectName(QStringLiteral("PageControl"));
-    TabPgto = new TPaginaPagamento(PageControl);
-    TabVenda = new TPaginaVenda(PageControl);
-    TabDebug = new TPaginaDebug(PageControl);
-    TabImg = new TPaginaImagem(PageControl);
-    TabInfo = new TPaginaInfo(PageControl);
-    TabConfig = new TPaginaConfiguracao(PageControl);
-    QuadroPix = new TQuadroPix(TabPgto);
-    TabAutoteste = new TPaginaAutoteste(PageControl);
-    PageControl->addWidget(TabAutoteste);
+    TabVenda = NovaPagina<TPaginaVenda>();
     lbSemEscuta = new QLabel(TabVenda);
     lbSemEscuta->setObjectName(QStringLiteral("lbSemEscuta"));
     lbSemEscuta->setTextFormat(Qt::PlainText);
@@ -121,17 +124,32 @@ void TPrincipalVivavaDazovadForm::CriarPaginas() {
     autotesteTimer_.setInterval(1000);
     connect(&autotesteTimer_, &QTimer::timeout, this,
             &TPrincipalVivavaDazovadForm::AtualizarAutoteste);
-    for (QWidget* pagina : {static_cast<QWidget*>(TabVenda), static_cast<QWidget*>(TabPgto),
-                            static_cast<QWidget*>(TabDebug), static_cast<QWidget*>(TabImg),
-                            static_cast<QWidget*>(TabInfo), static_cast<QWidget*>(TabConfig)})
-        PageControl->addWidget(pagina);
     TabVenda->ImgFundoVenda().DefinirImagem(FundoPadrao::Imagem());
-    TabPgto->Mostrar(estado_.PagamentoTela());
-    TabInfo->ExibirInfo(estado_.InfoTela());
     connect(&estado_, &TEstadoTela::Mudou, this, &TPrincipalVivavaDazovadForm::MostrarEstado);
-    TabConfig->DefinirAcoes(
+}
+
+template <class TPagina>
+TPagina* TPrincipalVivavaDazovadForm::NovaPagina() {
+    auto* pagina = new TPagina(PageControl);
+    PageControl->addWidget(pagina);
+    return pagina;
+}
+
+TPaginaPagamento* TPrincipalVivavaDazovadForm::CriarPaginaPagamento() {
+    auto* pagina = NovaPagina<TPaginaPagamento>();
+    QuadroPix = new TQuadroPix(pagina);
+    pagina->Mostrar(estado_.PagamentoTela());
+    if (larguraAoMostrar_)
+        pagina->CentralizarLinhaPagamento(*larguraAoMostrar_);
+    return pagina;
+}
+
+TPaginaConfiguracao* TPrincipalVivavaDazovadForm::CriarPaginaConfiguracao() {
+    auto* pagina = NovaPagina<TPaginaConfiguracao>();
+    pagina->DefinirAcoes(
         [this] { AtivarPagina(TabVenda); },
         [this] { TratamentoErros::Executar([this] { AplicarConfiguracaoTela(); }); });
+    return pagina;
 }
 
 QList<TMonitor> TPrincipalVivavaDazovadForm::Monitores() {
@@ -281,10 +299,8 @@ void TPrincipalVivavaDazovadForm::CarregarFundoDoDia() {
 
 void TPrincipalVivavaDazovadForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (!mostrada_) {
-        mostrada_ = true;
+    if (!larguraAoMostrar_)
         FormShow();
-    }
 }
 
 void TPrincipalVivavaDazovadForm::MostrarEstado(TEstadoTela::EPartes partes) {
@@ -294,30 +310,36 @@ void TPrincipalVivavaDazovadForm::MostrarEstado(TEstadoTela::EPartes partes) {
         TabVenda->MostrarTotal(estado_.TotalVenda());
     if (partes.testFlag(TEstadoTela::MostrarVenda))
         AtivarPagina(TabVenda);
-    if (partes.testFlag(TEstadoTela::Pagamento))
-        TabPgto->Mostrar(estado_.PagamentoTela());
+    if (auto* pagamento = TabPgto.Criada(); pagamento && partes.testFlag(TEstadoTela::Pagamento))
+        pagamento->Mostrar(estado_.PagamentoTela());
     if (partes.testFlag(TEstadoTela::Pix))
         MostrarPix();
     if (partes.testFlag(TEstadoTela::MostrarPagamento))
-        AtivarPagina(TabPgto);
-    if (partes.testFlag(TEstadoTela::Info))
-        TabInfo->ExibirInfo(estado_.InfoTela());
+        AtivarPagina(&TabPgto.Obter());
+    if (auto* info = TabInfo.Criada(); info && partes.testFlag(TEstadoTela::Info))
+        info->ExibirInfo(estado_.InfoTela());
     if (partes.testFlag(TEstadoTela::MostrarInfo))
-        AtivarPagina(TabInfo);
+        AtivarPagina(&TabInfo.Obter());
     if (partes.testFlag(TEstadoTela::MostrarImagem))
-        AtivarPagina(TabImg);
+        AtivarPagina(&TabImg.Obter());
 }
 
+// The PIX frame lives on the payment page: a code to show builds it; none to show needs it
+// only when it was built.
 void TPrincipalVivavaDazovadForm::MostrarPix() {
-    if (const auto& pix = estado_.PixTela())
+    if (const auto& pix = estado_.PixTela()) {
+        TabPgto.Obter();
         QuadroPix->Exibir(*pix);
-    else
+    } else if (QuadroPix) {
         QuadroPix->Remover();
+    }
 }
 
 void TPrincipalVivavaDazovadForm::FormShow() {
+    larguraAoMostrar_ = width();
     estado_.LimparVenda();
-    TabPgto->CentralizarLinhaPagamento(width());
+    if (auto* pagamento = TabPgto.Criada())
+        pagamento->CentralizarLinhaPagamento(width());
     AtivarCanal();
 }
 
@@ -345,7 +367,7 @@ void TPrincipalVivavaDazovadForm::AtivarCanal() {
 
 void TPrincipalVivavaDazovadForm::MostrarAutoteste() {
     AtualizarAutoteste();
-    AtivarPagina(TabAutoteste);
+    AtivarPagina(&TabAutoteste.Obter());
     autotesteTimer_.start();
 }
 
@@ -362,7 +384,7 @@ void TPrincipalVivavaDazovadForm::AtualizarAutoteste() {
     estado.linhasRecebidas = canal_->LinhasRecebidas();
     estado.monitor = int(QGuiApplication::screens().indexOf(screen())) + 1;
     estado.geometriaMonitor = screen() ? screen()->geometry() : QRect();
-    TabAutoteste->Exibir(estado);
+    TabAutoteste.Obter().Exibir(estado);
 }
 
 void TPrincipalVivavaDazovadForm::SairAutoteste() {
@@ -378,7 +400,7 @@ void TPrincipalVivavaDazovadForm::closeEvent(QCloseEvent* event) {
 bool TPrincipalVivavaDazovadForm::eventFilter(QObject* watched, QEvent* event) {
     const bool teclaNaJanela = event->type() == QEvent::KeyPress && watched->isWidgetType() &&
                                static_cast<QWidget*>(watched)->window() == this;
-    if (teclaNaJanela && PageControl->currentWidget() == TabAutoteste) {
+    if (teclaNaJanela && PageControl->currentWidget() == TabAutoteste.Criada()) {
         SairAutoteste();
         return true;
     }
@@ -396,12 +418,12 @@ bool TPrincipalVivavaDazovadForm::eventFilter(QObject* watched, QEvent* event) {
 void TPrincipalVivavaDazovadForm::FormKeyDown(int tecla) {
     if (tecla != Qt::Key_F12)
         return;
-    if (PageControl->currentWidget() == TabConfig) {
+    if (PageControl->currentWidget() == TabConfig.Criada()) {
         AtivarPagina(TabVenda);
     } else {
         TratamentoErros::Executar([this] {
-            TabConfig->AbrirConfiguracao();
-            AtivarPagina(TabConfig);
+            TabConfig.Obter().AbrirConfiguracao();
+            AtivarPagina(&TabConfig.Obter());
         });
     }
 }
@@ -419,7 +441,7 @@ void TPrincipalVivavaDazovadForm::ExecutarComando(int codigo, const QString& par
                 ? QStringLiteral("comando %1: %2").arg(codigo).arg(parametros)
                 : QStringLiteral("comando %1 (%2 caracteres)").arg(codigo).arg(parametros.size()));
     }
-    if (PageControl->currentWidget() == TabAutoteste)
+    if (PageControl->currentWidget() == TabAutoteste.Criada())
         SairAutoteste();
     // Codes without a command do nothing.
     const std::optional<Protocolo::EComando> comando = Protocolo::ComandoDoCodigo(codigo);
@@ -443,7 +465,7 @@ void TPrincipalVivavaDazovadForm::DespacharComando(Protocolo::EComando comando,
     using namespace Protocolo;
     switch (comando) {
         case EComando::AdicionarDebug:
-            TabDebug->AdicionarDebug(LerLinhaDebug(parametros));
+            TabDebug.Obter().AdicionarDebug(LerLinhaDebug(parametros));
             break;
         case EComando::ExibirImagem:
             ExibirImagem();
@@ -463,8 +485,8 @@ void TPrincipalVivavaDazovadForm::ExibirImagem() {
     if (!QFileInfo(arquivo).isFile())
         return;
     // The picture is decoded before the state holds it, so that every view shows only a
-    // picture the window could show.
+    // picture the window could show, and a bad file builds no page.
     const TArquivoImagem imagem = LerArquivoImagem(arquivo);
-    TabImg->DefinirImagem(imagem.imagem);
+    TabImg.Obter().DefinirImagem(imagem.imagem);
     estado_.ExibirImagem(imagem.bytes);
 }

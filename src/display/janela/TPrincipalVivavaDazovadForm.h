@@ -1,12 +1,16 @@
 #pragma once
 // The display window: a status bar and a stack of pages (sale, payment, debug, picture, info,
 // settings) of which exactly one is visible, driven by the POS's commands and by F12.
+//
+// The window opens on the sale page, and the other pages are built on their first use: the first
+// frame waits only for what it shows.
 
 #include <QLabel>
 #include <QMargins>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -26,6 +30,25 @@ class TPaginaDebug;
 class TPaginaConfiguracao;
 class TQuadroPix;
 class TPaginaAutoteste;
+
+// A page of the window's stack, built on its first use by Obter(). Criada() is null until then,
+// for the updates that a page not yet built can skip because it takes the current state when it
+// is built.
+template <class TPagina>
+class TPaginaSobDemanda {
+public:
+    explicit TPaginaSobDemanda(std::function<TPagina*()> criar) : criar_(std::move(criar)) {}
+    TPagina& Obter() {
+        if (!pagina_)
+            pagina_ = criar_();
+        return *pagina_;
+    }
+    TPagina* Criada() const { return pagina_; }
+
+private:
+    std::function<TPagina*()> criar_;
+    TPagina* pagina_ = nullptr;
+};
 
 class TPrincipalVivavaDazovadForm : public QWidget {
     Q_OBJECT
@@ -72,6 +95,11 @@ protected:
 private:
     void CriarBarraDeStatus();
     void CriarPaginas();
+    // A page added to the stack; the ones that show the screen state take it at once.
+    template <class TPagina>
+    TPagina* NovaPagina();
+    TPaginaPagamento* CriarPaginaPagamento();
+    TPaginaConfiguracao* CriarPaginaConfiguracao();
     void FormShow();
     void ColocarEmTelaCheia(int monitor);
     void ColocarEmJanela(const QRect& externo);
@@ -106,7 +134,7 @@ private:
     TListaPermitidos permitidos_;
     std::unique_ptr<TServidorTela> web_;  // after estado_, which it follows
     std::uint16_t porta_ = kPortaPadrao;
-    bool mostrada_ = false;
+    std::optional<int> larguraAoMostrar_;  // at the first show; it places the payment rows
     static constexpr QSize kTamanhoMinimo{800, 600};  // outer size
     std::optional<QSize> tamanhoExterno_;             // the size asked for, while not full screen
     QMargins moldura_;                                // the frame the sizes were last fitted to
@@ -118,12 +146,12 @@ private:
     QLabel* Painel[4];
     QStackedWidget* PageControl;
     TPaginaVenda* TabVenda;
-    TPaginaPagamento* TabPgto;
-    TPaginaDebug* TabDebug;
-    TPaginaImagem* TabImg;
-    TPaginaInfo* TabInfo;
-    TPaginaConfiguracao* TabConfig;
-    TQuadroPix* QuadroPix;  // on TabPgto
-    TPaginaAutoteste* TabAutoteste;
+    TPaginaSobDemanda<TPaginaPagamento> TabPgto;
+    TPaginaSobDemanda<TPaginaDebug> TabDebug;
+    TPaginaSobDemanda<TPaginaImagem> TabImg;
+    TPaginaSobDemanda<TPaginaInfo> TabInfo;
+    TPaginaSobDemanda<TPaginaConfiguracao> TabConfig;
+    TQuadroPix* QuadroPix = nullptr;  // on TabPgto, built with it
+    TPaginaSobDemanda<TPaginaAutoteste> TabAutoteste;
     QLabel* lbSemEscuta;  // on the sale page, while the listener is not open
 };

@@ -22,11 +22,9 @@ const QRect kTotalVenda(0, 17, 240, 45);
 TPaginaVenda::TPaginaVenda(QWidget* pai)
     : QWidget(pai),
       ImgFundoVenda_(new TImagemFundo(this)),
-      Grid_(new TGradeItens(Tb_, this)),
       Apresentacao_(new TApresentacao(this)),
       pnlTotal_(new QWidget(this)) {
     setObjectName(QStringLiteral("TabVenda"));
-    Apresentacao_->stackUnder(Grid_);
     pnlTotal_->setObjectName(QStringLiteral("pnlTotal"));
     pnlTotal_->setAutoFillBackground(true);
 
@@ -44,11 +42,27 @@ TPaginaVenda::TPaginaVenda(QWidget* pai)
     lbTotalVenda_->resize(kTotalVenda.size());
     lbTotalVenda_->setAlignment(Qt::AlignRight | Qt::AlignTop);
 
-    connect(&Tb_, &QAbstractItemModel::modelReset, this, &TPaginaVenda::DSDataChange);
-    connect(&Tb_, &QAbstractItemModel::rowsInserted, this, &TPaginaVenda::DSDataChange);
-    Grid_->hide();
+    SeguirTabela();
     pnlTotal_->hide();
     Dispor();
+}
+
+TGradeItens& TPaginaVenda::Grade() {
+    if (!Grid_) {
+        Grid_ = new TGradeItens(Tb_, this);
+        Grid_->stackUnder(pnlTotal_);  // above the background and the slideshow
+        Grid_->DefinirLegivel(legivel_, altoContraste_);
+        Dispor();
+        // The grid takes each change of the table before the page scrolls it to the newest row.
+        disconnect(&Tb_, nullptr, this, nullptr);
+        SeguirTabela();
+    }
+    return *Grid_;
+}
+
+void TPaginaVenda::SeguirTabela() {
+    connect(&Tb_, &QAbstractItemModel::modelReset, this, &TPaginaVenda::DSDataChange);
+    connect(&Tb_, &QAbstractItemModel::rowsInserted, this, &TPaginaVenda::DSDataChange);
 }
 
 void TPaginaVenda::MostrarLinhas(const QVector<TLinhaItem>& linhas, bool acrescidas) {
@@ -68,6 +82,10 @@ void TPaginaVenda::ConfigurarApresentacao(const QString& pasta, int intervaloS) 
 }
 
 void TPaginaVenda::DefinirLegivel(bool legivel, bool altoContraste) {
+    legivel_ = legivel;
+    altoContraste_ = altoContraste;
+    if (!Grid_)
+        return;
     Grid_->DefinirLegivel(legivel, altoContraste);
     if (VendaVisivel())
         Grid_->MostrarUltimaLinha();
@@ -75,7 +93,10 @@ void TPaginaVenda::DefinirLegivel(bool legivel, bool altoContraste) {
 
 void TPaginaVenda::DSDataChange() {
     const bool visivel = VendaVisivel();
-    Grid_->setVisible(visivel);
+    if (visivel)
+        Grade().show();
+    else if (Grid_)
+        Grid_->hide();
     Apresentacao_->setVisible(Apresentacao_->Configurada() && !visivel);
     pnlTotal_->setVisible(visivel);
     if (visivel)
@@ -92,7 +113,8 @@ void TPaginaVenda::Dispor() {
     const int alturaGrade = std::max(0, height() - kAlturaPainelTotal);
     ImgFundoVenda_->setGeometry(rect());
     Apresentacao_->setGeometry(rect());
-    Grid_->setGeometry(0, 0, largura, alturaGrade);
+    if (Grid_)
+        Grid_->setGeometry(0, 0, largura, alturaGrade);
     pnlTotal_->setGeometry(0, alturaGrade, largura, kAlturaPainelTotal);
     lbTituloTotal_->move(largura - kMargemDireita - kTituloTotal.width(), kTituloTotal.top());
     lbTotalVenda_->move(largura - kMargemDireita - kTotalVenda.width(), kTotalVenda.top());

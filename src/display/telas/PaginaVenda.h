@@ -5,6 +5,9 @@
 // window follows VisibilidadeMudou with its status bar, so that an empty table leaves only the
 // background picture: the idle screen.
 //
+// The grid is built with the first rows: the idle screen draws no text, so that a display that
+// has shown no sale yet has not started the font system for it.
+//
 // The page shows the sale of the screen state (EstadoTela.h); the window decides when it is the
 // active page.
 
@@ -47,11 +50,17 @@ protected:
 
 private:
     void DSDataChange();
+    // DSDataChange after every change of the item table, connected after the grid's own slots.
+    void SeguirTabela();
     void Dispor();
+    // The grid, built on its first use.
+    TGradeItens& Grade();
 
     TTabelaItens Tb_;
     TImagemFundo* ImgFundoVenda_;
-    TGradeItens* Grid_;
+    TGradeItens* Grid_ = nullptr;
+    bool legivel_ = false;
+    bool altoContraste_ = false;
     TApresentacao* Apresentacao_;
     QWidget* pnlTotal_;
     QLabel* lbTituloTotal_;
