@@ -3,34 +3,17 @@
 // of text (the fonts loaded), in the same run, each started anew
 // per iteration on Qt's offscreen platform. The first frame is the first flush of a top-level
 // window's backing store, which both programs announce alike on standard error through Qt's own
-// painting log (qt.widgets.painting), so neither needs a hook of its own. The display runs with
-// drive C at a temporary folder whose settings name a free port, and its own runtime folder on a
-// tmpfs, as a session's /run/user/<uid> is: on a disk the single-instance lock alone (Qt's lock
-// file syncs what it writes) costs 2 to 10 ms more, the busier the disk the more.
+// painting log (qt.widgets.painting), so neither needs a hook of its own. The display runs set
+// apart as DisplayIsolado.h says.
 
 #include <benchmark/benchmark.h>
 
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QFileInfo>
 #include <QProcess>
-#include <QTcpServer>
-#include <QTemporaryDir>
+
+#include "DisplayIsolado.h"
 
 namespace {
-
-QString ModeloPastaExecucao() {
-    const QString memoria = QStringLiteral("/dev/shm");
-    return (QFileInfo(memoria).isDir() ? memoria : QDir::tempPath()) +
-           QStringLiteral("/orvane-partida-XXXXXX");
-}
-
-quint16 PortaLivre() {
-    QTcpServer s;
-    s.listen(QHostAddress::LocalHost, 0);
-    return s.serverPort();
-}
 
 // Starts the program and times it to its first flushed frame; false when it never comes (10 s).
 bool TempoAtePrimeiroQuadro(const QString& programa, const QStringList& argumentos,
@@ -74,19 +57,14 @@ QProcessEnvironment AmbienteBase() {
 }
 
 void PartidaDisplay(benchmark::State& state) {
-    QTemporaryDir raiz, execucao(ModeloPastaExecucao());
-    QDir(raiz.path()).mkpath(QStringLiteral("frente/config"));
-    QFile config(raiz.filePath(QStringLiteral("frente/config/Orvane.crv")));
-    if (!config.open(QIODevice::WriteOnly) ||
-        config.write("[Config]\r\nPorta=" + QByteArray::number(PortaLivre()) +
-                     "\r\nTelaCheia=0\r\n") < 0) {
+    const TDisplayIsolado isolado;
+    if (!isolado.pronto) {
         state.SkipWithError("cannot write the settings file");
         return;
     }
-    config.close();
     QProcessEnvironment ambiente = AmbienteBase();
-    ambiente.insert(QStringLiteral("ORVANE_DRIVE_C"), raiz.path());
-    ambiente.insert(QStringLiteral("XDG_RUNTIME_DIR"), execucao.path());
+    ambiente.insert(QStringLiteral("ORVANE_DRIVE_C"), isolado.raiz.path());
+    ambiente.insert(QStringLiteral("XDG_RUNTIME_DIR"), isolado.execucao.path());
     Medir(state, QStringLiteral(ORVANE_PROGRAMA), {}, ambiente);
 }
 
