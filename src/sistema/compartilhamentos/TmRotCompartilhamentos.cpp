@@ -124,13 +124,8 @@ private:
     int fd_ = -1;
 };
 
-bool ConectarDisco(const QString& letra, const TCaminhoRede& caminho,
-                   const TCredenciais& credenciais, QString& motivo) {
-    const QString url =
-        CaminhoRede::UrlSmb({caminho.Servidor, caminho.Porta, caminho.Compartilhamento, {}});
-    if (!MontagemGvfs::Montar(url, credenciais.Usuario, credenciais.Dominio, credenciais.Senha,
-                              motivo))
-        return false;
+bool LigarDisco(const QString& letra, const TCaminhoRede& caminho, const QString& url,
+                QString& motivo) {
     const QString local = MontagemGvfs::CaminhoLocal(url);
     if (local.isEmpty()) {
         motivo =
@@ -145,6 +140,25 @@ bool ConectarDisco(const QString& letra, const TCaminhoRede& caminho,
     }
     const TPastaDrives pasta(motivo);
     return pasta.Aberta() && pasta.Ligar(letra, alvo, motivo);
+}
+
+// A share mounted for this mapping alone is unmounted again when the mapping fails; one the
+// user or another drive had mounted stays.
+bool ConectarDisco(const QString& letra, const TCaminhoRede& caminho,
+                   const TCredenciais& credenciais, QString& motivo) {
+    const QString url =
+        CaminhoRede::UrlSmb({caminho.Servidor, caminho.Porta, caminho.Compartilhamento, {}});
+    const bool montadaAntes = !MontagemGvfs::CaminhoLocal(url).isEmpty();
+    if (!MontagemGvfs::Montar(url, credenciais.Usuario, credenciais.Dominio, credenciais.Senha,
+                              motivo))
+        return false;
+    if (LigarDisco(letra, caminho, url, motivo))
+        return true;
+    if (const QString local = MontagemGvfs::CaminhoLocal(url); !montadaAntes && !local.isEmpty()) {
+        QString semEfeito;  // the mapping's own reason is the one reported
+        MontagemGvfs::Desmontar(local, semEfeito);
+    }
+    return false;
 }
 
 bool DesconectarDisco(const QString& letra, QString& motivo) {

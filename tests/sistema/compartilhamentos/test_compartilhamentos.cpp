@@ -319,6 +319,12 @@ TEST_F(Compartilhamentos, DriveLeadsIntoTheShareUntilDisconnectedAndKeepsSharedM
                                    smb_.Usuario(), QStringLiteral("errada"), motivo));
     EXPECT_FALSE(motivo.isEmpty());
     EXPECT_FALSE(QFileInfo(TmRot::PastaDrive(QStringLiteral("X:"))).isSymLink());
+    // A folder the share does not have maps nothing and leaves the share unmounted.
+    EXPECT_FALSE(TmRot::NetConnect(QStringLiteral("X:"), smb_.Unc(QStringLiteral("docs/nada")),
+                                   smb_.Usuario(), kSenha, motivo));
+    EXPECT_TRUE(motivo.contains(QStringLiteral("no folder"))) << motivo.toStdString();
+    EXPECT_FALSE(QFileInfo(TmRot::PastaDrive(QStringLiteral("X:"))).isSymLink());
+    EXPECT_TRUE(Montagens().isEmpty()) << Montagens().join(u' ').toStdString();
 
     ASSERT_TRUE(TmRot::NetConnect(QStringLiteral("Z:"), smb_.Unc(QStringLiteral("docs")),
                                   QStringLiteral("WORKGROUP\\") + smb_.Usuario(), kSenha, motivo))
