@@ -9,7 +9,9 @@
 // A disk is the share mounted for the user by GVfs (internal/MontagemGvfs.h) and reached from the
 // drive's folder, PastaDrive(): a link there leads into the mount (or its folder). Drive C: is
 // the installation's own folder and is never mapped. Mapping a drive again replaces its link;
-// a real file or folder at the drive's name is never replaced.
+// a real file or folder at the drive's name is never replaced. A mapping that fails (a folder the
+// share does not have) leaves no mount behind that it made itself. Paths on the drive ("Z:\...")
+// reach the share through CaminhoWindows::Mapear.
 //
 // A printer is a CUPS queue named as the port, on the share's printer ("smb://" device address,
 // the credentials inside it), enabled and accepting jobs (internal/FilaCups.h). A port name is
