@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 #include <QTcpSocket>
 #include <QWebSocket>
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -353,6 +354,32 @@ TEST_F(ServidorTela, PagesBeyondTheBoundAreClosedAndTheOthersKeepTheirState) {
     ASSERT_TRUE(Aguardar([&] { return servidor_->Clientes() < TServidorTela::kMaximoPaginas; }));
     auto outra = Conectar();
     EXPECT_TRUE(Aguardar([&] { return !outra->mensagens.isEmpty(); }));
+}
+
+// Connections that end give their place back: more requests and pages one after another than
+// may be open at once are all served (a place comes back once the server has seen its client
+// leave); idle connections beyond the bound are closed unread.
+TEST_F(ServidorTela, EndedConnectionsGiveTheirPlaceBackAndIdleOnesAreBounded) {
+    Ativar();
+    for (int i = 0; i < 150; ++i) {
+        ASSERT_TRUE(Aguardar([&] { return Pedir("GET", QStringLiteral("/")).first == 200; })) << i;
+        auto pagina = Conectar();
+        ASSERT_TRUE(Aguardar([&] { return !pagina->mensagens.isEmpty(); })) << i;
+        pagina->ws.close();
+        ASSERT_TRUE(Aguardar([&] { return servidor_->Clientes() == 0; })) << i;
+    }
+    std::vector<std::unique_ptr<QTcpSocket>> ociosas;
+    for (int i = 0; i < 200; ++i) {
+        ociosas.push_back(std::make_unique<QTcpSocket>());
+        ociosas.back()->connectToHost(QHostAddress::LocalHost, servidor_->Porta());
+    }
+    EXPECT_TRUE(Aguardar([&] {
+        return std::count_if(ociosas.begin(), ociosas.end(), [](const auto& s) {
+                   return s->state() == QAbstractSocket::UnconnectedState;
+               }) >= 200 - 2 * TServidorTela::kMaximoPaginas;
+    }));
+    ociosas.clear();
+    EXPECT_TRUE(Aguardar([&] { return Pedir("GET", QStringLiteral("/")).first == 200; }));
 }
 
 TEST_F(ServidorTela, AClientThatStopsReadingIsDroppedWhileTheOthersGetEveryChange) {

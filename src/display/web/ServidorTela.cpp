@@ -38,26 +38,34 @@ const QByteArray kPolitica =
     "img-src 'self'; connect-src 'self'; base-uri 'none'; form-action 'none'; "
     "frame-ancestors 'none'";
 
-// Accepts only the connections the allow-list permits: the others are closed before a byte is
-// read.
+// Accepts only the connections the allow-list permits, and no more than kMaximoConexoes at once
+// (the pages and the requests being answered): the others are closed before a byte is read, so
+// a flood of idle connections holds neither memory nor the process's descriptors.
 class TEscutaPermitida : public QTcpServer {
 public:
+    static constexpr int kMaximoConexoes = 2 * TServidorTela::kMaximoPaginas;
+
     TEscutaPermitida(const TListaPermitidos& permitidos, QObject* pai)
         : QTcpServer(pai), permitidos_(permitidos) {}
 
 protected:
     void incomingConnection(qintptr descritor) override {
         auto socket = std::make_unique<QTcpSocket>(this);
-        if (!socket->setSocketDescriptor(descritor) ||
+        if (!socket->setSocketDescriptor(descritor) || abertas_ >= kMaximoConexoes ||
             !permitidos_.Permite(socket->peerAddress())) {
             socket->abort();
             return;
         }
+        // Counted until the socket goes, by a child of it: the socket's own signals are cut
+        // when a page's connection is upgraded.
+        ++abertas_;
+        connect(new QObject(socket.get()), &QObject::destroyed, this, [this] { --abertas_; });
         addPendingConnection(socket.release());
     }
 
 private:
     const TListaPermitidos& permitidos_;
+    int abertas_ = 0;
 };
 
 // The media type of a picture from its first bytes; the pictures are the POS's files.
