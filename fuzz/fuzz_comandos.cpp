@@ -117,7 +117,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int limpar = Protocolo::CodigoDoComando(EComando::LimparVenda);
     janela.ExecutarComando(limpar, QString());
     ExigirSemDialogos(limpar);
-    janela.findChild<QPlainTextEdit*>("Memo1")->clear();
+    if (auto* memo = janela.findChild<QPlainTextEdit*>("Memo1"))  // built on first use
+        memo->clear();
     const QByteArrayView entrada(reinterpret_cast<const char*>(data), qsizetype(size));
     for (qsizetype inicio = 0, fim; inicio < entrada.size(); inicio = fim + 1) {
         fim = entrada.indexOf('\n', inicio);
