@@ -96,6 +96,10 @@ set(CPACK_DEBIAN_BIBLIOTECAS_DESCRIPTION
 The library POS programs are written with: settings files, numbers, amounts
 and dates as text, dialogs and data-entry controls, files, zip archives, XML,
 Brazilian document numbers and the log, one shared library per component.")
+# Mapping network drives and printer ports (NetConnect) needs GVfs with its SMB back end and FUSE
+# bridge, gio, and CUPS with the SMB back end that smbclient brings; nothing else uses them.
+set(CPACK_DEBIAN_BIBLIOTECAS_PACKAGE_SUGGESTS
+  "gvfs-backends, gvfs-fuse, libglib2.0-bin, cups-daemon, smbclient")
 # The shlibs file (only the package with libraries gets one) and the ldconfig trigger.
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY ">=")

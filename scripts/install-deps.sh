@@ -17,7 +17,7 @@ packages=(
   libqrencode-dev zbar-tools tesseract-ocr tesseract-ocr-por
   iputils-ping python3-dbusmock dbus-daemon desktop-file-utils systemd
   cron
-  samba cups-daemon cups-client libcups2-dev libglib2.0-bin gvfs-backends gvfs-fuse
+  samba smbclient cups-daemon cups-client libcups2-dev libglib2.0-bin gvfs-backends gvfs-fuse
   abi-dumper abi-compliance-checker
   qt6-httpserver-dev qt6-websockets-dev chromium chromium-driver python3-selenium
 )
