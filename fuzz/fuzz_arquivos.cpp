@@ -161,6 +161,16 @@ QStringList ComoPasta(const QString& caminho) {
     return dadas;
 }
 
+// The folders above caminho that do not exist yet (a dangling link stops the walk): a copy makes
+// its destination with the folders it lacks.
+QStringList PastasQueFaltam(const QString& caminho) {
+    QStringList faltam;
+    for (QFileInfo pasta(QFileInfo(Limpo(caminho)).path()); !pasta.exists() && !pasta.isSymLink();
+         pasta.setFile(pasta.path()))
+        faltam.append(pasta.filePath());
+    return faltam;
+}
+
 // One call on paths picked from the tree, described in chamada; the paths it may change.
 QStringList Chamar(Fita& fita, const QStringList& feitos, const Caixa& caixa, QString& chamada) {
     const QString a = feitos.at(fita.Byte() % feitos.size()) + fita.Escolher(kSufixos);
@@ -183,8 +193,9 @@ QStringList Chamar(Fita& fita, const QStringList& feitos, const Caixa& caixa, QS
             return dadas;
         }
         case 3: {
+            const QStringList faltam = PastasQueFaltam(b);
             mFile::CopiarPasta(a, b);
-            return ComoPasta(b);
+            return faltam + ComoPasta(b);
         }
         case 4:
             (void)ArquivoInteiro::Escrever(a, "novo");
