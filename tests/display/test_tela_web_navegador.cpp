@@ -2,8 +2,8 @@
 // (offscreen) with its POS port and its page's port on loopback, a sale and a payment are driven
 // over the POS port, and headless Chromium (chromium, chromium-driver, python3-selenium) reads
 // back from the page's DOM the rows, total, payment rows, colours and change that the window
-// shows, and the POS's picture as the browser decodes it. With ORVANE_CAPTURAS_WEB naming a folder, the page's screenshots at a phone's and a
-// tablet's size are left there.
+// shows, and the POS's picture as the browser decodes it. With ORVANE_CAPTURAS_WEB naming a folder,
+// the page's screenshots at a phone's and a tablet's size are left there.
 
 #include <gtest/gtest.h>
 
